@@ -1,0 +1,187 @@
+#include "exercisewindow.h"
+
+#include "panes/panestyle.h"
+#include "panes/picture.h"
+#include "panes/textpane.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+enum class Kind { Logo, QuestionPane, AnswerPane, Button, End };
+
+struct Placed {
+    Kind kind;
+    const char* name;
+    const char* caption;
+    int left, top, width, height; // twips
+    bool visibleAtStart;
+    Control control; // the sequence's name for a button or the answer pane
+
+    QRect pixels() const {
+        return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
+                height / twipsPerPixel};
+    }
+};
+
+using enum Control;
+
+// In tab order. Buttons are 1815 x 495 twips at left 13080, 600 apart.
+constexpr Placed form1[] = {
+    {Kind::Logo, "Picture2", nullptr, 12720, 120, 2415, 1455, true, answerPane},
+    {Kind::QuestionPane, "Picture1", nullptr, 120, 120, 12375, 8895, true, answerPane},
+    {Kind::Button, "seeanswer1", "See answer 1", 13080, 1800, 1815, 495, true, seeanswer1},
+    {Kind::AnswerPane, "Picture3", nullptr, 120, 9000, 12375, 2415, false, answerPane},
+    {Kind::End, "end", "end", 13080, 10440, 1815, 495, true, answerPane},
+    {Kind::Button, "hideanswer1", "Hide answer 1", 13080, 2400, 1815, 495, false, hideanswer1},
+    {Kind::Button, "seeanswer2", "See answer 2", 13080, 3000, 1815, 495, false, seeanswer2},
+    {Kind::Button, "hideanswer2", "Hide answer 2", 13080, 3600, 1815, 495, false, hideanswer2},
+    {Kind::Button, "seepathway1", "See pathway 1", 13080, 4200, 1815, 495, false, seepathway1},
+    {Kind::Button, "seeanswer3", "See answer 3", 13080, 4800, 1815, 495, false, seeanswer3},
+    {Kind::Button, "hideanswer3", "Hide answer 3", 13080, 5400, 1815, 495, false, hideanswer3},
+    {Kind::Button, "seepathway2", "See pathway 2", 13080, 6000, 1815, 495, false, seepathway2},
+    {Kind::Button, "seeanswer4", "See answer 4", 13080, 6600, 1815, 495, false, seeanswer4},
+    {Kind::Button, "hideanswer4", "Hide answer 4", 13080, 7200, 1815, 495, false, hideanswer4},
+    {Kind::Button, "seeanswer5", "See answer 5", 13080, 7800, 1815, 495, false, seeanswer5},
+    {Kind::Button, "hideanswer5", "Hide answer 5", 13080, 8400, 1815, 495, false, hideanswer5},
+    {Kind::Button, "seeanswer6", "See answer 6", 13080, 9000, 1815, 495, false, seeanswer6},
+    {Kind::Button, "hideanswer6", "Hide answer 6", 13080, 9600, 1815, 495, false, hideanswer6},
+};
+
+// White, behind every control.
+constexpr QRect shape1(0, 0, 1024, 768);
+constexpr QSize restoredClientSize(312, 206);
+constexpr QColor answerInk(255, 0, 0);
+
+} // namespace
+
+ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
+    : QWidget(parent)
+    , m_scenario(scenario)
+    , m_sequence(m_scenario, *this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Korvanel calculation"));
+    setWindowIcon(programIcon());
+    setFont(PaneStyle::windowFont());
+    setPalette(PaneStyle::pagePalette(palette().color(QPalette::WindowText)));
+    setAutoFillBackground(true);
+    resize(restoredClientSize);
+
+    auto* backdrop = new QWidget(this);
+    backdrop->setObjectName(QStringLiteral("shape1"));
+    backdrop->setGeometry(shape1);
+    backdrop->setAutoFillBackground(true);
+    backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    QWidget* previous = nullptr;
+    for (const Placed& place : form1) {
+        QWidget* widget = nullptr;
+        switch (place.kind) {
+        case Kind::Logo:
+            widget = new Picture(QStringLiteral(":/assets/logo.svg"), this);
+            widget->setAccessibleName(tr("Korvanel logo"));
+            break;
+        case Kind::QuestionPane:
+            widget = m_questionPane = new TextPane(this);
+            m_questionPane->setAccessibleName(tr("Questions"));
+            break;
+        case Kind::AnswerPane:
+            widget = m_answerPane = new TextPane(this);
+            m_answerPane->setPalette(PaneStyle::pagePalette(answerInk));
+            m_answerPane->setAccessibleName(tr("Answer"));
+            break;
+        case Kind::Button:
+        case Kind::End: {
+            auto* button = new QPushButton(QString::fromLatin1(place.caption), this);
+            if (place.kind == Kind::End) {
+                connect(button, &QPushButton::clicked, this, &ExerciseWindow::end);
+            } else {
+                m_buttons[size_t(place.control)] = button;
+                const Control control = place.control;
+                connect(button, &QPushButton::clicked, this, [this, control] { press(control); });
+            }
+            widget = button;
+            break;
+        }
+        }
+        widget->setObjectName(QString::fromLatin1(place.name));
+        widget->setGeometry(place.pixels());
+        widget->setVisible(place.visibleAtStart);
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+
+    // The window's load: the problem statement and question 1.
+    for (const PrintLine& line : Print::resolve(Texts::statement, m_scenario))
+        m_questionPane->printLine(line);
+}
+
+ExerciseWindow::~ExerciseWindow() = default;
+
+QIcon ExerciseWindow::programIcon() {
+    QIcon icon(QStringLiteral(":/assets/korvanel-32.png"));
+    icon.addFile(QStringLiteral(":/assets/korvanel.svg"));
+    return icon;
+}
+
+QPushButton* ExerciseWindow::button(Control control) const {
+    return control == Control::answerPane ? nullptr : m_buttons[size_t(control)];
+}
+
+PathwayWindow* ExerciseWindow::pathwayWindow(Pathway pathway) const {
+    return m_pathways[size_t(pathway)].get();
+}
+
+void ExerciseWindow::showPathway(Pathway pathway) {
+    auto& window = m_pathways[size_t(pathway)];
+    if (!window)
+        window = std::make_unique<PathwayWindow>(pathway);
+    window->present();
+}
+
+void ExerciseWindow::end() {
+    QCoreApplication::exit(0);
+}
+
+void ExerciseWindow::closeEvent(QCloseEvent* event) {
+    // Closing the exercise from its frame ends the program, as "end" does,
+    // even while a pathway window is still open.
+    event->accept();
+    end();
+}
+
+void ExerciseWindow::press(Control button) {
+    if (button == Control::seepathway1) {
+        showPathway(Pathway::Gluconeogenesis);
+        return;
+    }
+    if (button == Control::seepathway2) {
+        showPathway(Pathway::CitricAcidCycle);
+        return;
+    }
+    m_sequence.press(button);
+}
+
+void ExerciseWindow::clearAnswer() {
+    m_answerPane->clear();
+}
+
+void ExerciseWindow::setControlVisible(Control control, bool visible) {
+    if (control == Control::answerPane)
+        m_answerPane->setVisible(visible);
+    else
+        m_buttons[size_t(control)]->setVisible(visible);
+}
+
+void ExerciseWindow::printAnswer(const PrintLine& line) {
+    m_answerPane->printLine(line);
+}
+
+void ExerciseWindow::printQuestion(const PrintLine& line) {
+    m_questionPane->printLine(line);
+}

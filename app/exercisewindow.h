@@ -1,0 +1,56 @@
+// The exercise window: question pane, answer pane, logo and the column of
+// buttons. It builds its controls from its layout table, prints the
+// problem statement for its Scenario, and wires each button to its handler.
+#pragma once
+
+#include "app/scenario.h"
+#include "pathways/pathwaywindow.h"
+#include "stages/questionsequence.h"
+
+#include <QIcon>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QPushButton;
+class TextPane;
+
+class ExerciseWindow : public QWidget, private ExerciseSurface {
+    Q_OBJECT
+
+public:
+    explicit ExerciseWindow(const Scenario& scenario, QWidget* parent = nullptr);
+    ~ExerciseWindow() override;
+
+    static QIcon programIcon(); // 32 px bitmap and the scalable drawing
+
+    const Scenario& scenario() const { return m_scenario; }
+    TextPane* questionPane() const { return m_questionPane; }
+    TextPane* answerPane() const { return m_answerPane; }
+    QPushButton* button(Control control) const;
+
+    // The pathway window, or null while its button has never been pressed.
+    PathwayWindow* pathwayWindow(Pathway pathway) const;
+
+    void showPathway(Pathway pathway);
+    void end();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void press(Control button);
+
+    void clearAnswer() override;
+    void setControlVisible(Control control, bool visible) override;
+    void printAnswer(const PrintLine& line) override;
+    void printQuestion(const PrintLine& line) override;
+
+    const Scenario m_scenario;
+    QuestionSequence m_sequence;
+    TextPane* m_questionPane = nullptr;
+    TextPane* m_answerPane = nullptr;
+    std::array<QPushButton*, size_t(Control::answerPane)> m_buttons{};
+    std::array<std::unique_ptr<PathwayWindow>, 2> m_pathways;
+};

@@ -1,0 +1,27 @@
+// The fonts and page colours of the windows and panes.
+//
+// The program was laid out in "MS Sans Serif" at 9.75 pt bold, 13 px at
+// 96 dpi. Sizes are set in pixels because the layout is absolute in pixels:
+// a desktop with another font DPI must not push text out of the panes.
+// Where "MS Sans Serif" is absent, Liberation Sans stands in: its widest
+// line of the exercise fits the 825 px panes, DejaVu Sans' does not.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+namespace PaneStyle {
+
+inline constexpr auto family = "MS Sans Serif";
+inline constexpr auto substitute = "Liberation Sans";
+inline constexpr int windowPixelSize = 13; // 9.75 pt
+inline constexpr int titlePixelSize = 16;  // 12 pt
+
+QFont windowFont(); // every window, button and text pane
+QFont titleFont();  // the title of the first pathway window
+
+// White page with the given ink, the rest of the application palette kept.
+QPalette pagePalette(const QColor& ink);
+
+} // namespace PaneStyle

@@ -1,0 +1,34 @@
+// One item of a printed line: a text, a number or a move to a column.
+//
+// Numbers are turned into text when the item is made: one blank (the place
+// of the sign), the shortest decimal that reads back as the same value at
+// its own precision, one blank.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+struct PrintItem {
+    enum class Kind { Text, Number, Tab };
+
+    Kind kind = Kind::Text;
+    QString text;   // what is drawn; empty for a tab
+    int column = 0; // 1-based target column of a tab
+
+    static PrintItem fromText(const QString& text) { return {Kind::Text, text, 0}; }
+    static PrintItem fromNumber(float value) { return {Kind::Number, numberText(value), 0}; }
+    static PrintItem fromNumber(double value) { return {Kind::Number, numberText(value), 0}; }
+    static PrintItem tab(int column) { return {Kind::Tab, QString(), column}; }
+
+    static QString decimal(float value);
+    static QString decimal(double value);
+    static QString numberText(float value) { return u' ' + decimal(value) + u' '; }
+    static QString numberText(double value) { return u' ' + decimal(value) + u' '; }
+
+    friend bool operator==(const PrintItem&, const PrintItem&) = default;
+};
+
+using PrintLine = QList<PrintItem>;
+
+// The line as character cells: a tab pads with blanks up to its column.
+QString plainText(const PrintLine& line);

@@ -1,0 +1,37 @@
+// A window that shows one pathway diagram beside the exercise: the logo,
+// an optional title pane, the diagram and a "Hide pathway" button.
+//
+// Hiding keeps the window and its title; showing it again brings back the
+// same window. Closing it from the frame hides it the same way.
+#pragma once
+
+#include <QWidget>
+
+class Picture;
+class QPushButton;
+class TextPane;
+
+enum class Pathway {
+    Gluconeogenesis, // Form2: lactate to glucose and glycogen
+    CitricAcidCycle, // Form3: lactate oxidation through the citric acid cycle
+};
+
+class PathwayWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PathwayWindow(Pathway pathway, QWidget* parent = nullptr);
+
+    Pathway pathway() const { return m_pathway; }
+    Picture* diagram() const { return m_diagram; }
+    TextPane* titlePane() const { return m_title; } // null on the second window
+
+    // Shows the window maximised in front, or brings it forward if shown.
+    void present();
+
+private:
+    Pathway m_pathway;
+    Picture* m_diagram = nullptr;
+    TextPane* m_title = nullptr;
+    QPushButton* m_hide = nullptr;
+};
