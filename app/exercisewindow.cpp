@@ -87,10 +87,12 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
             break;
         case Kind::QuestionPane:
             widget = m_questionPane = new TextPane(this);
+            m_questionPane->setFocusPolicy(Qt::TabFocus);
             m_questionPane->setAccessibleName(tr("Questions"));
             break;
         case Kind::AnswerPane:
             widget = m_answerPane = new TextPane(this);
+            m_answerPane->setFocusPolicy(Qt::TabFocus);
             m_answerPane->setPalette(PaneStyle::pagePalette(answerInk));
             m_answerPane->setAccessibleName(tr("Answer"));
             break;
@@ -119,6 +121,7 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
     // The window's load: the problem statement and question 1.
     for (const PrintLine& line : Print::resolve(Texts::statement, m_scenario))
         m_questionPane->printLine(line);
+    m_buttons[size_t(Control::seeanswer1)]->setFocus(Qt::OtherFocusReason);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -164,7 +167,26 @@ void ExerciseWindow::press(Control button) {
         showPathway(Pathway::CitricAcidCycle);
         return;
     }
+    // Keyboard users walk the exercise with Space: keep the focus on the
+    // button of the next step rather than on whatever follows the pressed,
+    // now hidden, one ("end" among them).
+    const bool followFocus = m_buttons[size_t(button)]->hasFocus();
     m_sequence.press(button);
+    if (followFocus)
+        focusNextStep();
+}
+
+void ExerciseWindow::focusNextStep() {
+    for (size_t index = 0; index < m_buttons.size(); ++index) {
+        const auto control = Control(index);
+        if (control == Control::seepathway1 || control == Control::seepathway2)
+            continue;
+        if (!m_buttons[index]->isHidden()) {
+            m_buttons[index]->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    m_questionPane->setFocus(Qt::TabFocusReason);
 }
 
 void ExerciseWindow::clearAnswer() {

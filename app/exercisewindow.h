@@ -41,6 +41,7 @@ protected:
 
 private:
     void press(Control button);
+    void focusNextStep();
 
     void clearAnswer() override;
     void setControlVisible(Control control, bool visible) override;

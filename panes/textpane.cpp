@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -64,6 +66,13 @@ void TextPane::paintEvent(QPaintEvent* event) {
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
     painter.setClipRect(contentsRect());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(QPalette::Window);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 
     const QRect area = contentsRect();
     const QFontMetrics metrics = fontMetrics();

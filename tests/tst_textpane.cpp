@@ -1,0 +1,125 @@
+#include "inkscan.h"
+#include "panes/panestyle.h"
+#include "panes/textpane.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+PrintLine textLine(const QString& text) {
+    return {PrintItem::fromText(text)};
+}
+
+} // namespace
+
+class TestTextPane : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void printsAndClears();
+    void contentIsDrawn_data();
+    void contentIsDrawn();
+    void clearReturnsToTopLeft();
+    void contentSurvivesHideAndShow();
+    void fontIsTheSubstitute();
+
+private:
+    TextPane* m_pane = nullptr;
+};
+
+void TestTextPane::init() {
+    m_pane = new TextPane;
+    m_pane->setFont(PaneStyle::windowFont());
+    m_pane->setPalette(PaneStyle::pagePalette(Qt::black));
+    m_pane->resize(825, 161);
+}
+
+void TestTextPane::cleanup() {
+    delete m_pane;
+}
+
+void TestTextPane::printsAndClears() {
+    QSignalSpy changed(m_pane, &TextPane::contentChanged);
+    m_pane->printLine({PrintItem::fromText("1)"), PrintItem::tab(5), PrintItem::fromText("Q")});
+    m_pane->printLine();
+    m_pane->printLine(
+        {PrintItem::tab(5), PrintItem::fromNumber(8.5f), PrintItem::fromText("mmol")});
+    QCOMPARE(m_pane->plainLines(), (QStringList{"1)  Q", "", "     8.5 mmol"}));
+    QCOMPARE(changed.count(), 3);
+
+    m_pane->clear();
+    QVERIFY(m_pane->plainLines().isEmpty());
+    m_pane->printLine(textLine("after"));
+    QCOMPARE(m_pane->plainLines(), QStringList{"after"});
+}
+
+// Where the first ink of a line falls: columns are average character
+// widths, lines one line spacing apart, an empty line draws nothing.
+void TestTextPane::contentIsDrawn_data() {
+    QTest::addColumn<QList<PrintLine>>("lines");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("before"); // drawn blank before the ink
+    QTest::addColumn<int>("line");
+
+    QTest::newRow("text at the top left") << QList<PrintLine>{textLine("H")} << 1 << "" << 0;
+    QTest::newRow("tab 5 starts column 5")
+        << QList<PrintLine>{{PrintItem::tab(5), PrintItem::fromText("H")}} << 5 << "" << 0;
+    QTest::newRow("tab 10 starts column 10")
+        << QList<PrintLine>{{PrintItem::tab(10), PrintItem::fromText("H")}} << 10 << "" << 0;
+    QTest::newRow("number after tab 5 has its sign blank in column 5")
+        << QList<PrintLine>{{PrintItem::tab(5), PrintItem::fromNumber(7.0f)}} << 5 << " " << 0;
+    QTest::newRow("empty line moves one line down")
+        << QList<PrintLine>{{}, textLine("H")} << 1 << "" << 1;
+}
+
+void TestTextPane::contentIsDrawn() {
+    QFETCH(QList<PrintLine>, lines);
+    QFETCH(int, column);
+    QFETCH(QString, before);
+    QFETCH(int, line);
+
+    for (const PrintLine& items : lines)
+        m_pane->printLine(items);
+    const QRect ink = Ink::bounds(m_pane);
+    QVERIFY(!ink.isNull());
+
+    const int columnLeft =
+        (column - 1) * m_pane->columnWidth() + m_pane->fontMetrics().horizontalAdvance(before);
+    QVERIFY2(ink.left() >= columnLeft && ink.left() <= columnLeft + 3,
+             qPrintable(QStringLiteral("ink starts at x %1").arg(ink.left())));
+    QVERIFY(ink.top() >= line * m_pane->lineHeight());
+    QVERIFY(ink.bottom() < (line + 1) * m_pane->lineHeight());
+}
+
+void TestTextPane::clearReturnsToTopLeft() {
+    for (int i = 0; i < 5; ++i)
+        m_pane->printLine(textLine("line"));
+    m_pane->clear();
+    QVERIFY(Ink::bounds(m_pane).isNull());
+
+    m_pane->printLine(textLine("H"));
+    QVERIFY(Ink::bounds(m_pane).bottom() < m_pane->lineHeight());
+}
+
+void TestTextPane::contentSurvivesHideAndShow() {
+    m_pane->printLine(textLine("kept"));
+    m_pane->show();
+    const QImage before = m_pane->grab().toImage();
+    m_pane->hide();
+    m_pane->show();
+    QCOMPARE(m_pane->grab().toImage(), before);
+    QVERIFY(!Ink::bounds(before).isNull());
+}
+
+void TestTextPane::fontIsTheSubstitute() {
+    const QFontInfo info(m_pane->font());
+    QCOMPARE(info.family(), QString::fromLatin1(PaneStyle::substitute));
+    QVERIFY(info.bold());
+    QCOMPARE(info.pixelSize(), 13);
+}
+
+QTEST_MAIN(TestTextPane)
+#include "tst_textpane.moc"
