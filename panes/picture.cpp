@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "paneaccessibility.h"
+
 #include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
@@ -45,6 +47,7 @@ Picture::Picture(const QString& resource, QWidget* parent)
     : QWidget(parent) {
     QFile file(resource);
     const QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    installPaneAccessibility();
     m_renderer.load(svg);
     m_imageSize = m_renderer.defaultSize();
 

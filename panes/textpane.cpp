@@ -1,5 +1,8 @@
 #include "textpane.h"
 
+#include "paneaccessibility.h"
+
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
@@ -9,6 +12,7 @@
 
 TextPane::TextPane(QWidget* parent)
     : QWidget(parent) {
+    installPaneAccessibility();
     setAutoFillBackground(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -17,6 +21,7 @@ void TextPane::printLine(const PrintLine& items) {
     m_lines.append(items);
     const int top = contentsRect().top() + (m_lines.size() - 1) * lineHeight();
     update(contentsRect().left(), top, contentsRect().width(), lineHeight());
+    announceChange();
     emit contentChanged();
 }
 
@@ -25,6 +30,7 @@ void TextPane::clear() {
         return;
     m_lines.clear();
     update();
+    announceChange();
     emit contentChanged();
 }
 
@@ -38,6 +44,13 @@ QStringList TextPane::plainLines() const {
 
 QString TextPane::plainText() const {
     return plainLines().join(u'\n');
+}
+
+void TextPane::announceChange() {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent value(this, plainText());
+    QAccessible::updateAccessibility(&value);
 }
 
 int TextPane::columnWidth() const {

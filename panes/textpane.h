@@ -35,5 +35,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void announceChange();
+
     QList<PrintLine> m_lines;
 };

@@ -18,8 +18,7 @@ using Labels = std::map<std::pair<QString, QString>, int>; // (text, colour) -> 
 
 // Every labelled element of a diagram, with its colour; a label whose
 // drawn pieces do not spell it is reported under "mismatch: ".
-Labels readLabels(const QString& resource)
-{
+Labels readLabels(const QString& resource) {
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -40,16 +39,17 @@ Labels readLabels(const QString& resource)
             const auto attributes = reader.attributes();
             if (attributes.hasAttribute(QStringLiteral("data-label")))
                 open.append({attributes.value(QStringLiteral("data-label")).toString(),
-                             QColor::fromString(attributes.value(QStringLiteral("fill"))).name(), QString(),
-                             depth});
+                             QColor::fromString(attributes.value(QStringLiteral("fill"))).name(),
+                             QString(), depth});
         } else if (reader.isCharacters() && inText && !open.isEmpty()) {
             open.last().drawn += reader.text().toString().simplified();
         } else if (reader.isEndElement()) {
             inText = false;
             if (!open.isEmpty() && open.last().depth == depth) {
                 const Open label = open.takeLast();
-                const QString key =
-                    label.drawn == label.label ? label.label : QStringLiteral("mismatch: ") + label.drawn;
+                const QString key = label.drawn == label.label
+                                        ? label.label
+                                        : QStringLiteral("mismatch: ") + label.drawn;
                 ++labels[{key, label.colour}];
             }
             --depth;
@@ -58,8 +58,7 @@ Labels readLabels(const QString& resource)
     return reader.hasError() ? Labels{{{"XML error", reader.errorString()}, 1}} : labels;
 }
 
-QString idFill(const QString& resource, const QString& id)
-{
+QString idFill(const QString& resource, const QString& id) {
     QFile file(resource);
     file.open(QIODevice::ReadOnly);
     QXmlStreamReader reader(&file);
@@ -70,8 +69,7 @@ QString idFill(const QString& resource, const QString& id)
     return QString();
 }
 
-bool loopEndsAfter(QObject* context, const std::function<void()>& action)
-{
+bool loopEndsAfter(QObject* context, const std::function<void()>& action) {
     QTimer::singleShot(0, context, action);
     QTimer guard;
     guard.setSingleShot(true);
@@ -106,8 +104,7 @@ private slots:
     void diagramPanels();
 };
 
-void TestPathways::firstPressCreatesAndShows_data()
-{
+void TestPathways::firstPressCreatesAndShows_data() {
     QTest::addColumn<Pathway>("pathway");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("title");
@@ -117,8 +114,7 @@ void TestPathways::firstPressCreatesAndShows_data()
     QTest::newRow("second, no title") << Pathway::CitricAcidCycle << "Form3" << QStringList{};
 }
 
-void TestPathways::firstPressCreatesAndShows()
-{
+void TestPathways::firstPressCreatesAndShows() {
     QFETCH(Pathway, pathway);
     QFETCH(QString, name);
     QFETCH(QStringList, title);
@@ -137,15 +133,13 @@ void TestPathways::firstPressCreatesAndShows()
     QVERIFY(exercise.isVisible());
 }
 
-void TestPathways::hideAndShowKeepTheWindow_data()
-{
+void TestPathways::hideAndShowKeepTheWindow_data() {
     QTest::addColumn<bool>("fromFrame");
     QTest::newRow("Hide pathway button") << false;
     QTest::newRow("frame close") << true;
 }
 
-void TestPathways::hideAndShowKeepTheWindow()
-{
+void TestPathways::hideAndShowKeepTheWindow() {
     QFETCH(bool, fromFrame);
 
     ExerciseWindow exercise(Subjects::make(0, 72, 0.6, 12.3));
@@ -171,8 +165,7 @@ void TestPathways::hideAndShowKeepTheWindow()
     QCOMPARE(window->titlePane()->plainLines(), QStringList{"Gluconeogenesis from lactate"});
 }
 
-void TestPathways::hidingLeavesTheExerciseAlone()
-{
+void TestPathways::hidingLeavesTheExerciseAlone() {
     ExerciseWindow exercise(Subjects::make(1, 65, 0.5, 10.8));
     exercise.show();
     for (Control button : {Control::seeanswer1, Control::hideanswer1, Control::seeanswer2})
@@ -196,15 +189,13 @@ void TestPathways::hidingLeavesTheExerciseAlone()
     QCOMPARE(exercise.answerPane()->plainLines(), answer);
 }
 
-void TestPathways::endWithPathwayWindows_data()
-{
+void TestPathways::endWithPathwayWindows_data() {
     QTest::addColumn<bool>("hidden");
     QTest::newRow("pathway windows shown") << false;
     QTest::newRow("pathway windows hidden") << true;
 }
 
-void TestPathways::endWithPathwayWindows()
-{
+void TestPathways::endWithPathwayWindows() {
     QFETCH(bool, hidden);
 
     auto exercise = std::make_unique<ExerciseWindow>(Subjects::make(0, 72, 0.6, 12.3));
@@ -221,13 +212,11 @@ void TestPathways::endWithPathwayWindows()
     // The windows go with the exercise window; none is left behind.
     exercise.reset();
     const QWidgetList left = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(left.begin(), left.end(), [](QWidget* w) {
-        return qobject_cast<PathwayWindow*>(w) != nullptr;
-    }));
+    QVERIFY(std::none_of(left.begin(), left.end(),
+                         [](QWidget* w) { return qobject_cast<PathwayWindow*>(w) != nullptr; }));
 }
 
-void TestPathways::geometry_data()
-{
+void TestPathways::geometry_data() {
     QTest::addColumn<Pathway>("pathway");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
@@ -245,8 +234,7 @@ void TestPathways::geometry_data()
     QTest::newRow("Form3 backdrop") << c << "shape1" << QRect(0, 0, 1024, 768);
 }
 
-void TestPathways::geometry()
-{
+void TestPathways::geometry() {
     QFETCH(Pathway, pathway);
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
@@ -264,16 +252,14 @@ void TestPathways::geometry()
     }
 }
 
-void TestPathways::diagramsAtTheirPixelSize_data()
-{
+void TestPathways::diagramsAtTheirPixelSize_data() {
     QTest::addColumn<Pathway>("pathway");
     QTest::addColumn<QSize>("size");
     QTest::newRow("gluconeogenesis") << Pathway::Gluconeogenesis << QSize(680, 481);
     QTest::newRow("citric acid cycle") << Pathway::CitricAcidCycle << QSize(560, 677);
 }
 
-void TestPathways::diagramsAtTheirPixelSize()
-{
+void TestPathways::diagramsAtTheirPixelSize() {
     QFETCH(Pathway, pathway);
     QFETCH(QSize, size);
 
@@ -293,8 +279,7 @@ void TestPathways::diagramsAtTheirPixelSize()
     QVERIFY(!diagram->accessibleDescription().isEmpty());
 }
 
-void TestPathways::diagramLabels_data()
-{
+void TestPathways::diagramLabels_data() {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("colour");
@@ -302,8 +287,8 @@ void TestPathways::diagramLabels_data()
 
     const auto add = [](const char* file, const QString& label, const QString& colour, int count) {
         QTest::addRow("%s: %s %s", file, qPrintable(label), qPrintable(colour))
-            << QStringLiteral(":/assets/%1.svg").arg(QString::fromLatin1(file)) << label
-            << colour << count;
+            << QStringLiteral(":/assets/%1.svg").arg(QString::fromLatin1(file)) << label << colour
+            << count;
     };
 
     // Gluconeogenesis: 4 ATP + 2 GTP make glucose (6), the liver's UTP
@@ -362,8 +347,7 @@ void TestPathways::diagramLabels_data()
     add(c, "~1.5 ATP", blue, 1);
 }
 
-void TestPathways::diagramLabels()
-{
+void TestPathways::diagramLabels() {
     QFETCH(QString, resource);
     QFETCH(QString, label);
     QFETCH(QString, colour);
@@ -378,8 +362,7 @@ void TestPathways::diagramLabels()
                  qPrintable(key.first + u' ' + key.second));
 }
 
-void TestPathways::diagramPanels()
-{
+void TestPathways::diagramPanels() {
     QCOMPARE(idFill(":/assets/gluconeogenesis.svg", "muscle-panel"), "#ffff00");
     QCOMPARE(idFill(":/assets/citricacidcycle.svg", "yield-box"), "#00ffff");
 }

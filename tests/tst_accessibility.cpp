@@ -1,0 +1,172 @@
+#include "app/exercisewindow.h"
+#include "panes/picture.h"
+#include "panes/textpane.h"
+#include "pathways/pathwaywindow.h"
+#include "subjects.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+using enum Control;
+
+QStringList tabCycle(ExerciseWindow& window) {
+    QStringList names;
+    QWidget* first = QApplication::focusWidget();
+    do {
+        names.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } while (QApplication::focusWidget() != first && names.size() < 40);
+    Q_UNUSED(window);
+    return names;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tabReachesButtonsInLayoutOrder_data();
+    void tabReachesButtonsInLayoutOrder();
+    void spacePressesTheFocusedButton();
+    void panesExposeTheirText_data();
+    void panesExposeTheirText();
+    void diagramsDescribeThePathway_data();
+    void diagramsDescribeThePathway();
+};
+
+void TestAccessibility::tabReachesButtonsInLayoutOrder_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("cycle");
+
+    QTest::newRow("start-up") << 0 << "seeanswer1" << QStringList{"seeanswer1", "end", "Picture1"};
+    QTest::newRow("answer 2 with its pathway")
+        << 3 << "Picture1"
+        << QStringList{"Picture1", "Picture3", "end", "hideanswer2", "seepathway1"};
+    QTest::newRow("question 4 with its pathway")
+        << 6 << "Picture1"
+        << QStringList{"Picture1", "Picture3", "end", "seepathway2", "seeanswer4"};
+}
+
+void TestAccessibility::tabReachesButtonsInLayoutOrder() {
+    QFETCH(int, presses);
+    QFETCH(QString, start);
+    QFETCH(QStringList, cycle);
+
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    window.showMaximized();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const Control walk[] = {seeanswer1,  hideanswer1, seeanswer2,
+                            hideanswer2, seeanswer3,  hideanswer3};
+    for (int i = 0; i < presses; ++i)
+        window.button(walk[i])->click();
+    window.findChild<QWidget*>(start)->setFocus(Qt::TabFocusReason);
+
+    QCOMPARE(tabCycle(window), cycle);
+}
+
+void TestAccessibility::spacePressesTheFocusedButton() {
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    window.showMaximized();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (Control button : {seeanswer1, hideanswer1, seeanswer2})
+        window.button(button)->click();
+
+    window.button(seepathway1)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.button(seepathway1), Qt::Key_Space);
+    QVERIFY(window.pathwayWindow(Pathway::Gluconeogenesis));
+    QVERIFY(window.pathwayWindow(Pathway::Gluconeogenesis)->isVisible());
+
+    QPushButton* hide = window.pathwayWindow(Pathway::Gluconeogenesis)->findChild<QPushButton*>();
+    hide->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(hide, Qt::Key_Space);
+    QVERIFY(window.pathwayWindow(Pathway::Gluconeogenesis)->isHidden());
+}
+
+void TestAccessibility::panesExposeTheirText_data() {
+    QTest::addColumn<bool>("questionPane");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("line");
+
+    QTest::newRow("question pane") << true << "Questions" << 6;
+    QTest::newRow("answer pane") << false << "Answer" << 3;
+}
+
+void TestAccessibility::panesExposeTheirText() {
+    QFETCH(bool, questionPane);
+    QFETCH(QString, name);
+    QFETCH(int, line);
+
+    ExerciseWindow window(Subjects::make(1, 65, 0.5, 10.8));
+    window.show();
+    window.button(seeanswer1)->click();
+    TextPane* pane = questionPane ? window.questionPane() : window.answerPane();
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pane);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::StaticText);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Value), pane->plainText());
+
+    QAccessibleTextInterface* text = accessible->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->characterCount(), int(pane->plainText().size()));
+    QCOMPARE(text->text(0, text->characterCount()), pane->plainText());
+
+    const QStringList lines = pane->plainLines();
+    int offset = 0;
+    for (int i = 0; i < line; ++i)
+        offset += int(lines.at(i).size()) + 1;
+    int start = -1, end = -1;
+    QCOMPARE(text->textAtOffset(offset + 2, QAccessible::LineBoundary, &start, &end),
+             lines.at(line));
+    QCOMPARE(start, offset);
+    QCOMPARE(end, offset + int(lines.at(line).size()));
+}
+
+void TestAccessibility::diagramsDescribeThePathway_data() {
+    QTest::addColumn<Pathway>("pathway");
+    QTest::addColumn<QStringList>("inOrder");
+
+    QTest::newRow("gluconeogenesis")
+        << Pathway::Gluconeogenesis
+        << QStringList{
+               "lactate",  "pyruvate", "NAD\\+", "NADH", "ATP", "GTP", "glucose 6-phosphate",
+               "glycogen", "UTP",      "6",      "7",    "8"};
+    QTest::newRow("citric acid cycle")
+        << Pathway::CitricAcidCycle
+        << QStringList{"lactate",   "pyruvate",   "acetyl CoA",    "oxaloacetate",
+                       "citrate",   "isocitrate", "ketoglutarate", "succinyl CoA",
+                       "succinate", "fumarate",   "malate",        "15 ATP"};
+}
+
+void TestAccessibility::diagramsDescribeThePathway() {
+    QFETCH(Pathway, pathway);
+    QFETCH(QStringList, inOrder);
+
+    PathwayWindow window(pathway);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.diagram());
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::Graphic);
+    QVERIFY(!accessible->text(QAccessible::Name).isEmpty());
+
+    const QString description = accessible->text(QAccessible::Description);
+    qsizetype from = 0;
+    for (const QString& word : inOrder) {
+        const QRegularExpression pattern(QStringLiteral("(?<!\\w)%1(?!\\w)").arg(word));
+        const QRegularExpressionMatch match = pattern.match(description, from);
+        QVERIFY2(match.hasMatch(),
+                 qPrintable(QStringLiteral("%1 after offset %2").arg(word).arg(from)));
+        from = match.capturedEnd();
+    }
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
