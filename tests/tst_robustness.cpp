@@ -1,0 +1,180 @@
+#include "app/exercisewindow.h"
+#include "panes/textpane.h"
+#include "pathways/pathwaywindow.h"
+#include "stages/exercisetexts.h"
+#include "subjects.h"
+
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+using enum Control;
+
+QStringList plain(const Print::Block& block, const Scenario& scenario) {
+    QStringList lines;
+    for (const PrintLine& line : Print::resolve(block, scenario))
+        lines.append(plainText(line));
+    return lines;
+}
+
+// The buttons that may be visible together, one set per stage, in the
+// order of Control.
+const QList<QList<Control>> stageButtons = {
+    {seeanswer1},
+    {hideanswer1},
+    {seeanswer2},
+    {hideanswer2, seepathway1},
+    {seeanswer3},
+    {hideanswer3},
+    {seepathway2, seeanswer4},
+    {seepathway2, hideanswer4},
+    {seeanswer5},
+    {hideanswer5},
+    {seeanswer6},
+    {hideanswer6},
+    {},
+};
+
+QList<PathwayWindow*> pathwayWindows() {
+    QList<PathwayWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<PathwayWindow*>(widget))
+            windows.append(window);
+    return windows;
+}
+
+} // namespace
+
+class TestRobustness : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pressStorm();
+    void pathwayCycles_data();
+    void pathwayCycles();
+    void everyNumberReadsBack();
+};
+
+// Random presses on whatever can be pressed, the invariants checked after
+// every one of them.
+void TestRobustness::pressStorm() {
+    QRandomGenerator random(20261208);
+    int presses = 0;
+    int windows = 0;
+    while (presses < 10000) {
+        const Scenario scenario =
+            Subjects::make(random.bounded(2), 60 + random.bounded(25),
+                           0.4 + random.bounded(5) / 10.0, 10.0 + random.bounded(40) / 10.0);
+        QStringList record;
+        for (const Print::Block* block : {&Texts::statement, &Texts::question2, &Texts::question3,
+                                          &Texts::question4, &Texts::question5, &Texts::question6})
+            record += plain(*block, scenario);
+        QList<QStringList> answers;
+        for (const Print::Block* block : {&Texts::answer1, &Texts::answer2, &Texts::answer3,
+                                          &Texts::answer4, &Texts::answer5, &Texts::answer6})
+            answers.append(plain(*block, scenario));
+
+        auto window = std::make_unique<ExerciseWindow>(scenario);
+        window->show();
+        ++windows;
+        qsizetype questionLines = window->questionPane()->content().size();
+
+        for (;;) {
+            QList<QPushButton*> candidates;
+            for (QPushButton* button : window->findChildren<QPushButton*>())
+                if (button->isVisible() && button->objectName() != u"end")
+                    candidates.append(button);
+            for (PathwayWindow* pathway : pathwayWindows())
+                if (pathway->isVisible())
+                    candidates.append(pathway->findChild<QPushButton*>("Command1"));
+            if (candidates.isEmpty())
+                break;
+            candidates.at(random.bounded(int(candidates.size())))->click();
+            ++presses;
+
+            QList<Control> visible;
+            for (int c = 0; c < int(Control::answerPane); ++c)
+                if (window->button(Control(c))->isVisible())
+                    visible.append(Control(c));
+            QVERIFY2(stageButtons.contains(visible), qPrintable(QString::number(presses)));
+            QVERIFY(window->findChild<QPushButton*>("end")->isVisible());
+
+            const QStringList questions = window->questionPane()->plainLines();
+            QVERIFY(questions.size() >= questionLines);
+            QCOMPARE(questions, record.mid(0, questions.size()));
+            questionLines = questions.size();
+
+            const QStringList answer = window->answerPane()->plainLines();
+            QVERIFY(answer.isEmpty() || answers.contains(answer));
+
+            const QList<PathwayWindow*> pathways = pathwayWindows();
+            QVERIFY(pathways.size() <= 2);
+            if (pathways.size() == 2)
+                QVERIFY(pathways[0]->pathway() != pathways[1]->pathway());
+            for (PathwayWindow* pathway : pathways)
+                if (pathway->titlePane())
+                    QCOMPARE(pathway->titlePane()->content().size(), 1);
+        }
+        QCOMPARE(questionLines, 31);
+    }
+    qInfo("%d presses over %d windows", presses, windows);
+}
+
+void TestRobustness::pathwayCycles_data() {
+    QTest::addColumn<Pathway>("pathway");
+    QTest::newRow("gluconeogenesis") << Pathway::Gluconeogenesis;
+    QTest::newRow("citric acid cycle") << Pathway::CitricAcidCycle;
+}
+
+void TestRobustness::pathwayCycles() {
+    QFETCH(Pathway, pathway);
+
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    window.show();
+    for (int cycle = 0; cycle < 100; ++cycle) {
+        window.showPathway(pathway);
+        QVERIFY(window.pathwayWindow(pathway)->isVisible());
+        QCoreApplication::processEvents();
+        window.pathwayWindow(pathway)->findChild<QPushButton*>("Command1")->click();
+        QVERIFY(window.pathwayWindow(pathway)->isHidden());
+    }
+    QCOMPARE(pathwayWindows().size(), 1);
+}
+
+// For every subject, every number printed reads back as the stored value.
+void TestRobustness::everyNumberReadsBack() {
+    const Print::Block* blocks[] = {&Texts::statement, &Texts::question2, &Texts::question3,
+                                    &Texts::question4, &Texts::question5, &Texts::question6,
+                                    &Texts::answer1,   &Texts::answer2,   &Texts::answer3,
+                                    &Texts::answer4,   &Texts::answer5,   &Texts::answer6};
+    int numbers = 0;
+    for (int sex = 0; sex < 2; ++sex)
+        for (int weight = 60; weight <= 84; ++weight)
+            for (int before = 4; before <= 8; ++before)
+                for (int after = 100; after <= 139; ++after) {
+                    const Scenario s =
+                        Subjects::fromDraws(Subjects::drawsFor(sex, weight, before, after));
+                    for (const Print::Block* block : blocks)
+                        for (const Print::Line& line : *block)
+                            for (const Print::Item& item : line) {
+                                if (item.kind != Print::Item::Kind::Single &&
+                                    item.kind != Print::Item::Kind::Double)
+                                    continue;
+                                const QString text = item.resolve(s).text;
+                                QVERIFY(text.startsWith(u' ') && text.endsWith(u' '));
+                                bool ok = false;
+                                if (item.kind == Print::Item::Kind::Single)
+                                    QCOMPARE(text.trimmed().toFloat(&ok), s.*item.single);
+                                else
+                                    QCOMPARE(text.trimmed().toDouble(&ok), s.*item.dbl);
+                                QVERIFY(ok);
+                                ++numbers;
+                            }
+                }
+    QCOMPARE(numbers, 10000 * 29);
+}
+
+QTEST_MAIN(TestRobustness)
+#include "tst_robustness.moc"
