@@ -1,4 +1,5 @@
 // Start-up: one invented subject, the exercise window, maximised.
+#include "app/applicationinfo.h"
 #include "app/clockdraws.h"
 #include "app/exercisewindow.h"
 #include "app/scenario.h"
@@ -7,10 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvanel"));
-    QApplication::setApplicationVersion(QStringLiteral(KORVANEL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.korvanel.Korvanel"));
-    QApplication::setWindowIcon(ExerciseWindow::programIcon());
+    ApplicationInfo::apply();
 
     ClockDraws draws;
     ExerciseWindow window(makeScenario(std::ref(draws)));

@@ -1,3 +1,4 @@
+#include "app/applicationinfo.h"
 #include "app/exercisewindow.h"
 #include "inkscan.h"
 #include "panes/picture.h"
@@ -48,6 +49,7 @@ private slots:
     void closingFromFrameQuits_data();
     void closingFromFrameQuits();
     void keyboardWalk();
+    void applicationInfo();
 };
 
 void TestExerciseWindow::startState() {
@@ -242,6 +244,15 @@ void TestExerciseWindow::keyboardWalk() {
     }
     QVERIFY(window.button(Control::hideanswer6)->isHidden());
     QCOMPARE(QApplication::focusWidget(), window.questionPane());
+}
+
+// The same facts as the desktop entry, the metadata and the version record.
+void TestExerciseWindow::applicationInfo() {
+    ApplicationInfo::apply();
+    QCOMPARE(QCoreApplication::applicationName(), "Korvanel");
+    QCOMPARE(QCoreApplication::applicationVersion(), "1.00");
+    QCOMPARE(QGuiApplication::desktopFileName(), "org.korvanel.Korvanel");
+    QVERIFY(QGuiApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 
 QTEST_MAIN(TestExerciseWindow)
