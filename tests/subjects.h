@@ -5,6 +5,7 @@
 #include "app/scenario.h"
 
 #include <QList>
+#include <QTest>
 
 #include <cmath>
 
@@ -28,6 +29,19 @@ inline Scenario fromDraws(QList<double> draws, int* used = nullptr) {
 inline Scenario make(int sex, int weight, double before, double after) {
     return fromDraws(
         drawsFor(sex, weight, int(std::lround(before * 10)), int(std::lround(after * 10))));
+}
+
+// Every possible subject, 2 x 25 x 5 x 40 of them; stops at the first
+// failed check of the running test.
+template <typename Visit> void forEach(Visit&& visit) {
+    for (int sex = 0; sex < 2; ++sex)
+        for (int weight = 60; weight <= 84; ++weight)
+            for (int before = 4; before <= 8; ++before)
+                for (int after = 100; after <= 139; ++after) {
+                    visit(fromDraws(drawsFor(sex, weight, before, after)));
+                    if (QTest::currentTestFailed())
+                        return;
+                }
 }
 
 } // namespace Subjects

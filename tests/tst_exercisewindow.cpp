@@ -1,5 +1,6 @@
 #include "app/applicationinfo.h"
 #include "app/exercisewindow.h"
+#include "eventloop.h"
 #include "inkscan.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
@@ -18,17 +19,6 @@ QStringList visibleChildren(const QWidget& window) {
             names.append(child->objectName());
     names.sort();
     return names;
-}
-
-// Runs the application's event loop until something ends it; false if
-// nothing did within five seconds.
-bool loopEndsAfter(QObject* context, const std::function<void()>& action) {
-    QTimer::singleShot(0, context, action);
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, context, [] { QCoreApplication::exit(1); });
-    guard.start(5000);
-    return QCoreApplication::exec() == 0;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/exercisewindow.h"
+#include "eventloop.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
 #include "pathways/pathwaywindow.h"
@@ -67,15 +68,6 @@ QString idFill(const QString& resource, const QString& id) {
             reader.attributes().value(QStringLiteral("id")) == id)
             return QColor::fromString(reader.attributes().value(QStringLiteral("fill"))).name();
     return QString();
-}
-
-bool loopEndsAfter(QObject* context, const std::function<void()>& action) {
-    QTimer::singleShot(0, context, action);
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, context, [] { QCoreApplication::exit(1); });
-    guard.start(5000);
-    return QCoreApplication::exec() == 0;
 }
 
 const QString black = QStringLiteral("#000000");
