@@ -4,9 +4,7 @@
 #include "panes/picture.h"
 #include "panes/textpane.h"
 
-#include <QHideEvent>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -113,17 +111,4 @@ void PathwayWindow::present() {
         showMaximized();
     raise();
     activateWindow();
-}
-
-void PathwayWindow::hideEvent(QHideEvent* event) {
-    // Minimising also hides, spontaneously; only a window put away is let go.
-    // Not from inside the event: the native window may be delivering it.
-    if (!event->spontaneous())
-        QTimer::singleShot(0, this, &PathwayWindow::releaseNativeWindow);
-    QWidget::hideEvent(event);
-}
-
-void PathwayWindow::releaseNativeWindow() {
-    if (isHidden() && windowHandle())
-        destroy();
 }

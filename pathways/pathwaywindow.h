@@ -2,9 +2,7 @@
 // an optional title pane, the diagram and a "Hide pathway" button.
 //
 // Hiding keeps the window and its title; showing it again brings back the
-// same window. Closing it from the frame hides it the same way. A hidden
-// window gives its native window and backing store back to the system
-// (3 MB for a maximised 1024 x 768 window) and makes them anew when shown.
+// same window. Closing it from the frame hides it the same way.
 #pragma once
 
 #include <QWidget>
@@ -31,12 +29,7 @@ public:
     // Shows the window maximised in front, or brings it forward if shown.
     void present();
 
-protected:
-    void hideEvent(QHideEvent* event) override;
-
 private:
-    void releaseNativeWindow();
-
     Pathway m_pathway;
     Picture* m_diagram = nullptr;
     TextPane* m_title = nullptr;

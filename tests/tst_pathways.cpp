@@ -149,11 +149,8 @@ void TestPathways::hideAndShowKeepTheWindow() {
         window->findChild<QPushButton*>("Command1")->click();
     QVERIFY(window->isHidden());
     QCOMPARE(exercise.pathwayWindow(Pathway::Gluconeogenesis), window);
-    // Put away, it lets its native window go; the widget and its title stay.
-    QTRY_VERIFY(!window->windowHandle());
 
     exercise.showPathway(Pathway::Gluconeogenesis);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(exercise.pathwayWindow(Pathway::Gluconeogenesis), window);
     QVERIFY(window->isVisible());
     QVERIFY(window->windowState() & Qt::WindowMaximized);
