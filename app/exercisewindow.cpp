@@ -82,7 +82,8 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
         QWidget* widget = nullptr;
         switch (place.kind) {
         case Kind::Logo:
-            widget = new Picture(QStringLiteral(":/assets/logo.svg"), this);
+            widget = new Picture(QStringLiteral(":/assets/logo.svg"),
+                                 QStringLiteral(":/assets/logo.png"), this);
             widget->setAccessibleName(tr("Korvanel logo"));
             break;
         case Kind::QuestionPane:
@@ -127,9 +128,10 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
 ExerciseWindow::~ExerciseWindow() = default;
 
 QIcon ExerciseWindow::programIcon() {
-    QIcon icon(QStringLiteral(":/assets/korvanel-32.png"));
-    icon.addFile(QStringLiteral(":/assets/korvanel.svg"));
-    return icon;
+    // The bitmap alone: the scalable drawing would load the SVG icon engine
+    // at start-up for a 32 px title-bar icon. Desktops take the scalable
+    // icon from the installed theme.
+    return QIcon(QStringLiteral(":/assets/korvanel-32.png"));
 }
 
 QPushButton* ExerciseWindow::button(Control control) const {

@@ -23,7 +23,7 @@ public:
     explicit ExerciseWindow(const Scenario& scenario, QWidget* parent = nullptr);
     ~ExerciseWindow() override;
 
-    static QIcon programIcon(); // 32 px bitmap and the scalable drawing
+    static QIcon programIcon();
 
     const Scenario& scenario() const { return m_scenario; }
     TextPane* questionPane() const { return m_questionPane; }

@@ -3,6 +3,7 @@
 #include "paneaccessibility.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QXmlStreamReader>
@@ -43,15 +44,20 @@ Captions readCaptions(const QByteArray& svg) {
 
 } // namespace
 
-Picture::Picture(const QString& resource, QWidget* parent)
-    : QWidget(parent) {
-    QFile file(resource);
-    const QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    installPaneAccessibility();
-    m_renderer.load(svg);
-    m_imageSize = m_renderer.defaultSize();
+Picture::Picture(const QString& drawing, QWidget* parent)
+    : Picture(drawing, QString(), parent) {
+}
 
-    const Captions captions = readCaptions(svg);
+Picture::Picture(const QString& drawing, const QString& bitmapAt1x, QWidget* parent)
+    : QWidget(parent)
+    , m_bitmapAt1x(bitmapAt1x) {
+    installPaneAccessibility();
+    QFile file(drawing);
+    if (file.open(QIODevice::ReadOnly))
+        m_drawing = file.readAll();
+    m_imageSize = bitmapAt1x.isEmpty() ? renderer().defaultSize() : QImageReader(bitmapAt1x).size();
+
+    const Captions captions = readCaptions(m_drawing);
     setAccessibleName(captions.title);
     setAccessibleDescription(captions.desc);
 
@@ -59,17 +65,32 @@ Picture::Picture(const QString& resource, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+Picture::~Picture() = default;
+
+QSvgRenderer& Picture::renderer() const {
+    if (!m_renderer)
+        m_renderer = std::make_unique<QSvgRenderer>(m_drawing);
+    return *m_renderer;
+}
+
 QPixmap Picture::raster(qreal devicePixelRatio) const {
-    if (m_cache.isNull() || m_cache.devicePixelRatio() != devicePixelRatio) {
-        QPixmap pixmap(m_imageSize * devicePixelRatio);
-        pixmap.setDevicePixelRatio(devicePixelRatio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        m_renderer.render(&painter, QRectF(QPointF(0, 0), m_imageSize));
-        m_cache = pixmap;
+    if (!m_cache.isNull() && m_cache.devicePixelRatio() == devicePixelRatio)
+        return m_cache;
+    if (devicePixelRatio == 1 && !m_bitmapAt1x.isEmpty()) {
+        m_cache = QPixmap(m_bitmapAt1x);
+        return m_cache;
     }
+    QPixmap pixmap(m_imageSize * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    renderer().render(&painter, QRectF(QPointF(0, 0), m_imageSize));
+    painter.end();
+    // The parsed drawing is needed again only at another pixel ratio.
+    m_renderer.reset();
+    m_cache = pixmap;
     return m_cache;
 }
 

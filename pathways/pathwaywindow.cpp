@@ -80,7 +80,8 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
     backdrop->setAutoFillBackground(true);
     backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    auto* logo = new Picture(QStringLiteral(":/assets/logo.svg"), this);
+    auto* logo =
+        new Picture(QStringLiteral(":/assets/logo.svg"), QStringLiteral(":/assets/logo.png"), this);
     logo->setObjectName(QStringLiteral("Picture2"));
     logo->setGeometry(layout.logo.pixels());
 

@@ -137,6 +137,22 @@ void TestExerciseWindow::panesAndLogo() {
     QVERIFY(logo);
     QCOMPARE(logo->imageSize(), QSize(165, 100));
     QCOMPARE(logo->size(), QSize(161, 97));
+
+    // The 100 % bitmap is the drawing, rendered: an edit to one alone fails.
+    const QImage bitmap = logo->raster(1).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage drawn =
+        Picture(":/assets/logo.svg").raster(1).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(bitmap.size(), drawn.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor a = bitmap.pixelColor(x, y), b = drawn.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                    std::abs(a.blue() - b.blue()) >
+                24)
+                ++differing;
+        }
+    QCOMPARE(differing, 0);
 }
 
 void TestExerciseWindow::statementText_data() {
