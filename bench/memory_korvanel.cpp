@@ -7,6 +7,7 @@
 //
 // Prints "peak_rss_kib N" after the walk and "--settle MS" more of event
 // processing (0 without it).
+#include "app/applicationinfo.h"
 #include "app/clockdraws.h"
 #include "app/exercisewindow.h"
 #include "app/scenario.h"
@@ -21,10 +22,7 @@ int main(int argc, char* argv[]) {
     const int settleMs = Probe::settleArgument(argc, argv);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvanel"));
-    QApplication::setApplicationVersion(QStringLiteral(KORVANEL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.korvanel.Korvanel"));
-    QApplication::setWindowIcon(ExerciseWindow::programIcon());
+    ApplicationInfo::apply(); // as the program does
 
     ClockDraws draws;
     ExerciseWindow window(makeScenario(std::ref(draws)));

@@ -25,6 +25,7 @@
 // Output, one tab-separated line per action in walk order:
 //   press LABEL median_ms p95_ms max_ms cold_ms handler_median_ms n
 // and "qt_version X.Y.Z".
+#include "app/applicationinfo.h"
 #include "app/clockdraws.h"
 #include "app/exercisewindow.h"
 #include "app/scenario.h"
@@ -43,8 +44,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvanel"));
-    QApplication::setWindowIcon(ExerciseWindow::programIcon());
+    ApplicationInfo::apply(); // as the program does
     const int windows = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
     constexpr int settleMs = 20;
 

@@ -7,6 +7,7 @@
 //
 // Output, one tab-separated line per action in walk order, as bench_presses:
 //   press LABEL median_ms p95_ms max_ms cold_ms handler_median_ms n
+#include "app/applicationinfo.h"
 #include "app/clockdraws.h"
 #include "app/exercisewindow.h"
 #include "app/scenario.h"
@@ -51,7 +52,7 @@ Pathway pathwayOf(Control button) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(ExerciseWindow::programIcon());
+    ApplicationInfo::apply(); // as the program does
     const int windows = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
 
     std::vector<std::vector<double>> times(std::size(walk));

@@ -13,6 +13,7 @@
 // the whole start-up: exec, dynamic linking, static initialisation, main.
 // (The kernel's own start time, /proc/self/stat field 22, counts in 10 ms
 // ticks, too coarse for a 15 % comparison.)
+#include "app/applicationinfo.h"
 #include "app/clockdraws.h"
 #include "app/exercisewindow.h"
 #include "app/scenario.h"
@@ -25,10 +26,7 @@ int main(int argc, char* argv[]) {
     const int settleMs = Probe::settleArgument(argc, argv);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvanel"));
-    QApplication::setApplicationVersion(QStringLiteral(KORVANEL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.korvanel.Korvanel"));
-    QApplication::setWindowIcon(ExerciseWindow::programIcon());
+    ApplicationInfo::apply(); // as the program does
 
     ClockDraws draws;
     ExerciseWindow window(makeScenario(std::ref(draws)));
