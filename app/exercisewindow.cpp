@@ -172,7 +172,12 @@ void ExerciseWindow::press(Control button) {
     // Keyboard users walk the exercise with Space: keep the focus on the
     // button of the next step rather than on whatever follows the pressed,
     // now hidden, one ("end" among them).
+    // The window holds the focus meanwhile: hiding the focused button would
+    // otherwise pass it along the tab chain through the question pane, and
+    // its focus frame would repaint the whole pane on every press.
     const bool followFocus = m_buttons[size_t(button)]->hasFocus();
+    if (followFocus)
+        setFocus(Qt::OtherFocusReason);
     m_sequence.press(button);
     if (followFocus)
         focusNextStep();
