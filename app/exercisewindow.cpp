@@ -3,6 +3,7 @@
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
+#include "panes/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -10,22 +11,15 @@
 
 namespace {
 
-constexpr int twipsPerPixel = 15;
-
 enum class Kind { Logo, QuestionPane, AnswerPane, Button, End };
 
 struct Placed {
     Kind kind;
     const char* name;
     const char* caption;
-    int left, top, width, height; // twips
+    Twips twips;
     bool visibleAtStart;
     Control control; // the sequence's name for a button or the answer pane
-
-    QRect pixels() const {
-        return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
-                height / twipsPerPixel};
-    }
 };
 
 using enum Control;
@@ -53,7 +47,7 @@ constexpr Placed form1[] = {
 };
 
 // White, behind every control.
-constexpr QRect shape1(0, 0, 1024, 768);
+constexpr Twips shape1 = {0, 0, 15360, 11520};
 constexpr QSize restoredClientSize(312, 206);
 constexpr QColor answerInk(255, 0, 0);
 
@@ -73,7 +67,7 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
 
     auto* backdrop = new QWidget(this);
     backdrop->setObjectName(QStringLiteral("shape1"));
-    backdrop->setGeometry(shape1);
+    backdrop->setGeometry(shape1.pixels());
     backdrop->setAutoFillBackground(true);
     backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -112,7 +106,7 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
         }
         }
         widget->setObjectName(QString::fromLatin1(place.name));
-        widget->setGeometry(place.pixels());
+        widget->setGeometry(place.twips.pixels());
         widget->setVisible(place.visibleAtStart);
         if (previous)
             setTabOrder(previous, widget);

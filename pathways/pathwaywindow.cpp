@@ -3,31 +3,21 @@
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
+#include "panes/twips.h"
 
 #include <QPushButton>
 
 namespace {
-
-constexpr int twipsPerPixel = 15;
-
-struct Place {
-    int left, top, width, height; // twips
-
-    QRect pixels() const {
-        return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
-                height / twipsPerPixel};
-    }
-};
 
 struct PathwayLayout {
     const char* windowName;
     const char* diagram;     // resource of the diagram
     const char* title;       // printed into the title pane, or none
     const char* description; // what the diagram shows, for assistive technology
-    Place logo;              // Picture2
-    Place hide;              // Command1, "Hide pathway"
-    Place picture;           // Picture1, the diagram
-    Place titlePane;         // Picture3
+    Twips logo;              // Picture2
+    Twips hide;              // Command1, "Hide pathway"
+    Twips picture;           // Picture1, the diagram
+    Twips titlePane;         // Picture3
 };
 
 // Tab order: Picture2, Command1, Picture1, Picture3. Both windows are
@@ -54,7 +44,7 @@ const PathwayLayout form3 = {
     {},
 };
 
-constexpr Place shape1 = {0, 0, 15360, 11520};
+constexpr Twips shape1 = {0, 0, 15360, 11520};
 constexpr QSize restoredClientSize(312, 206);
 
 const PathwayLayout& layoutOf(Pathway pathway) {
@@ -85,9 +75,9 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
     logo->setObjectName(QStringLiteral("Picture2"));
     logo->setGeometry(layout.logo.pixels());
 
-    m_hide = new QPushButton(tr("Hide pathway"), this);
-    m_hide->setObjectName(QStringLiteral("Command1"));
-    m_hide->setGeometry(layout.hide.pixels());
+    auto* hide = new QPushButton(tr("Hide pathway"), this);
+    hide->setObjectName(QStringLiteral("Command1"));
+    hide->setGeometry(layout.hide.pixels());
 
     m_diagram = new Picture(QString::fromLatin1(layout.diagram), this);
     m_diagram->setObjectName(QStringLiteral("Picture1"));
@@ -104,7 +94,7 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
         m_title->printLine({PrintItem::fromText(QString::fromLatin1(layout.title))});
     }
 
-    connect(m_hide, &QPushButton::clicked, this, &QWidget::hide);
+    connect(hide, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void PathwayWindow::present() {

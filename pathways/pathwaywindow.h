@@ -8,7 +8,6 @@
 #include <QWidget>
 
 class Picture;
-class QPushButton;
 class TextPane;
 
 enum class Pathway {
@@ -33,5 +32,4 @@ private:
     Pathway m_pathway;
     Picture* m_diagram = nullptr;
     TextPane* m_title = nullptr;
-    QPushButton* m_hide = nullptr;
 };
