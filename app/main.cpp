@@ -1,8 +1,8 @@
 // Start-up: one invented subject, the exercise window, maximised.
-#include "app/applicationinfo.h"
-#include "app/clockdraws.h"
-#include "app/exercisewindow.h"
-#include "app/scenario.h"
+#include "model/clockdraws.h"
+#include "model/scenario.h"
+#include "windows/applicationinfo.h"
+#include "windows/exercisewindow.h"
 
 #include <QApplication>
 

@@ -7,12 +7,12 @@
 //
 // Prints "peak_rss_kib N" after the walk and "--settle MS" more of event
 // processing (0 without it).
-#include "app/applicationinfo.h"
-#include "app/clockdraws.h"
-#include "app/exercisewindow.h"
-#include "app/scenario.h"
 #include "bench/probe.h"
 #include "bench/walk.h"
+#include "model/clockdraws.h"
+#include "model/scenario.h"
+#include "windows/applicationinfo.h"
+#include "windows/exercisewindow.h"
 
 #include <QApplication>
 

@@ -25,13 +25,13 @@
 // Output, one tab-separated line per action in walk order:
 //   press LABEL median_ms p95_ms max_ms cold_ms handler_median_ms n
 // and "qt_version X.Y.Z".
-#include "app/applicationinfo.h"
-#include "app/clockdraws.h"
-#include "app/exercisewindow.h"
-#include "app/scenario.h"
 #include "bench/probe.h"
 #include "bench/stats.h"
 #include "bench/walk.h"
+#include "model/clockdraws.h"
+#include "model/scenario.h"
+#include "windows/applicationinfo.h"
+#include "windows/exercisewindow.h"
 
 #include <QApplication>
 

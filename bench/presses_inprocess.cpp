@@ -7,11 +7,11 @@
 //
 // Output, one tab-separated line per action in walk order, as bench_presses:
 //   press LABEL median_ms p95_ms max_ms cold_ms handler_median_ms n
-#include "app/applicationinfo.h"
-#include "app/clockdraws.h"
-#include "app/exercisewindow.h"
-#include "app/scenario.h"
 #include "bench/stats.h"
+#include "model/clockdraws.h"
+#include "model/scenario.h"
+#include "windows/applicationinfo.h"
+#include "windows/exercisewindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -13,12 +13,12 @@
 // the whole start-up: exec, dynamic linking, static initialisation, main.
 // (The kernel's own start time, /proc/self/stat field 22, counts in 10 ms
 // ticks, too coarse for a 15 % comparison.)
-#include "app/applicationinfo.h"
-#include "app/clockdraws.h"
-#include "app/exercisewindow.h"
-#include "app/scenario.h"
 #include "bench/probe.h"
+#include "model/clockdraws.h"
+#include "model/scenario.h"
 #include "panes/textpane.h"
+#include "windows/applicationinfo.h"
+#include "windows/exercisewindow.h"
 
 #include <QApplication>
 

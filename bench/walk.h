@@ -4,7 +4,7 @@
 // Every action returns only when what it changed has been painted.
 #pragma once
 
-#include "app/exercisewindow.h"
+#include "windows/exercisewindow.h"
 
 #include <vector>
 

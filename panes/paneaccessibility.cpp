@@ -3,7 +3,7 @@
 #include "picture.h"
 #include "textpane.h"
 
-#include <QFontMetrics>
+#include <QtMath>
 
 namespace {
 
@@ -97,41 +97,34 @@ QString TextPaneAccessible::textAtOffset(int offset, QAccessible::TextBoundaryTy
 }
 
 QRect TextPaneAccessible::characterRect(int offset) const {
-    // Character cells, as the pane's tabs count them.
-    const QStringList lines = pane()->plainLines();
+    const QList<LineLayout>& layouts = pane()->layouts();
     int line = 0;
-    while (line < lines.size() && offset > lines.at(line).size()) {
-        offset -= int(lines.at(line).size()) + 1;
+    while (line < layouts.size() && offset > layouts.at(line).plainText().size()) {
+        offset -= int(layouts.at(line).plainText().size()) + 1;
         ++line;
     }
-    if (line >= lines.size())
+    if (offset < 0 || line >= layouts.size())
         return QRect();
-    const QFontMetrics metrics = pane()->fontMetrics();
-    const int left = metrics.horizontalAdvance(lines.at(line).left(offset));
-    const int width = offset < lines.at(line).size()
-                          ? metrics.horizontalAdvance(lines.at(line).at(offset))
-                          : pane()->columnWidth();
-    const QRect local(pane()->contentsRect().left() + left,
-                      pane()->contentsRect().top() + line * pane()->lineHeight(), width,
-                      pane()->lineHeight());
+    const LineLayout& layout = layouts.at(line);
+    const qreal left = layout.characterLeft(offset);
+    const qreal right = offset < layout.plainText().size() ? layout.characterLeft(offset + 1)
+                                                           : left + pane()->columnWidth();
+    const QRect area = pane()->contentsRect();
+    const QRect local(area.left() + qFloor(left), area.top() + line * pane()->lineHeight(),
+                      qCeil(right) - qFloor(left), pane()->lineHeight());
     return QRect(pane()->mapToGlobal(local.topLeft()), local.size());
 }
 
 int TextPaneAccessible::offsetAtPoint(const QPoint& point) const {
     const QPoint local = pane()->mapFromGlobal(point) - pane()->contentsRect().topLeft();
-    const QStringList lines = pane()->plainLines();
+    const QList<LineLayout>& layouts = pane()->layouts();
     const int line = local.y() / std::max(1, pane()->lineHeight());
-    if (local.y() < 0 || line >= lines.size())
+    if (local.y() < 0 || line >= layouts.size())
         return -1;
     int offset = 0;
     for (int i = 0; i < line; ++i)
-        offset += int(lines.at(i).size()) + 1;
-    const QFontMetrics metrics = pane()->fontMetrics();
-    const QString& text = lines.at(line);
-    for (int column = 0; column < text.size(); ++column)
-        if (metrics.horizontalAdvance(text.left(column + 1)) > local.x())
-            return offset + column;
-    return offset + int(text.size());
+        offset += int(layouts.at(i).plainText().size()) + 1;
+    return offset + layouts.at(line).offsetAt(local.x());
 }
 
 QString TextPaneAccessible::attributes(int offset, int* startOffset, int* endOffset) const {

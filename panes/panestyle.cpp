@@ -35,3 +35,10 @@ QPalette PaneStyle::pagePalette(const QColor& ink) {
     palette.setColor(QPalette::WindowText, ink);
     return palette;
 }
+
+QIcon PaneStyle::programIcon() {
+    // The bitmap alone: the scalable drawing would load the SVG icon engine
+    // at start-up for a 32 px title-bar icon. Desktops take the scalable
+    // icon from the installed theme.
+    return QIcon(QStringLiteral(":/assets/korvanel-32.png"));
+}

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
 
 namespace PaneStyle {
@@ -23,5 +24,8 @@ QFont titleFont();  // the title of the first pathway window
 
 // White page with the given ink, the rest of the application palette kept.
 QPalette pagePalette(const QColor& ink);
+
+// The program's icon in the title bars.
+QIcon programIcon();
 
 } // namespace PaneStyle

@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include "model/logging.h"
 #include "paneaccessibility.h"
 
 #include <QFile>
@@ -55,6 +56,9 @@ Picture::Picture(const QString& drawing, const QString& bitmapAt1x, QWidget* par
     QFile file(drawing);
     if (file.open(QIODevice::ReadOnly))
         m_drawing = file.readAll();
+    else
+        qCWarning(lcKorvanel, "Cannot open the picture %ls: %ls", qUtf16Printable(drawing),
+                  qUtf16Printable(file.errorString()));
     m_imageSize = bitmapAt1x.isEmpty() ? renderer().defaultSize() : QImageReader(bitmapAt1x).size();
 
     const Captions captions = readCaptions(m_drawing);
@@ -77,8 +81,10 @@ QPixmap Picture::raster(qreal devicePixelRatio) const {
     if (!m_cache.isNull() && m_cache.devicePixelRatio() == devicePixelRatio)
         return m_cache;
     if (devicePixelRatio == 1 && !m_bitmapAt1x.isEmpty()) {
-        m_cache = QPixmap(m_bitmapAt1x);
-        return m_cache;
+        if (m_cache.load(m_bitmapAt1x))
+            return m_cache;
+        qCWarning(lcKorvanel, "Cannot load the bitmap %ls; drawing it instead",
+                  qUtf16Printable(m_bitmapAt1x));
     }
     QPixmap pixmap(m_imageSize * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);

@@ -19,6 +19,7 @@ TextPane::TextPane(QWidget* parent)
 
 void TextPane::printLine(const PrintLine& items) {
     m_lines.append(items);
+    m_layouts.append(LineLayout(items, fontMetrics()));
     const int top = contentsRect().top() + (m_lines.size() - 1) * lineHeight();
     update(contentsRect().left(), top, contentsRect().width(), lineHeight());
     announceChange();
@@ -29,6 +30,7 @@ void TextPane::clear() {
     if (m_lines.isEmpty())
         return;
     m_lines.clear();
+    m_layouts.clear();
     update();
     announceChange();
     emit contentChanged();
@@ -36,9 +38,9 @@ void TextPane::clear() {
 
 QStringList TextPane::plainLines() const {
     QStringList lines;
-    lines.reserve(m_lines.size());
-    for (const PrintLine& line : m_lines)
-        lines.append(::plainText(line));
+    lines.reserve(m_layouts.size());
+    for (const LineLayout& layout : m_layouts)
+        lines.append(layout.plainText());
     return lines;
 }
 
@@ -62,15 +64,15 @@ int TextPane::lineHeight() const {
 }
 
 int TextPane::lineWidth(const PrintLine& line) const {
-    const QFontMetrics metrics = fontMetrics();
-    int x = 0;
-    for (const PrintItem& item : line) {
-        if (item.kind == PrintItem::Kind::Tab)
-            x = std::max(x, (item.column - 1) * metrics.averageCharWidth());
-        else
-            x += metrics.horizontalAdvance(item.text);
+    return int(LineLayout(line, fontMetrics()).width());
+}
+
+void TextPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        for (qsizetype i = 0; i < m_lines.size(); ++i)
+            m_layouts[i] = LineLayout(m_lines.at(i), fontMetrics());
     }
-    return x;
+    QWidget::changeEvent(event);
 }
 
 void TextPane::paintEvent(QPaintEvent* event) {
@@ -88,23 +90,15 @@ void TextPane::paintEvent(QPaintEvent* event) {
     }
 
     const QRect area = contentsRect();
-    const QFontMetrics metrics = fontMetrics();
     const int spacing = lineHeight();
-    const int column = metrics.averageCharWidth();
+    const int ascent = fontMetrics().ascent();
     const int first = std::max(0, (event->rect().top() - area.top()) / spacing);
     const int last =
-        std::min<int>(m_lines.size() - 1, (event->rect().bottom() - area.top()) / spacing);
+        std::min<int>(m_layouts.size() - 1, (event->rect().bottom() - area.top()) / spacing);
 
     for (int index = first; index <= last; ++index) {
-        const int baseline = area.top() + index * spacing + metrics.ascent();
-        int x = 0;
-        for (const PrintItem& item : m_lines.at(index)) {
-            if (item.kind == PrintItem::Kind::Tab) {
-                x = std::max(x, (item.column - 1) * column);
-            } else {
-                painter.drawText(area.left() + x, baseline, item.text);
-                x += metrics.horizontalAdvance(item.text);
-            }
-        }
+        const int baseline = area.top() + index * spacing + ascent;
+        for (const LineLayout::Run& run : m_layouts.at(index).runs())
+            painter.drawText(QPointF(area.left() + run.x, baseline), run.text);
     }
 }

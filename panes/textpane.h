@@ -6,7 +6,7 @@
 // (Window for the page, WindowText for the ink).
 #pragma once
 
-#include "printitem.h"
+#include "linelayout.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -21,6 +21,7 @@ public:
     void clear();
 
     const QList<PrintLine>& content() const { return m_lines; }
+    const QList<LineLayout>& layouts() const { return m_layouts; } // one per line
     QStringList plainLines() const; // tabs expanded to character cells
     QString plainText() const;      // the lines joined with newlines
 
@@ -32,10 +33,12 @@ signals:
     void contentChanged();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void announceChange();
 
     QList<PrintLine> m_lines;
+    QList<LineLayout> m_layouts; // in the current font
 };

@@ -2,8 +2,8 @@
 // numbers they show, filled in from one Scenario when they are printed.
 #pragma once
 
-#include "app/scenario.h"
-#include "panes/printitem.h"
+#include "model/scenario.h"
+#include "printitem.h"
 
 #include <vector>
 

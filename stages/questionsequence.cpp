@@ -67,6 +67,11 @@ const std::vector<Handler>& handlers() {
     return table;
 }
 
+constexpr std::pair<Control, Pathway> pathwayButtons[] = {
+    {seepathway1, Pathway::Gluconeogenesis},
+    {seepathway2, Pathway::CitricAcidCycle},
+};
+
 const Handler* find(Control button) {
     const auto& table = handlers();
     const auto it = std::find_if(table.begin(), table.end(),
@@ -90,7 +95,18 @@ std::span<const Step> QuestionSequence::steps(Control button) {
     return handler ? std::span<const Step>(handler->steps) : std::span<const Step>();
 }
 
+std::optional<Pathway> QuestionSequence::pathwayOpenedBy(Control button) {
+    for (const auto& [control, pathway] : pathwayButtons)
+        if (control == button)
+            return pathway;
+    return std::nullopt;
+}
+
 void QuestionSequence::press(Control button) const {
+    if (const auto pathway = pathwayOpenedBy(button)) {
+        m_surface.showPathway(*pathway);
+        return;
+    }
     for (const Step& step : steps(button)) {
         switch (step.op) {
         case Step::Op::Clear:

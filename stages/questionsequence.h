@@ -7,6 +7,7 @@
 
 #include "exercisetexts.h"
 
+#include <optional>
 #include <span>
 
 // The controls of the exercise window that the sequence shows and hides.
@@ -28,6 +29,11 @@ enum class Control {
     answerPane,
 };
 
+enum class Pathway {
+    Gluconeogenesis, // lactate to glucose and glycogen
+    CitricAcidCycle, // lactate oxidation through the citric acid cycle
+};
+
 // What the handlers act on; the exercise window provides it.
 class ExerciseSurface {
 public:
@@ -36,6 +42,7 @@ public:
     virtual void setControlVisible(Control control, bool visible) = 0;
     virtual void printAnswer(const PrintLine& line) = 0;
     virtual void printQuestion(const PrintLine& line) = 0;
+    virtual void showPathway(Pathway pathway) = 0;
 };
 
 struct Step {
@@ -54,6 +61,10 @@ public:
     static bool hasHandler(Control button);
     static std::span<const Step> steps(Control button);
 
+    // The diagram a pathway button opens; none for every other control.
+    static std::optional<Pathway> pathwayOpenedBy(Control button);
+
+    // An answer button runs its steps, a pathway button opens its diagram.
     void press(Control button) const;
 
 private:

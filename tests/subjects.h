@@ -2,7 +2,7 @@
 // the wanted inputs.
 #pragma once
 
-#include "app/scenario.h"
+#include "model/scenario.h"
 
 #include <QList>
 #include <QTest>

@@ -1,8 +1,9 @@
-#include "app/exercisewindow.h"
+#include "inkscan.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
-#include "pathways/pathwaywindow.h"
 #include "subjects.h"
+#include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QAccessible>
 #include <QPushButton>
@@ -12,6 +13,10 @@
 namespace {
 
 using enum Control;
+
+PrintItem text(const char* s) {
+    return PrintItem::fromText(QString::fromLatin1(s));
+}
 
 QStringList tabCycle() {
     QStringList names;
@@ -34,6 +39,8 @@ private slots:
     void spacePressesTheFocusedButton();
     void panesExposeTheirText_data();
     void panesExposeTheirText();
+    void characterRectIsWhereTheGlyphIsDrawn_data();
+    void characterRectIsWhereTheGlyphIsDrawn();
     void diagramsDescribeThePathway_data();
     void diagramsDescribeThePathway();
 };
@@ -118,6 +125,7 @@ void TestAccessibility::panesExposeTheirText() {
     QVERIFY(text);
     QCOMPARE(text->characterCount(), int(pane->plainText().size()));
     QCOMPARE(text->text(0, text->characterCount()), pane->plainText());
+    QCOMPARE(text->text(5, 17), pane->plainText().mid(5, 12));
 
     const QStringList lines = pane->plainLines();
     int offset = 0;
@@ -130,17 +138,57 @@ void TestAccessibility::panesExposeTheirText() {
     QCOMPARE(end, offset + int(lines.at(line).size()));
 }
 
+// A magnifier or a caret drawn by a screen reader goes where the character
+// is painted, tabs and the blank of a number included.
+void TestAccessibility::characterRectIsWhereTheGlyphIsDrawn_data() {
+    QTest::addColumn<PrintLine>("line");
+    QTest::addColumn<int>("offset");
+
+    QTest::newRow("first glyph after tab 5") << PrintLine{PrintItem::tab(5), text("H")} << 4;
+    QTest::newRow("after a question number")
+        << PrintLine{text("1)"), PrintItem::tab(5), text("H")} << 4;
+    QTest::newRow("first glyph after tab 10") << PrintLine{PrintItem::tab(10), text("H")} << 9;
+    QTest::newRow("digit after the sign blank")
+        << PrintLine{PrintItem::tab(5), PrintItem::fromNumber(8.0f)} << 5;
+}
+
+void TestAccessibility::characterRectIsWhereTheGlyphIsDrawn() {
+    QFETCH(PrintLine, line);
+    QFETCH(int, offset);
+
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    window.show();
+    window.button(seeanswer1)->click();
+    TextPane* pane = window.answerPane();
+    pane->clear();
+    pane->printLine(line);
+
+    // The glyph's ink, in the pane, beyond anything drawn before it.
+    const QRect ink = Ink::bounds(pane->grab().toImage(), QRect(20, 0, pane->width(), 30));
+    QVERIFY(!ink.isNull());
+    const QRect rect =
+        QAccessible::queryAccessibleInterface(pane)->textInterface()->characterRect(offset);
+    const QRect local(pane->mapFromGlobal(rect.topLeft()), rect.size());
+    QVERIFY2(
+        ink.left() >= local.left() && ink.left() <= local.left() + 2,
+        qPrintable(QStringLiteral("ink at %1, rectangle at %2").arg(ink.left()).arg(local.left())));
+    QVERIFY(ink.right() <= local.right() + 1);
+    QVERIFY(local.top() <= ink.top() && local.bottom() >= ink.bottom());
+}
+
 void TestAccessibility::diagramsDescribeThePathway_data() {
     QTest::addColumn<Pathway>("pathway");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("inOrder");
 
     QTest::newRow("gluconeogenesis")
-        << Pathway::Gluconeogenesis
+        << Pathway::Gluconeogenesis << "Pathway diagram: gluconeogenesis from lactate"
         << QStringList{
                "lactate",  "pyruvate", "NAD\\+", "NADH", "ATP", "GTP", "glucose 6-phosphate",
                "glycogen", "UTP",      "6",      "7",    "8"};
     QTest::newRow("citric acid cycle")
         << Pathway::CitricAcidCycle
+        << "Pathway diagram: lactate oxidation and the citric acid cycle"
         << QStringList{"lactate",   "pyruvate",   "acetyl CoA",    "oxaloacetate",
                        "citrate",   "isocitrate", "ketoglutarate", "succinyl CoA",
                        "succinate", "fumarate",   "malate",        "15 ATP"};
@@ -148,13 +196,14 @@ void TestAccessibility::diagramsDescribeThePathway_data() {
 
 void TestAccessibility::diagramsDescribeThePathway() {
     QFETCH(Pathway, pathway);
+    QFETCH(QString, name);
     QFETCH(QStringList, inOrder);
 
     PathwayWindow window(pathway);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.diagram());
     QVERIFY(accessible);
     QCOMPARE(accessible->role(), QAccessible::Graphic);
-    QVERIFY(!accessible->text(QAccessible::Name).isEmpty());
+    QCOMPARE(accessible->text(QAccessible::Name), name);
 
     const QString description = accessible->text(QAccessible::Description);
     qsizetype from = 0;

@@ -1,10 +1,10 @@
-#include "app/applicationinfo.h"
-#include "app/exercisewindow.h"
 #include "eventloop.h"
 #include "inkscan.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
 #include "subjects.h"
+#include "windows/applicationinfo.h"
+#include "windows/exercisewindow.h"
 
 #include <QPushButton>
 #include <QTest>

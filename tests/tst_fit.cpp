@@ -1,9 +1,9 @@
-#include "app/exercisewindow.h"
 #include "panes/panestyle.h"
 #include "panes/textpane.h"
-#include "pathways/pathwaywindow.h"
 #include "stages/exercisetexts.h"
 #include "subjects.h"
+#include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QTest>
 
@@ -64,7 +64,7 @@ void TestFit::everyLineFitsItsPane() {
         for (const PrintLine& line : Print::resolve(lines, s)) {
             const int width = pane->lineWidth(line);
             if (width > widest.pixels)
-                widest = {width, plainText(line)};
+                widest = {width, LineLayout(line).plainText()};
         }
     });
     qInfo("widest %d px of %d: %s", widest.pixels, room, qPrintable(widest.text));

@@ -1,9 +1,9 @@
 // Runs with QT_SCALE_FACTOR=2.
-#include "app/exercisewindow.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
-#include "pathways/pathwaywindow.h"
 #include "subjects.h"
+#include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -35,30 +35,37 @@ void TestHighDpi::layoutStaysLogical() {
 
 void TestHighDpi::diagramsRenderAtDevicePixels_data() {
     QTest::addColumn<Pathway>("pathway");
+    QTest::addColumn<QString>("picture");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("gluconeogenesis") << Pathway::Gluconeogenesis << QSize(680, 481);
-    QTest::newRow("citric acid cycle") << Pathway::CitricAcidCycle << QSize(560, 677);
+    QTest::newRow("gluconeogenesis") << Pathway::Gluconeogenesis << "Picture1" << QSize(680, 481);
+    QTest::newRow("citric acid cycle") << Pathway::CitricAcidCycle << "Picture1" << QSize(560, 677);
+    QTest::newRow("logo, clipped") << Pathway::CitricAcidCycle << "Picture2" << QSize(161, 97);
 }
 
 // The diagram on screen is the vector drawing rasterised at twice the
 // pixels, not the 1x bitmap blown up.
 void TestHighDpi::diagramsRenderAtDevicePixels() {
     QFETCH(Pathway, pathway);
+    QFETCH(QString, picture);
     QFETCH(QSize, size);
 
     PathwayWindow window(pathway);
     window.present();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QImage shown = window.diagram()->grab().toImage();
-    QCOMPARE(shown.devicePixelRatio(), 2.0);
+    auto* shownPicture = window.findChild<Picture*>(picture);
+    QVERIFY(shownPicture);
+    const QRect drawn(QPoint(0, 0), size * 2);
+    const QImage shown = shownPicture->grab().toImage().copy(drawn);
+    QCOMPARE(shownPicture->grab().devicePixelRatio(), 2.0);
 
-    const QImage sharp = window.diagram()->raster(2).toImage().convertToFormat(shown.format());
-    QCOMPARE(sharp.size(), size * 2);
-    QCOMPARE(shown.copy(QRect(QPoint(0, 0), size * 2)), sharp);
+    const QImage sharp = shownPicture->raster(2).toImage().convertToFormat(shown.format());
+    QCOMPARE(shown, sharp.copy(drawn));
 
-    const QImage blownUp =
-        window.diagram()->raster(1).toImage().scaled(size * 2).convertToFormat(shown.format());
-    QVERIFY(shown.copy(QRect(QPoint(0, 0), size * 2)) != blownUp);
+    const QImage blownUp = shownPicture->raster(1)
+                               .toImage()
+                               .scaled(shownPicture->imageSize() * 2)
+                               .convertToFormat(shown.format());
+    QVERIFY(shown != blownUp.copy(drawn));
 }
 
 QTEST_MAIN(TestHighDpi)

@@ -1,12 +1,14 @@
-#include "app/exercisewindow.h"
 #include "eventloop.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
-#include "pathways/pathwaywindow.h"
 #include "subjects.h"
+#include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
@@ -94,6 +96,7 @@ private slots:
     void diagramLabels_data();
     void diagramLabels();
     void diagramPanels();
+    void missingPictureIsReported();
 };
 
 void TestPathways::firstPressCreatesAndShows_data() {
@@ -143,10 +146,14 @@ void TestPathways::hideAndShowKeepTheWindow() {
     QCOMPARE(exercise.pathwayWindow(Pathway::Gluconeogenesis), window);
     QCOMPARE(window->titlePane()->content().size(), 1);
 
+    const QPointer<PathwayWindow> alive(window);
     if (fromFrame)
         QVERIFY(window->close());
     else
         window->findChild<QPushButton*>("Command1")->click();
+    // Once the event loop has run, a window closed for deletion would be gone.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(alive);
     QVERIFY(window->isHidden());
     QCOMPARE(exercise.pathwayWindow(Pathway::Gluconeogenesis), window);
 
@@ -357,6 +364,13 @@ void TestPathways::diagramLabels() {
 void TestPathways::diagramPanels() {
     QCOMPARE(idFill(":/assets/gluconeogenesis.svg", "muscle-panel"), "#ffff00");
     QCOMPARE(idFill(":/assets/citricacidcycle.svg", "yield-box"), "#00ffff");
+}
+
+void TestPathways::missingPictureIsReported() {
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("Cannot open the picture :/nowhere.svg")));
+    const Picture picture(QStringLiteral(":/nowhere.svg"));
+    QVERIFY(picture.imageSize().isEmpty());
 }
 
 QTEST_MAIN(TestPathways)

@@ -1,4 +1,4 @@
-#include "panes/printitem.h"
+#include "stages/printitem.h"
 
 #include <QTest>
 
@@ -13,8 +13,6 @@ private slots:
     void doubleForms_data();
     void doubleForms();
     void formsReadBack();
-    void joins_data();
-    void joins();
 };
 
 void TestPrintItem::floatForms_data() {
@@ -63,37 +61,6 @@ void TestPrintItem::formsReadBack() {
     const double doubles[] = {std::nextafter(2.86, 0.0), 2.86, 1.0 / 3.0, 12345.678};
     for (double value : doubles)
         QCOMPARE(PrintItem::decimal(value).toDouble(), value);
-}
-
-void TestPrintItem::joins_data() {
-    QTest::addColumn<PrintLine>("line");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("texts join with nothing between")
-        << PrintLine{PrintItem::tab(5), PrintItem::fromText("Before the race "),
-                     PrintItem::fromText("his"), PrintItem::fromText(" plasma lactate was ")}
-        << "    Before the race his plasma lactate was ";
-    QTest::newRow("number after text ending in blank")
-        << PrintLine{PrintItem::fromText("weighs "), PrintItem::fromNumber(72.0f),
-                     PrintItem::fromText(" kg.")}
-        << "weighs  72  kg.";
-    QTest::newRow("question number then tab")
-        << PrintLine{PrintItem::fromText("1)"), PrintItem::tab(5), PrintItem::fromText("Assuming")}
-        << "1)  Assuming";
-    QTest::newRow("tab then number puts digits in column 6")
-        << PrintLine{PrintItem::tab(5), PrintItem::fromNumber(136.0f)} << "     136 ";
-    QTest::newRow("indented list entry")
-        << PrintLine{PrintItem::tab(10), PrintItem::fromText("glucose")} << "         glucose";
-    QTest::newRow("tab behind the position stays put")
-        << PrintLine{PrintItem::fromText("abcdefgh"), PrintItem::tab(5), PrintItem::fromText("i")}
-        << "abcdefghi";
-    QTest::newRow("empty line") << PrintLine{} << "";
-}
-
-void TestPrintItem::joins() {
-    QFETCH(PrintLine, line);
-    QFETCH(QString, text);
-    QCOMPARE(plainText(line), text);
 }
 
 QTEST_APPLESS_MAIN(TestPrintItem)

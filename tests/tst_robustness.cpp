@@ -1,8 +1,8 @@
-#include "app/exercisewindow.h"
 #include "panes/textpane.h"
-#include "pathways/pathwaywindow.h"
 #include "stages/exercisetexts.h"
 #include "subjects.h"
+#include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -15,7 +15,7 @@ using enum Control;
 QStringList plain(const Print::Block& block, const Scenario& scenario) {
     QStringList lines;
     for (const PrintLine& line : Print::resolve(block, scenario))
-        lines.append(plainText(line));
+        lines.append(LineLayout(line).plainText());
     return lines;
 }
 

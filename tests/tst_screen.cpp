@@ -1,9 +1,10 @@
 // Runs on a real X server with a window manager (tests/on-screen.sh).
-#include "app/exercisewindow.h"
 #include "panes/textpane.h"
-#include "pathways/pathwaywindow.h"
 #include "subjects.h"
+#include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -14,6 +15,7 @@ class TestScreen : public QObject {
 private slots:
     void opensMaximised_data();
     void opensMaximised();
+    void openPathwayComesToTheFront();
 };
 
 void TestScreen::opensMaximised_data() {
@@ -43,6 +45,25 @@ void TestScreen::opensMaximised() {
     const auto* button = window->findChild<QPushButton*>(pathway ? "Command1" : "end");
     QCOMPARE(button->mapTo(window, QPoint(0, 0)), pathway ? QPoint(864, 688) : QPoint(872, 696));
     QCOMPARE(button->size(), pathway ? QSize(137, 41) : QSize(121, 33));
+}
+
+// Pressing "See pathway" while its window is open behind the exercise
+// brings that window forward, rather than leaving it buried.
+void TestScreen::openPathwayComesToTheFront() {
+    ExerciseWindow exercise(Subjects::make(0, 72, 0.6, 12.3));
+    exercise.showMaximized();
+    QVERIFY(QTest::qWaitForWindowActive(&exercise));
+    exercise.showPathway(Pathway::CitricAcidCycle);
+    PathwayWindow* pathway = exercise.pathwayWindow(Pathway::CitricAcidCycle);
+    QTRY_COMPARE(QApplication::activeWindow(), pathway);
+
+    exercise.activateWindow();
+    exercise.raise();
+    QTRY_COMPARE(QApplication::activeWindow(), &exercise);
+    QVERIFY(pathway->isVisible());
+
+    exercise.showPathway(Pathway::CitricAcidCycle);
+    QTRY_COMPARE(QApplication::activeWindow(), pathway);
 }
 
 QTEST_MAIN(TestScreen)

@@ -1,7 +1,7 @@
-#include "app/exercisewindow.h"
 #include "panes/textpane.h"
-#include "pathways/pathwaywindow.h"
 #include "subjects.h"
+#include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -2,6 +2,7 @@
 #include "panes/panestyle.h"
 #include "panes/textpane.h"
 
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -23,6 +24,8 @@ private slots:
     void contentIsDrawn_data();
     void contentIsDrawn();
     void clearReturnsToTopLeft();
+    void clearShowsOnScreen();
+    void linesDoNotOverlap();
     void contentSurvivesHideAndShow();
     void fontIsTheSubstitute();
 
@@ -102,6 +105,36 @@ void TestTextPane::clearReturnsToTopLeft() {
 
     m_pane->printLine(textLine("H"));
     QVERIFY(Ink::bounds(m_pane).bottom() < m_pane->lineHeight());
+}
+
+// What the screen shows, not a fresh rendering: grab() would repaint.
+void TestTextPane::clearShowsOnScreen() {
+    m_pane->printLine(textLine("gone"));
+    m_pane->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pane));
+    const auto onScreen = [this] {
+        return Ink::bounds(m_pane->screen()->grabWindow(m_pane->winId()).toImage());
+    };
+    QTRY_VERIFY(!onScreen().isNull());
+    m_pane->clear();
+    QTRY_VERIFY(onScreen().isNull());
+}
+
+// Ink of one line never runs into the next: a descender stays clear of the
+// capitals below it.
+void TestTextPane::linesDoNotOverlap() {
+    m_pane->printLine(textLine("Hg"));
+    m_pane->printLine(textLine("Hg"));
+    const QImage image = m_pane->grab().toImage();
+    QList<int> inkRows;
+    for (int y = 0; y < image.height(); ++y)
+        if (!Ink::bounds(image, QRect(0, y, image.width(), 1)).isNull())
+            inkRows.append(y);
+    QVERIFY(!inkRows.isEmpty());
+    int gaps = 0;
+    for (qsizetype i = 1; i < inkRows.size(); ++i)
+        gaps += inkRows[i] > inkRows[i - 1] + 1;
+    QCOMPARE(gaps, 1);
 }
 
 void TestTextPane::contentSurvivesHideAndShow() {

@@ -5,17 +5,13 @@
 // same window. Closing it from the frame hides it the same way.
 #pragma once
 
-#include <QWidget>
+#include "formwindow.h"
+#include "stages/questionsequence.h"
 
 class Picture;
 class TextPane;
 
-enum class Pathway {
-    Gluconeogenesis, // Form2: lactate to glucose and glycogen
-    CitricAcidCycle, // Form3: lactate oxidation through the citric acid cycle
-};
-
-class PathwayWindow : public QWidget {
+class PathwayWindow : public FormWindow {
     Q_OBJECT
 
 public:

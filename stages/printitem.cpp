@@ -20,16 +20,3 @@ QString PrintItem::decimal(float value) {
 QString PrintItem::decimal(double value) {
     return shortestFixed(value);
 }
-
-QString plainText(const PrintLine& line) {
-    QString text;
-    for (const PrintItem& item : line) {
-        if (item.kind == PrintItem::Kind::Tab) {
-            if (text.size() < item.column - 1)
-                text.append(QString(item.column - 1 - text.size(), u' '));
-        } else {
-            text.append(item.text);
-        }
-    }
-    return text;
-}

@@ -29,6 +29,3 @@ struct PrintItem {
 };
 
 using PrintLine = QList<PrintItem>;
-
-// The line as character cells: a tab pads with blanks up to its column.
-QString plainText(const PrintLine& line);

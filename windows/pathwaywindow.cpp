@@ -3,7 +3,6 @@
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
-#include "panes/twips.h"
 
 #include <QPushButton>
 
@@ -44,9 +43,6 @@ const PathwayLayout form3 = {
     {},
 };
 
-constexpr Twips shape1 = {0, 0, 15360, 11520};
-constexpr QSize restoredClientSize(312, 206);
-
 const PathwayLayout& layoutOf(Pathway pathway) {
     return pathway == Pathway::Gluconeogenesis ? form2 : form3;
 }
@@ -54,40 +50,22 @@ const PathwayLayout& layoutOf(Pathway pathway) {
 } // namespace
 
 PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : FormWindow(layoutOf(pathway).windowName, parent, Qt::Window)
     , m_pathway(pathway) {
     const PathwayLayout& layout = layoutOf(pathway);
-    setObjectName(QString::fromLatin1(layout.windowName));
-    setWindowTitle(QStringLiteral("Korvanel calculation"));
-    setFont(PaneStyle::windowFont());
-    setPalette(PaneStyle::pagePalette(palette().color(QPalette::WindowText)));
-    setAutoFillBackground(true);
-    resize(restoredClientSize);
 
-    auto* backdrop = new QWidget(this);
-    backdrop->setObjectName(QStringLiteral("shape1"));
-    backdrop->setGeometry(shape1.pixels());
-    backdrop->setAutoFillBackground(true);
-    backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    auto* logo =
-        new Picture(QStringLiteral(":/assets/logo.svg"), QStringLiteral(":/assets/logo.png"), this);
-    logo->setObjectName(QStringLiteral("Picture2"));
-    logo->setGeometry(layout.logo.pixels());
+    place(newLogo(), "Picture2", layout.logo);
 
     auto* hide = new QPushButton(tr("Hide pathway"), this);
-    hide->setObjectName(QStringLiteral("Command1"));
-    hide->setGeometry(layout.hide.pixels());
+    place(hide, "Command1", layout.hide);
 
     m_diagram = new Picture(QString::fromLatin1(layout.diagram), this);
-    m_diagram->setObjectName(QStringLiteral("Picture1"));
-    m_diagram->setGeometry(layout.picture.pixels());
+    place(m_diagram, "Picture1", layout.picture);
     m_diagram->setAccessibleName(QString::fromLatin1(layout.description));
 
     if (layout.title) {
         m_title = new TextPane(this);
-        m_title->setObjectName(QStringLiteral("Picture3"));
-        m_title->setGeometry(layout.titlePane.pixels());
+        place(m_title, "Picture3", layout.titlePane);
         m_title->setFont(PaneStyle::titleFont());
         m_title->setPalette(PaneStyle::pagePalette(Qt::blue));
         // The window's load: its one title line.

@@ -1,14 +1,13 @@
 // The exercise window: question pane, answer pane, logo and the column of
 // buttons. It builds its controls from its layout table, prints the
-// problem statement for its Scenario, and wires each button to its handler.
+// problem statement for its Scenario, and wires each button to the
+// question sequence.
 #pragma once
 
-#include "app/scenario.h"
-#include "pathways/pathwaywindow.h"
+#include "formwindow.h"
+#include "model/scenario.h"
+#include "pathwaywindow.h"
 #include "stages/questionsequence.h"
-
-#include <QIcon>
-#include <QWidget>
 
 #include <array>
 #include <memory>
@@ -16,14 +15,12 @@
 class QPushButton;
 class TextPane;
 
-class ExerciseWindow : public QWidget, private ExerciseSurface {
+class ExerciseWindow : public FormWindow, private ExerciseSurface {
     Q_OBJECT
 
 public:
     explicit ExerciseWindow(const Scenario& scenario, QWidget* parent = nullptr);
     ~ExerciseWindow() override;
-
-    static QIcon programIcon();
 
     const Scenario& scenario() const { return m_scenario; }
     TextPane* questionPane() const { return m_questionPane; }
@@ -33,7 +30,7 @@ public:
     // The pathway window, or null while its button has never been pressed.
     PathwayWindow* pathwayWindow(Pathway pathway) const;
 
-    void showPathway(Pathway pathway);
+    void showPathway(Pathway pathway) override;
     void end();
 
 protected:

@@ -3,7 +3,6 @@
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
-#include "panes/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,39 +45,19 @@ constexpr Placed form1[] = {
     {Kind::Button, "hideanswer6", "Hide answer 6", 13080, 9600, 1815, 495, false, hideanswer6},
 };
 
-// White, behind every control.
-constexpr Twips shape1 = {0, 0, 15360, 11520};
-constexpr QSize restoredClientSize(312, 206);
 constexpr QColor answerInk(255, 0, 0);
 
 } // namespace
 
 ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
-    : QWidget(parent)
+    : FormWindow("Form1", parent)
     , m_scenario(scenario)
     , m_sequence(m_scenario, *this) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Korvanel calculation"));
-    setWindowIcon(programIcon());
-    setFont(PaneStyle::windowFont());
-    setPalette(PaneStyle::pagePalette(palette().color(QPalette::WindowText)));
-    setAutoFillBackground(true);
-    resize(restoredClientSize);
-
-    auto* backdrop = new QWidget(this);
-    backdrop->setObjectName(QStringLiteral("shape1"));
-    backdrop->setGeometry(shape1.pixels());
-    backdrop->setAutoFillBackground(true);
-    backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    QWidget* previous = nullptr;
-    for (const Placed& place : form1) {
+    for (const Placed& row : form1) {
         QWidget* widget = nullptr;
-        switch (place.kind) {
+        switch (row.kind) {
         case Kind::Logo:
-            widget = new Picture(QStringLiteral(":/assets/logo.svg"),
-                                 QStringLiteral(":/assets/logo.png"), this);
-            widget->setAccessibleName(tr("Korvanel logo"));
+            widget = newLogo();
             break;
         case Kind::QuestionPane:
             widget = m_questionPane = new TextPane(this);
@@ -93,24 +72,20 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
             break;
         case Kind::Button:
         case Kind::End: {
-            auto* button = new QPushButton(QString::fromLatin1(place.caption), this);
-            if (place.kind == Kind::End) {
+            auto* button = new QPushButton(QString::fromLatin1(row.caption), this);
+            if (row.kind == Kind::End) {
                 connect(button, &QPushButton::clicked, this, &ExerciseWindow::end);
             } else {
-                m_buttons[size_t(place.control)] = button;
-                const Control control = place.control;
+                m_buttons[size_t(row.control)] = button;
+                const Control control = row.control;
                 connect(button, &QPushButton::clicked, this, [this, control] { press(control); });
             }
             widget = button;
             break;
         }
         }
-        widget->setObjectName(QString::fromLatin1(place.name));
-        widget->setGeometry(place.twips.pixels());
-        widget->setVisible(place.visibleAtStart);
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
+        place(widget, row.name, row.twips);
+        widget->setVisible(row.visibleAtStart);
     }
 
     // The window's load: the problem statement and question 1.
@@ -120,13 +95,6 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
-
-QIcon ExerciseWindow::programIcon() {
-    // The bitmap alone: the scalable drawing would load the SVG icon engine
-    // at start-up for a 32 px title-bar icon. Desktops take the scalable
-    // icon from the installed theme.
-    return QIcon(QStringLiteral(":/assets/korvanel-32.png"));
-}
 
 QPushButton* ExerciseWindow::button(Control control) const {
     return control == Control::answerPane ? nullptr : m_buttons[size_t(control)];
@@ -155,21 +123,14 @@ void ExerciseWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ExerciseWindow::press(Control button) {
-    if (button == Control::seepathway1) {
-        showPathway(Pathway::Gluconeogenesis);
-        return;
-    }
-    if (button == Control::seepathway2) {
-        showPathway(Pathway::CitricAcidCycle);
-        return;
-    }
     // Keyboard users walk the exercise with Space: keep the focus on the
     // button of the next step rather than on whatever follows the pressed,
     // now hidden, one ("end" among them).
     // The window holds the focus meanwhile: hiding the focused button would
     // otherwise pass it along the tab chain through the question pane, and
     // its focus frame would repaint the whole pane on every press.
-    const bool followFocus = m_buttons[size_t(button)]->hasFocus();
+    const bool followFocus =
+        QuestionSequence::hasHandler(button) && m_buttons[size_t(button)]->hasFocus();
     if (followFocus)
         setFocus(Qt::OtherFocusReason);
     m_sequence.press(button);
@@ -179,10 +140,7 @@ void ExerciseWindow::press(Control button) {
 
 void ExerciseWindow::focusNextStep() {
     for (size_t index = 0; index < m_buttons.size(); ++index) {
-        const auto control = Control(index);
-        if (control == Control::seepathway1 || control == Control::seepathway2)
-            continue;
-        if (!m_buttons[index]->isHidden()) {
+        if (QuestionSequence::hasHandler(Control(index)) && !m_buttons[index]->isHidden()) {
             m_buttons[index]->setFocus(Qt::TabFocusReason);
             return;
         }
