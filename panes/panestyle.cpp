@@ -1,6 +1,10 @@
 #include "panestyle.h"
 
+#include "programicon.h"
+
 #include <QApplication>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,12 +25,12 @@ QFont boldFont(int pixelSize) {
 
 } // namespace
 
-QFont PaneStyle::windowFont() {
-    return boldFont(windowPixelSize);
+QFont PaneStyle::windowFont(qreal scale) {
+    return boldFont(std::max(1, qRound(windowPixelSize * scale)));
 }
 
-QFont PaneStyle::titleFont() {
-    return boldFont(titlePixelSize);
+QFont PaneStyle::titleFont(qreal scale) {
+    return boldFont(std::max(1, qRound(titlePixelSize * scale)));
 }
 
 QPalette PaneStyle::pagePalette(const QColor& ink) {
@@ -37,8 +41,5 @@ QPalette PaneStyle::pagePalette(const QColor& ink) {
 }
 
 QIcon PaneStyle::programIcon() {
-    // The bitmap alone: the scalable drawing would load the SVG icon engine
-    // at start-up for a 32 px title-bar icon. Desktops take the scalable
-    // icon from the installed theme.
-    return QIcon(QStringLiteral(":/assets/korvanel-32.png"));
+    return QIcon(new ProgramIconEngine);
 }

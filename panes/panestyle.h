@@ -19,8 +19,9 @@ inline constexpr auto substitute = "Liberation Sans";
 inline constexpr int windowPixelSize = 13; // 9.75 pt
 inline constexpr int titlePixelSize = 16;  // 12 pt
 
-QFont windowFont(); // every window, button and text pane
-QFont titleFont();  // the title of the first pathway window
+// At a layout scale the pixel size scales too, to the nearest pixel.
+QFont windowFont(qreal scale = 1); // every window, button and text pane
+QFont titleFont(qreal scale = 1);  // the title of the first pathway window
 
 // White page with the given ink, the rest of the application palette kept.
 QPalette pagePalette(const QColor& ink);

@@ -77,31 +77,41 @@ QSvgRenderer& Picture::renderer() const {
     return *m_renderer;
 }
 
-QPixmap Picture::raster(qreal devicePixelRatio) const {
-    if (!m_cache.isNull() && m_cache.devicePixelRatio() == devicePixelRatio)
+QPixmap Picture::raster(qreal devicePixelRatio, qreal scale) const {
+    if (!m_cache.isNull() && m_cache.devicePixelRatio() == devicePixelRatio &&
+        m_cacheScale == scale)
         return m_cache;
-    if (devicePixelRatio == 1 && !m_bitmapAt1x.isEmpty()) {
+    m_cacheScale = scale;
+    if (devicePixelRatio == 1 && scale == 1 && !m_bitmapAt1x.isEmpty()) {
         if (m_cache.load(m_bitmapAt1x))
             return m_cache;
         qCWarning(lcKorvanel, "Cannot load the bitmap %ls; drawing it instead",
                   qUtf16Printable(m_bitmapAt1x));
     }
-    QPixmap pixmap(m_imageSize * devicePixelRatio);
+    const QSizeF logical = QSizeF(m_imageSize) * scale;
+    QPixmap pixmap((logical * devicePixelRatio).toSize());
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    renderer().render(&painter, QRectF(QPointF(0, 0), m_imageSize));
+    renderer().render(&painter, QRectF(QPointF(0, 0), logical));
     painter.end();
-    // The parsed drawing is needed again only at another pixel ratio.
+    // The parsed drawing is needed again only at another scale or ratio.
     m_renderer.reset();
     m_cache = pixmap;
     return m_cache;
 }
 
+void Picture::setScale(qreal scale) {
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    update();
+}
+
 void Picture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().color(QPalette::Window));
-    painter.drawPixmap(0, 0, raster(devicePixelRatioF()));
+    painter.drawPixmap(0, 0, raster(devicePixelRatioF(), m_scale));
 }

@@ -1,9 +1,10 @@
-// A picture area that shows a vector image unscaled at its top left corner,
-// on the widget's own background. An image larger than the area is cut off
-// at the right and bottom.
+// A picture area that shows a vector image at its top left corner, on the
+// widget's own background, at the window's layout scale. An image larger
+// than the area is cut off at the right and bottom.
 //
-// The image is rasterised at the screen's device pixel ratio, so it stays
-// sharp on high-DPI screens; the raster is kept until the ratio changes.
+// The image is rasterised from its drawing at the device pixels it covers
+// (layout scale times the screen's pixel ratio), so it stays sharp at any
+// zoom and on high-DPI screens; the raster is kept until either changes.
 // A picture shown from start-up may come with a bitmap made from the same
 // drawing for 100 % scale, which spares the start-up parsing the drawing
 // and loading its fonts. The image's <title> and <desc> become the
@@ -24,8 +25,11 @@ public:
     Picture(const QString& drawing, const QString& bitmapAt1x, QWidget* parent = nullptr);
     ~Picture() override;
 
-    QSize imageSize() const { return m_imageSize; }
-    QPixmap raster(qreal devicePixelRatio) const;
+    QSize imageSize() const { return m_imageSize; } // at scale 1
+    QPixmap raster(qreal devicePixelRatio, qreal scale = 1) const;
+
+    qreal scale() const { return m_scale; }
+    void setScale(qreal scale);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,5 +41,7 @@ private:
     QString m_bitmapAt1x;
     mutable std::unique_ptr<QSvgRenderer> m_renderer; // made on first need
     QSize m_imageSize;
+    qreal m_scale = 1;
     mutable QPixmap m_cache;
+    mutable qreal m_cacheScale = 0;
 };

@@ -31,6 +31,12 @@ void TestHighDpi::layoutStaysLogical() {
 
     const QPixmap logo = window.findChild<Picture*>("Picture2")->grab();
     QCOMPARE(logo.size(), QSize(322, 194));
+
+    // The title-bar icon too is drawn at its device pixels.
+    const QImage icon = window.windowIcon().pixmap(QSize(32, 32), 2.0).toImage();
+    QCOMPARE(icon.size(), QSize(64, 64));
+    const QImage blownUp = window.windowIcon().pixmap(QSize(32, 32), 1.0).toImage().scaled(64, 64);
+    QVERIFY(icon.convertToFormat(blownUp.format()) != blownUp);
 }
 
 void TestHighDpi::diagramsRenderAtDevicePixels_data() {

@@ -367,8 +367,8 @@ void TestPathways::diagramPanels() {
 }
 
 void TestPathways::missingPictureIsReported() {
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("Cannot open the picture :/nowhere.svg")));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("Cannot open the picture :/nowhere.svg")));
     const Picture picture(QStringLiteral(":/nowhere.svg"));
     QVERIFY(picture.imageSize().isEmpty());
 }

@@ -133,9 +133,28 @@ void ExerciseWindow::press(Control button) {
         QuestionSequence::hasHandler(button) && m_buttons[size_t(button)]->hasFocus();
     if (followFocus)
         setFocus(Qt::OtherFocusReason);
+    const qsizetype questionLines = m_questionPane->content().size();
     m_sequence.press(button);
     if (followFocus)
         focusNextStep();
+    showPrinted(questionLines);
+}
+
+void ExerciseWindow::showPrinted(qsizetype questionLinesBefore) {
+    // Where the window is too small for the layout: the lines the press
+    // printed, then the focus, which wins if both do not fit.
+    const auto showLines = [this](const TextPane* pane, qsizetype from) {
+        const qsizetype count = pane->content().size() - from;
+        if (count > 0 && pane->isVisible())
+            ensureVisible(pane,
+                          QRect(pane->contentsRect().left(),
+                                pane->contentsRect().top() + int(from) * pane->lineHeight(),
+                                pane->contentsRect().width(), int(count) * pane->lineHeight()));
+    };
+    showLines(m_questionPane, questionLinesBefore);
+    showLines(m_answerPane, 0);
+    if (QWidget* focused = focusWidget())
+        ensureVisible(focused, focused->rect());
 }
 
 void ExerciseWindow::focusNextStep() {

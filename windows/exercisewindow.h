@@ -39,6 +39,7 @@ protected:
 private:
     void press(Control button);
     void focusNextStep();
+    void showPrinted(qsizetype questionLinesBefore);
 
     void clearAnswer() override;
     void setControlVisible(Control control, bool visible) override;

@@ -65,7 +65,7 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
 
     if (layout.title) {
         m_title = new TextPane(this);
-        place(m_title, "Picture3", layout.titlePane);
+        place(m_title, "Picture3", layout.titlePane, Face::Title);
         m_title->setFont(PaneStyle::titleFont());
         m_title->setPalette(PaneStyle::pagePalette(Qt::blue));
         // The window's load: its one title line.

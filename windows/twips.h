@@ -3,13 +3,19 @@
 #pragma once
 
 #include <QRect>
+#include <QtMath>
 
 struct Twips {
     int left, top, width, height;
 
     static constexpr int perPixel = 15;
 
-    constexpr QRect pixels() const {
-        return {left / perPixel, top / perPixel, width / perPixel, height / perPixel};
+    // The rectangle in pixels at a layout scale. Edges are rounded rather
+    // than sizes, so that controls that did not overlap at scale 1 never do.
+    QRect pixels(qreal scale = 1) const {
+        const auto at = [scale](int twips) {
+            return qRound(twips * scale / perPixel);
+        };
+        return QRect(QPoint(at(left), at(top)), QPoint(at(left + width) - 1, at(top + height) - 1));
     }
 };

@@ -1,0 +1,313 @@
+// Runs on six offscreen screens side by side (screens.json): the client
+// areas of today's laptops and monitors, and one below the floor.
+#include "panes/linelayout.h"
+#include "panes/textpane.h"
+#include "stages/exercisetexts.h"
+#include "subjects.h"
+#include "windows/exercisewindow.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <map>
+#include <set>
+
+namespace {
+
+using enum Control;
+
+const Print::Block* const questionBlocks[] = {&Texts::statement, &Texts::question2,
+                                              &Texts::question3, &Texts::question4,
+                                              &Texts::question5, &Texts::question6};
+const Print::Block* const answerBlocks[] = {&Texts::answer1, &Texts::answer2, &Texts::answer3,
+                                            &Texts::answer4, &Texts::answer5, &Texts::answer6};
+
+// Every text each item of a block's lines takes over all 10,000 subjects.
+using Variants = std::vector<std::vector<std::set<QString>>>; // line, item
+std::map<const Print::Block*, Variants> variants() {
+    std::map<const Print::Block*, Variants> all;
+    Subjects::forEach([&all](const Scenario& s) {
+        for (const auto* blocks : {&questionBlocks, &answerBlocks})
+            for (const Print::Block* block : *blocks) {
+                Variants& lines = all[block];
+                lines.resize(block->size());
+                for (size_t i = 0; i < block->size(); ++i) {
+                    const PrintLine line = Print::resolve(block->at(i), s);
+                    lines[i].resize(size_t(line.size()));
+                    for (qsizetype j = 0; j < line.size(); ++j)
+                        lines[i][size_t(j)].insert(line[j].text);
+                }
+            }
+    });
+    return all;
+}
+
+// The widest of a block's lines over every subject, in the pane's font:
+// each item drawn alone takes its widest text, so no real line is wider.
+int widestLine(const Print::Block& block, const Variants& texts, const TextPane& pane) {
+    const QFontMetrics metrics = pane.fontMetrics();
+    const Scenario any = Subjects::make(0, 60, 0.4, 10.0);
+    int widest = 0;
+    for (size_t i = 0; i < block.size(); ++i) {
+        PrintLine line = Print::resolve(block[i], any);
+        for (qsizetype j = 0; j < line.size(); ++j)
+            for (const QString& text : texts[i][size_t(j)])
+                if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(line[j].text))
+                    line[j].text = text;
+        widest = std::max(widest, int(LineLayout(line, metrics).width()));
+    }
+    return widest;
+}
+
+QScreen* screenNamed(const QString& name) {
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->name() == name)
+            return screen;
+    return nullptr;
+}
+
+bool showMaximisedOn(QWidget& window, const QString& screenName) {
+    QScreen* screen = screenNamed(screenName);
+    if (!screen)
+        return false;
+    window.move(screen->geometry().topLeft());
+    window.showMaximized();
+    return QTest::qWaitFor(
+        [&] { return window.frameGeometry().size() == screen->availableGeometry().size(); });
+}
+
+// The controls of a form, the page behind them and the scroll bars left out.
+QWidgetList controls(const QWidget& window) {
+    QWidgetList found;
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow() && child->objectName() != u"shape1" &&
+            !qobject_cast<QScrollBar*>(child))
+            found.append(child);
+    return found;
+}
+
+// Each control can be scrolled into view: none starts before the start of
+// the scrolled area or ends past its end.
+void checkReach(FormWindow& window) {
+    const QRect view = window.viewport();
+    QVERIFY(!view.isEmpty());
+    auto* across = window.findChild<QScrollBar*>("horizontalScrollBar");
+    auto* down = window.findChild<QScrollBar*>("verticalScrollBar");
+    const auto scrollTo = [&](bool end) {
+        for (QScrollBar* bar : {across, down})
+            if (bar && bar->isVisible())
+                bar->setValue(end ? bar->maximum() : bar->minimum());
+    };
+    scrollTo(false);
+    for (QWidget* control : controls(window))
+        QVERIFY2(control->geometry().left() >= view.left() &&
+                     control->geometry().top() >= view.top(),
+                 qPrintable(control->objectName()));
+    scrollTo(true);
+    for (QWidget* control : controls(window))
+        QVERIFY2(control->geometry().right() <= view.right() &&
+                     control->geometry().bottom() <= view.bottom(),
+                 qPrintable(control->objectName()));
+    scrollTo(false);
+}
+
+// No two controls overlap, but for the one row where the panes meet.
+void checkOverlaps(const QWidget& window) {
+    const QWidgetList all = controls(window);
+    for (qsizetype i = 0; i < all.size(); ++i)
+        for (qsizetype j = i + 1; j < all.size(); ++j) {
+            const QRect shared = all[i]->geometry() & all[j]->geometry();
+            const bool panes = qobject_cast<TextPane*>(all[i]) && qobject_cast<TextPane*>(all[j]);
+            QVERIFY2(shared.isEmpty() || (panes && shared.height() <= 4),
+                     qPrintable(all[i]->objectName() + u' ' + all[j]->objectName()));
+        }
+}
+
+// Zoomed to step `step`, or to the automatic scale (-1) or to fit (-2).
+void setZoom(FormWindow& window, int step) {
+    window.resetZoom();
+    if (step == -2)
+        window.fitToWindow();
+    if (step < 0)
+        return;
+    for (size_t i = 0; i < LayoutScale::steps.size(); ++i)
+        window.zoomOut();
+    for (int i = 0; i < step; ++i)
+        window.zoomIn();
+}
+
+} // namespace
+
+class TestScaling : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void zoomSteps_data();
+    void zoomSteps();
+    void everyScreenAndZoom_data();
+    void everyScreenAndZoom();
+    void keyboardWalkOnSmallScreens_data();
+    void keyboardWalkOnSmallScreens();
+
+private:
+    std::map<const Print::Block*, Variants> m_variants;
+};
+
+void TestScaling::initTestCase() {
+    QCOMPARE(QGuiApplication::screens().size(), 6);
+    m_variants = variants();
+}
+
+void TestScaling::zoomSteps_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<qreal>("scale");
+
+    QTest::newRow("a screen that holds the layout: 1") << "1024x768"
+                                                       << "" << 1.0;
+    QTest::newRow("a larger one does not enlarge it") << "3840x2100"
+                                                      << "" << 1.0;
+    QTest::newRow("a short laptop screen shrinks it") << "1093x614"
+                                                      << "" << 614.0 / 761;
+    QTest::newRow("no smaller than the floor") << "640x480"
+                                               << "" << 0.7;
+    QTest::newRow("zoom in from the fitted scale") << "1093x614"
+                                                   << "+" << 0.9;
+    QTest::newRow("zoom out from 1") << "1024x768"
+                                     << "-" << 0.9;
+    QTest::newRow("zoom stops at 300 %") << "1024x768"
+                                         << "++++++++++++++" << 3.0;
+    QTest::newRow("zoom stops at 50 %") << "1024x768"
+                                        << "----------" << 0.5;
+    QTest::newRow("back to automatic") << "1093x614"
+                                       << "++0" << 614.0 / 761;
+    QTest::newRow("fit enlarges on a large screen") << "3840x2100"
+                                                    << "f" << 2100.0 / 761;
+    QTest::newRow("ctrl and the wheel zoom") << "1024x768"
+                                             << "ww" << 1.25;
+}
+
+void TestScaling::zoomSteps() {
+    QFETCH(QString, screen);
+    QFETCH(QString, keys);
+    QFETCH(qreal, scale);
+
+    ExerciseWindow window(Subjects::make(1, 65, 0.5, 10.8));
+    QVERIFY(showMaximisedOn(window, screen));
+    QApplication::setActiveWindow(&window);
+    for (const QChar key : keys) {
+        if (key == u'+')
+            QTest::keySequence(&window, QKeySequence::ZoomIn);
+        else if (key == u'-')
+            QTest::keySequence(&window, QKeySequence::ZoomOut);
+        else if (key == u'0')
+            QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+        else if (key == u'f')
+            window.fitToWindow();
+        else if (key == u'w') {
+            QWheelEvent wheel(QPointF(400, 300), window.mapToGlobal(QPointF(400, 300)), QPoint(),
+                              QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(&window, &wheel);
+        }
+    }
+    QVERIFY2(qAbs(window.layoutScale() - scale) < 0.01,
+             qPrintable(QString::number(window.layoutScale())));
+}
+
+void TestScaling::everyScreenAndZoom_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("step");
+    for (const char* screen : {"1024x768", "1093x614", "1280x650", "800x600", "3840x2100"}) {
+        QTest::addRow("%s automatic", screen) << QString::fromLatin1(screen) << -1;
+        QTest::addRow("%s fit to window", screen) << QString::fromLatin1(screen) << -2;
+        for (size_t step = 0; step < LayoutScale::steps.size(); ++step)
+            QTest::addRow("%s at %d %%", screen, qRound(LayoutScale::steps[step] * 100))
+                << QString::fromLatin1(screen) << int(step);
+    }
+}
+
+// Whatever the screen and the zoom: every control within reach, none over
+// another, and every line of every subject within its pane.
+void TestScaling::everyScreenAndZoom() {
+    QFETCH(QString, screen);
+    QFETCH(int, step);
+
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    QVERIFY(showMaximisedOn(window, screen));
+    for (Control button : {seeanswer1, hideanswer1, seeanswer2})
+        window.button(button)->click();
+    window.showPathway(Pathway::Gluconeogenesis);
+    window.showPathway(Pathway::CitricAcidCycle);
+
+    for (FormWindow* form :
+         {static_cast<FormWindow*>(&window),
+          static_cast<FormWindow*>(window.pathwayWindow(Pathway::Gluconeogenesis)),
+          static_cast<FormWindow*>(window.pathwayWindow(Pathway::CitricAcidCycle))}) {
+        if (form != &window)
+            QVERIFY(showMaximisedOn(*form, screen));
+        setZoom(*form, step);
+        checkReach(*form);
+        checkOverlaps(*form);
+        if (QTest::currentTestFailed())
+            return;
+    }
+
+    const TextPane* questions = window.questionPane();
+    const TextPane* answers = window.answerPane();
+    for (const Print::Block* block : questionBlocks)
+        QVERIFY(widestLine(*block, m_variants[block], *questions) <=
+                questions->contentsRect().width());
+    for (const Print::Block* block : answerBlocks) {
+        QVERIFY(widestLine(*block, m_variants[block], *answers) <= answers->contentsRect().width());
+        QVERIFY(int(block->size()) * answers->lineHeight() <= answers->contentsRect().height());
+    }
+    QVERIFY(31 * questions->lineHeight() <= questions->contentsRect().height());
+
+    const TextPane* title = window.pathwayWindow(Pathway::Gluconeogenesis)->titlePane();
+    QVERIFY(title->lineWidth(title->content().value(0)) <= title->contentsRect().width());
+    QVERIFY(title->lineHeight() <= title->contentsRect().height());
+}
+
+void TestScaling::keyboardWalkOnSmallScreens_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<bool>("wholeWidth"); // else the button column takes the room
+    QTest::newRow("laptop at 125 %") << "1093x614" << true;
+    QTest::newRow("800 x 600") << "800x600" << true;
+    QTest::newRow("below the floor, scrolled") << "640x480" << false;
+}
+
+// Space walks the exercise; the focused button and every line of each
+// answer are in view after every press.
+void TestScaling::keyboardWalkOnSmallScreens() {
+    QFETCH(QString, screen);
+    QFETCH(bool, wholeWidth);
+
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    QVERIFY(showMaximisedOn(window, screen));
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (int press = 0; press < 12; ++press) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(qobject_cast<QPushButton*>(focused));
+        QTest::keyClick(focused, Qt::Key_Space);
+
+        const QRect view = window.viewport();
+        focused = QApplication::focusWidget();
+        QVERIFY2(view.contains(focused->geometry()), qPrintable(focused->objectName()));
+        const TextPane* answer = window.answerPane();
+        const QRect lines(answer->mapTo(&window, answer->contentsRect().topLeft()),
+                          QSize(answer->contentsRect().width(),
+                                int(answer->content().size()) * answer->lineHeight()));
+        const QRect shown = wholeWidth ? lines : QRect(view.left(), lines.top(), 1, lines.height());
+        QVERIFY2(lines.isEmpty() || view.contains(shown),
+                 qPrintable(QStringLiteral("after press %1").arg(press + 1)));
+    }
+}
+
+QTEST_MAIN(TestScaling)
+#include "tst_scaling.moc"
