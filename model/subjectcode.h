@@ -1,0 +1,59 @@
+// Subject codes: the four inputs of a subject as a teacher writes them on a
+// board (M72-0.8-12.4), read back from what people type, and turned into the
+// Scenario that the same four draws give.
+#pragma once
+
+#include "model/scenario.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class SubjectCode {
+public:
+    static constexpr int count = 2 * 25 * 5 * 40;
+
+    // Accepts upper or lower case, blanks around the code and a lactate
+    // written without its decimal (w60-0.4-10); refuses anything else, and
+    // then *error says what is wrong and what a code looks like.
+    static std::optional<SubjectCode> parse(QStringView text, QString* error = nullptr);
+
+    // The order of the index is sex, weight, lactate before, lactate after,
+    // the last changing fastest: 0 is M60-0.4-10.0, 9999 is W84-0.8-13.9.
+    static std::optional<SubjectCode> fromIndex(int index);
+    // Nothing for a Scenario that makeScenario() cannot give.
+    static std::optional<SubjectCode> fromScenario(const Scenario& scenario);
+
+    QString text() const;
+    int index() const { return m_index; }
+    int sex() const { return m_index / 5000; }
+    int weight() const { return 60 + m_index / 200 % 25; }
+    int beforeTenths() const { return 4 + m_index / 40 % 5; }
+    int afterTenths() const { return 100 + m_index % 40; }
+
+    // The middle of the interval of each draw, in the order makeScenario()
+    // takes them; any draw in the interval gives the same subject.
+    std::array<double, 4> draws() const;
+    Scenario scenario() const;
+
+    friend bool operator==(const SubjectCode&, const SubjectCode&) = default;
+
+private:
+    explicit SubjectCode(int index)
+        : m_index(index) {}
+
+    int m_index;
+};
+
+// The code of a Scenario; empty for a Scenario that makeScenario() cannot give.
+QString subjectCode(const Scenario& scenario);
+
+// n different subjects for a class, 1 <= n <= SubjectCode::count: the first
+// n of a shuffle of every code, taking one draw in [0, 1) each. For any
+// other n the list is empty and *error says why.
+QList<SubjectCode> differentSubjects(int n, const std::function<double()>& draw,
+                                     QString* error = nullptr);
