@@ -1,0 +1,83 @@
+#include "answerfields.h"
+
+#include "stages/printitem.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+using S = Scenario;
+using enum Field;
+
+constexpr AnswerField measured(Field field, int question, QStringView label, QStringView unit,
+                               QStringView otherUnit, ScenarioNumber worked, QStringView fact,
+                               ScenarioNumber factNumber = {}) {
+    return {field, question, label, unit, otherUnit, worked, 0, fact, factNumber};
+}
+
+// Question 2 asks for counts of ATP, which have no subject in them.
+constexpr AnswerField counted(Field field, QStringView label, int count, QStringView fact) {
+    return {field, 2, label, u"ATP", u"x ATP", {}, count, fact, {}};
+}
+
+// In the order of the questions, so that each question's fields sit together.
+constexpr AnswerField fields[] = {
+    measured(totalLactate, 1, u"Total lactate metabolised", u"mmol", {}, &S::totallactate,
+             u"extracellular fluid is 20 % of body weight; follow the lactate over the 30 minutes "
+             u"after the race."),
+    counted(glucoseCost, u"Glucose from 2 x lactate", 6,
+            u"count every ATP, GTP and UTP used to make glucose from 2 lactate."),
+    counted(liverGlycogenCost, u"Liver glycogen from 2 x lactate", 7,
+            u"count every ATP, GTP and UTP used to make liver glycogen from 2 lactate."),
+    counted(muscleGlycogenCost, u"Muscle glycogen from 2 x lactate", 8,
+            u"count every ATP, GTP and UTP used to make muscle glycogen from 2 lactate."),
+    measured(atpNeeded, 3, u"ATP required", u"mmol", u"mmol ATP", &S::atpneeded,
+             u"all of the lactate metabolised is to become muscle glycogen."),
+    measured(lactateOxidised, 4, u"Lactate to be oxidised", u"mmol", u"mmol lactate",
+             &S::lactateoxidised,
+             u"the lactate is oxidised all the way to carbon dioxide and water, through lactate "
+             u"dehydrogenase, pyruvate dehydrogenase and the citric acid cycle."),
+    measured(extraOxygen, 5, u"Additional oxygen", u"L", {}, &S::extraoxygen,
+             u"oxidation consumes 0.746 L of oxygen per gram of lactate, whose molecular mass is "
+             u"90.1."),
+    measured(percentIncrease, 6, u"Increase in oxygen consumption", u"%", {}, &S::percentincrease,
+             u"total energy expenditure is %1 MJ per day, and each litre of oxygen consumed "
+             u"yields 20 kJ.",
+             &S::energyexpenditure),
+};
+
+constexpr bool inFieldOrder() {
+    for (int i = 0; i < fieldCount; ++i)
+        if (int(fields[i].field) != i)
+            return false;
+    return std::size(fields) == fieldCount;
+}
+static_assert(inFieldOrder(), "answerField() looks a field up by its place in the table");
+
+} // namespace
+
+QString ScenarioNumber::text(const Scenario& s) const {
+    return single ? PrintItem::decimal(s.*single) : PrintItem::decimal(s.*dbl);
+}
+
+std::span<const AnswerField> answerFields() {
+    return fields;
+}
+
+const AnswerField& answerField(Field field) {
+    return fields[int(field)];
+}
+
+std::span<const AnswerField> questionFields(int question) {
+    const auto first = std::find_if(std::begin(fields), std::end(fields),
+                                    [&](const AnswerField& f) { return f.question == question; });
+    const auto last = std::find_if(first, std::end(fields),
+                                   [&](const AnswerField& f) { return f.question != question; });
+    return {first, last};
+}
+
+QString withUnit(double value, const AnswerField& field) {
+    return PrintItem::decimal(value) + (field.unit == u"%" ? QString() : QStringLiteral(" ")) +
+           field.unit.toString();
+}

@@ -1,0 +1,120 @@
+#include "entry.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Longer than any answer with its unit; a paste of a whole line is not one.
+constexpr qsizetype longestEntry = 32;
+// Every answer is below a thousand; past this the digits are surely wrong.
+constexpr double tooLarge = 1e9;
+
+std::optional<double> refuse(QString* error, const QString& message) {
+    if (error)
+        *error = message;
+    return std::nullopt;
+}
+
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isMark(QChar c) {
+    return c == u'.' || c == u',';
+}
+bool hasDigit(QStringView text) {
+    return std::any_of(text.begin(), text.end(), isDigit);
+}
+
+bool startsWithExponent(QStringView rest) {
+    if (rest.size() < 2 || (rest[0] != u'e' && rest[0] != u'E'))
+        return false;
+    const qsizetype digit = rest[1] == u'+' || rest[1] == u'-' ? 2 : 1;
+    return digit < rest.size() && isDigit(rest[digit]);
+}
+
+} // namespace
+
+std::optional<double> readEntry(QStringView text, const AnswerField& field, QString* error) {
+    const QStringView t = text.trimmed();
+    if (t.isEmpty())
+        return refuse(error, QStringLiteral("Nothing is typed here."));
+    if (t.size() > longestEntry)
+        return refuse(
+            error,
+            QStringLiteral("This is too long for one number (%1 characters).").arg(t.size()));
+    const QString quoted = u'"' + t.toString() + u'"';
+    if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit() && !isDigit(c); }))
+        return refuse(error, QStringLiteral("%1 has digits other than 0 to 9.").arg(quoted));
+
+    qsizetype i = 0;
+    const bool negative = t[0] == u'-' || t[0] == u'\u2212'; // the minus sign of typeset text
+    if (negative || t[0] == u'+')
+        for (++i; i < t.size() && t[i].isSpace(); ++i) {
+        }
+    const qsizetype start = i;
+    // Blanks between digits stay in the number, to be told apart below.
+    while (i < t.size() && (isDigit(t[i]) || isMark(t[i]) ||
+                            (t[i].isSpace() && i + 1 < t.size() && isDigit(t[i + 1]) && i > start &&
+                             isDigit(t[i - 1]))))
+        ++i;
+    const QStringView number = t.sliced(start, i - start);
+    const QString rest = t.sliced(i).toString().simplified();
+
+    if (!hasDigit(number))
+        return refuse(
+            error, QStringLiteral("%1 is not a number; type it in digits, like 12.5.").arg(quoted));
+    if (startsWithExponent(rest))
+        return refuse(
+            error,
+            QStringLiteral("%1 is written with an exponent; type the number in full.").arg(quoted));
+    if (hasDigit(rest)) {
+        const bool letters =
+            std::any_of(rest.begin(), rest.end(), [](QChar c) { return c.isLetter(); });
+        return refuse(error,
+                      letters
+                          ? QStringLiteral("%1 is not a number; type digits and at most one "
+                                           "decimal point or comma.")
+                                .arg(quoted)
+                          : QStringLiteral("%1 holds more than one number; type one.").arg(quoted));
+    }
+
+    // "1 234" may be a thousand and more, or two numbers: either way not one plain number.
+    if (std::any_of(number.begin(), number.end(), [](QChar c) { return c.isSpace(); }))
+        return refuse(error, QStringLiteral("%1 has a blank inside; type one number, without "
+                                            "thousands separators.")
+                                 .arg(quoted));
+
+    const qsizetype marks = std::count_if(number.begin(), number.end(), isMark);
+    if (marks > 1)
+        return refuse(error,
+                      QStringLiteral("%1 has more than one point or comma; type it without "
+                                     "thousands separators, with one decimal point or comma.")
+                          .arg(quoted));
+    const qsizetype comma = number.indexOf(u',');
+    if (comma >= 1 && comma <= 3 && number[0] != u'0' && number.size() - comma - 1 == 3)
+        return refuse(error, QStringLiteral("The comma in %1 could be a thousands separator or a "
+                                            "decimal comma; type the number without it, or with a "
+                                            "decimal point.")
+                                 .arg(quoted));
+
+    if (!rest.isEmpty() && rest.compare(field.unit, Qt::CaseInsensitive) != 0 &&
+        (field.otherUnit.isEmpty() || rest.compare(field.otherUnit, Qt::CaseInsensitive) != 0))
+        return refuse(error, QStringLiteral("\"%1\" is not the unit here; write %2, or no unit.")
+                                 .arg(rest, field.unit));
+
+    QString plain = number.toString();
+    plain.replace(u',', u'.');
+    bool ok = false;
+    const double magnitude = QLocale::c().toDouble(plain, &ok);
+    if (!ok)
+        return refuse(
+            error, QStringLiteral("%1 is not a number; type it in digits, like 12.5.").arg(quoted));
+    if (magnitude >= tooLarge)
+        return refuse(
+            error,
+            QStringLiteral("%1 is far too large for this answer; check the digits.").arg(quoted));
+    return negative ? -magnitude : magnitude;
+}

@@ -1,0 +1,228 @@
+#include "judging/entry.h"
+#include "judging/practice.h"
+#include "judging/slips.h"
+#include "model/subjectcode.h"
+#include "subjects.h"
+
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+using enum Field;
+
+// More decimals than any answer needs, as a careful student types it.
+QString typed(double value) {
+    return QString::number(value, 'f', 3);
+}
+
+bool within(double value, double target, double share) {
+    return std::abs(value - target) <= share * std::abs(target);
+}
+
+// Checks `text` in one field, the other fields of its question left empty.
+FieldCheck enter(Practice& practice, Field field, const QString& text) {
+    const AnswerField& f = answerField(field);
+    const auto fields = questionFields(f.question);
+    const qsizetype place = &f - fields.data();
+    const qsizetype count = qsizetype(fields.size());
+    QStringList entries(count);
+    entries[place] = text;
+    const QList<FieldCheck> checks = practice.check(f.question, entries);
+    return checks.size() == count ? checks[place] : FieldCheck{field, {}, "no check"};
+}
+
+// An earlier answer off by a factor, which a later answer worked from it carries.
+struct Chain {
+    Field earlier;
+    double factor;
+    Field later;
+};
+
+const Chain chains[] = {{totalLactate, 1.3, atpNeeded},
+                        {muscleGlycogenCost, 9.0 / 8, atpNeeded},
+                        {atpNeeded, 1.3, lactateOxidised},
+                        {lactateOxidised, 1.3, extraOxygen},
+                        {extraOxygen, 1.3, percentIncrease}};
+
+} // namespace
+
+class TestJudging : public QObject {
+    Q_OBJECT
+
+private slots:
+    void entries_data();
+    void entries();
+    void everySubject();
+    void practiceRecord();
+};
+
+void TestJudging::entries_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("message"); // its start; empty when the entry is read
+
+    const int q1 = int(totalLactate), q2 = int(glucoseCost), q3 = int(atpNeeded),
+              q5 = int(extraOxygen), q6 = int(percentIncrease);
+    QTest::newRow("plain") << q1 << "159.8" << 159.8 << "";
+    QTest::newRow("blanks around") << q1 << " \t159.8  " << 159.8 << "";
+    QTest::newRow("decimal comma") << q5 << "2,43" << 2.43 << "";
+    QTest::newRow("unit after a blank") << q1 << "136 mmol" << 136.0 << "";
+    QTest::newRow("unit after a decimal comma") << q5 << "2,43 L" << 2.43 << "";
+    QTest::newRow("unit in lower case") << q5 << "2.43 l" << 2.43 << "";
+    QTest::newRow("percent after a blank") << q6 << "19.2 %" << 19.2 << "";
+    QTest::newRow("percent joined") << q6 << "19.2%" << 19.2 << "";
+    QTest::newRow("unit with what it counts") << q3 << "700  mmol ATP" << 700.0 << "";
+    QTest::newRow("count as the answer prints it") << q2 << "6 x ATP" << 6.0 << "";
+    QTest::newRow("leading plus") << q1 << "+159.8" << 159.8 << "";
+    QTest::newRow("negative") << q1 << "- 159.8" << -159.8 << "";
+    QTest::newRow("typeset minus") << q5 << "\u22122.43" << -2.43 << "";
+    QTest::newRow("no digit before the point") << q5 << ".5" << 0.5 << "";
+    QTest::newRow("comma after a lone 0 is decimal") << q5 << "0,746" << 0.746 << "";
+    QTest::newRow("comma after four digits is decimal") << q1 << "1234,5" << 1234.5 << "";
+    QTest::newRow("point before three digits is decimal") << q5 << "2.430" << 2.43 << "";
+
+    const double none = qQNaN();
+    QTest::newRow("empty") << q1 << "" << none << "Nothing is typed here.";
+    QTest::newRow("overlong paste") << q1 << QString(33, u'1') << none << "This is too long";
+    QTest::newRow("word") << q1 << "lots" << none << "\"lots\" is not a number";
+    QTest::newRow("sign only") << q1 << "-" << none << "\"-\" is not a number";
+    QTest::newRow("letter among digits") << q1 << "15a9.8" << none << "\"15a9.8\" is not a number";
+    QTest::newRow("nan") << q1 << "nan" << none << "\"nan\" is not a number";
+    QTest::newRow("infinity") << q1 << "-inf" << none << "\"-inf\" is not a number";
+    QTest::newRow("exponent") << q1 << "1.598e2" << none << "\"1.598e2\" is written with an exp";
+    QTest::newRow("two numbers, or a thousands blank")
+        << q1 << "159 160" << none << "\"159 160\" has a blank inside; type one";
+    QTest::newRow("a range") << q1 << "159-160" << none << "\"159-160\" holds more than one";
+    QTest::newRow("thousands blank") << q1 << "1 234" << none << "\"1 234\" has a blank inside";
+    QTest::newRow("thousands comma, decimal point")
+        << q1 << "1,234.5" << none << "\"1,234.5\" has more than one point or comma";
+    QTest::newRow("thousands point, decimal comma")
+        << q1 << "1.234,5" << none << "\"1.234,5\" has more than one point or comma";
+    QTest::newRow("comma before three digits is ambiguous")
+        << q1 << "1,234" << none << "The comma in \"1,234\" could be a thousands";
+    QTest::newRow("other unit") << q1 << "136 mol" << none
+                                << "\"mol\" is not the unit here; write mmol";
+    QTest::newRow("millilitres") << q5 << "2.43 mL" << none
+                                 << "\"mL\" is not the unit here; write L";
+    QTest::newRow("too large") << q1 << "1000000000" << none << "\"1000000000\" is far too large";
+    QTest::newRow("Arabic-Indic digits") << q1 << "١٥٩" << none << "\"١٥٩\" has digits other than";
+}
+
+void TestJudging::entries() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QFETCH(QString, message);
+
+    QString error;
+    const std::optional<double> read = readEntry(text, answerField(Field(field)), &error);
+    if (message.isEmpty()) {
+        QVERIFY2(read, qPrintable(error));
+        QCOMPARE(*read, value);
+    } else {
+        QVERIFY(!read);
+        QVERIFY2(error.startsWith(message), qPrintable(error));
+    }
+}
+
+// Over every subject: each worked value is right, each slip gets its own
+// hint, and a wrong earlier answer carried forward is recognised as such.
+void TestJudging::everySubject() {
+    QMap<QString, int> slipIsRight; // hint, and for how many subjects
+    Subjects::forEach([&](const Scenario& s) {
+        const QByteArray who = subjectCode(s).toLatin1() + ": ";
+        for (const AnswerField& field : answerFields()) {
+            Practice practice(s);
+            const QString worked =
+                field.exact() ? QString::number(field.count) : field.worked.text(s);
+            const FieldCheck check = enter(practice, field.field, worked);
+            QVERIFY2(check.verdict == Verdict::correct, who + check.message.toUtf8());
+        }
+        for (const Slip& slip : slips()) {
+            Practice practice(s);
+            const AnswerField& field = answerField(slip.field);
+            const double value = slip.value(s);
+            const FieldCheck check = enter(practice, slip.field, typed(value));
+            if (!field.exact() && within(value, field.workedValue(s), 0.02)) {
+                ++slipIsRight[slip.hint.toString()];
+                QVERIFY2(check.verdict == Verdict::correct, who + check.message.toUtf8());
+            } else {
+                QVERIFY2(check.verdict == Verdict::slip, who + check.message.toUtf8());
+                QCOMPARE(check.message, "Not yet: " + slip.hintText(s));
+            }
+        }
+        for (const Chain& chain : chains) {
+            const AnswerField& earlier = answerField(chain.earlier);
+            const double later = answerField(chain.later).workedValue(s);
+            Practice practice(s);
+            enter(practice, chain.earlier, typed(earlier.workedValue(s) * chain.factor));
+            const FieldCheck carried = enter(practice, chain.later, typed(later * chain.factor));
+            QVERIFY2(carried.verdict == Verdict::carriedForward, who + carried.message.toUtf8());
+            QVERIFY2(
+                carried.message.contains(QStringLiteral("question %1 (").arg(earlier.question)),
+                who + carried.message.toUtf8());
+            if (earlier.exact())
+                continue;
+
+            // An earlier answer within 2 % counts as right, so nothing is carried from it.
+            Practice fromRight(s);
+            enter(fromRight, chain.earlier, typed(earlier.workedValue(s) * 1.019));
+            const FieldCheck close = enter(fromRight, chain.later, typed(later * 1.035));
+            QVERIFY2(close.verdict == Verdict::close, who + close.message.toUtf8());
+        }
+    });
+    // No known slip comes within 2 % of the right answer for any subject.
+    QCOMPARE(slipIsRight, (QMap<QString, int>{}));
+}
+
+void TestJudging::practiceRecord() {
+    const Scenario s = Subjects::make(0, 72, 0.6, 12.3); // 159.8 mmol, 639 mmol ATP, ...
+    Practice practice(s);
+    const QStringList nothing = {"Question 1: not checked", "Question 2: not checked",
+                                 "Question 3: not checked", "Question 4: not checked",
+                                 "Question 5: not checked", "Question 6: not checked"};
+    QCOMPARE(practice.summary(), nothing);
+
+    const FieldCheck unreadable = enter(practice, totalLactate, "150 mg");
+    QVERIFY(!unreadable.verdict);
+    QVERIFY(!practice.latestEntry(totalLactate));
+    QCOMPARE(practice.summary(), nothing);
+
+    QVERIFY(enter(practice, totalLactate, "150").message.startsWith("Not yet: extracellular"));
+    QCOMPARE(enter(practice, totalLactate, "159.8").verdict, Verdict::correct);
+
+    const QList<FieldCheck> q2 = practice.check(2, {"6", " ", "7"});
+    QCOMPARE(q2.size(), 3);
+    QCOMPARE(q2[0].verdict, Verdict::correct);
+    QVERIFY(!q2[1].verdict && q2[1].message.isEmpty());
+    QCOMPARE(q2[2].verdict, Verdict::slip);
+
+    // 159.8 / 2 x 7 both follows from the wrong count and is a known slip: the slip wins.
+    QVERIFY(enter(practice, atpNeeded, "559.3").message.startsWith("Not yet: 7 ATP for 2"));
+
+    enter(practice, totalLactate, "150");
+    enter(practice, muscleGlycogenCost, "9");
+    QCOMPARE(enter(practice, atpNeeded, "675").message,
+             "Carried forward: your method is right; the difference comes from your answers to "
+             "questions 1 (150 mmol) and 2 (9 ATP).");
+    QCOMPARE(enter(practice, lactateOxidised, "45").message,
+             "Carried forward: your method is right; the difference comes from your answer to "
+             "question 3 (675 mmol).");
+    QVERIFY(enter(practice, extraOxygen, "2.93").message.startsWith("Close: "));
+
+    QCOMPARE(practice.summary(),
+             (QStringList{"Question 1: Not yet", "Question 2: Correct, not checked, Not yet",
+                          "Question 3: Not yet", "Question 4: Carried forward", "Question 5: Close",
+                          "Question 6: not checked"}));
+
+    Practice fresh(s);
+    QCOMPARE(enter(fresh, percentIncrease, "1").message,
+             "Not yet: total energy expenditure is 12.1 MJ per day, and each litre of oxygen "
+             "consumed yields 20 kJ.");
+}
+
+QTEST_APPLESS_MAIN(TestJudging)
+#include "tst_judging.moc"
