@@ -1,5 +1,7 @@
 #include "linelayout.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 LineLayout::LineLayout(const PrintLine& line) {
@@ -70,4 +72,9 @@ int LineLayout::offsetAt(qreal x) const {
         if (characterLeft(offset + 1) > x)
             return offset;
     return int(m_plain.size());
+}
+
+void LineLayout::draw(QPainter& painter, const QPointF& origin) const {
+    for (const Run& run : m_runs)
+        painter.drawText(QPointF(origin.x() + run.x, origin.y()), run.text);
 }

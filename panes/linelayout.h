@@ -12,6 +12,8 @@
 #include <QList>
 #include <QString>
 
+class QPainter;
+
 #include <variant>
 
 class LineLayout {
@@ -38,6 +40,11 @@ public:
     qreal characterLeft(int offset) const;
     // The character whose cell holds `x`; plainText().size() right of the text.
     int offsetAt(qreal x) const;
+
+    // Draws the runs in the painter's font and pen, the line's left end on
+    // the baseline at `origin`: the one way a printed line reaches a page,
+    // on screen or on paper.
+    void draw(QPainter& painter, const QPointF& origin) const;
 
 private:
     struct Pad {

@@ -97,8 +97,7 @@ void TextPane::paintEvent(QPaintEvent* event) {
         std::min<int>(m_layouts.size() - 1, (event->rect().bottom() - area.top()) / spacing);
 
     for (int index = first; index <= last; ++index) {
-        const int baseline = area.top() + index * spacing + ascent;
-        for (const LineLayout::Run& run : m_layouts.at(index).runs())
-            painter.drawText(QPointF(area.left() + run.x, baseline), run.text);
+        m_layouts.at(index).draw(painter,
+                                 QPointF(area.left(), area.top() + index * spacing + ascent));
     }
 }
