@@ -22,6 +22,8 @@ DESTDIR=$stage "$cmake" --install "$build" --prefix /usr >"$work/install.log" 2>
 # Exactly these files, and nothing written past DESTDIR into other prefixes.
 expected="usr/bin/korvanel
 usr/share/applications/$id.desktop
+usr/share/doc/korvanel/changelog.gz
+usr/share/doc/korvanel/copyright
 usr/share/icons/hicolor/32x32/apps/$id.png
 usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/metainfo/$id.metainfo.xml"
