@@ -3,10 +3,10 @@
 # lands where the desktop looks for it, and that the desktop entry, icons,
 # metainfo and program name each other consistently.
 #
-#   install-tree.sh <cmake> <build dir> <project version>
+#   install-tree.sh <cmake> <build dir> <project version> [<built manual page>]
 set -euo pipefail
 
-cmake=$1 build=$2 version=$3
+cmake=$1 build=$2 version=$3 man_page=${4:-}
 id=org.korvanel.Korvanel
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/korvanel-install.XXXXXX")
@@ -25,7 +25,12 @@ usr/share/applications/$id.desktop
 usr/share/doc/korvanel/changelog.gz
 usr/share/doc/korvanel/copyright
 usr/share/icons/hicolor/32x32/apps/$id.png
-usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/icons/hicolor/scalable/apps/$id.svg"
+if [ -n "$man_page" ] && [ -e "$man_page" ]; then
+    expected+="
+usr/share/man/man1/korvanel.1.gz"
+fi
+expected+="
 usr/share/metainfo/$id.metainfo.xml"
 actual=$(cd "$stage" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || {
