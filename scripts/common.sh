@@ -12,7 +12,7 @@ packages=(
     xvfb xauth imagemagick matchbox-window-manager
     desktop-file-utils appstream
     binutils-mingw-w64-x86-64 dpkg-dev file
-    help2man
+    help2man lintian devscripts
 )
 
 ensure_packages() {
