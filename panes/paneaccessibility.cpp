@@ -12,6 +12,10 @@ QAccessibleInterface* paneFactory(const QString& className, QObject* object) {
         return new TextPaneAccessible(static_cast<TextPane*>(object));
     if (className == u"Picture")
         return new PictureAccessible(static_cast<QWidget*>(object));
+    if (className == u"Announcer")
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    if (className == u"SpokenMessage")
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }
 
@@ -26,7 +30,22 @@ void installPaneAccessibility() {
 }
 
 TextPaneAccessible::TextPaneAccessible(TextPane* pane)
-    : QAccessibleWidget(pane, QAccessible::StaticText) {
+    : QAccessibleWidget(pane, QAccessible::EditableText) {
+}
+
+QAccessible::State TextPaneAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    state.multiLine = true;
+    return state;
+}
+
+int TextPaneAccessible::cursorPosition() const {
+    return pane()->cursorPosition();
+}
+
+void TextPaneAccessible::setCursorPosition(int position) {
+    pane()->setCursorPosition(position);
 }
 
 TextPane* TextPaneAccessible::pane() const {
@@ -61,41 +80,6 @@ int TextPaneAccessible::characterCount() const {
     return int(content().size());
 }
 
-QString TextPaneAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                         int* startOffset, int* endOffset) const {
-    const QString all = content();
-    offset = qBound(0, offset, int(all.size()));
-    int start = 0;
-    int end = int(all.size());
-    switch (boundaryType) {
-    case QAccessible::CharBoundary:
-        start = offset;
-        end = std::min(offset + 1, int(all.size()));
-        break;
-    case QAccessible::WordBoundary:
-        start = offset;
-        while (start > 0 && !all.at(start - 1).isSpace())
-            --start;
-        end = offset;
-        while (end < all.size() && !all.at(end).isSpace())
-            ++end;
-        break;
-    case QAccessible::SentenceBoundary:
-    case QAccessible::ParagraphBoundary:
-    case QAccessible::LineBoundary:
-        start = offset > 0 ? int(all.lastIndexOf(u'\n', offset - 1)) + 1 : 0;
-        end = int(all.indexOf(u'\n', offset));
-        if (end < 0)
-            end = int(all.size());
-        break;
-    case QAccessible::NoBoundary:
-        break;
-    }
-    *startOffset = start;
-    *endOffset = end;
-    return all.mid(start, end - start);
-}
-
 QRect TextPaneAccessible::characterRect(int offset) const {
     const QList<LineLayout>& layouts = pane()->layouts();
     int line = 0;
@@ -127,8 +111,11 @@ int TextPaneAccessible::offsetAtPoint(const QPoint& point) const {
     return offset + layouts.at(line).offsetAt(local.x());
 }
 
-QString TextPaneAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    *startOffset = *endOffset = offset;
+// One run of the same (no) attributes over the whole text: readers build a
+// line from the runs, and empty runs lose them its last character.
+QString TextPaneAccessible::attributes(int, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
     return QString();
 }
 

@@ -1,5 +1,7 @@
-// What assistive technology learns of the picture areas: a text pane
-// reads out its lines, a picture names itself and describes its image.
+// What assistive technology learns of the program's own widgets: a text
+// pane reads like a read-only document with a caret, a picture names itself
+// and describes its image, and the announcer's messages are notifications
+// in a status region.
 #pragma once
 
 #include <QAccessibleWidget>
@@ -10,20 +12,21 @@ class TextPaneAccessible : public QAccessibleWidget, public QAccessibleTextInter
 public:
     explicit TextPaneAccessible(TextPane* pane);
 
+    QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     // The pane's lines, joined with newlines; offsets count characters.
+    // Lines, words and the rest come from QAccessibleTextInterface's own
+    // reading of that text, a line with its newline as readers expect.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                         int* endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;

@@ -3,10 +3,12 @@
 #include "paneaccessibility.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -18,21 +20,31 @@ TextPane::TextPane(QWidget* parent)
 }
 
 void TextPane::printLine(const PrintLine& items) {
+    const int end = textLength();
     m_lines.append(items);
     m_layouts.append(LineLayout(items, fontMetrics()));
     const int top = contentsRect().top() + (m_lines.size() - 1) * lineHeight();
     update(contentsRect().left(), top, contentsRect().width(), lineHeight());
-    announceChange();
+    if (QAccessible::isActive()) {
+        const QString& text = m_layouts.constLast().plainText();
+        QAccessibleTextInsertEvent inserted(this, end, m_lines.size() > 1 ? u'\n' + text : text);
+        QAccessible::updateAccessibility(&inserted);
+    }
     emit contentChanged();
 }
 
 void TextPane::clear() {
     if (m_lines.isEmpty())
         return;
+    const QString removed = QAccessible::isActive() ? plainText() : QString();
     m_lines.clear();
     m_layouts.clear();
+    m_caret = 0;
     update();
-    announceChange();
+    if (QAccessible::isActive()) {
+        QAccessibleTextRemoveEvent gone(this, 0, removed);
+        QAccessible::updateAccessibility(&gone);
+    }
     emit contentChanged();
 }
 
@@ -48,11 +60,83 @@ QString TextPane::plainText() const {
     return plainLines().join(u'\n');
 }
 
-void TextPane::announceChange() {
-    if (!QAccessible::isActive())
+int TextPane::textLength() const {
+    int length = std::max(0, int(m_layouts.size()) - 1); // the newlines
+    for (const LineLayout& layout : m_layouts)
+        length += int(layout.plainText().size());
+    return length;
+}
+
+int TextPane::lineStart(int line) const {
+    int offset = 0;
+    for (int i = 0; i < line; ++i)
+        offset += int(m_layouts.at(i).plainText().size()) + 1;
+    return offset;
+}
+
+std::pair<int, int> TextPane::lineAndColumn(int offset) const {
+    int line = 0;
+    while (line + 1 < m_layouts.size() && offset > m_layouts.at(line).plainText().size()) {
+        offset -= int(m_layouts.at(line).plainText().size()) + 1;
+        ++line;
+    }
+    return {line, offset};
+}
+
+void TextPane::setCursorPosition(int offset) {
+    offset = std::clamp(offset, 0, textLength());
+    if (offset == m_caret)
         return;
-    QAccessibleValueChangeEvent value(this, plainText());
-    QAccessible::updateAccessibility(&value);
+    update(caretRect());
+    m_caret = offset;
+    update(caretRect());
+    if (QAccessible::isActive()) {
+        QAccessibleTextCursorEvent moved(this, m_caret);
+        QAccessible::updateAccessibility(&moved);
+    }
+}
+
+QRect TextPane::caretRect() const {
+    const auto [line, column] = lineAndColumn(m_caret);
+    const qreal x = m_layouts.isEmpty() ? 0 : m_layouts.at(line).characterLeft(column);
+    const int width = std::max(1, lineHeight() / 15);
+    return QRect(contentsRect().left() + qFloor(x), contentsRect().top() + line * lineHeight(),
+                 width, lineHeight());
+}
+
+void TextPane::keyPressEvent(QKeyEvent* event) {
+    const auto [line, column] = lineAndColumn(m_caret);
+    const int lineLength = m_layouts.isEmpty() ? 0 : int(m_layouts.at(line).plainText().size());
+    const auto columnOn = [this, column](int other) {
+        return lineStart(other) + std::min(column, int(m_layouts.at(other).plainText().size()));
+    };
+    const bool toEnds = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        setCursorPosition(m_caret - 1);
+        break;
+    case Qt::Key_Right:
+        setCursorPosition(m_caret + 1);
+        break;
+    case Qt::Key_Up:
+        if (line > 0)
+            setCursorPosition(columnOn(line - 1));
+        break;
+    case Qt::Key_Down:
+        if (line + 1 < m_layouts.size())
+            setCursorPosition(columnOn(line + 1));
+        break;
+    case Qt::Key_Home:
+        setCursorPosition(toEnds ? 0 : m_caret - column);
+        break;
+    case Qt::Key_End:
+        setCursorPosition(toEnds ? textLength() : m_caret - column + lineLength);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 int TextPane::columnWidth() const {
@@ -100,4 +184,6 @@ void TextPane::paintEvent(QPaintEvent* event) {
         m_layouts.at(index).draw(painter,
                                  QPointF(area.left(), area.top() + index * spacing + ascent));
     }
+    if (hasFocus())
+        painter.fillRect(caretRect(), palette().color(QPalette::WindowText));
 }

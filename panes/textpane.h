@@ -4,6 +4,11 @@
 // Columns are the font's average character width; lines are one line
 // spacing apart. Font and colours come from the widget's font and palette
 // (Window for the page, WindowText for the ink).
+//
+// Focused, it reads like a read-only document: a caret, drawn only then,
+// moves by character and line with the arrow keys, Home and End, and to
+// either end with Ctrl+Home and Ctrl+End. What is printed and cleared, and
+// where the caret goes, reach assistive technology as text events.
 #pragma once
 
 #include "linelayout.h"
@@ -25,6 +30,10 @@ public:
     QStringList plainLines() const; // tabs expanded to character cells
     QString plainText() const;      // the lines joined with newlines
 
+    // An offset into plainText().
+    int cursorPosition() const { return m_caret; }
+    void setCursorPosition(int offset);
+
     int columnWidth() const;
     int lineHeight() const;
     int lineWidth(const PrintLine& line) const; // pixels from the left edge
@@ -34,11 +43,16 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void announceChange();
+    int textLength() const;
+    int lineStart(int line) const;
+    std::pair<int, int> lineAndColumn(int offset) const;
+    QRect caretRect() const;
 
     QList<PrintLine> m_lines;
     QList<LineLayout> m_layouts; // in the current font
+    int m_caret = 0;
 };

@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-svg-dev
     fonts-liberation2
     xvfb xauth imagemagick matchbox-window-manager
+    at-spi2-core python3-pyatspi dbus-daemon xdotool
     desktop-file-utils appstream
     binutils-mingw-w64-x86-64 dpkg-dev file
     help2man lintian devscripts

@@ -1,4 +1,5 @@
 #include "inkscan.h"
+#include "panes/announcer.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
 #include "subjects.h"
@@ -41,6 +42,8 @@ private slots:
     void panesExposeTheirText();
     void characterRectIsWhereTheGlyphIsDrawn_data();
     void characterRectIsWhereTheGlyphIsDrawn();
+    void announcements_data();
+    void announcements();
     void diagramsDescribeThePathway_data();
     void diagramsDescribeThePathway();
 };
@@ -117,7 +120,8 @@ void TestAccessibility::panesExposeTheirText() {
 
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pane);
     QVERIFY(accessible);
-    QCOMPARE(accessible->role(), QAccessible::StaticText);
+    QCOMPARE(accessible->role(), QAccessible::EditableText);
+    QVERIFY(accessible->state().readOnly && accessible->state().multiLine);
     QCOMPARE(accessible->text(QAccessible::Name), name);
     QCOMPARE(accessible->text(QAccessible::Value), pane->plainText());
 
@@ -132,10 +136,12 @@ void TestAccessibility::panesExposeTheirText() {
     for (int i = 0; i < line; ++i)
         offset += int(lines.at(i).size()) + 1;
     int start = -1, end = -1;
+    // A line comes with its newline, as readers expect: Orca drops the last
+    // character of a line that lacks it.
     QCOMPARE(text->textAtOffset(offset + 2, QAccessible::LineBoundary, &start, &end),
-             lines.at(line));
+             lines.at(line) + u'\n');
     QCOMPARE(start, offset);
-    QCOMPARE(end, offset + int(lines.at(line).size()));
+    QCOMPARE(end, offset + int(lines.at(line).size()) + 1);
 }
 
 // A magnifier or a caret drawn by a screen reader goes where the character
@@ -174,6 +180,48 @@ void TestAccessibility::characterRectIsWhereTheGlyphIsDrawn() {
         qPrintable(QStringLiteral("ink at %1, rectangle at %2").arg(ink.left()).arg(local.left())));
     QVERIFY(ink.right() <= local.right() + 1);
     QVERIFY(local.top() <= ink.top() && local.bottom() >= ink.bottom());
+}
+
+// What a screen reader is told without looking for it: one message a
+// press, after the focus has moved.
+void TestAccessibility::announcements_data() {
+    QTest::addColumn<QList<Control>>("presses");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("at start, the statement and question 1")
+        << QList<Control>{}
+        << "You are considering a man who weighs  72  kg. He  has just completed a 100 m sprint.\n"
+           "Before the race his plasma lactate was  0.6  mmol /L";
+    QTest::newRow("see answer 1: the answer, blank lines left out")
+        << QList<Control>{seeanswer1}
+        << "Extracellular fluid = 0.2 x  72  =  14.4  L   (You can assume that 1 kg of ecf = 1 "
+           "L)\nOver 30 min his plasma lactate falls by  11.1  mmol/L\n";
+    QTest::newRow("hide answer 1: the note and question 2")
+        << QList<Control>{seeanswer1, hideanswer1}
+        << "Most of this lactate will be taken up by the liver and used for gluconeogenesis.\n";
+    QTest::newRow("see pathway 1 adds nothing to hear")
+        << QList<Control>{seeanswer1, hideanswer1, seeanswer2, seepathway1}
+        << "Synthesis of glucose from 2 x lactate uses 6 x ATP\n";
+    QTest::newRow("hide answer 6: the exercise is complete")
+        << QList<Control>{seeanswer1, hideanswer1, seeanswer2, hideanswer2, seeanswer3, hideanswer3,
+                          seeanswer4, hideanswer4, seeanswer5, hideanswer5, seeanswer6, hideanswer6}
+        << "Exercise complete.";
+}
+
+void TestAccessibility::announcements() {
+    QFETCH(QList<Control>, presses);
+    QFETCH(QString, message);
+
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    window.showMaximized();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (Control button : presses)
+        window.button(button)->click();
+    const Announcer* announcer = window.findChild<Announcer*>();
+    QVERIFY(announcer);
+    QTRY_VERIFY2(announcer->lastMessage().startsWith(message),
+                 qPrintable(announcer->lastMessage()));
 }
 
 void TestAccessibility::diagramsDescribeThePathway_data() {

@@ -28,6 +28,8 @@ private slots:
     void linesDoNotOverlap();
     void contentSurvivesHideAndShow();
     void fontIsTheSubstitute();
+    void caretMoves_data();
+    void caretMoves();
 
 private:
     TextPane* m_pane = nullptr;
@@ -152,6 +154,45 @@ void TestTextPane::fontIsTheSubstitute() {
     QCOMPARE(info.family(), QString::fromLatin1(PaneStyle::substitute));
     QVERIFY(info.bold());
     QCOMPARE(info.pixelSize(), 13);
+}
+
+// Lines "ab", "" and "cdef": offsets a 0, b 1, the newlines 2 and 3, c 4,
+// the end 8.
+void TestTextPane::caretMoves_data() {
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<int>("offset");
+
+    const QKeyCombination left(Qt::Key_Left), right(Qt::Key_Right), up(Qt::Key_Up),
+        down(Qt::Key_Down), home(Qt::Key_Home), end(Qt::Key_End);
+    const QKeyCombination top(Qt::ControlModifier, Qt::Key_Home),
+        bottom(Qt::ControlModifier, Qt::Key_End);
+    using Keys = QList<QKeyCombination>;
+    QTest::newRow("right by a character") << Keys{right} << 1;
+    QTest::newRow("left stops at the start") << Keys{left} << 0;
+    QTest::newRow("right crosses a line end") << Keys{right, right, right} << 3;
+    QTest::newRow("down to an empty line") << Keys{right, down} << 3;
+    QTest::newRow("down keeps the column where it can") << Keys{right, down, down} << 4;
+    QTest::newRow("up returns") << Keys{right, right, down, down, up, up} << 0;
+    QTest::newRow("up at the top stays") << Keys{up} << 0;
+    QTest::newRow("end of the line") << Keys{end} << 2;
+    QTest::newRow("home of the line") << Keys{down, down, end, home} << 4;
+    QTest::newRow("ctrl+end to the end of the text") << Keys{bottom} << 8;
+    QTest::newRow("right stops at the end") << Keys{bottom, right} << 8;
+    QTest::newRow("ctrl+home to the start") << Keys{bottom, top} << 0;
+}
+
+void TestTextPane::caretMoves() {
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(int, offset);
+
+    for (const char* line : {"ab", "", "cdef"})
+        m_pane->printLine(textLine(QString::fromLatin1(line)));
+    for (const QKeyCombination key : keys)
+        QTest::keyClick(m_pane, key.key(), key.keyboardModifiers());
+    QCOMPARE(m_pane->cursorPosition(), offset);
+
+    m_pane->clear();
+    QCOMPARE(m_pane->cursorPosition(), 0);
 }
 
 QTEST_MAIN(TestTextPane)

@@ -1,12 +1,17 @@
 #include "exercisewindow.h"
 
+#include "panes/announcer.h"
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -88,6 +93,9 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
         widget->setVisible(row.visibleAtStart);
     }
 
+    m_announcer = new Announcer(this);
+    setAccessibleName(windowTitle());
+
     // The window's load: the problem statement and question 1.
     for (const PrintLine& line : Print::resolve(Texts::statement, m_scenario))
         m_questionPane->printLine(line);
@@ -134,10 +142,54 @@ void ExerciseWindow::press(Control button) {
     if (followFocus)
         setFocus(Qt::OtherFocusReason);
     const qsizetype questionLines = m_questionPane->content().size();
+    const int answerPrints = m_answerPrints;
     m_sequence.press(button);
+    // A reader's caret waits at the first words of what was printed.
+    const QStringList question = m_questionPane->plainLines().mid(questionLines);
+    placeCaret(m_questionPane, questionLines);
+    if (m_answerPrints != answerPrints)
+        placeCaret(m_answerPane, 0);
     if (followFocus)
         focusNextStep();
     showPrinted(questionLines);
+
+    // After the focus has moved, so that a screen reader names the next
+    // button first and then reads what the press printed.
+    QStringList said = question;
+    if (m_answerPrints != answerPrints)
+        said += m_answerPane->plainLines();
+    if (QuestionSequence::hasHandler(button) && !nextStep())
+        said.append(tr("Exercise complete."));
+    announce(said);
+}
+
+void ExerciseWindow::announce(const QStringList& lines) {
+    QStringList spoken;
+    for (const QString& line : lines)
+        if (!line.trimmed().isEmpty())
+            spoken.append(line.trimmed());
+    if (!spoken.isEmpty())
+        m_announcer->announce(spoken.join(u'\n'));
+}
+
+void ExerciseWindow::placeCaret(TextPane* pane, qsizetype fromLine) {
+    const QStringList lines = pane->plainLines();
+    int offset = 0;
+    for (qsizetype i = 0; i < lines.size(); offset += int(lines.at(i++).size()) + 1) {
+        if (i >= fromLine && !lines.at(i).isEmpty()) {
+            pane->setCursorPosition(offset);
+            return;
+        }
+    }
+}
+
+void ExerciseWindow::changeEvent(QEvent* event) {
+    FormWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_greeted) {
+        m_greeted = true;
+        // Once the window's name and the focused button have been said.
+        QTimer::singleShot(0, this, [this] { announce(m_questionPane->plainLines()); });
+    }
 }
 
 void ExerciseWindow::showPrinted(qsizetype questionLinesBefore) {
@@ -157,14 +209,18 @@ void ExerciseWindow::showPrinted(qsizetype questionLinesBefore) {
         ensureVisible(focused, focused->rect());
 }
 
+QPushButton* ExerciseWindow::nextStep() const {
+    for (size_t index = 0; index < m_buttons.size(); ++index)
+        if (QuestionSequence::hasHandler(Control(index)) && !m_buttons[index]->isHidden())
+            return m_buttons[index];
+    return nullptr;
+}
+
 void ExerciseWindow::focusNextStep() {
-    for (size_t index = 0; index < m_buttons.size(); ++index) {
-        if (QuestionSequence::hasHandler(Control(index)) && !m_buttons[index]->isHidden()) {
-            m_buttons[index]->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-    m_questionPane->setFocus(Qt::TabFocusReason);
+    if (QPushButton* next = nextStep())
+        next->setFocus(Qt::TabFocusReason);
+    else
+        m_questionPane->setFocus(Qt::TabFocusReason);
 }
 
 void ExerciseWindow::clearAnswer() {
@@ -172,6 +228,12 @@ void ExerciseWindow::clearAnswer() {
 }
 
 void ExerciseWindow::setControlVisible(Control control, bool visible) {
+    // A reader that looked at the hidden pane would keep it as invisible;
+    // a new accessible object makes it look again.
+    if (control == Control::answerPane && visible && m_answerPane->isHidden() &&
+        QAccessible::isActive())
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(m_answerPane)));
     if (control == Control::answerPane)
         m_answerPane->setVisible(visible);
     else
@@ -179,6 +241,7 @@ void ExerciseWindow::setControlVisible(Control control, bool visible) {
 }
 
 void ExerciseWindow::printAnswer(const PrintLine& line) {
+    ++m_answerPrints;
     m_answerPane->printLine(line);
 }
 

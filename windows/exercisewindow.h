@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class QPushButton;
 class TextPane;
 
@@ -34,12 +35,18 @@ public:
     void end();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void press(Control button);
+    QPushButton* nextStep() const; // the answer button shown now, if any
     void focusNextStep();
     void showPrinted(qsizetype questionLinesBefore);
+    // Speaks the lines to a screen reader, blank ones left out, as one message.
+    void announce(const QStringList& lines);
+    // At the first line from `fromLine` on that has words, if any.
+    static void placeCaret(TextPane* pane, qsizetype fromLine);
 
     void clearAnswer() override;
     void setControlVisible(Control control, bool visible) override;
@@ -50,6 +57,9 @@ private:
     QuestionSequence m_sequence;
     TextPane* m_questionPane = nullptr;
     TextPane* m_answerPane = nullptr;
+    Announcer* m_announcer = nullptr;
+    bool m_greeted = false;
+    int m_answerPrints = 0; // lines printed into the answer pane so far
     std::array<QPushButton*, size_t(Control::answerPane)> m_buttons{};
     std::array<std::unique_ptr<PathwayWindow>, 2> m_pathways;
 };

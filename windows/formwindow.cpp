@@ -3,6 +3,7 @@
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -15,6 +16,14 @@
 
 namespace {
 
+// A form is a frame to assistive technology, as a main window is, so that
+// a screen reader speaks its name when it opens.
+QAccessibleInterface* windowFactory(const QString& className, QObject* object) {
+    if (className == u"FormWindow")
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 // White, behind every control.
 constexpr Twips shape1 = {0, 0, 15360, 11520};
 constexpr QSize restoredClientSize(312, 206);
@@ -25,6 +34,11 @@ constexpr int margin = 8;
 
 FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(windowFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QStringLiteral("Korvanel calculation"));
     setWindowIcon(PaneStyle::programIcon());

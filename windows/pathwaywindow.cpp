@@ -10,19 +10,21 @@ namespace {
 
 struct PathwayLayout {
     const char* windowName;
-    const char* diagram;     // resource of the diagram
-    const char* title;       // printed into the title pane, or none
-    const char* description; // what the diagram shows, for assistive technology
-    Twips logo;              // Picture2
-    Twips hide;              // Command1, "Hide pathway"
-    Twips picture;           // Picture1, the diagram
-    Twips titlePane;         // Picture3
+    const char* accessibleName; // tells the window from the exercise and the other one
+    const char* diagram;        // resource of the diagram
+    const char* title;          // printed into the title pane, or none
+    const char* description;    // what the diagram shows, for assistive technology
+    Twips logo;                 // Picture2
+    Twips hide;                 // Command1, "Hide pathway"
+    Twips picture;              // Picture1, the diagram
+    Twips titlePane;            // Picture3
 };
 
 // Tab order: Picture2, Command1, Picture1, Picture3. Both windows are
 // 1024 x 768 px of white behind everything (shape1).
 const PathwayLayout form2 = {
     "Form2",
+    "Korvanel calculation: gluconeogenesis from lactate",
     ":/assets/gluconeogenesis.svg",
     "Gluconeogenesis from lactate",
     "Pathway diagram: gluconeogenesis from lactate",
@@ -34,6 +36,7 @@ const PathwayLayout form2 = {
 
 const PathwayLayout form3 = {
     "Form3",
+    "Korvanel calculation: lactate oxidation and the citric acid cycle",
     ":/assets/citricacidcycle.svg",
     nullptr,
     "Pathway diagram: lactate oxidation and the citric acid cycle",
@@ -53,6 +56,7 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
     : FormWindow(layoutOf(pathway).windowName, parent, Qt::Window)
     , m_pathway(pathway) {
     const PathwayLayout& layout = layoutOf(pathway);
+    setAccessibleName(QString::fromLatin1(layout.accessibleName));
 
     place(newLogo(), "Picture2", layout.logo);
 
@@ -62,10 +66,13 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
     m_diagram = new Picture(QString::fromLatin1(layout.diagram), this);
     place(m_diagram, "Picture1", layout.picture);
     m_diagram->setAccessibleName(QString::fromLatin1(layout.description));
+    // A screen reader reaches the diagram's step-by-step description by Tab.
+    m_diagram->setFocusPolicy(Qt::TabFocus);
 
     if (layout.title) {
         m_title = new TextPane(this);
         place(m_title, "Picture3", layout.titlePane, Face::Title);
+        m_title->setAccessibleName(tr("Title"));
         m_title->setFont(PaneStyle::titleFont());
         m_title->setPalette(PaneStyle::pagePalette(Qt::blue));
         // The window's load: its one title line.
