@@ -95,6 +95,12 @@ std::span<const Step> QuestionSequence::steps(Control button) {
     return handler ? std::span<const Step>(handler->steps) : std::span<const Step>();
 }
 
+Control QuestionSequence::seeAnswerButton(int question) {
+    constexpr Control buttons[] = {seeanswer1, seeanswer2, seeanswer3,
+                                   seeanswer4, seeanswer5, seeanswer6};
+    return buttons[std::clamp(question, 1, 6) - 1];
+}
+
 std::optional<Pathway> QuestionSequence::pathwayOpenedBy(Control button) {
     for (const auto& [control, pathway] : pathwayButtons)
         if (control == button)

@@ -61,6 +61,9 @@ public:
     static bool hasHandler(Control button);
     static std::span<const Step> steps(Control button);
 
+    // The button that shows the worked answer to `question`, 1 to 6.
+    static Control seeAnswerButton(int question);
+
     // The diagram a pathway button opens; none for every other control.
     static std::optional<Pathway> pathwayOpenedBy(Control button);
 

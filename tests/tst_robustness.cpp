@@ -1,11 +1,15 @@
+#include "judging/entry.h"
 #include "panes/textpane.h"
+#include "practice/answerform.h"
 #include "stages/exercisetexts.h"
 #include "subjects.h"
 #include "windows/exercisewindow.h"
 #include "windows/pathwaywindow.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -52,6 +56,7 @@ class TestRobustness : public QObject {
 
 private slots:
     void pressStorm();
+    void practiceStorm();
     void pathwayCycles_data();
     void pathwayCycles();
     void everyNumberReadsBack();
@@ -120,6 +125,74 @@ void TestRobustness::pressStorm() {
         QCOMPARE(questionLines, 31);
     }
     qInfo("%d presses over %d windows", presses, windows);
+}
+
+// Presses and random typing with practice on: the stages stay the stages,
+// the form is the posed question's, and every filled field gets a verdict
+// or the reading's own message, never silence.
+void TestRobustness::practiceStorm() {
+    QRandomGenerator random(20261209);
+    const QStringList typed = {
+        "159.8", "6",   "7 x ATP", "2,43 L", "19.2 %", "-3",       "",    "  ",
+        "nan",   "inf", "1e5",     "1,234",  "1 234",  "12,345.6", "abc", QString(200, u'9'),
+        "0",     ".5",  "136 mol", "\u22122"};
+    const QString alphabet = QStringLiteral("0123456789.,- %eLmol");
+    int actions = 0;
+    while (actions < 3000) {
+        auto window = std::make_unique<ExerciseWindow>(
+            Subjects::make(random.bounded(2), 60 + random.bounded(25),
+                           0.4 + random.bounded(5) / 10.0, 10.0 + random.bounded(40) / 10.0));
+        window->setPracticeMode(true);
+        window->show();
+        for (;;) {
+            ++actions;
+            AnswerForm* form = window->answerForm();
+            if (form && random.bounded(3) > 0) {
+                QLineEdit* field = form->fields().at(random.bounded(int(form->fields().size())));
+                QString text = typed.at(random.bounded(int(typed.size())));
+                for (int i = random.bounded(4); i > 0; --i)
+                    text += alphabet.at(random.bounded(int(alphabet.size())));
+                field->setText(text);
+                QTest::keyClick(field, Qt::Key_Return);
+                for (qsizetype i = 0; i < form->fields().size(); ++i) {
+                    const QString entry = form->fields().at(i)->text();
+                    if (entry.trimmed().isEmpty())
+                        continue;
+                    QString error;
+                    const AnswerField& spec = questionFields(form->question())[size_t(i)];
+                    const bool read = readEntry(entry, spec, &error).has_value();
+                    const QString verdict = form->verdict(int(i));
+                    QVERIFY2(read ? QRegularExpression(
+                                        QStringLiteral("^(Correct|Not yet|Carried forward|Close)"))
+                                        .match(verdict)
+                                        .hasMatch()
+                                  : verdict == error,
+                             qPrintable(entry + QStringLiteral(" -> ") + verdict));
+                }
+            } else {
+                QList<QPushButton*> candidates;
+                for (QPushButton* button : window->findChildren<QPushButton*>())
+                    if (button->isVisible() && button->objectName() != u"end" &&
+                        button->objectName() != u"check")
+                        candidates.append(button);
+                if (candidates.isEmpty())
+                    break;
+                candidates.at(random.bounded(int(candidates.size())))->click();
+            }
+            QList<Control> visible;
+            int posed = 0;
+            for (int c = 0; c < int(Control::answerPane); ++c)
+                if (window->button(Control(c))->isVisible())
+                    visible.append(Control(c));
+            for (int question = 1; question <= 6; ++question)
+                if (window->button(QuestionSequence::seeAnswerButton(question))->isVisible())
+                    posed = question;
+            QVERIFY(stageButtons.contains(visible));
+            QCOMPARE(window->answerForm() ? window->answerForm()->question() : 0, posed);
+        }
+        for (PathwayWindow* pathway : pathwayWindows())
+            pathway->hide();
+    }
 }
 
 void TestRobustness::pathwayCycles_data() {

@@ -1,13 +1,17 @@
 #include "exercisewindow.h"
 
+#include "judging/practice.h"
 #include "panes/announcer.h"
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
+#include "practice/answerform.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -51,6 +55,15 @@ constexpr Placed form1[] = {
 };
 
 constexpr QColor answerInk(255, 0, 0);
+
+// Where a form for the student's answers goes: the answer pane's place,
+// empty while a question is posed.
+constexpr Twips answerPaneArea() {
+    for (const Placed& row : form1)
+        if (row.kind == Kind::AnswerPane)
+            return row.twips;
+    return {};
+}
 
 } // namespace
 
@@ -96,6 +109,15 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
     m_announcer = new Announcer(this);
     setAccessibleName(windowTitle());
 
+    m_practiceAction = new QAction(tr("Practice mode"), this);
+    m_practiceAction->setCheckable(true);
+    m_practiceAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(m_practiceAction, &QAction::toggled, this, &ExerciseWindow::setPracticeMode);
+    addAction(m_practiceAction);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    m_ownActions = {m_practiceAction, separator};
+
     // The window's load: the problem statement and question 1.
     for (const PrintLine& line : Print::resolve(Texts::statement, m_scenario))
         m_questionPane->printLine(line);
@@ -103,6 +125,78 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
+
+QList<QAction*> ExerciseWindow::contextActions() const {
+    return m_ownActions + FormWindow::contextActions();
+}
+
+bool ExerciseWindow::practiceMode() const {
+    return m_practice != nullptr;
+}
+
+void ExerciseWindow::setPracticeMode(bool on) {
+    if (on == practiceMode())
+        return;
+    const QSignalBlocker quiet(m_practiceAction);
+    m_practiceAction->setChecked(on);
+    const bool focusWasInForm = answerForm() && answerForm()->isAncestorOf(focusWidget());
+    m_practice = on ? std::make_unique<Practice>(m_scenario) : nullptr;
+    for (AnswerForm*& form : m_forms) {
+        delete form;
+        form = nullptr;
+    }
+    showAnswerForm(on);
+    if (focusWasInForm)
+        focusNextStep();
+}
+
+AnswerForm* ExerciseWindow::answerForm() const {
+    for (AnswerForm* form : m_forms)
+        if (form && !form->isHidden())
+            return form;
+    return nullptr;
+}
+
+void ExerciseWindow::showAnswerForm(bool focus) {
+    int posed = 0;
+    for (int question = 1; question <= 6; ++question)
+        if (!button(QuestionSequence::seeAnswerButton(question))->isHidden())
+            posed = question;
+    for (AnswerForm* form : m_forms)
+        if (form && form->question() != posed)
+            form->hide();
+    if (!m_practice || posed == 0)
+        return;
+
+    AnswerForm*& form = m_forms[size_t(posed - 1)];
+    if (!form) {
+        form = new AnswerForm(posed, *m_practice, this);
+        placeOver(form, answerPaneArea());
+        connect(form, &AnswerForm::checked, m_announcer, &Announcer::announce);
+        // Keyboard users meet the fields and Check just before "See answer".
+        QPushButton* see = button(QuestionSequence::seeAnswerButton(posed));
+        QWidget* previous = see->previousInFocusChain();
+        QWidgetList order = form->tabOrder();
+        order.append(see);
+        for (QWidget* next : order) {
+            setTabOrder(previous, next);
+            previous = next;
+        }
+    }
+    form->show();
+    form->raise();
+    if (focus)
+        form->fields().constFirst()->setFocus(Qt::TabFocusReason);
+}
+
+QStringList ExerciseWindow::practiceSummary() {
+    QStringList lines = {tr("Your first answers:")};
+    lines += m_practice->summary();
+    m_answerPane->printLine();
+    for (const QString& line : lines)
+        m_answerPane->printLine({PrintItem::tab(5), PrintItem::fromText(line)});
+    return lines;
+}
 
 QPushButton* ExerciseWindow::button(Control control) const {
     return control == Control::answerPane ? nullptr : m_buttons[size_t(control)];
@@ -151,6 +245,7 @@ void ExerciseWindow::press(Control button) {
         placeCaret(m_answerPane, 0);
     if (followFocus)
         focusNextStep();
+    showAnswerForm(followFocus);
     showPrinted(questionLines);
 
     // After the focus has moved, so that a screen reader names the next
@@ -158,8 +253,11 @@ void ExerciseWindow::press(Control button) {
     QStringList said = question;
     if (m_answerPrints != answerPrints)
         said += m_answerPane->plainLines();
-    if (QuestionSequence::hasHandler(button) && !nextStep())
+    if (QuestionSequence::hasHandler(button) && !nextStep()) {
+        if (m_practice)
+            said += practiceSummary();
         said.append(tr("Exercise complete."));
+    }
     announce(said);
 }
 

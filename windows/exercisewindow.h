@@ -13,6 +13,9 @@
 #include <memory>
 
 class Announcer;
+class AnswerForm;
+class Practice;
+class QAction;
 class QPushButton;
 class TextPane;
 
@@ -34,7 +37,15 @@ public:
     void showPathway(Pathway pathway) override;
     void end();
 
+    // Practice mode: while a question is posed, the answer pane's place
+    // holds a form for the student's own answers, which are checked in the
+    // subject's numbers; the last step sums up the first verdicts.
+    bool practiceMode() const;
+    void setPracticeMode(bool on);
+    AnswerForm* answerForm() const; // the form shown now, if any
+
 protected:
+    QList<QAction*> contextActions() const override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -47,6 +58,9 @@ private:
     void announce(const QStringList& lines);
     // At the first line from `fromLine` on that has words, if any.
     static void placeCaret(TextPane* pane, qsizetype fromLine);
+    // Shows the form of the question posed, if any, in practice mode.
+    void showAnswerForm(bool focus);
+    QStringList practiceSummary();
 
     void clearAnswer() override;
     void setControlVisible(Control control, bool visible) override;
@@ -62,4 +76,8 @@ private:
     int m_answerPrints = 0; // lines printed into the answer pane so far
     std::array<QPushButton*, size_t(Control::answerPane)> m_buttons{};
     std::array<std::unique_ptr<PathwayWindow>, 2> m_pathways;
+    QAction* m_practiceAction = nullptr;
+    QList<QAction*> m_ownActions;         // the context menu's, before the view's
+    std::unique_ptr<Practice> m_practice; // the student's answers, while practising
+    std::array<AnswerForm*, 6> m_forms{}; // made when first needed
 };

@@ -84,6 +84,19 @@ void FormWindow::place(QWidget* control, const char* name, const Twips& twips, F
     m_placed.append({control, twips, face});
 }
 
+void FormWindow::placeOver(QWidget* control, const Twips& twips) {
+    m_placed.append({control, twips, Face::Window});
+    setGeometryAtScale(m_placed.constLast());
+}
+
+void FormWindow::setGeometryAtScale(const Placement& placement) {
+    placement.control->setGeometry(placement.twips.pixels(m_scale).translated(-m_scroll));
+    if (placement.face == Face::Title)
+        placement.control->setFont(PaneStyle::titleFont(m_scale));
+    if (auto* picture = qobject_cast<Picture*>(placement.control))
+        picture->setScale(m_scale);
+}
+
 Picture* FormWindow::newLogo() {
     return new Picture(QStringLiteral(":/assets/logo.svg"), QStringLiteral(":/assets/logo.png"),
                        this);
@@ -205,13 +218,8 @@ void FormWindow::relayout() {
     m_scale = scale;
     setFont(PaneStyle::windowFont(scale));
     m_backdrop->setGeometry(shape1.pixels(scale).translated(-m_scroll));
-    for (const Placement& placed : m_placed) {
-        placed.control->setGeometry(placed.twips.pixels(scale).translated(-m_scroll));
-        if (placed.face == Face::Title)
-            placed.control->setFont(PaneStyle::titleFont(scale));
-        if (auto* picture = qobject_cast<Picture*>(placed.control))
-            picture->setScale(scale);
-    }
+    for (const Placement& placed : m_placed)
+        setGeometryAtScale(placed);
     const QSignalBlocker quiet(m_fitAction);
     m_fitAction->setChecked(m_rule.mode() == LayoutScale::Mode::FitToWindow);
 }

@@ -42,6 +42,9 @@ protected:
 
     // Names the control, puts it in its place and next in the tab order.
     void place(QWidget* control, const char* name, const Twips& twips, Face face = Face::Window);
+    // Keeps a control made later at its place, at every scale; its tab
+    // order is the caller's.
+    void placeOver(QWidget* control, const Twips& twips);
     // The logo that every window shows at its top right.
     Picture* newLogo();
 
@@ -59,6 +62,8 @@ private:
         Twips twips;
         Face face;
     };
+
+    void setGeometryAtScale(const Placement& placement);
 
     QAction* addViewAction(const QString& text, const QKeySequence& shortcut,
                            void (FormWindow::*slot)());

@@ -1,0 +1,136 @@
+// Practice mode in the window: the stages do not change, the form comes and
+// goes with the question posed, the keyboard reaches it, and the last step
+// sums up. The judging itself is tst_judging's.
+#include "panes/announcer.h"
+#include "panes/textpane.h"
+#include "practice/answerform.h"
+#include "subjects.h"
+#include "windows/exercisewindow.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using enum Control;
+
+constexpr Control walk[] = {seeanswer1, hideanswer1, seeanswer2, hideanswer2,
+                            seeanswer3, hideanswer3, seeanswer4, hideanswer4,
+                            seeanswer5, hideanswer5, seeanswer6, hideanswer6};
+
+QStringList visibleChildren(const QWidget& window) {
+    QStringList names;
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible() && !qobject_cast<AnswerForm*>(child))
+            names.append(child->objectName());
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestPractice : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formFollowsTheStages_data();
+    void formFollowsTheStages();
+    void keyboardWalkWithAnswers();
+    void toggledAtAnyStage();
+};
+
+void TestPractice::formFollowsTheStages_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("question"); // whose form shows, 0 for none
+    QTest::addColumn<int>("fields");
+
+    const int forms[][2] = {{1, 1}, {0, 0}, {2, 3}, {0, 0}, {3, 1}, {0, 0}, {4, 1},
+                            {0, 0}, {5, 1}, {0, 0}, {6, 1}, {0, 0}, {0, 0}};
+    const char* stages[] = {"Q1", "A1", "Q2", "A2", "Q3", "A3",      "Q4",
+                            "A4", "Q5", "A5", "Q6", "A6", "Finished"};
+    for (int presses = 0; presses <= 12; ++presses)
+        QTest::addRow("%s", stages[presses]) << presses << forms[presses][0] << forms[presses][1];
+}
+
+// With practice on, every stage shows what it shows without, the form over
+// the answer pane's place while a question is posed.
+void TestPractice::formFollowsTheStages() {
+    QFETCH(int, presses);
+    QFETCH(int, question);
+    QFETCH(int, fields);
+
+    ExerciseWindow practising(Subjects::make(1, 65, 0.5, 10.8));
+    ExerciseWindow plain(Subjects::make(1, 65, 0.5, 10.8));
+    practising.setPracticeMode(true);
+    for (ExerciseWindow* window : {&practising, &plain}) {
+        window->show();
+        for (int i = 0; i < presses; ++i)
+            window->button(walk[i])->click();
+    }
+
+    QCOMPARE(visibleChildren(practising), visibleChildren(plain));
+    QCOMPARE(practising.questionPane()->plainLines(), plain.questionPane()->plainLines());
+    AnswerForm* form = practising.answerForm();
+    QCOMPARE(form ? form->question() : 0, question);
+    if (form) {
+        QCOMPARE(form->fields().size(), fields);
+        QCOMPARE(form->geometry(), practising.answerPane()->geometry());
+        QCOMPARE(practising.answerPane()->plainLines(), plain.answerPane()->plainLines());
+    }
+}
+
+// Enter checks; Tab goes from the fields to Check to "See answer"; after a
+// Hide press the next form has the focus; the end sums the first verdicts.
+void TestPractice::keyboardWalkWithAnswers() {
+    const Scenario subject = Subjects::make(0, 72, 0.6, 12.3);
+    ExerciseWindow window(subject);
+    window.setPracticeMode(true);
+    window.showMaximized();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QStringList answers[] = {{"159.8"}, {"6", "7", "7"}, {"640 mmol"},
+                                   {"42,6"},  {"2.95"},        {"22.6 %"}};
+
+    for (int question = 1; question <= 6; ++question) {
+        AnswerForm* form = window.answerForm();
+        QVERIFY(form);
+        QCOMPARE(QApplication::focusWidget(), form->fields().constFirst());
+        for (qsizetype i = 0; i < form->fields().size(); ++i) {
+            QTest::keyClicks(QApplication::focusWidget(), answers[question - 1][i]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), form->checkButton());
+        QTest::keyClick(form->fields().constFirst(), Qt::Key_Return);
+        const QString first = question == 5 ? QStringLiteral("Close") : QStringLiteral("Correct");
+        QVERIFY2(form->verdict(0).startsWith(first), qPrintable(form->verdict(0)));
+        QTest::keyClick(form->checkButton(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.button(walk[2 * question - 2]));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!window.answerForm());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
+
+    const QStringList summary = window.answerPane()->plainLines();
+    QCOMPARE(summary.mid(summary.size() - 6),
+             (QStringList{"    Question 1: Correct", "    Question 2: Correct, Correct, Not yet",
+                          "    Question 3: Correct", "    Question 4: Correct",
+                          "    Question 5: Close", "    Question 6: Correct"}));
+    QVERIFY(window.findChild<Announcer*>()->lastMessage().endsWith(u"Exercise complete."));
+}
+
+void TestPractice::toggledAtAnyStage() {
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    window.show();
+    window.button(seeanswer1)->click();
+    window.setPracticeMode(true); // answer 1 shown: no form
+    QVERIFY(!window.answerForm());
+    window.button(hideanswer1)->click();
+    QCOMPARE(window.answerForm()->question(), 2);
+    window.setPracticeMode(false);
+    QVERIFY(!window.answerForm());
+    QVERIFY(window.button(seeanswer2)->isVisible());
+}
+
+QTEST_MAIN(TestPractice)
+#include "tst_practice.moc"
