@@ -1,16 +1,21 @@
 #include "exercisewindow.h"
 
 #include "judging/practice.h"
+#include "model/clockdraws.h"
+#include "model/subjectcode.h"
 #include "panes/announcer.h"
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
 #include "practice/answerform.h"
+#include "subjectdialog.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -104,30 +109,89 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
         }
         place(widget, row.name, row.twips);
         widget->setVisible(row.visibleAtStart);
+        m_shownAtStart.append({widget, row.visibleAtStart});
     }
 
     m_announcer = new Announcer(this);
     setAccessibleName(windowTitle());
+
+    const auto action = [this](const QString& text, const QKeySequence& shortcut,
+                               void (ExerciseWindow::*slot)()) {
+        auto* made = new QAction(text, this);
+        made->setShortcut(shortcut);
+        connect(made, &QAction::triggered, this, slot);
+        addAction(made);
+        return made;
+    };
+    const auto separator = [this] {
+        auto* made = new QAction(this);
+        made->setSeparator(true);
+        return made;
+    };
+    m_ownActions = {
+        action(tr("New subject"), QKeySequence::New, &ExerciseWindow::newSubject),
+        action(tr("Subject from code…"), QKeySequence(), &ExerciseWindow::askForSubject),
+        action(tr("Copy subject code"), QKeySequence(), &ExerciseWindow::copySubjectCode),
+        separator(),
+    };
 
     m_practiceAction = new QAction(tr("Practice mode"), this);
     m_practiceAction->setCheckable(true);
     m_practiceAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(m_practiceAction, &QAction::toggled, this, &ExerciseWindow::setPracticeMode);
     addAction(m_practiceAction);
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    m_ownActions = {m_practiceAction, separator};
+    m_ownActions << m_practiceAction << separator();
 
+    begin();
+}
+
+void ExerciseWindow::begin() {
     // The window's load: the problem statement and question 1.
     for (const PrintLine& line : Print::resolve(Texts::statement, m_scenario))
         m_questionPane->printLine(line);
     m_buttons[size_t(Control::seeanswer1)]->setFocus(Qt::OtherFocusReason);
 }
 
+void ExerciseWindow::setSubject(const Scenario& scenario) {
+    m_scenario = scenario;
+    for (auto& pathway : m_pathways)
+        if (pathway)
+            pathway->hide();
+    m_answerPane->clear();
+    m_questionPane->clear();
+    for (const auto& [control, shown] : m_shownAtStart)
+        control->setVisible(shown);
+    if (m_practice)
+        m_practice = std::make_unique<Practice>(m_scenario);
+    for (AnswerForm*& form : m_forms) {
+        delete form;
+        form = nullptr;
+    }
+    begin();
+    showAnswerForm(true);
+    showPrinted(0);
+    announce(m_questionPane->plainLines());
+}
+
 ExerciseWindow::~ExerciseWindow() = default;
 
 QList<QAction*> ExerciseWindow::contextActions() const {
     return m_ownActions + FormWindow::contextActions();
+}
+
+void ExerciseWindow::newSubject() {
+    ClockDraws draws;
+    setSubject(makeScenario(std::ref(draws)));
+}
+
+void ExerciseWindow::askForSubject() {
+    SubjectDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted && dialog.code())
+        setSubject(dialog.code()->scenario());
+}
+
+void ExerciseWindow::copySubjectCode() {
+    QGuiApplication::clipboard()->setText(subjectCode(m_scenario));
 }
 
 bool ExerciseWindow::practiceMode() const {

@@ -27,6 +27,12 @@ public:
     ~ExerciseWindow() override;
 
     const Scenario& scenario() const { return m_scenario; }
+    // Starts the exercise again with another subject: the statement and
+    // question 1 alone, only "See answer 1" and "end", pathways put away.
+    void setSubject(const Scenario& scenario);
+    void newSubject();      // a new random subject
+    void askForSubject();   // the subject of a code the teacher gives
+    void copySubjectCode(); // to the clipboard
     TextPane* questionPane() const { return m_questionPane; }
     TextPane* answerPane() const { return m_answerPane; }
     QPushButton* button(Control control) const;
@@ -50,6 +56,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void begin();
     void press(Control button);
     QPushButton* nextStep() const; // the answer button shown now, if any
     void focusNextStep();
@@ -67,7 +74,7 @@ private:
     void printAnswer(const PrintLine& line) override;
     void printQuestion(const PrintLine& line) override;
 
-    const Scenario m_scenario;
+    Scenario m_scenario;
     QuestionSequence m_sequence;
     TextPane* m_questionPane = nullptr;
     TextPane* m_answerPane = nullptr;
@@ -75,6 +82,7 @@ private:
     bool m_greeted = false;
     int m_answerPrints = 0; // lines printed into the answer pane so far
     std::array<QPushButton*, size_t(Control::answerPane)> m_buttons{};
+    QList<std::pair<QWidget*, bool>> m_shownAtStart; // every control, and whether
     std::array<std::unique_ptr<PathwayWindow>, 2> m_pathways;
     QAction* m_practiceAction = nullptr;
     QList<QAction*> m_ownActions;         // the context menu's, before the view's

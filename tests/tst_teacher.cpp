@@ -1,0 +1,142 @@
+// The teacher's items in the exercise window: a new subject from any
+// stage, a subject from a code, the code on the clipboard.
+#include "model/subjectcode.h"
+#include "panes/textpane.h"
+#include "subjects.h"
+#include "windows/exercisewindow.h"
+#include "windows/subjectdialog.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using enum Control;
+
+constexpr Control walk[] = {seeanswer1, hideanswer1, seeanswer2, hideanswer2,
+                            seeanswer3, hideanswer3, seeanswer4, hideanswer4,
+                            seeanswer5, hideanswer5, seeanswer6, hideanswer6};
+
+QStringList visibleChildren(const QWidget& window) {
+    QStringList names;
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible())
+            names.append(child->objectName());
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestTeacher : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newSubjectFromEveryStage_data();
+    void newSubjectFromEveryStage();
+    void subjectFromCode_data();
+    void subjectFromCode();
+    void copySubjectCode();
+};
+
+void TestTeacher::newSubjectFromEveryStage_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<bool>("practice");
+    for (int presses = 0; presses <= 12; ++presses)
+        QTest::addRow("after %d presses", presses) << presses << false;
+    QTest::newRow("practising, question 2 posed") << 2 << true;
+}
+
+// Whatever the stage, a new subject starts the exercise again: the same as
+// a window just opened for that subject, pathway windows put away.
+void TestTeacher::newSubjectFromEveryStage() {
+    QFETCH(int, presses);
+    QFETCH(bool, practice);
+
+    const Scenario before = Subjects::make(0, 72, 0.6, 12.3);
+    const Scenario after = Subjects::make(1, 65, 0.5, 10.8);
+    ExerciseWindow window(before);
+    window.setPracticeMode(practice);
+    window.showMaximized();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (int i = 0; i < presses; ++i) {
+        window.button(walk[i])->click();
+        if (walk[i] == seeanswer2)
+            window.button(seepathway1)->click();
+    }
+    window.setSubject(after);
+
+    ExerciseWindow fresh(after);
+    fresh.setPracticeMode(practice);
+    fresh.showMaximized();
+    QTRY_COMPARE(fresh.size(), window.size());
+    QCOMPARE(visibleChildren(window), visibleChildren(fresh));
+    QCOMPARE(window.questionPane()->plainLines(), fresh.questionPane()->plainLines());
+    QVERIFY(window.answerPane()->content().isEmpty());
+    QCOMPARE(window.focusWidget(),
+             practice ? static_cast<QWidget*>(window.findChild<QLineEdit*>("field1"))
+                      : window.button(seeanswer1));
+    if (PathwayWindow* pathway = window.pathwayWindow(Pathway::Gluconeogenesis))
+        QVERIFY(pathway->isHidden());
+
+    // The key does the same with a random subject.
+    QTest::keySequence(&window, QKeySequence::New);
+    QCOMPARE(window.questionPane()->content().size(), 8);
+    QVERIFY(SubjectCode::fromScenario(window.scenario()));
+}
+
+void TestTeacher::subjectFromCode_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("problem"); // empty when the code is taken
+    QTest::newRow("a code in lower case") << "w65-0.5-10.8"
+                                          << "";
+    QTest::newRow("out of range, explained") << "W85-0.5-10.8"
+                                             << "Weight 85 is out of range.";
+    QTest::newRow("not a code") << "hello"
+                                << "The code starts with \"h\"";
+}
+
+// A bad code is explained in the dialog, which stays open, and the running
+// exercise is left as it was.
+void TestTeacher::subjectFromCode() {
+    QFETCH(QString, typed);
+    QFETCH(QString, problem);
+
+    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    window.show();
+    window.button(seeanswer1)->click();
+    const QStringList answer = window.answerPane()->plainLines();
+    QString shown;
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = window.findChild<SubjectDialog*>();
+        dialog->field()->setText(typed);
+        dialog->accept();
+        shown = dialog->problem();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    window.askForSubject();
+
+    QVERIFY2(problem.isEmpty() ? shown.isEmpty() : shown.startsWith(problem), qPrintable(shown));
+    if (problem.isEmpty()) {
+        QCOMPARE(subjectCode(window.scenario()), "W65-0.5-10.8");
+        QVERIFY(window.answerPane()->content().isEmpty());
+    } else {
+        QVERIFY(shown.contains(u"60 to 84 kg"));
+        QCOMPARE(subjectCode(window.scenario()), "M72-0.6-12.3");
+        QCOMPARE(window.answerPane()->plainLines(), answer);
+    }
+}
+
+void TestTeacher::copySubjectCode() {
+    ExerciseWindow window(Subjects::make(0, 72, 0.8, 12.4));
+    window.copySubjectCode();
+    QCOMPARE(QGuiApplication::clipboard()->text(), "M72-0.8-12.4");
+}
+
+QTEST_MAIN(TestTeacher)
+#include "tst_teacher.moc"
