@@ -8,7 +8,7 @@
 
 namespace {
 
-QFont boldFont(int pixelSize) {
+QFont face(QFont::Weight weight) {
     static const bool substituted = [] {
         QFont::insertSubstitution(QString::fromLatin1(PaneStyle::family),
                                   QString::fromLatin1(PaneStyle::substitute));
@@ -17,9 +17,14 @@ QFont boldFont(int pixelSize) {
     Q_UNUSED(substituted);
 
     QFont font(QString::fromLatin1(PaneStyle::family));
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Bold);
+    font.setWeight(weight);
     font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QFont boldFont(int pixelSize) {
+    QFont font = face(QFont::Bold);
+    font.setPixelSize(pixelSize);
     return font;
 }
 
@@ -31,6 +36,12 @@ QFont PaneStyle::windowFont(qreal scale) {
 
 QFont PaneStyle::titleFont(qreal scale) {
     return boldFont(std::max(1, qRound(titlePixelSize * scale)));
+}
+
+QFont PaneStyle::paperFont(qreal pointSize, QFont::Weight weight) {
+    QFont font = face(weight);
+    font.setPointSizeF(pointSize);
+    return font;
 }
 
 QPalette PaneStyle::pagePalette(const QColor& ink) {

@@ -22,6 +22,8 @@ inline constexpr int titlePixelSize = 16;  // 12 pt
 // At a layout scale the pixel size scales too, to the nearest pixel.
 QFont windowFont(qreal scale = 1); // every window, button and text pane
 QFont titleFont(qreal scale = 1);  // the title of the first pathway window
+// The same face in points, for paper, where nothing is laid out in pixels.
+QFont paperFont(qreal pointSize, QFont::Weight weight = QFont::Bold);
 
 // White page with the given ink, the rest of the application palette kept.
 QPalette pagePalette(const QColor& ink);

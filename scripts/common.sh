@@ -11,7 +11,7 @@ packages=(
     fonts-liberation2
     xvfb xauth imagemagick matchbox-window-manager
     at-spi2-core python3-pyatspi dbus-daemon xdotool
-    desktop-file-utils appstream
+    desktop-file-utils appstream poppler-utils
     binutils-mingw-w64-x86-64 dpkg-dev file
     help2man lintian devscripts
 )

@@ -1,0 +1,62 @@
+// The exercise on paper: a worksheet to hand out and an answer key, for one
+// subject or a class set, drawn onto any paged device (a PDF writer, a
+// printer) and written as PDF.
+//
+// Each subject starts on a new page, and every page is headed "Korvanel
+// calculation", the subject's code and "page n of m", counted within that
+// subject, so that each student's pages can be handed out alone.
+#pragma once
+
+#include "model/subjectcode.h"
+
+#include <QFont>
+#include <QList>
+#include <QLocale>
+#include <QPageLayout>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPaintDevice;
+
+namespace Paper {
+
+enum class Sheet {
+    Worksheet, // the problem statement and the six questions, with room to work under each
+    Key,       // each question followed by its worked answer, then both pathway diagrams
+};
+
+// A4, or Letter where the locale measures in US units; portrait, with the
+// margins the sheets are laid out for. Give it to a printer before its
+// print dialog, so that the dialog starts from it.
+QPageLayout pageLayout(const QLocale& locale = QLocale::system());
+
+// Draws the sheet of each subject in turn onto `device`, in the page layout
+// the device has, starting with its current page. On a page whose text
+// width is narrower than A4's everything is drawn smaller, so that no line
+// is cut. False, with *error, when there is no subject or the device
+// refuses to be painted on or to start a new page.
+bool print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCode>& subjects,
+           QString* error = nullptr);
+
+struct Output {
+    Sheet sheet;
+    QString fileName;
+};
+
+// Writes each output as a PDF in pageLayout(locale), all the subjects in
+// each. Files are put in place only once every one has been drawn in full,
+// so a failure leaves none of them behind and a file that stood at one of
+// the paths keeps its content. (Only a rename that fails after an earlier
+// one succeeded can leave that earlier file replaced, by a whole one.)
+// False, with *error naming the file, when one cannot be written. The file
+// names must differ.
+bool writePdf(const QList<Output>& outputs, const QList<SubjectCode>& subjects,
+              QString* error = nullptr, const QLocale& locale = QLocale::system());
+
+// The font of the printed lines, and the width a line may take on one of
+// `device`'s pages, in the device's units. Never less than the text width
+// of A4: a narrower page is drawn scaled down to it.
+QFont lineFont();
+qreal lineRoom(const QPaintDevice& device);
+
+} // namespace Paper

@@ -1,0 +1,308 @@
+#include "panes/linelayout.h"
+#include "paper/diagram.h"
+#include "paper/paper.h"
+#include "pdftools.h"
+#include "stages/exercisetexts.h"
+#include "subjects.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+
+namespace {
+
+const Print::Block* const questions[] = {&Texts::statement, &Texts::question2, &Texts::question3,
+                                         &Texts::question4, &Texts::question5, &Texts::question6};
+const Print::Block* const answers[] = {&Texts::answer1, &Texts::answer2, &Texts::answer3,
+                                       &Texts::answer4, &Texts::answer5, &Texts::answer6};
+
+SubjectCode code(const char* text) {
+    return *SubjectCode::parse(QString::fromLatin1(text));
+}
+
+// The lines the window prints for the sheet, as plain text, blank ones left out.
+QStringList windowLines(Paper::Sheet sheet, const Scenario& scenario) {
+    QStringList lines;
+    const auto add = [&](const Print::Block& block) {
+        for (const PrintLine& line : Print::resolve(block, scenario))
+            if (const QString text = LineLayout(line).plainText().simplified(); !text.isEmpty())
+                lines.append(text);
+    };
+    for (int q = 0; q < 6; ++q) {
+        add(*questions[q]);
+        if (sheet == Paper::Sheet::Key)
+            add(*answers[q]);
+    }
+    return lines;
+}
+
+struct Header {
+    QString sheet, code;
+    int page = 0, of = 0;
+};
+
+// Each page's header, and the other lines of all pages, whitespace
+// normalised and blank ones left out.
+struct ReadBack {
+    QList<Header> headers;
+    QStringList lines;
+};
+
+ReadBack readBack(const QString& pdf) {
+    static const QRegularExpression header(
+        "^Korvanel calculation: (worksheet|answer key) (\\S+) page (\\d+) of (\\d+)$");
+    ReadBack back;
+    for (const QString& page : PdfTools::pages(pdf)) {
+        bool first = true;
+        for (const QString& line : page.split('\n')) {
+            const QString text = line.simplified();
+            if (text.isEmpty())
+                continue;
+            if (first) {
+                const QRegularExpressionMatch match = header.match(text);
+                back.headers.append({match.captured(1), match.captured(2),
+                                     match.captured(3).toInt(), match.captured(4).toInt()});
+                first = false;
+            } else {
+                back.lines.append(text);
+            }
+        }
+    }
+    return back;
+}
+
+QString sheetName(Paper::Sheet sheet) {
+    return sheet == Paper::Sheet::Key ? "answer key" : "worksheet";
+}
+
+} // namespace
+
+// The sheets read back from the PDF as a reader gets them: the window's own
+// lines, headers, vector diagrams with text labels, class sets, and every
+// line of every subject within the text width.
+class TestPaper : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsBackAsTheWindowPrints_data();
+    void readsBackAsTheWindowPrints();
+    void diagramsAreDrawnNotPictures();
+    void labelsStandWhereTheRendererPutsThem_data();
+    void labelsStandWhereTheRendererPutsThem();
+    void classSetHeadsEachSubjectsOwnPages_data();
+    void classSetHeadsEachSubjectsOwnPages();
+    void everyLineOfEverySubjectFits();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestPaper::readsBackAsTheWindowPrints_data() {
+    QTest::addColumn<Paper::Sheet>("sheet");
+    QTest::addColumn<bool>("printer");
+    QTest::addColumn<QPageSize::PageSizeId>("size");
+    QTest::addColumn<int>("points"); // the page's width
+
+    QTest::newRow("worksheet, PDF on A4")
+        << Paper::Sheet::Worksheet << false << QPageSize::A4 << 595;
+    QTest::newRow("key, PDF on A4") << Paper::Sheet::Key << false << QPageSize::A4 << 595;
+    QTest::newRow("key, PDF on Letter") << Paper::Sheet::Key << false << QPageSize::Letter << 612;
+    QTest::newRow("worksheet, printer on Letter")
+        << Paper::Sheet::Worksheet << true << QPageSize::Letter << 612;
+    QTest::newRow("key, printer on A5: drawn smaller, nothing cut")
+        << Paper::Sheet::Key << true << QPageSize::A5 << 420;
+}
+
+void TestPaper::readsBackAsTheWindowPrints() {
+    QFETCH(Paper::Sheet, sheet);
+    QFETCH(bool, printer);
+    QFETCH(QPageSize::PageSizeId, size);
+    QFETCH(int, points);
+    REQUIRE_PDFTOOLS();
+
+    const SubjectCode subject = code("M72-0.8-12.4");
+    const QString pdf = m_dir.filePath(QTest::currentDataTag() + QString(".pdf"));
+    const QLocale locale(QLocale::English, size == QPageSize::Letter ? QLocale::UnitedStates
+                                                                     : QLocale::UnitedKingdom);
+    if (printer) {
+        QPrinter device(QPrinter::HighResolution);
+        device.setOutputFormat(QPrinter::PdfFormat);
+        device.setOutputFileName(pdf);
+        QPageLayout layout = Paper::pageLayout(locale);
+        layout.setPageSize(QPageSize(size));
+        device.setPageLayout(layout);
+        QString error;
+        QVERIFY2(Paper::print(device, sheet, {subject}, &error), qPrintable(error));
+    } else {
+        QString error;
+        QVERIFY2(Paper::writePdf({{sheet, pdf}}, {subject}, &error, locale), qPrintable(error));
+    }
+
+    const ReadBack back = readBack(pdf);
+    const QStringList expected = windowLines(sheet, subject.scenario());
+    QCOMPARE(back.lines.mid(0, expected.size()), expected);
+    if (sheet == Paper::Sheet::Worksheet)
+        QCOMPARE(back.lines.size(), expected.size());
+    else
+        QCOMPARE(back.lines.value(expected.size()), "Gluconeogenesis from lactate");
+
+    QVERIFY(!back.headers.isEmpty());
+    for (int i = 0; i < back.headers.size(); ++i) {
+        const Header& header = back.headers[i];
+        QCOMPARE(header.sheet, sheetName(sheet));
+        QCOMPARE(header.code, "M72-0.8-12.4");
+        QCOMPARE(header.page, i + 1);
+        QCOMPARE(header.of, back.headers.size());
+    }
+
+    // Every word on the page: a line too wide would run off its right edge.
+    const QString boxes = PdfTools::run("pdftotext", {"-bbox", pdf, "-"});
+    static const QRegularExpression page("<page width=\"([\\d.]+)\"");
+    static const QRegularExpression word("<word xMin=\"([-\\d.]+)\" yMin=\"[-\\d.]+\" "
+                                         "xMax=\"([-\\d.]+)\"[^>]*>([^<]*)</word>");
+    QCOMPARE(qRound(page.match(boxes).captured(1).toDouble()), points);
+    for (auto it = word.globalMatch(boxes); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QVERIFY2(match.captured(1).toDouble() >= 0 && match.captured(2).toDouble() <= points,
+                 qPrintable(match.captured(3)));
+    }
+}
+
+void TestPaper::diagramsAreDrawnNotPictures() {
+    REQUIRE_PDFTOOLS();
+    const QString pdf = m_dir.filePath("key.pdf");
+    QVERIFY(Paper::writePdf({{Paper::Sheet::Key, pdf}}, {code("W60-0.4-10.0")}));
+
+    // pdfimages lists a heading and a rule, then one line per image.
+    const QStringList images = PdfTools::run("pdfimages", {"-list", pdf}).trimmed().split('\n');
+    QCOMPARE(images.size(), 2);
+    const QString text = PdfTools::run("pdftotext", {pdf, "-"});
+    for (const char* label :
+         {"glucose 6-phosphate", "2 x pyruvate", "oxaloacetate", "α-ketoglutarate"})
+        QVERIFY2(text.contains(QString::fromUtf8(label)), label);
+}
+
+void TestPaper::labelsStandWhereTheRendererPutsThem_data() {
+    QTest::addColumn<QString>("drawing");
+    QTest::newRow("gluconeogenesis") << ":/assets/gluconeogenesis.svg";
+    QTest::newRow("citric acid cycle") << ":/assets/citricacidcycle.svg";
+}
+
+// Drawn both ways at twice the size, the labels set as text must cover the
+// pixels the renderer's labels cover: a label moved, anchored or weighted
+// otherwise shows as hundreds of pixels.
+void TestPaper::labelsStandWhereTheRendererPutsThem() {
+    QFETCH(QString, drawing);
+    const Paper::Diagram diagram(drawing);
+    QVERIFY(diagram.isValid());
+    QVERIFY2(diagram.labelsAsText(), "the drawing uses what the labels do not follow");
+
+    QSvgRenderer renderer(drawing);
+    const QRectF target(QPointF(0, 0), diagram.size() * 2);
+    QImage ours(target.size().toSize(), QImage::Format_RGB32);
+    QImage theirs = ours;
+    ours.fill(Qt::white);
+    theirs.fill(Qt::white);
+    QPainter painter(&ours);
+    painter.setRenderHint(QPainter::Antialiasing);
+    diagram.draw(painter, target);
+    painter.end();
+    painter.begin(&theirs);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, target);
+    painter.end();
+
+    int ink = 0, differing = 0;
+    for (int y = 0; y < ours.height(); ++y)
+        for (int x = 0; x < ours.width(); ++x) {
+            const QRgb a = ours.pixel(x, y), b = theirs.pixel(x, y);
+            ink += qGray(b) < 128;
+            differing += std::abs(qGray(a) - qGray(b)) > 128;
+        }
+    qInfo("%d of %d ink pixels differ", differing, ink);
+    QVERIFY2(differing < ink / 100, qPrintable(QString::number(differing)));
+}
+
+void TestPaper::classSetHeadsEachSubjectsOwnPages_data() {
+    QTest::addColumn<Paper::Sheet>("sheet");
+    QTest::newRow("worksheets") << Paper::Sheet::Worksheet;
+    QTest::newRow("keys") << Paper::Sheet::Key;
+}
+
+// Each subject's pages are numbered on their own, as many as the subject
+// alone gets, in the order given.
+void TestPaper::classSetHeadsEachSubjectsOwnPages() {
+    QFETCH(Paper::Sheet, sheet);
+    REQUIRE_PDFTOOLS();
+    const QList<SubjectCode> set = {code("W84-0.8-13.9"), code("M60-0.4-10.0"),
+                                    code("M72-0.8-12.4")};
+    const QString pdf = m_dir.filePath("set.pdf");
+    QVERIFY(Paper::writePdf({{sheet, pdf}}, set));
+    const QList<Header> headers = readBack(pdf).headers;
+
+    int at = 0;
+    for (const SubjectCode& subject : set) {
+        const QString alone = m_dir.filePath("alone.pdf");
+        QVERIFY(Paper::writePdf({{sheet, alone}}, {subject}));
+        const int pages = int(readBack(alone).headers.size());
+        for (int page = 1; page <= pages; ++page, ++at) {
+            QVERIFY(at < headers.size());
+            QCOMPARE(headers[at].code, subject.text());
+            QCOMPARE(headers[at].page, page);
+            QCOMPARE(headers[at].of, pages);
+        }
+    }
+    QCOMPARE(headers.size(), at);
+}
+
+// Over all 10,000 subjects, each item of each line at its widest, the line
+// laid out on A4, the narrowest text width paper gets, with the PDF's metrics.
+void TestPaper::everyLineOfEverySubjectFits() {
+    QBuffer buffer;
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(Paper::pageLayout(QLocale(QLocale::English, QLocale::UnitedKingdom)));
+    const QFontMetricsF metrics(Paper::lineFont(), &writer);
+    const qreal room = Paper::lineRoom(writer);
+
+    std::vector<const Print::Line*> lines;
+    for (const auto* blocks : {&questions, &answers})
+        for (const Print::Block* block : *blocks)
+            for (const Print::Line& line : *block)
+                lines.push_back(&line);
+    std::vector<PrintLine> widest(lines.size());
+    std::map<QString, qreal> advances;
+    const auto advance = [&](const QString& text) {
+        auto [at, added] = advances.try_emplace(text, 0);
+        if (added)
+            at->second = metrics.horizontalAdvance(text);
+        return at->second;
+    };
+    Subjects::forEach([&](const Scenario& s) {
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const PrintLine line = Print::resolve(*lines[i], s);
+            if (widest[i].isEmpty())
+                widest[i] = line;
+            for (qsizetype j = 0; j < line.size(); ++j)
+                if (advance(line[j].text) > advance(widest[i][j].text))
+                    widest[i][j] = line[j];
+        }
+    });
+
+    qreal most = 0;
+    for (const PrintLine& line : widest) {
+        const LineLayout layout(line, metrics);
+        QVERIFY2(layout.width() <= room, qPrintable(layout.plainText()));
+        most = std::max(most, layout.width());
+    }
+    qInfo("widest line %.1f mm of %.1f mm", most * 25.4 / writer.resolution(),
+          room * 25.4 / writer.resolution());
+}
+
+QTEST_MAIN(TestPaper)
+#include "tst_paper.moc"
