@@ -1,0 +1,227 @@
+#include "pdftools.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+// The built program, with no display and no platform named: whatever it
+// does before the window must work so.
+QProcessEnvironment headless() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    return environment;
+}
+
+Run run(const QStringList& arguments, const QProcessEnvironment& environment = headless()) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(KORVANEL_PROGRAM, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList in(const QTemporaryDir& dir, QStringList arguments) {
+    return arguments.replaceInStrings("%dir", dir.path());
+}
+
+QByteArray contents(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The program's command line from outside: exit status, messages, the files
+// it leaves, and Qt's own options passed on to the window.
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answers_data();
+    void answers();
+    void failedRunKeepsWhatStood_data();
+    void failedRunKeepsWhatStood();
+    void paperFollowsTheLocale_data();
+    void paperFollowsTheLocale();
+    void windowTakesQtsOptions_data();
+    void windowTakesQtsOptions();
+};
+
+void TestCommandLine::answers_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("fragment");  // of standard output after 0, of standard error else
+    QTest::addColumn<QStringList>("files"); // all that the run leaves in %dir
+
+    const QString w = "--worksheet", k = "--key", s = "--subject";
+    const QString code = "M72-0.8-12.4";
+    QTest::newRow("help names the program by its file name")
+        << QStringList{"--help"} << 0 << "Usage: korvanel [options]" << QStringList();
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "Korvanel 1.00\n" << QStringList();
+    QTest::newRow("Qt's options are accepted")
+        << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse", "--version"} << 0
+        << "Korvanel 1.00" << QStringList();
+    QTest::newRow("both sheets for a subject")
+        << QStringList{s, code, w, "%dir/w.pdf", k, "%dir/k.pdf"} << 0 << ""
+        << QStringList{"k.pdf", "w.pdf"};
+    QTest::newRow("a class set of keys")
+        << QStringList{"--count", "3", k, "%dir/k.pdf"} << 0 << "" << QStringList{"k.pdf"};
+    QTest::newRow("a worksheet for a random subject")
+        << QStringList{w, "%dir/w.pdf"} << 0 << "" << QStringList{"w.pdf"};
+
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2
+                                    << "korvanel: Unknown option 'frobnicate'." << QStringList();
+    QTest::newRow("missing value")
+        << QStringList{s} << 2 << "Missing value after '--subject'" << QStringList();
+    QTest::newRow("not a code, with the code's own message")
+        << QStringList{s, "X72-0.8-12.4", w, "%dir/w.pdf"} << 2
+        << "\"X72-0.8-12.4\": The code starts with \"X\"; it must start with M or W."
+        << QStringList();
+    QTest::newRow("an argument that is no option")
+        << QStringList{"w.pdf"} << 2 << "Unexpected argument 'w.pdf'" << QStringList();
+    QTest::newRow("a class set beyond every subject")
+        << QStringList{"--count", "10001", k, "%dir/k.pdf"} << 2
+        << "A class set holds 1 to 10000 different subjects, not 10001." << QStringList();
+    QTest::newRow("a count that is no number")
+        << QStringList{"--count", "ten", k, "%dir/k.pdf"} << 2 << "not \"ten\"" << QStringList();
+    QTest::newRow("count and subject") << QStringList{"--count", "2", s, code, k, "%dir/k.pdf"} << 2
+                                       << "give one or the other" << QStringList();
+    QTest::newRow("count without paper")
+        << QStringList{"--count", "2"} << 2 << "give --worksheet or --key" << QStringList();
+    QTest::newRow("several subjects for the one window")
+        << QStringList{s, code, s, "W60-0.4-10.0"} << 2 << "The window shows one subject"
+        << QStringList();
+    QTest::newRow("practice on paper") << QStringList{"--practice", w, "%dir/w.pdf"} << 2
+                                       << "--practice is for the window" << QStringList();
+    QTest::newRow("both sheets into one file") << QStringList{w, "%dir/x.pdf", k, "%dir/./x.pdf"}
+                                               << 2 << "name the same file" << QStringList();
+    QTest::newRow("a sheet given twice") << QStringList{w, "%dir/a.pdf", w, "%dir/b.pdf"} << 2
+                                         << "--worksheet is given more than once." << QStringList();
+    QTest::newRow("an empty file name")
+        << QStringList{"--key="} << 2 << "--key needs a value." << QStringList();
+    QTest::newRow("a file that cannot be written, named")
+        << QStringList{w, "%dir/missing/w.pdf"} << 1
+        << "Cannot write %dir/missing/w.pdf: " << QStringList();
+}
+
+void TestCommandLine::answers() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, fragment);
+    QFETCH(QStringList, files);
+    QTemporaryDir dir;
+
+    const Run result = run(in(dir, arguments));
+    QCOMPARE(result.status, status);
+    QVERIFY2((status == 0 ? result.out : result.err).contains(fragment.replace("%dir", dir.path())),
+             qPrintable(result.out + result.err));
+    if (status == 2)
+        QVERIFY(result.err.contains("Try 'korvanel --help' for more information."));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), files);
+    for (const QString& file : files)
+        QVERIFY(contents(dir.filePath(file)).startsWith("%PDF-"));
+}
+
+void TestCommandLine::failedRunKeepsWhatStood_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("failing");
+    // %dir holds w.pdf and k.pdf, neither a PDF, before the run.
+    QTest::newRow("key under a regular file")
+        << QStringList{"--worksheet", "%dir/w.pdf", "--key", "%dir/k.pdf/k.pdf"}
+        << "%dir/k.pdf/k.pdf";
+    QTest::newRow("key under /proc, which not even root can write")
+        << QStringList{"--key", "/proc/version/k.pdf", "--worksheet", "%dir/w.pdf"}
+        << "/proc/version/k.pdf";
+    QTest::newRow("worksheet into a missing folder, key beside it")
+        << QStringList{"--count", "2", "--worksheet", "%dir/none/w.pdf", "--key", "%dir/k.pdf"}
+        << "%dir/none/w.pdf";
+}
+
+// Both sheets are drawn before either is put in place: one that cannot be
+// written leaves the other's old file as it was, and nothing beside it.
+void TestCommandLine::failedRunKeepsWhatStood() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, failing);
+    QTemporaryDir dir;
+    for (const char* name : {"w.pdf", "k.pdf"}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("old ") + name);
+    }
+
+    const Run result = run(in(dir, arguments));
+    QCOMPARE(result.status, 1);
+    QVERIFY2(result.err.contains("Cannot write " + failing.replace("%dir", dir.path())),
+             qPrintable(result.err));
+    QCOMPARE(contents(dir.filePath("w.pdf")), "old w.pdf");
+    QCOMPARE(contents(dir.filePath("k.pdf")), "old k.pdf");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList({"k.pdf", "w.pdf"}));
+}
+
+void TestCommandLine::paperFollowsTheLocale_data() {
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QString>("size");
+    QTest::newRow("United States") << QStringList{"LANG=en_US.UTF-8"} << "(letter)";
+    QTest::newRow("US English, metric measures")
+        << QStringList{"LANG=en_US.UTF-8", "LC_MEASUREMENT=de_DE.UTF-8"} << "(A4)";
+    QTest::newRow("no locale") << QStringList{"LANG=C"} << "(A4)";
+}
+
+void TestCommandLine::paperFollowsTheLocale() {
+    QFETCH(QStringList, variables);
+    QFETCH(QString, size);
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        QSKIP("poppler-utils (pdfinfo) is not installed");
+    QTemporaryDir dir;
+    QProcessEnvironment environment = headless();
+    for (const char* name : {"LC_ALL", "LC_MEASUREMENT", "LC_PAPER", "LANG", "LANGUAGE"})
+        environment.remove(name);
+    for (const QString& variable : variables)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+
+    QCOMPARE(run({"--worksheet", dir.filePath("w.pdf")}, environment).status, 0);
+    const QString info = PdfTools::run("pdfinfo", {dir.filePath("w.pdf")});
+    QVERIFY2(info.contains(QRegularExpression("Page size: .*" + QRegularExpression::escape(size))),
+             qPrintable(info));
+}
+
+void TestCommandLine::windowTakesQtsOptions_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("-platform reaches the window") << QStringList{"-platform", "offscreen"} << true;
+    QTest::newRow("with a subject and practice")
+        << QStringList{"--subject", "w60-0.4-10", "--practice", "-platform", "offscreen"} << true;
+    QTest::newRow("without it there is no display to open on") << QStringList() << false;
+}
+
+// Started with no display, the window opens only on the platform its
+// command line names: it runs on until stopped, or fails at once.
+void TestCommandLine::windowTakesQtsOptions() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, opens);
+    QProcess process;
+    process.setProcessEnvironment(headless());
+    process.start(KORVANEL_PROGRAM, arguments);
+    QVERIFY(process.waitForStarted());
+    const bool ended = process.waitForFinished(opens ? 2000 : 30000);
+    if (!ended) {
+        process.kill();
+        process.waitForFinished();
+    }
+    QCOMPARE(!ended, opens);
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
