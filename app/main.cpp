@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     ClockDraws draws;
     ExerciseWindow window(command.subject ? command.subject->scenario()
                                           : makeScenario(std::ref(draws)));
-    // --practice: window.setPractice(command.practice) once the window has a practice mode.
+    window.setPracticeMode(command.practice);
     window.showMaximized();
     return app.exec();
 }

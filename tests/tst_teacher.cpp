@@ -7,8 +7,11 @@
 #include "windows/subjectdialog.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +43,8 @@ private slots:
     void subjectFromCode_data();
     void subjectFromCode();
     void copySubjectCode();
+    void exportPdf_data();
+    void exportPdf();
 };
 
 void TestTeacher::newSubjectFromEveryStage_data() {
@@ -136,6 +141,35 @@ void TestTeacher::copySubjectCode() {
     ExerciseWindow window(Subjects::make(0, 72, 0.8, 12.4));
     window.copySubjectCode();
     QCOMPARE(QGuiApplication::clipboard()->text(), "M72-0.8-12.4");
+}
+
+void TestTeacher::exportPdf_data() {
+    QTest::addColumn<QString>("fileName"); // in a fresh folder
+    QTest::addColumn<QString>("said");     // in a message box; empty when it worked
+    QTest::newRow("written") << "key.pdf"
+                             << "";
+    QTest::newRow("into a folder that is not there") << "none/key.pdf"
+                                                     << "No PDF was written.";
+}
+
+// A failed export says so and leaves nothing behind.
+void TestTeacher::exportPdf() {
+    QFETCH(QString, fileName);
+    QFETCH(QString, said);
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(fileName);
+    ExerciseWindow window(Subjects::make(0, 72, 0.8, 12.4));
+    QString message;
+    QTimer::singleShot(0, &window, [&message] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            message = box->text();
+            box->reject();
+        }
+    });
+    QCOMPARE(window.exportPdf(Paper::Sheet::Key, path), said.isEmpty());
+    QVERIFY2(said.isEmpty() ? message.isEmpty() : message.startsWith(said), qPrintable(message));
+    QCOMPARE(QFileInfo::exists(path), said.isEmpty());
 }
 
 QTEST_MAIN(TestTeacher)

@@ -6,6 +6,7 @@
 
 #include "formwindow.h"
 #include "model/scenario.h"
+#include "paper/paper.h"
 #include "pathwaywindow.h"
 #include "stages/questionsequence.h"
 
@@ -33,6 +34,10 @@ public:
     void newSubject();      // a new random subject
     void askForSubject();   // the subject of a code the teacher gives
     void copySubjectCode(); // to the clipboard
+    void print();           // the worksheet or the key, through the print dialog
+    void exportPdf();       // the same, as a PDF through the file dialog
+    // Writes the sheet for this subject; says so in a message box if it cannot.
+    bool exportPdf(Paper::Sheet sheet, const QString& fileName);
     TextPane* questionPane() const { return m_questionPane; }
     TextPane* answerPane() const { return m_answerPane; }
     QPushButton* button(Control control) const;
@@ -57,6 +62,8 @@ protected:
 
 private:
     void begin();
+    // Which sheet, asked of the teacher; none when they cancel.
+    std::optional<Paper::Sheet> askSheet(const QString& title);
     void press(Control button);
     QPushButton* nextStep() const; // the answer button shown now, if any
     void focusNextStep();
