@@ -5,6 +5,7 @@
 #include "subjects.h"
 #include "windows/exercisewindow.h"
 #include "windows/subjectdialog.h"
+#include "windows/teacheractions.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -124,7 +125,7 @@ void TestTeacher::subjectFromCode() {
         if (dialog->isVisible())
             dialog->reject();
     });
-    window.askForSubject();
+    window.teacher()->askForSubject();
 
     QVERIFY2(problem.isEmpty() ? shown.isEmpty() : shown.startsWith(problem), qPrintable(shown));
     if (problem.isEmpty()) {
@@ -139,7 +140,7 @@ void TestTeacher::subjectFromCode() {
 
 void TestTeacher::copySubjectCode() {
     ExerciseWindow window(Subjects::make(0, 72, 0.8, 12.4));
-    window.copySubjectCode();
+    window.teacher()->copySubjectCode();
     QCOMPARE(QGuiApplication::clipboard()->text(), "M72-0.8-12.4");
 }
 
@@ -167,7 +168,7 @@ void TestTeacher::exportPdf() {
             box->reject();
         }
     });
-    QCOMPARE(window.exportPdf(Paper::Sheet::Key, path), said.isEmpty());
+    QCOMPARE(window.teacher()->exportPdf(Paper::Sheet::Key, path), said.isEmpty());
     QVERIFY2(said.isEmpty() ? message.isEmpty() : message.startsWith(said), qPrintable(message));
     QCOMPARE(QFileInfo::exists(path), said.isEmpty());
 }

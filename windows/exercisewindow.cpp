@@ -1,30 +1,19 @@
 #include "exercisewindow.h"
 
 #include "judging/practice.h"
-#include "model/clockdraws.h"
-#include "model/subjectcode.h"
 #include "panes/announcer.h"
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
 #include "practice/answerform.h"
-#include "subjectdialog.h"
+#include "teacheractions.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
@@ -122,35 +111,12 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
     m_announcer = new Announcer(this);
     setAccessibleName(windowTitle());
 
-    const auto action = [this](const QString& text, const QKeySequence& shortcut,
-                               void (ExerciseWindow::*slot)()) {
-        auto* made = new QAction(text, this);
-        made->setShortcut(shortcut);
-        connect(made, &QAction::triggered, this, slot);
-        addAction(made);
-        return made;
-    };
-    const auto separator = [this] {
-        auto* made = new QAction(this);
-        made->setSeparator(true);
-        return made;
-    };
-    m_ownActions = {
-        action(tr("New subject"), QKeySequence::New, &ExerciseWindow::newSubject),
-        action(tr("Subject from code…"), QKeySequence(), &ExerciseWindow::askForSubject),
-        action(tr("Copy subject code"), QKeySequence(), &ExerciseWindow::copySubjectCode),
-        separator(),
-        action(tr("Print…"), QKeySequence::Print, &ExerciseWindow::print),
-        action(tr("Export PDF…"), QKeySequence(), qOverload<>(&ExerciseWindow::exportPdf)),
-        separator(),
-    };
-
-    m_practiceAction = new QAction(tr("Practice mode"), this);
+    m_teacher = new TeacherActions(*this);
+    m_practiceAction = newAction(tr("Practice mode"), QKeySequence(Qt::CTRL | Qt::Key_T));
     m_practiceAction->setCheckable(true);
-    m_practiceAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(m_practiceAction, &QAction::toggled, this, &ExerciseWindow::setPracticeMode);
-    addAction(m_practiceAction);
-    m_ownActions << m_practiceAction << separator();
+    m_ownActions = m_teacher->actions();
+    m_ownActions << newSeparator(this) << m_practiceAction << newSeparator(this);
 
     begin();
 }
@@ -187,80 +153,6 @@ ExerciseWindow::~ExerciseWindow() = default;
 
 QList<QAction*> ExerciseWindow::contextActions() const {
     return m_ownActions + FormWindow::contextActions();
-}
-
-void ExerciseWindow::newSubject() {
-    ClockDraws draws;
-    setSubject(makeScenario(std::ref(draws)));
-}
-
-void ExerciseWindow::askForSubject() {
-    SubjectDialog dialog(this);
-    if (dialog.exec() == QDialog::Accepted && dialog.code())
-        setSubject(dialog.code()->scenario());
-}
-
-void ExerciseWindow::copySubjectCode() {
-    QGuiApplication::clipboard()->setText(subjectCode(m_scenario));
-}
-
-std::optional<Paper::Sheet> ExerciseWindow::askSheet(const QString& title) {
-    QMessageBox ask(QMessageBox::Question, title,
-                    tr("The worksheet, to hand out, or the answer key, for subject %1?")
-                        .arg(subjectCode(m_scenario)),
-                    QMessageBox::Cancel, this);
-    QPushButton* worksheet = ask.addButton(tr("&Worksheet"), QMessageBox::AcceptRole);
-    QPushButton* key = ask.addButton(tr("Answer &key"), QMessageBox::AcceptRole);
-    ask.setDefaultButton(worksheet);
-    ask.exec();
-    if (ask.clickedButton() == worksheet)
-        return Paper::Sheet::Worksheet;
-    if (ask.clickedButton() == key)
-        return Paper::Sheet::Key;
-    return std::nullopt;
-}
-
-void ExerciseWindow::print() {
-    const std::optional<Paper::Sheet> sheet = askSheet(tr("Print"));
-    if (!sheet)
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(Paper::pageLayout());
-    printer.setDocName(QStringLiteral("Korvanel %1").arg(subjectCode(m_scenario)));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QString error;
-    if (!Paper::print(printer, *sheet, {*SubjectCode::fromScenario(m_scenario)}, &error))
-        QMessageBox::warning(this, tr("Print"), tr("Nothing was printed. %1").arg(error));
-}
-
-void ExerciseWindow::exportPdf() {
-    const std::optional<Paper::Sheet> sheet = askSheet(tr("Export PDF"));
-    if (!sheet)
-        return;
-    const QString suggested =
-        QStringLiteral("korvanel-%1-%2.pdf")
-            .arg(subjectCode(m_scenario),
-                 *sheet == Paper::Sheet::Key ? QStringLiteral("key") : QStringLiteral("worksheet"));
-    QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Export PDF"),
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(suggested),
-        tr("PDF files (*.pdf)"));
-    if (fileName.isEmpty())
-        return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".pdf");
-    exportPdf(*sheet, fileName);
-}
-
-bool ExerciseWindow::exportPdf(Paper::Sheet sheet, const QString& fileName) {
-    QString error;
-    if (Paper::writePdf({{sheet, fileName}}, {*SubjectCode::fromScenario(m_scenario)}, &error))
-        return true;
-    QMessageBox::warning(this, tr("Export PDF"), tr("No PDF was written. %1").arg(error));
-    return false;
 }
 
 bool ExerciseWindow::practiceMode() const {

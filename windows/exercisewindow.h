@@ -6,7 +6,6 @@
 
 #include "formwindow.h"
 #include "model/scenario.h"
-#include "paper/paper.h"
 #include "pathwaywindow.h"
 #include "stages/questionsequence.h"
 
@@ -18,6 +17,7 @@ class AnswerForm;
 class Practice;
 class QAction;
 class QPushButton;
+class TeacherActions;
 class TextPane;
 
 class ExerciseWindow : public FormWindow, private ExerciseSurface {
@@ -31,13 +31,7 @@ public:
     // Starts the exercise again with another subject: the statement and
     // question 1 alone, only "See answer 1" and "end", pathways put away.
     void setSubject(const Scenario& scenario);
-    void newSubject();      // a new random subject
-    void askForSubject();   // the subject of a code the teacher gives
-    void copySubjectCode(); // to the clipboard
-    void print();           // the worksheet or the key, through the print dialog
-    void exportPdf();       // the same, as a PDF through the file dialog
-    // Writes the sheet for this subject; says so in a message box if it cannot.
-    bool exportPdf(Paper::Sheet sheet, const QString& fileName);
+    TeacherActions* teacher() const { return m_teacher; }
     TextPane* questionPane() const { return m_questionPane; }
     TextPane* answerPane() const { return m_answerPane; }
     QPushButton* button(Control control) const;
@@ -62,8 +56,6 @@ protected:
 
 private:
     void begin();
-    // Which sheet, asked of the teacher; none when they cancel.
-    std::optional<Paper::Sheet> askSheet(const QString& title);
     void press(Control button);
     QPushButton* nextStep() const; // the answer button shown now, if any
     void focusNextStep();
@@ -91,6 +83,7 @@ private:
     std::array<QPushButton*, size_t(Control::answerPane)> m_buttons{};
     QList<std::pair<QWidget*, bool>> m_shownAtStart; // every control, and whether
     std::array<std::unique_ptr<PathwayWindow>, 2> m_pathways;
+    TeacherActions* m_teacher = nullptr;
     QAction* m_practiceAction = nullptr;
     QList<QAction*> m_ownActions;         // the context menu's, before the view's
     std::unique_ptr<Practice> m_practice; // the student's answers, while practising

@@ -53,10 +53,17 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
     m_backdrop->setAutoFillBackground(true);
     m_backdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    addViewAction(tr("Zoom in"), QKeySequence::ZoomIn, &FormWindow::zoomIn);
-    addViewAction(tr("Zoom out"), QKeySequence::ZoomOut, &FormWindow::zoomOut);
-    addViewAction(tr("Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0), &FormWindow::resetZoom);
-    m_fitAction = addViewAction(tr("Fit to window"), QKeySequence(), &FormWindow::fitToWindow);
+    const auto view = [this](const QString& text, const QKeySequence& shortcut,
+                             void (FormWindow::*slot)()) {
+        QAction* action = newAction(text, shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        m_viewActions.append(action);
+        return action;
+    };
+    view(tr("Zoom in"), QKeySequence::ZoomIn, &FormWindow::zoomIn);
+    view(tr("Zoom out"), QKeySequence::ZoomOut, &FormWindow::zoomOut);
+    view(tr("Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0), &FormWindow::resetZoom);
+    m_fitAction = view(tr("Fit to window"), QKeySequence(), &FormWindow::fitToWindow);
     m_fitAction->setCheckable(true);
 
     // The keyboard can reach a control that the viewport does not show.
@@ -66,14 +73,17 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
     });
 }
 
-QAction* FormWindow::addViewAction(const QString& text, const QKeySequence& shortcut,
-                                   void (FormWindow::*slot)()) {
+QAction* FormWindow::newAction(const QString& text, const QKeySequence& shortcut) {
     auto* action = new QAction(text, this);
     action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, slot);
     addAction(action);
-    m_viewActions.append(action);
     return action;
+}
+
+QAction* FormWindow::newSeparator(QObject* parent) {
+    auto* separator = new QAction(parent);
+    separator->setSeparator(true);
+    return separator;
 }
 
 void FormWindow::place(QWidget* control, const char* name, const Twips& twips, Face face) {

@@ -32,6 +32,10 @@ public:
     void resetZoom();
     void fitToWindow();
 
+    // An action of this window, whose shortcut works while it is active.
+    QAction* newAction(const QString& text, const QKeySequence& shortcut = {});
+    static QAction* newSeparator(QObject* parent);
+
     // Where the layout shows: the client area less any scroll bars.
     QRect viewport() const;
     // Scrolls the least that brings `area` of `control` into the viewport.
@@ -65,8 +69,6 @@ private:
 
     void setGeometryAtScale(const Placement& placement);
 
-    QAction* addViewAction(const QString& text, const QKeySequence& shortcut,
-                           void (FormWindow::*slot)());
     QSizeF layoutSize() const; // right and bottom edges of the table at scale 1
     QSize room() const;        // the client area this window would have maximised
     void relayout();

@@ -1,0 +1,38 @@
+// The teacher's items of the exercise window: a new subject, a subject from
+// its code, the code copied, and the exercise on paper, printed or exported.
+#pragma once
+
+#include "paper/paper.h"
+
+#include <QObject>
+
+#include <optional>
+
+class ExerciseWindow;
+class QAction;
+
+class TeacherActions : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TeacherActions(ExerciseWindow& window);
+
+    QList<QAction*> actions() const { return m_actions; } // for the context menu
+
+    void newSubject();      // a new random subject
+    void askForSubject();   // the subject of a code the teacher gives
+    void copySubjectCode(); // to the clipboard
+    void print();           // the worksheet or the key, through the print dialog
+    void exportPdf();       // the same, as a PDF through the file dialog
+    // Writes the sheet for the window's subject; says so in a message box
+    // when it cannot.
+    bool exportPdf(Paper::Sheet sheet, const QString& fileName);
+
+private:
+    // Which sheet, asked of the teacher; none when they cancel.
+    std::optional<Paper::Sheet> askSheet(const QString& title);
+    QString code() const;
+
+    ExerciseWindow& m_window;
+    QList<QAction*> m_actions;
+};
