@@ -26,8 +26,9 @@ AnswerForm::AnswerForm(int question, Practice& practice, QWidget* parent)
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("field%1").arg(row + 1));
         edit->setAccessibleName(tr("%1, %2").arg(label, unit));
+        // No buddy: a screen reader would name the field by the label alone
+        // and leave out the unit its accessible name carries.
         auto* caption = new QLabel(label, this);
-        caption->setBuddy(edit);
         auto* verdict = new QLabel(this);
         verdict->setWordWrap(true);
         verdict->setTextFormat(Qt::PlainText);
