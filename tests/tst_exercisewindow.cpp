@@ -3,6 +3,7 @@
 #include "panes/picture.h"
 #include "panes/textpane.h"
 #include "subjects.h"
+#include "walkthrough.h"
 #include "windows/applicationinfo.h"
 #include "windows/exercisewindow.h"
 
@@ -10,18 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-QStringList visibleChildren(const QWidget& window) {
-    QStringList names;
-    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible())
-            names.append(child->objectName());
-    names.sort();
-    return names;
-}
-
-} // namespace
+using Walkthrough::visibleChildren;
 
 class TestExerciseWindow : public QObject {
     Q_OBJECT

@@ -5,30 +5,16 @@
 #include "panes/textpane.h"
 #include "practice/answerform.h"
 #include "subjects.h"
+#include "walkthrough.h"
 #include "windows/exercisewindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
 using enum Control;
-
-constexpr Control walk[] = {seeanswer1, hideanswer1, seeanswer2, hideanswer2,
-                            seeanswer3, hideanswer3, seeanswer4, hideanswer4,
-                            seeanswer5, hideanswer5, seeanswer6, hideanswer6};
-
-QStringList visibleChildren(const QWidget& window) {
-    QStringList names;
-    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible() && !qobject_cast<AnswerForm*>(child))
-            names.append(child->objectName());
-    names.sort();
-    return names;
-}
-
-} // namespace
+using Walkthrough::steps;
+const auto visibleChildren = Walkthrough::visibleChildren<AnswerForm>;
 
 class TestPractice : public QObject {
     Q_OBJECT
@@ -66,7 +52,7 @@ void TestPractice::formFollowsTheStages() {
     for (ExerciseWindow* window : {&practising, &plain}) {
         window->show();
         for (int i = 0; i < presses; ++i)
-            window->button(walk[i])->click();
+            window->button(steps[i])->click();
     }
 
     QCOMPARE(visibleChildren(practising), visibleChildren(plain));
@@ -105,7 +91,7 @@ void TestPractice::keyboardWalkWithAnswers() {
         const QString first = question == 5 ? QStringLiteral("Close") : QStringLiteral("Correct");
         QVERIFY2(form->verdict(0).startsWith(first), qPrintable(form->verdict(0)));
         QTest::keyClick(form->checkButton(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window.button(walk[2 * question - 2]));
+        QCOMPARE(QApplication::focusWidget(), window.button(steps[2 * question - 2]));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(!window.answerForm());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);

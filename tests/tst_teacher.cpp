@@ -3,6 +3,7 @@
 #include "model/subjectcode.h"
 #include "panes/textpane.h"
 #include "subjects.h"
+#include "walkthrough.h"
 #include "windows/exercisewindow.h"
 #include "windows/subjectdialog.h"
 #include "windows/teacheractions.h"
@@ -16,24 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
 using enum Control;
-
-constexpr Control walk[] = {seeanswer1, hideanswer1, seeanswer2, hideanswer2,
-                            seeanswer3, hideanswer3, seeanswer4, hideanswer4,
-                            seeanswer5, hideanswer5, seeanswer6, hideanswer6};
-
-QStringList visibleChildren(const QWidget& window) {
-    QStringList names;
-    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible())
-            names.append(child->objectName());
-    names.sort();
-    return names;
-}
-
-} // namespace
+using Walkthrough::visibleChildren;
 
 class TestTeacher : public QObject {
     Q_OBJECT
@@ -70,8 +55,8 @@ void TestTeacher::newSubjectFromEveryStage() {
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
     for (int i = 0; i < presses; ++i) {
-        window.button(walk[i])->click();
-        if (walk[i] == seeanswer2)
+        window.button(Walkthrough::steps[i])->click();
+        if (Walkthrough::steps[i] == seeanswer2)
             window.button(seepathway1)->click();
     }
     window.setSubject(after);
