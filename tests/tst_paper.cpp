@@ -4,6 +4,7 @@
 #include "pdftools.h"
 #include "stages/exercisetexts.h"
 #include "subjects.h"
+#include "widestlines.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -270,36 +271,14 @@ void TestPaper::everyLineOfEverySubjectFits() {
     const QFontMetricsF metrics(Paper::lineFont(), &writer);
     const qreal room = Paper::lineRoom(writer);
 
-    std::vector<const Print::Line*> lines;
-    for (const auto* blocks : {&questions, &answers})
-        for (const Print::Block* block : *blocks)
-            for (const Print::Line& line : *block)
-                lines.push_back(&line);
-    std::vector<PrintLine> widest(lines.size());
-    std::map<QString, qreal> advances;
-    const auto advance = [&](const QString& text) {
-        auto [at, added] = advances.try_emplace(text, 0);
-        if (added)
-            at->second = metrics.horizontalAdvance(text);
-        return at->second;
-    };
-    Subjects::forEach([&](const Scenario& s) {
-        for (size_t i = 0; i < lines.size(); ++i) {
-            const PrintLine line = Print::resolve(*lines[i], s);
-            if (widest[i].isEmpty())
-                widest[i] = line;
-            for (qsizetype j = 0; j < line.size(); ++j)
-                if (advance(line[j].text) > advance(widest[i][j].text))
-                    widest[i][j] = line[j];
-        }
-    });
-
+    const WidestLines lines;
     qreal most = 0;
-    for (const PrintLine& line : widest) {
-        const LineLayout layout(line, metrics);
-        QVERIFY2(layout.width() <= room, qPrintable(layout.plainText()));
-        most = std::max(most, layout.width());
-    }
+    for (const auto* blocks : {&WidestLines::questions, &WidestLines::answers})
+        for (const Print::Block* block : *blocks)
+            for (const LineLayout& layout : lines.of(*block, metrics)) {
+                QVERIFY2(layout.width() <= room, qPrintable(layout.plainText()));
+                most = std::max(most, layout.width());
+            }
     qInfo("widest line %.1f mm of %.1f mm", most * 25.4 / writer.resolution(),
           room * 25.4 / writer.resolution());
 }

@@ -2,8 +2,8 @@
 // areas of today's laptops and monitors, and one below the floor.
 #include "panes/linelayout.h"
 #include "panes/textpane.h"
-#include "stages/exercisetexts.h"
 #include "subjects.h"
+#include "widestlines.h"
 #include "windows/exercisewindow.h"
 
 #include <QPushButton>
@@ -12,54 +12,18 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include <map>
-#include <set>
+#include <optional>
 
 namespace {
 
 using enum Control;
 
-const Print::Block* const questionBlocks[] = {&Texts::statement, &Texts::question2,
-                                              &Texts::question3, &Texts::question4,
-                                              &Texts::question5, &Texts::question6};
-const Print::Block* const answerBlocks[] = {&Texts::answer1, &Texts::answer2, &Texts::answer3,
-                                            &Texts::answer4, &Texts::answer5, &Texts::answer6};
-
-// Every text each item of a block's lines takes over all 10,000 subjects.
-using Variants = std::vector<std::vector<std::set<QString>>>; // line, item
-std::map<const Print::Block*, Variants> variants() {
-    std::map<const Print::Block*, Variants> all;
-    Subjects::forEach([&all](const Scenario& s) {
-        for (const auto* blocks : {&questionBlocks, &answerBlocks})
-            for (const Print::Block* block : *blocks) {
-                Variants& lines = all[block];
-                lines.resize(block->size());
-                for (size_t i = 0; i < block->size(); ++i) {
-                    const PrintLine line = Print::resolve(block->at(i), s);
-                    lines[i].resize(size_t(line.size()));
-                    for (qsizetype j = 0; j < line.size(); ++j)
-                        lines[i][size_t(j)].insert(line[j].text);
-                }
-            }
-    });
-    return all;
-}
-
-// The widest of a block's lines over every subject, in the pane's font:
-// each item drawn alone takes its widest text, so no real line is wider.
-int widestLine(const Print::Block& block, const Variants& texts, const TextPane& pane) {
-    const QFontMetrics metrics = pane.fontMetrics();
-    const Scenario any = Subjects::make(0, 60, 0.4, 10.0);
-    int widest = 0;
-    for (size_t i = 0; i < block.size(); ++i) {
-        PrintLine line = Print::resolve(block[i], any);
-        for (qsizetype j = 0; j < line.size(); ++j)
-            for (const QString& text : texts[i][size_t(j)])
-                if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(line[j].text))
-                    line[j].text = text;
-        widest = std::max(widest, int(LineLayout(line, metrics).width()));
-    }
-    return widest;
+// The widest of a block's lines over every subject, in the pane's font.
+int widestLine(const WidestLines& lines, const Print::Block& block, const TextPane& pane) {
+    qreal widest = 0;
+    for (const LineLayout& layout : lines.of(block, pane.fontMetrics()))
+        widest = std::max(widest, layout.width());
+    return int(widest);
 }
 
 QScreen* screenNamed(const QString& name) {
@@ -154,12 +118,12 @@ private slots:
     void keyboardWalkOnSmallScreens();
 
 private:
-    std::map<const Print::Block*, Variants> m_variants;
+    std::optional<WidestLines> m_lines;
 };
 
 void TestScaling::initTestCase() {
     QCOMPARE(QGuiApplication::screens().size(), 6);
-    m_variants = variants();
+    m_lines.emplace();
 }
 
 void TestScaling::zoomSteps_data() {
@@ -259,11 +223,10 @@ void TestScaling::everyScreenAndZoom() {
 
     const TextPane* questions = window.questionPane();
     const TextPane* answers = window.answerPane();
-    for (const Print::Block* block : questionBlocks)
-        QVERIFY(widestLine(*block, m_variants[block], *questions) <=
-                questions->contentsRect().width());
-    for (const Print::Block* block : answerBlocks) {
-        QVERIFY(widestLine(*block, m_variants[block], *answers) <= answers->contentsRect().width());
+    for (const Print::Block* block : WidestLines::questions)
+        QVERIFY(widestLine(*m_lines, *block, *questions) <= questions->contentsRect().width());
+    for (const Print::Block* block : WidestLines::answers) {
+        QVERIFY(widestLine(*m_lines, *block, *answers) <= answers->contentsRect().width());
         QVERIFY(int(block->size()) * answers->lineHeight() <= answers->contentsRect().height());
     }
     QVERIFY(31 * questions->lineHeight() <= questions->contentsRect().height());

@@ -1,0 +1,64 @@
+// Every line the exercise prints, at its widest over all 10,000 subjects in
+// a given font: each item takes the one of its texts that is widest there.
+// Items are drawn one by one, so no real line is wider than these.
+#pragma once
+
+#include "panes/linelayout.h"
+#include "stages/exercisetexts.h"
+#include "subjects.h"
+
+#include <map>
+#include <set>
+#include <vector>
+
+class WidestLines {
+public:
+    static constexpr const Print::Block* questions[] = {&Texts::statement, &Texts::question2,
+                                                        &Texts::question3, &Texts::question4,
+                                                        &Texts::question5, &Texts::question6};
+    static constexpr const Print::Block* answers[] = {&Texts::answer1, &Texts::answer2,
+                                                      &Texts::answer3, &Texts::answer4,
+                                                      &Texts::answer5, &Texts::answer6};
+
+    // Reads every subject once.
+    WidestLines() {
+        Subjects::forEach([this](const Scenario& s) {
+            for (const auto* blocks : {&questions, &answers})
+                for (const Print::Block* block : *blocks) {
+                    auto& lines = m_texts[block];
+                    lines.resize(block->size());
+                    for (size_t i = 0; i < block->size(); ++i) {
+                        const PrintLine line = Print::resolve(block->at(i), s);
+                        if (lines[i].empty())
+                            lines[i] = {line, {}};
+                        lines[i].items.resize(size_t(line.size()));
+                        for (qsizetype j = 0; j < line.size(); ++j)
+                            lines[i].items[size_t(j)].insert(line[j].text);
+                    }
+                }
+        });
+    }
+
+    // The block's lines at their widest, laid out in `metrics`.
+    template <typename Metrics>
+    std::vector<LineLayout> of(const Print::Block& block, const Metrics& metrics) const {
+        std::vector<LineLayout> layouts;
+        for (const Line& texts : m_texts.at(&block)) {
+            PrintLine line = texts.first;
+            for (qsizetype j = 0; j < line.size(); ++j)
+                for (const QString& text : texts.items[size_t(j)])
+                    if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(line[j].text))
+                        line[j].text = text;
+            layouts.emplace_back(line, metrics);
+        }
+        return layouts;
+    }
+
+private:
+    struct Line {
+        PrintLine first;                      // of one subject
+        std::vector<std::set<QString>> items; // every text of each item
+        bool empty() const { return items.empty() && first.isEmpty(); }
+    };
+    std::map<const Print::Block*, std::vector<Line>> m_texts;
+};
