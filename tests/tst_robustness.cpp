@@ -159,8 +159,8 @@ void TestRobustness::practiceStorm() {
                     if (entry.trimmed().isEmpty())
                         continue;
                     QString error;
-                    const AnswerField& spec = questionFields(form->question())[size_t(i)];
-                    const bool read = readEntry(entry, spec, &error).has_value();
+                    const AnswerField& field = questionFields(form->question())[size_t(i)];
+                    const bool read = readEntry(entry, field, &error).has_value();
                     const QString verdict = form->verdict(int(i));
                     QVERIFY2(read ? QRegularExpression(
                                         QStringLiteral("^(Correct|Not yet|Carried forward|Close)"))
