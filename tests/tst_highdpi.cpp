@@ -65,6 +65,7 @@ void TestHighDpi::diagramsRenderAtDevicePixels() {
     QCOMPARE(shownPicture->grab().devicePixelRatio(), 2.0);
 
     const QImage sharp = shownPicture->raster(2).toImage().convertToFormat(shown.format());
+    QCOMPARE(sharp.size(), shownPicture->imageSize() * 2);
     QCOMPARE(shown, sharp.copy(drawn));
 
     const QImage blownUp = shownPicture->raster(1)
