@@ -25,6 +25,11 @@ QFont titleFont(qreal scale = 1);  // the title of the first pathway window
 // The same face in points, for paper, where nothing is laid out in pixels.
 QFont paperFont(qreal pointSize, QFont::Weight weight = QFont::Bold);
 
+// The inks that set worked answers and pathway titles apart, on screen and
+// on paper.
+inline constexpr QColor answerInk(255, 0, 0);
+inline constexpr QColor titleInk(0, 0, 255);
+
 // White page with the given ink, the rest of the application palette kept.
 QPalette pagePalette(const QColor& ink);
 

@@ -34,8 +34,6 @@ constexpr qreal headerGapMm = 6;                          // below the header, i
 constexpr qreal leastRoomLines = 6;
 
 const QColor questionInk = Qt::black;
-const QColor answerInk(255, 0, 0); // the answer pane's
-const QColor titleInk = Qt::blue;  // the pathway window's title pane
 
 struct DiagramPage {
     const char* resource;
@@ -46,13 +44,6 @@ const std::array<DiagramPage, 2> diagrams = {{
     {":/assets/gluconeogenesis.svg", "Gluconeogenesis from lactate"},
     {":/assets/citricacidcycle.svg", "Lactate oxidation and the citric acid cycle"},
 }};
-
-const std::array<const Print::Block*, 6> questions = {&Texts::statement, &Texts::question2,
-                                                      &Texts::question3, &Texts::question4,
-                                                      &Texts::question5, &Texts::question6};
-const std::array<const Print::Block*, 6> answers = {&Texts::answer1, &Texts::answer2,
-                                                    &Texts::answer3, &Texts::answer4,
-                                                    &Texts::answer5, &Texts::answer6};
 
 // One band of a page: a printed line, blank room, or a diagram.
 struct Row {
@@ -130,12 +121,12 @@ void addRoom(Unit& unit, qreal height) {
 std::vector<Unit> worksheet(const Scenario& scenario, const Frame& frame) {
     constexpr int perPage = 3;
     std::vector<Unit> units;
-    for (int first = 0; first < int(questions.size()); first += perPage) {
+    for (int first = 0; first < int(std::size(Texts::questions)); first += perPage) {
         qreal ink = 0;
         std::vector<Unit> page;
         for (int q = first; q < first + perPage; ++q) {
             Unit unit;
-            addLines(unit, *questions[q], scenario, questionInk, frame);
+            addLines(unit, *Texts::questions[q], scenario, questionInk, frame);
             // A page starts with ink; the blank line that parts questions is not needed there.
             if (q == first)
                 while (!unit.rows.empty() && unit.rows.front().blank())
@@ -158,11 +149,11 @@ std::vector<Unit> worksheet(const Scenario& scenario, const Frame& frame) {
 std::vector<Unit> key(const Scenario& scenario, const Frame& frame,
                       const std::vector<std::unique_ptr<Paper::Diagram>>& drawings) {
     std::vector<Unit> units;
-    for (size_t q = 0; q < questions.size(); ++q) {
+    for (size_t q = 0; q < std::size(Texts::questions); ++q) {
         Unit unit;
-        addLines(unit, *questions[q], scenario, questionInk, frame);
+        addLines(unit, *Texts::questions[q], scenario, questionInk, frame);
         addRoom(unit, frame.metrics.lineSpacing() / 2);
-        addLines(unit, *answers[q], scenario, answerInk, frame);
+        addLines(unit, *Texts::answers[q], scenario, PaneStyle::answerInk, frame);
         units.push_back(std::move(unit));
     }
     for (size_t d = 0; d < diagrams.size(); ++d) {
@@ -170,7 +161,7 @@ std::vector<Unit> key(const Scenario& scenario, const Frame& frame,
         unit.newPage = true;
         const PrintLine title = {PrintItem::fromText(QString::fromLatin1(diagrams[d].title))};
         unit.rows.push_back(
-            {frame.metrics.lineSpacing(), LineLayout(title, frame.metrics), titleInk});
+            {frame.metrics.lineSpacing(), LineLayout(title, frame.metrics), PaneStyle::titleInk});
         addRoom(unit, frame.metrics.lineSpacing());
         const QSizeF size = drawings[d]->size().scaled(
             frame.width, frame.bodyHeight - unit.height(), Qt::KeepAspectRatio);

@@ -22,4 +22,10 @@ extern const Print::Block answer4;
 extern const Print::Block answer5;
 extern const Print::Block answer6;
 
+// In the order of the questions: the block that poses each, the answer.
+inline const Print::Block* const questions[] = {&statement, &question2, &question3,
+                                                &question4, &question5, &question6};
+inline const Print::Block* const answers[] = {&answer1, &answer2, &answer3,
+                                              &answer4, &answer5, &answer6};
+
 } // namespace Texts

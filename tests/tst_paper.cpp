@@ -18,11 +18,6 @@
 
 namespace {
 
-const Print::Block* const questions[] = {&Texts::statement, &Texts::question2, &Texts::question3,
-                                         &Texts::question4, &Texts::question5, &Texts::question6};
-const Print::Block* const answers[] = {&Texts::answer1, &Texts::answer2, &Texts::answer3,
-                                       &Texts::answer4, &Texts::answer5, &Texts::answer6};
-
 SubjectCode code(const char* text) {
     return *SubjectCode::parse(QString::fromLatin1(text));
 }
@@ -36,9 +31,9 @@ QStringList windowLines(Paper::Sheet sheet, const Scenario& scenario) {
                 lines.append(text);
     };
     for (int q = 0; q < 6; ++q) {
-        add(*questions[q]);
+        add(*Texts::questions[q]);
         if (sheet == Paper::Sheet::Key)
-            add(*answers[q]);
+            add(*Texts::answers[q]);
     }
     return lines;
 }
@@ -273,7 +268,7 @@ void TestPaper::everyLineOfEverySubjectFits() {
 
     const WidestLines lines;
     qreal most = 0;
-    for (const auto* blocks : {&WidestLines::questions, &WidestLines::answers})
+    for (const auto* blocks : {&Texts::questions, &Texts::answers})
         for (const Print::Block* block : *blocks)
             for (const LineLayout& layout : lines.of(*block, metrics)) {
                 QVERIFY2(layout.width() <= room, qPrintable(layout.plainText()));

@@ -223,9 +223,9 @@ void TestScaling::everyScreenAndZoom() {
 
     const TextPane* questions = window.questionPane();
     const TextPane* answers = window.answerPane();
-    for (const Print::Block* block : WidestLines::questions)
+    for (const Print::Block* block : Texts::questions)
         QVERIFY(widestLine(*m_lines, *block, *questions) <= questions->contentsRect().width());
-    for (const Print::Block* block : WidestLines::answers) {
+    for (const Print::Block* block : Texts::answers) {
         QVERIFY(widestLine(*m_lines, *block, *answers) <= answers->contentsRect().width());
         QVERIFY(int(block->size()) * answers->lineHeight() <= answers->contentsRect().height());
     }

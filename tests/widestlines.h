@@ -13,17 +13,10 @@
 
 class WidestLines {
 public:
-    static constexpr const Print::Block* questions[] = {&Texts::statement, &Texts::question2,
-                                                        &Texts::question3, &Texts::question4,
-                                                        &Texts::question5, &Texts::question6};
-    static constexpr const Print::Block* answers[] = {&Texts::answer1, &Texts::answer2,
-                                                      &Texts::answer3, &Texts::answer4,
-                                                      &Texts::answer5, &Texts::answer6};
-
     // Reads every subject once.
     WidestLines() {
         Subjects::forEach([this](const Scenario& s) {
-            for (const auto* blocks : {&questions, &answers})
+            for (const auto* blocks : {&Texts::questions, &Texts::answers})
                 for (const Print::Block* block : *blocks) {
                     auto& lines = m_texts[block];
                     lines.resize(block->size());

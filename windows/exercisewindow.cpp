@@ -55,8 +55,6 @@ constexpr Placed form1[] = {
     {Kind::Button, "hideanswer6", "Hide answer 6", 13080, 9600, 1815, 495, false, hideanswer6},
 };
 
-constexpr QColor answerInk(255, 0, 0);
-
 // Where a form for the student's answers goes: the answer pane's place,
 // empty while a question is posed.
 constexpr Twips answerPaneArea() {
@@ -86,7 +84,7 @@ ExerciseWindow::ExerciseWindow(const Scenario& scenario, QWidget* parent)
         case Kind::AnswerPane:
             widget = m_answerPane = new TextPane(this);
             m_answerPane->setFocusPolicy(Qt::TabFocus);
-            m_answerPane->setPalette(PaneStyle::pagePalette(answerInk));
+            m_answerPane->setPalette(PaneStyle::pagePalette(PaneStyle::answerInk));
             m_answerPane->setAccessibleName(tr("Answer"));
             break;
         case Kind::Button:

@@ -74,7 +74,7 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
         place(m_title, "Picture3", layout.titlePane, Face::Title);
         m_title->setAccessibleName(tr("Title"));
         m_title->setFont(PaneStyle::titleFont());
-        m_title->setPalette(PaneStyle::pagePalette(Qt::blue));
+        m_title->setPalette(PaneStyle::pagePalette(PaneStyle::titleInk));
         // The window's load: its one title line.
         m_title->printLine({PrintItem::fromText(QString::fromLatin1(layout.title))});
     }
