@@ -1,20 +1,40 @@
 #include "panestyle.h"
 
+#include "model/logging.h"
 #include "programicon.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QResource>
 
 #include <algorithm>
 
 namespace {
 
+// The faces the windows, the logo, the diagrams and paper use. They take the
+// place of a system copy of the same family and style (Debian's older
+// fonts-liberation draws the logo 3 px wider) only when registered after
+// the system's fonts: Qt reads those over application fonts added before.
+// Stored uncompressed, so that they are used in place.
+constexpr const char* faces[] = {":/fonts/LiberationSans-Bold.ttf",
+                                 ":/fonts/LiberationSans-Regular.ttf",
+                                 ":/fonts/LiberationSans-BoldItalic.ttf"};
+
 QFont face(QFont::Weight weight) {
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QString::fromLatin1(PaneStyle::family),
-                                  QString::fromLatin1(PaneStyle::substitute));
+    static const bool registered = [] {
+        QFontDatabase::families(); // reads the system's fonts
+        for (const char* name : faces) {
+            const QResource resource(QString::fromLatin1(name));
+            if (QFontDatabase::addApplicationFontFromData(
+                    resource.compressionAlgorithm() == QResource::NoCompression
+                        ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                                  resource.size())
+                        : resource.uncompressedData()) < 0)
+                qCWarning(lcKorvanel, "Cannot load the font %s", name);
+        }
         return true;
     }();
-    Q_UNUSED(substituted);
+    Q_UNUSED(registered);
 
     QFont font(QString::fromLatin1(PaneStyle::family));
     font.setWeight(weight);

@@ -28,18 +28,11 @@ class TestFit : public QObject {
     Q_OBJECT
 
 private slots:
-    void fontResolvesToTheSubstitute();
     void everyLineFitsItsPane_data();
     void everyLineFitsItsPane();
     void heightsFit();
     void titleFits();
 };
-
-void TestFit::fontResolvesToTheSubstitute() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
-    QCOMPARE(QFontInfo(window.questionPane()->font()).family(),
-             QString::fromLatin1(PaneStyle::substitute));
-}
 
 void TestFit::everyLineFitsItsPane_data() {
     QTest::addColumn<bool>("questionPane");

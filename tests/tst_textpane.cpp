@@ -2,6 +2,8 @@
 #include "panes/panestyle.h"
 #include "panes/textpane.h"
 
+#include <QFile>
+#include <QRawFont>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,7 +29,8 @@ private slots:
     void clearShowsOnScreen();
     void linesDoNotOverlap();
     void contentSurvivesHideAndShow();
-    void fontIsTheSubstitute();
+    void fontIsTheCompiledInFace_data();
+    void fontIsTheCompiledInFace();
     void caretMoves_data();
     void caretMoves();
 
@@ -149,11 +152,35 @@ void TestTextPane::contentSurvivesHideAndShow() {
     QVERIFY(!Ink::bounds(before).isNull());
 }
 
-void TestTextPane::fontIsTheSubstitute() {
+void TestTextPane::fontIsTheCompiledInFace_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::newRow("panes and buttons") << "LiberationSans-Bold.ttf" << true << false;
+    QTest::newRow("headers on paper") << "LiberationSans-Regular.ttf" << false << false;
+    QTest::newRow("the logo's name") << "LiberationSans-BoldItalic.ttf" << true << true;
+}
+
+// The faces drawn are the ones compiled in, whatever copies of Liberation
+// Sans the system has: their font headers differ from version to version.
+void TestTextPane::fontIsTheCompiledInFace() {
+    QFETCH(QString, file);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+
     const QFontInfo info(m_pane->font());
-    QCOMPARE(info.family(), QString::fromLatin1(PaneStyle::substitute));
+    QCOMPARE(info.family(), "Liberation Sans");
     QVERIFY(info.bold());
     QCOMPARE(info.pixelSize(), 13);
+
+    QFont font = m_pane->font();
+    font.setBold(bold);
+    font.setItalic(italic);
+    QFile compiledIn(":/fonts/" + file);
+    QVERIFY(compiledIn.open(QIODevice::ReadOnly));
+    const QRawFont face(compiledIn.readAll(), 13);
+    QVERIFY(face.isValid());
+    QCOMPARE(QRawFont::fromFont(font).fontTable("head"), face.fontTable("head"));
 }
 
 // Lines "ab", "" and "cdef": offsets a 0, b 1, the newlines 2 and 3, c 4,

@@ -48,9 +48,11 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # One package name per comma-separated entry, version constraints dropped.
 names=$(echo "$depends" | tr ',' '\n' | sed 's/(.*)//; s/[[:space:]]//g')
-for needed in libqt6widgets6 libqt6svg6 fonts-liberation2; do
+for needed in libqt6widgets6 libqt6svg6; do
     grep -qx "$needed" <<<"$names" || fail "Depends lacks $needed"
 done
+# The fonts are compiled in.
+! grep -q '^fonts-' <<<"$names" || fail "Depends names a font package: $depends"
 
 # --- contents: everything under /usr, the program executable
 "$dpkg_deb" -c "$deb" >"$work/contents"
