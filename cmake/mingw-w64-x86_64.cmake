@@ -1,0 +1,21 @@
+# Cross-compiling for 64-bit Windows with Debian's mingw-w64 (posix threads).
+# The one place that names the Windows tools; scripts/windows passes it to
+# both the Qt build and Korvanel's.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(_triple x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${_triple}-windres)
+set(CMAKE_AR ${_triple}-gcc-ar-posix CACHE FILEPATH "")
+set(CMAKE_RANLIB ${_triple}-gcc-ranlib-posix CACHE FILEPATH "")
+
+set(CMAKE_FIND_ROOT_PATH /usr/${_triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Windows executes what these make under Wine for the checks.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -1,0 +1,92 @@
+# Qt for Windows, built once from Debian's qtbase source and the vendored
+# Qt SVG into a cache outside the clone, keyed by Qt's version and this
+# configuration. Sourced by scripts/windows, not run.
+
+qt_version=6.4.2
+qt_cache_root=${KORVANEL_WINDOWS_CACHE:-/var/cache/korvanel}
+qtsvg_tarball=$root/../shared/vendor/qtsvg-everywhere-src-$qt_version.tar.xz
+qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
+
+# A static build: one korvanel.exe with Qt inside, nothing else to ship but
+# the licence texts. Debian's source leaves out src/3rdparty/wintab, which
+# tablet support needs; -no-opengl (INPUT_opengl=no) also turns off
+# dynamicgl, which the windows platform plugin cannot build without OpenGL.
+qt_configure_options=(
+    -DBUILD_SHARED_LIBS=OFF
+    -DCMAKE_BUILD_TYPE=Release
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
+    -DINPUT_opengl=no -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+    -DFEATURE_system_jpeg=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
+    -DFEATURE_system_libb2=OFF
+)
+
+qt_key() {
+    {
+        echo "$qt_version"
+        printf '%s\n' "${qt_configure_options[@]}"
+        cat "$root/cmake/mingw-w64-x86_64.cmake"
+        x86_64-w64-mingw32-g++-posix --version | head -1
+    } | sha256sum | cut -c1-12
+}
+
+qt_prefix() {
+    echo "$qt_cache_root/qt-$qt_version-mingw64-$(qt_key)"
+}
+
+ensure_deb_src() {
+    local list=/etc/apt/sources.list.d/korvanel-src.sources
+    apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx Sources && return 0
+    [ -f "$list" ] && return 0
+    echo "Adding a deb-src entry for Debian's Qt source: $list"
+    cat >"$list" <<SRC
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+    apt-get update -qq
+}
+
+# Builds Qt into $(qt_prefix) unless it is there already. Only a finished
+# build is marked complete; a build that stopped half-way is started again.
+build_qt_for_windows() {
+    local prefix work started
+    prefix=$(qt_prefix)
+    if [ -f "$prefix/.complete" ]; then
+        echo "Qt $qt_version for Windows: reusing $prefix"
+        return 0
+    fi
+    started=$(date +%s)
+    echo "Qt $qt_version for Windows: building into $prefix (about an hour on 2 cores)"
+    mkdir -p "$qt_cache_root"
+    work=$qt_cache_root/work-$(qt_key)
+    rm -rf "$work" "$prefix"
+    mkdir -p "$work"
+
+    ensure_deb_src
+    (cd "$work" && apt-get source -qq qt6-base >/dev/null 2>&1 && mv qt6-base-"$qt_version"* qtbase)
+    echo "$qtsvg_sha256  $qtsvg_tarball" | sha256sum -c --quiet
+    tar -C "$work" -xf "$qtsvg_tarball"
+
+    cmake -S "$work/qtbase" -B "$work/build-qtbase" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_INSTALL_PREFIX="$prefix" \
+        "${qt_configure_options[@]}" >"$work/configure-qtbase.log"
+    cmake --build "$work/build-qtbase" >"$work/build-qtbase.log"
+    cmake --install "$work/build-qtbase" >/dev/null
+
+    "$prefix/bin/qt-cmake" -S "$work/qtsvg-everywhere-src-$qt_version" \
+        -B "$work/build-qtsvg" -G Ninja >"$work/configure-qtsvg.log"
+    cmake --build "$work/build-qtsvg" >"$work/build-qtsvg.log"
+    cmake --install "$work/build-qtsvg" >/dev/null
+
+    echo "built $(date -u +%FT%TZ) in $(($(date +%s) - started)) s" >"$prefix/.complete"
+    rm -rf "$work"
+    echo "Qt $qt_version for Windows: built in $(($(date +%s) - started)) s"
+}
