@@ -1,6 +1,7 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (posix threads).
 # The one place that names the Windows tools; scripts/windows passes it to
-# both the Qt build and Korvanel's.
+# both the Qt build and Korvanel's. Qt's cache key (scripts/windows-qt.sh)
+# hashes this file down to the "Korvanel alone" line: what Qt is built with.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -17,5 +18,17 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# --- Korvanel alone: nothing below changes how Qt is built ------------------
+
 # Windows executes what these make under Wine for the checks.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
+# One Korvanel.exe with nothing beside it: the MinGW runtime (libstdc++,
+# libgcc, winpthread) is linked in, as Qt is. Windows's own DLLs stay DLLs.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# The licences of that runtime and of MinGW-w64's start-up code, as Debian
+# states them; they go with the program (packaging/windows.cmake).
+set(KORVANEL_RUNTIME_LICENCES
+    /usr/share/doc/mingw-w64-x86-64-dev/copyright
+    /usr/share/doc/gcc-mingw-w64-base/copyright)

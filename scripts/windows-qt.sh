@@ -4,7 +4,7 @@
 
 qt_version=6.4.2
 qt_cache_root=${KORVANEL_WINDOWS_CACHE:-/var/cache/korvanel}
-qtsvg_tarball=$root/../shared/vendor/qtsvg-everywhere-src-$qt_version.tar.xz
+qtsvg_tarball=${KORVANEL_VENDOR_DIR:-$root/../shared/vendor}/qtsvg-everywhere-src-$qt_version.tar.xz
 qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
 
 # A static build: one korvanel.exe with Qt inside, nothing else to ship but
@@ -24,11 +24,14 @@ qt_configure_options=(
     -DFEATURE_system_libb2=OFF
 )
 
+# What Qt is built with: its version, these options, the compiler and the
+# toolchain file's part for Qt (down to its "Korvanel alone" line; below it
+# are settings Qt never sees, which may change without a new Qt build).
 qt_key() {
     {
         echo "$qt_version"
         printf '%s\n' "${qt_configure_options[@]}"
-        cat "$root/cmake/mingw-w64-x86_64.cmake"
+        sed -e '/^# --- Korvanel alone/q' -e '/^#/d' -e '/^$/d' "$root/cmake/mingw-w64-x86_64.cmake"
         x86_64-w64-mingw32-g++-posix --version | head -1
     } | sha256sum | cut -c1-12
 }
@@ -50,6 +53,17 @@ Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
     apt-get update -qq
+}
+
+# The licence texts a static Qt brings into a program: Qt's LGPL and the
+# notices of the third-party code compiled into it, from the sources in work.
+qt_licences() {
+    local work=$1 prefix=$2
+    mkdir -p "$prefix/licenses"
+    cp "$work/qtbase/LICENSES/LGPL-3.0-only.txt" "$prefix/licenses/"
+    cmake -DVERSION="$qt_version" -DOUTPUT="$prefix/licenses/THIRD-PARTY.txt" \
+        -DSOURCES="$work/qtbase;$work/qtsvg-everywhere-src-$qt_version" \
+        -P "$root/scripts/windows-qt-notices.cmake"
 }
 
 # Builds Qt into $(qt_prefix) unless it is there already. Only a finished
@@ -85,6 +99,7 @@ build_qt_for_windows() {
         -B "$work/build-qtsvg" -G Ninja >"$work/configure-qtsvg.log"
     cmake --build "$work/build-qtsvg" >"$work/build-qtsvg.log"
     cmake --install "$work/build-qtsvg" >/dev/null
+    qt_licences "$work" "$prefix"
 
     echo "built $(date -u +%FT%TZ) in $(($(date +%s) - started)) s" >"$prefix/.complete"
     rm -rf "$work"
