@@ -1,6 +1,7 @@
 // Start-up: the command line first; then the paper it asks for, or one
 // subject (given or invented) in the exercise window, maximised.
 #include "commandline.h"
+#include "platform.h"
 #include "model/clockdraws.h"
 #include "model/scenario.h"
 #include "paper/paper.h"
@@ -35,6 +36,7 @@ int writePaper(const CommandLine& command, char* program) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    Platform::setUp();
     const CommandLine command = readCommandLine(argc, argv);
     if (command.action == CommandLine::Action::Exit)
         return command.exitStatus;

@@ -18,6 +18,19 @@
 include(CheckCXXCompilerFlag)
 include(CheckPIESupported)
 
+# Debian's flags are for Debian's ELF programs (MinGW's GCC cannot even
+# compile stack clash protection with Windows's SEH unwinding). A Windows
+# program keeps what binutils gives every PE executable: ASLR, high-entropy
+# ASLR and DEP.
+if(WIN32)
+    function(korvanel_harden target)
+    endfunction()
+    function(korvanel_hardened var)
+        set(${var} OFF PARENT_SCOPE)
+    endfunction()
+    return()
+endif()
+
 set(KORVANEL_HARDENED_CONFIGS Release RelWithDebInfo MinSizeRel)
 
 check_pie_supported(OUTPUT_VARIABLE pie_output LANGUAGES CXX)
