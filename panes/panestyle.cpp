@@ -20,25 +20,37 @@ constexpr const char* faces[] = {":/fonts/LiberationSans-Bold.ttf",
                                  ":/fonts/LiberationSans-Regular.ttf",
                                  ":/fonts/LiberationSans-BoldItalic.ttf"};
 
-QFont face(QFont::Weight weight) {
-    static const bool registered = [] {
-        QFontDatabase::families(); // reads the system's fonts
-        for (const char* name : faces) {
-            const QResource resource(QString::fromLatin1(name));
-            if (QFontDatabase::addApplicationFontFromData(
-                    resource.compressionAlgorithm() == QResource::NoCompression
-                        ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                                  resource.size())
-                        : resource.uncompressedData()) < 0)
-                qCWarning(lcKorvanel, "Cannot load the font %s", name);
-        }
-        return true;
-    }();
-    Q_UNUSED(registered);
+// As the application object is made, before anything is drawn: the logo
+// and the diagrams' labels name the family themselves, and where the system
+// has no copy of it (Windows; Debian without fonts-liberation2) they would
+// otherwise draw empty boxes until a window first asked for its font.
+void registerFaces() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return; // the command line's own application draws nothing
+    QFontDatabase::families(); // reads the system's fonts
+    for (const char* name : faces) {
+        const QResource resource(QString::fromLatin1(name));
+        if (QFontDatabase::addApplicationFontFromData(
+                resource.compressionAlgorithm() == QResource::NoCompression
+                    ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                              resource.size())
+                    : resource.uncompressedData()) < 0)
+            qCWarning(lcKorvanel, "Cannot load the font %s", name);
+    }
+    // Every font, a drawing's too, hinted as Debian's fontconfig does it by
+    // default: lightly, keeping the letters' widths. FreeType on Windows
+    // would hint them fully.
+    QFont font = QGuiApplication::font();
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    QGuiApplication::setFont(font);
+}
+Q_COREAPP_STARTUP_FUNCTION(registerFaces)
 
+QFont face(QFont::Weight weight) {
     QFont font(QString::fromLatin1(PaneStyle::family));
     font.setWeight(weight);
     font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
