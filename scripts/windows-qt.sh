@@ -66,6 +66,17 @@ qt_licences() {
         -P "$root/scripts/windows-qt-notices.cmake"
 }
 
+# <log> <command...>: the command's output into the log; should it fail,
+# the log's end and where the whole of it is.
+logged() {
+    local log=$1
+    shift
+    "$@" >"$log" 2>&1 && return 0
+    tail -n 30 "$log" >&2
+    echo "Qt for Windows: failed: $*; the whole log is $log" >&2
+    return 1
+}
+
 # Builds Qt into $(qt_prefix) unless it is there already. Only a finished
 # build is marked complete; a build that stopped half-way is started again.
 build_qt_for_windows() {
@@ -75,6 +86,13 @@ build_qt_for_windows() {
         echo "Qt $qt_version for Windows: reusing $prefix"
         return 0
     fi
+    if [ ! -f "$qtsvg_tarball" ]; then
+        echo "Qt SVG's source is not at $qtsvg_tarball; put it there, or name its" \
+             "folder in KORVANEL_VENDOR_DIR" >&2
+        return 1
+    fi
+    echo "$qtsvg_sha256  $qtsvg_tarball" | sha256sum -c --quiet \
+        || { echo "$qtsvg_tarball is not Qt SVG $qt_version as vendored" >&2; return 1; }
     started=$(date +%s)
     echo "Qt $qt_version for Windows: building into $prefix (about an hour on 2 cores)"
     mkdir -p "$qt_cache_root"
@@ -83,23 +101,23 @@ build_qt_for_windows() {
     mkdir -p "$work"
 
     ensure_deb_src
-    (cd "$work" && apt-get source -qq qt6-base >/dev/null 2>&1 && mv qt6-base-"$qt_version"* qtbase)
-    echo "$qtsvg_sha256  $qtsvg_tarball" | sha256sum -c --quiet
+    (cd "$work" && logged "$work/source.log" apt-get source qt6-base) || return 1
+    mv "$work"/qt6-base-"$qt_version"*/ "$work/qtbase"
     tar -C "$work" -xf "$qtsvg_tarball"
 
-    cmake -S "$work/qtbase" -B "$work/build-qtbase" -G Ninja \
+    logged "$work/configure-qtbase.log" \
+        cmake -S "$work/qtbase" -B "$work/build-qtbase" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_INSTALL_PREFIX="$prefix" \
-        "${qt_configure_options[@]}" >"$work/configure-qtbase.log"
-    cmake --build "$work/build-qtbase" >"$work/build-qtbase.log"
-    cmake --install "$work/build-qtbase" >/dev/null
+        -DCMAKE_INSTALL_PREFIX="$prefix" "${qt_configure_options[@]}"
+    logged "$work/build-qtbase.log" cmake --build "$work/build-qtbase"
+    logged "$work/install-qtbase.log" cmake --install "$work/build-qtbase"
 
-    "$prefix/bin/qt-cmake" -S "$work/qtsvg-everywhere-src-$qt_version" \
-        -B "$work/build-qtsvg" -G Ninja >"$work/configure-qtsvg.log"
-    cmake --build "$work/build-qtsvg" >"$work/build-qtsvg.log"
-    cmake --install "$work/build-qtsvg" >/dev/null
-    qt_licences "$work" "$prefix"
+    logged "$work/configure-qtsvg.log" "$prefix/bin/qt-cmake" \
+        -S "$work/qtsvg-everywhere-src-$qt_version" -B "$work/build-qtsvg" -G Ninja
+    logged "$work/build-qtsvg.log" cmake --build "$work/build-qtsvg"
+    logged "$work/install-qtsvg.log" cmake --install "$work/build-qtsvg"
+    logged "$work/licences.log" qt_licences "$work" "$prefix"
 
     echo "built $(date -u +%FT%TZ) in $(($(date +%s) - started)) s" >"$prefix/.complete"
     rm -rf "$work"
