@@ -5,12 +5,13 @@
 #   cmake -DSOURCES="<qtbase>;<qtsvg>" -DOUTPUT=<file> -P windows-qt-notices.cmake
 #
 # Left out: what only other platforms, Qt's tests, or modules and features
-# this build turns off (network, D-Bus, OpenGL, Vulkan) use. A component too
-# many is harmless; one too few would break its licence.
+# this build turns off (network, D-Bus, OpenGL, Vulkan, JPEG, Markdown) use.
+# A component too many is harmless; one too few would break its licence.
 set(left_out
     3rdparty/android 3rdparty/gradle 3rdparty/wasm 3rdparty/xcb 3rdparty/pixman
-    3rdparty/forkfd 3rdparty/libpsl 3rdparty/VulkanMemoryAllocator
-    plugins/platforms/cocoa corelib/kernel gui/opengl gui/vulkan network dbus testlib)
+    3rdparty/forkfd 3rdparty/libpsl 3rdparty/VulkanMemoryAllocator 3rdparty/libjpeg
+    3rdparty/md4c plugins/platforms/cocoa corelib/kernel gui/opengl gui/vulkan network
+    dbus testlib)
 list(TRANSFORM left_out PREPEND /src/)
 list(TRANSFORM left_out APPEND /)
 
