@@ -191,9 +191,9 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     }
 
     if (!worksheet.isEmpty())
-        command.outputs.append({Paper::Sheet::Worksheet, worksheet});
+        command.outputs.append({Sheet::Worksheet, worksheet});
     if (!key.isEmpty())
-        command.outputs.append({Paper::Sheet::Key, key});
+        command.outputs.append({Sheet::Key, key});
     command.action = CommandLine::Action::Paper;
     return command;
 }

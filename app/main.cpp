@@ -2,7 +2,6 @@
 // subject (given or invented) in the exercise window, maximised.
 #include "commandline.h"
 #include "model/clockdraws.h"
-#include "model/scenario.h"
 #include "paper/paper.h"
 #include "windows/applicationinfo.h"
 #include "windows/exercisewindow.h"
@@ -45,9 +44,9 @@ int main(int argc, char* argv[]) {
     ApplicationInfo::apply();
 
     ClockDraws draws;
-    ExerciseWindow window(command.subject ? command.subject->scenario()
-                                          : makeScenario(std::ref(draws)));
-    window.setPracticeMode(command.practice);
+    Session session(command.subject ? *command.subject : SubjectCode::draw(std::ref(draws)));
+    session.setPracticeMode(command.practice);
+    ExerciseWindow window(session);
     window.showMaximized();
     return app.exec();
 }

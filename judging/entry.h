@@ -2,7 +2,7 @@
 // people write numbers by hand.
 #pragma once
 
-#include "answerfields.h"
+#include "stages/answerfields.h"
 
 #include <optional>
 

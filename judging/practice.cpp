@@ -1,8 +1,11 @@
 #include "practice.h"
 
 #include "entry.h"
+#include "model/constants.h"
+#include "stages/exercise.h"
 #include "slips.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,8 +32,13 @@ struct Carry {
 const Carry carries[] = {
     {atpNeeded, [](double lactate, double cost, const Scenario&) { return lactate / 2 * cost; },
      totalLactate, muscleGlycogenCost},
-    {lactateOxidised, [](double atp, double, const Scenario&) { return atp / 15; }, atpNeeded},
-    {extraOxygen, [](double mmol, double, const Scenario&) { return mmol * 90.1 / 1000 * 0.746; },
+    {lactateOxidised,
+     [](double atp, double, const Scenario&) { return atp / Constants::atpPerLactateOxidised; },
+     atpNeeded},
+    {extraOxygen,
+     [](double mmol, double, const Scenario&) {
+         return mmol * Constants::lactateMolarMass / 1000 * Constants::oxygenPerGram;
+     },
      lactateOxidised},
     {percentIncrease,
      [](double litres, double, const Scenario& s) { return 100 * litres / s.oxygenper30min; },
@@ -79,6 +87,10 @@ QList<FieldCheck> Practice::check(int question, const QStringList& entries) {
             m_first[int(field.field)] = verdict;
         checks.append({field.field, verdict, message});
     }
+    if (!checks.isEmpty() && std::all_of(checks.begin(), checks.end(), [](const FieldCheck& c) {
+            return c.message.isEmpty();
+        }))
+        checks.front().message = QStringLiteral("Type an answer first.");
     return checks;
 }
 
@@ -111,10 +123,7 @@ std::pair<Verdict, QString> Practice::judge(const AnswerField& field, double ent
                 QStringLiteral("Close: within 5 % of the answer but not within 2 %; check the "
                                "arithmetic.")};
 
-    QString fact = field.fact.toString();
-    if (field.factNumber)
-        fact = fact.arg(field.factNumber.text(m_scenario));
-    return {Verdict::notYet, QStringLiteral("Not yet: ") + fact};
+    return {Verdict::notYet, QStringLiteral("Not yet: ") + field.factText(m_scenario)};
 }
 
 // Only an earlier answer that was itself wrong can carry an error forward;
@@ -148,7 +157,8 @@ std::optional<QString> Practice::carriedFrom(const AnswerField& field, double en
 
 QStringList Practice::summary() const {
     QStringList lines;
-    for (int question = 1; question <= 6; ++question) {
+    for (const Question& q : Exercise::questions()) {
+        const int question = q.number;
         QStringList words;
         bool checked = false;
         for (const AnswerField& field : questionFields(question)) {
@@ -161,5 +171,12 @@ QStringList Practice::summary() const {
                 .arg(question)
                 .arg(checked ? words.join(QStringLiteral(", ")) : QStringLiteral("not checked")));
     }
+    return lines;
+}
+
+Lines Practice::summaryLines() const {
+    Lines lines = {{{}, Ink::Answer}};
+    for (const QString& line : QStringList{QStringLiteral("Your first answers:")} + summary())
+        lines.append({{PrintItem::tab(5), PrintItem::fromText(line)}, Ink::Answer});
     return lines;
 }

@@ -3,7 +3,8 @@
 // summary at the end needs.
 #pragma once
 
-#include "answerfields.h"
+#include "stages/answerfields.h"
+#include "stages/transcript.h"
 
 #include <QList>
 #include <QStringList>
@@ -34,7 +35,8 @@ public:
     // Judges each filled field of `question`; `entries` are the texts of
     // questionFields(question), in that order, a missing text counting as
     // empty. A field's latest judged entry is what later questions carry
-    // forward; empty and unreadable fields leave the record as it was.
+    // forward; empty and unreadable fields leave the record as it was. With
+    // every field empty, the first check asks for an answer.
     QList<FieldCheck> check(int question, const QStringList& entries);
 
     std::optional<double> latestEntry(Field field) const { return m_latest[int(field)]; }
@@ -43,6 +45,8 @@ public:
     // One line per question with the first verdict of each of its fields:
     // "Question 2: Correct, Correct, Not yet", "Question 4: not checked".
     QStringList summary() const;
+    // The same under its heading, as the answer pane prints it at the end.
+    Lines summaryLines() const;
 
 private:
     std::pair<Verdict, QString> judge(const AnswerField& field, double entry) const;

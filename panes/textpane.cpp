@@ -96,6 +96,18 @@ void TextPane::setCursorPosition(int offset) {
     }
 }
 
+void TextPane::placeCursorAtText(qsizetype fromLine) {
+    int offset = 0;
+    for (qsizetype i = 0; i < m_layouts.size(); ++i) {
+        const QString& line = m_layouts.at(i).plainText();
+        if (i >= fromLine && !line.isEmpty()) {
+            setCursorPosition(offset);
+            return;
+        }
+        offset += int(line.size()) + 1;
+    }
+}
+
 QRect TextPane::caretRect() const {
     const auto [line, column] = lineAndColumn(m_caret);
     const qreal x = m_layouts.isEmpty() ? 0 : m_layouts.at(line).characterLeft(column);

@@ -33,6 +33,8 @@ public:
     // An offset into plainText().
     int cursorPosition() const { return m_caret; }
     void setCursorPosition(int offset);
+    // To the start of the first line from `fromLine` on that has text, if any.
+    void placeCursorAtText(qsizetype fromLine);
 
     int columnWidth() const;
     int lineHeight() const;

@@ -4,7 +4,7 @@
 #include "model/buildinfo.h"
 #include "panes/linelayout.h"
 #include "panes/panestyle.h"
-#include "stages/exercisetexts.h"
+#include "stages/pathways.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,17 +33,18 @@ constexpr qreal headerGapMm = 6;                          // below the header, i
 // moves a question over rather than leave it no room at all.
 constexpr qreal leastRoomLines = 6;
 
-const QColor questionInk = Qt::black;
-
-struct DiagramPage {
-    const char* resource;
-    const char* title;
-};
-
-const std::array<DiagramPage, 2> diagrams = {{
-    {":/assets/gluconeogenesis.svg", "Gluconeogenesis from lactate"},
-    {":/assets/citricacidcycle.svg", "Lactate oxidation and the citric acid cycle"},
-}};
+// Paper prints the question pane's ink in black, whatever the desktop's.
+QColor colour(Ink ink) {
+    switch (ink) {
+    case Ink::Answer:
+        return PaneStyle::answerInk;
+    case Ink::Title:
+        return PaneStyle::titleInk;
+    case Ink::Question:
+        break;
+    }
+    return Qt::black;
+}
 
 // One band of a page: a printed line, blank room, or a diagram.
 struct Row {
@@ -104,10 +105,10 @@ struct Frame {
     qreal bodyHeight;
 };
 
-void addLines(Unit& unit, const Print::Block& block, const Scenario& scenario, const QColor& ink,
-              const Frame& frame) {
-    for (const PrintLine& line : Print::resolve(block, scenario))
-        unit.rows.push_back({frame.metrics.lineSpacing(), LineLayout(line, frame.metrics), ink});
+void addLines(Unit& unit, const Lines& lines, const Frame& frame) {
+    for (const InkedLine& line : lines)
+        unit.rows.push_back(
+            {frame.metrics.lineSpacing(), LineLayout(line.items, frame.metrics), colour(line.ink)});
 }
 
 void addRoom(Unit& unit, qreal height) {
@@ -120,13 +121,14 @@ void addRoom(Unit& unit, qreal height) {
 // the page as room to work.
 std::vector<Unit> worksheet(const Scenario& scenario, const Frame& frame) {
     constexpr int perPage = 3;
+    const QList<Transcript::Section> sections = Transcript::sheet(scenario, Sheet::Worksheet);
     std::vector<Unit> units;
-    for (int first = 0; first < int(std::size(Texts::questions)); first += perPage) {
+    for (qsizetype first = 0; first < sections.size(); first += perPage) {
         qreal ink = 0;
         std::vector<Unit> page;
-        for (int q = first; q < first + perPage; ++q) {
+        for (qsizetype q = first; q < std::min(first + perPage, sections.size()); ++q) {
             Unit unit;
-            addLines(unit, *Texts::questions[q], scenario, questionInk, frame);
+            addLines(unit, sections[q].prompt, frame);
             // A page starts with ink; the blank line that parts questions is not needed there.
             if (q == first)
                 while (!unit.rows.empty() && unit.rows.front().blank())
@@ -149,19 +151,19 @@ std::vector<Unit> worksheet(const Scenario& scenario, const Frame& frame) {
 std::vector<Unit> key(const Scenario& scenario, const Frame& frame,
                       const std::vector<std::unique_ptr<Paper::Diagram>>& drawings) {
     std::vector<Unit> units;
-    for (size_t q = 0; q < std::size(Texts::questions); ++q) {
+    for (const Transcript::Section& section : Transcript::sheet(scenario, Sheet::Key)) {
         Unit unit;
-        addLines(unit, *Texts::questions[q], scenario, questionInk, frame);
+        addLines(unit, section.prompt, frame);
         addRoom(unit, frame.metrics.lineSpacing() / 2);
-        addLines(unit, *Texts::answers[q], scenario, PaneStyle::answerInk, frame);
+        addLines(unit, section.answer, frame);
         units.push_back(std::move(unit));
     }
-    for (size_t d = 0; d < diagrams.size(); ++d) {
+    for (size_t d = 0; d < pathways().size(); ++d) {
         Unit unit;
         unit.newPage = true;
-        const PrintLine title = {PrintItem::fromText(QString::fromLatin1(diagrams[d].title))};
-        unit.rows.push_back(
-            {frame.metrics.lineSpacing(), LineLayout(title, frame.metrics), PaneStyle::titleInk});
+        addLines(unit,
+                 {{{PrintItem::fromText(QString::fromLatin1(pathways()[d].title))}, Ink::Title}},
+                 frame);
         addRoom(unit, frame.metrics.lineSpacing());
         const QSizeF size = drawings[d]->size().scaled(
             frame.width, frame.bodyHeight - unit.height(), Qt::KeepAspectRatio);
@@ -201,12 +203,12 @@ std::vector<Page> paginate(const std::vector<Unit>& units, qreal height) {
 }
 
 // Which sheet it is stands on every page, so that a key is not handed out.
-QString title(Paper::Sheet sheet) {
-    return sheet == Paper::Sheet::Key ? QStringLiteral("Korvanel calculation: answer key")
+QString title(Sheet sheet) {
+    return sheet == Sheet::Key ? QStringLiteral("Korvanel calculation: answer key")
                                       : QStringLiteral("Korvanel calculation: worksheet");
 }
 
-void drawHeader(QPainter& painter, const Frame& frame, Paper::Sheet sheet, const QString& code,
+void drawHeader(QPainter& painter, const Frame& frame, Sheet sheet, const QString& code,
                 int page, int pages) {
     painter.setPen(Qt::black);
     const QRectF band(0, 0, frame.width, frame.header.height());
@@ -271,8 +273,8 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
     const Frame frame(device);
     std::vector<std::unique_ptr<Diagram>> drawings;
     if (sheet == Sheet::Key) {
-        for (const DiagramPage& page : diagrams)
-            drawings.push_back(std::make_unique<Diagram>(QString::fromLatin1(page.resource)));
+        for (const PathwayInfo& pathway : pathways())
+            drawings.push_back(std::make_unique<Diagram>(QString::fromLatin1(pathway.drawing)));
     }
 
     QPainter painter;

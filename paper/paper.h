@@ -8,6 +8,7 @@
 #pragma once
 
 #include "model/subjectcode.h"
+#include "stages/transcript.h"
 
 #include <QFont>
 #include <QList>
@@ -19,11 +20,6 @@ class QPagedPaintDevice;
 class QPaintDevice;
 
 namespace Paper {
-
-enum class Sheet {
-    Worksheet, // the problem statement and the six questions, with room to work under each
-    Key,       // each question followed by its worked answer, then both pathway diagrams
-};
 
 // A4, or Letter where the locale measures in US units; portrait, with the
 // margins the sheets are laid out for. Give it to a printer before its

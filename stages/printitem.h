@@ -29,3 +29,7 @@ struct PrintItem {
 };
 
 using PrintLine = QList<PrintItem>;
+
+// A line as text in character cells, as a screen reader or a record takes
+// it: a tab pads with blanks up to its column, and never goes back.
+QString plainText(const PrintLine& line);

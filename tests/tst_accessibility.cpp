@@ -67,7 +67,7 @@ void TestAccessibility::tabReachesButtonsInLayoutOrder() {
     QFETCH(QString, start);
     QFETCH(QStringList, cycle);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -81,7 +81,7 @@ void TestAccessibility::tabReachesButtonsInLayoutOrder() {
 }
 
 void TestAccessibility::spacePressesTheFocusedButton() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -113,7 +113,7 @@ void TestAccessibility::panesExposeTheirText() {
     QFETCH(QString, name);
     QFETCH(int, line);
 
-    ExerciseWindow window(Subjects::make(1, 65, 0.5, 10.8));
+    ExerciseWindow window(Subjects::code(1, 65, 0.5, 10.8));
     window.show();
     window.button(seeanswer1)->click();
     TextPane* pane = questionPane ? window.questionPane() : window.answerPane();
@@ -162,7 +162,7 @@ void TestAccessibility::characterRectIsWhereTheGlyphIsDrawn() {
     QFETCH(PrintLine, line);
     QFETCH(int, offset);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     window.button(seeanswer1)->click();
     TextPane* pane = window.answerPane();
@@ -170,7 +170,7 @@ void TestAccessibility::characterRectIsWhereTheGlyphIsDrawn() {
     pane->printLine(line);
 
     // The glyph's ink, in the pane, beyond anything drawn before it.
-    const QRect ink = Ink::bounds(pane->grab().toImage(), QRect(20, 0, pane->width(), 30));
+    const QRect ink = InkScan::bounds(pane->grab().toImage(), QRect(20, 0, pane->width(), 30));
     QVERIFY(!ink.isNull());
     const QRect rect =
         QAccessible::queryAccessibleInterface(pane)->textInterface()->characterRect(offset);
@@ -212,7 +212,7 @@ void TestAccessibility::announcements() {
     QFETCH(QList<Control>, presses);
     QFETCH(QString, message);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));

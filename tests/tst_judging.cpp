@@ -133,7 +133,12 @@ void TestJudging::entries() {
 void TestJudging::everySubject() {
     QMap<QString, int> slipIsRight; // hint, and for how many subjects
     Subjects::forEach([&](const Scenario& s) {
-        const QByteArray who = subjectCode(s).toLatin1() + ": ";
+        const QByteArray who = QStringLiteral("%1 %2 kg %3-%4: ")
+                                   .arg(s.person)
+                                   .arg(s.weight)
+                                   .arg(s.lactatebefore)
+                                   .arg(s.lactateafter)
+                                   .toLatin1();
         for (const AnswerField& field : answerFields()) {
             Practice practice(s);
             const QString worked =

@@ -4,6 +4,7 @@
 #include "panes/announcer.h"
 #include "panes/textpane.h"
 #include "practice/answerform.h"
+#include "practice/practicepanel.h"
 #include "subjects.h"
 #include "walkthrough.h"
 #include "windows/exercisewindow.h"
@@ -14,7 +15,7 @@
 
 using enum Control;
 using Walkthrough::steps;
-const auto visibleChildren = Walkthrough::visibleChildren<AnswerForm>;
+const auto visibleChildren = Walkthrough::visibleChildren<PracticePanel>;
 
 class TestPractice : public QObject {
     Q_OBJECT
@@ -46,9 +47,9 @@ void TestPractice::formFollowsTheStages() {
     QFETCH(int, question);
     QFETCH(int, fields);
 
-    ExerciseWindow practising(Subjects::make(1, 65, 0.5, 10.8));
-    ExerciseWindow plain(Subjects::make(1, 65, 0.5, 10.8));
-    practising.setPracticeMode(true);
+    ExerciseWindow practising(Subjects::code(1, 65, 0.5, 10.8));
+    ExerciseWindow plain(Subjects::code(1, 65, 0.5, 10.8));
+    practising.session().setPracticeMode(true);
     for (ExerciseWindow* window : {&practising, &plain}) {
         window->show();
         for (int i = 0; i < presses; ++i)
@@ -61,7 +62,8 @@ void TestPractice::formFollowsTheStages() {
     QCOMPARE(form ? form->question() : 0, question);
     if (form) {
         QCOMPARE(form->fields().size(), fields);
-        QCOMPARE(form->geometry(), practising.answerPane()->geometry());
+        QCOMPARE(QRect(form->mapTo(&practising, QPoint()), form->size()),
+                 practising.answerPane()->geometry());
         QCOMPARE(practising.answerPane()->plainLines(), plain.answerPane()->plainLines());
     }
 }
@@ -69,9 +71,8 @@ void TestPractice::formFollowsTheStages() {
 // Enter checks; Tab goes from the fields to Check to "See answer"; after a
 // Hide press the next form has the focus; the end sums the first verdicts.
 void TestPractice::keyboardWalkWithAnswers() {
-    const Scenario subject = Subjects::make(0, 72, 0.6, 12.3);
-    ExerciseWindow window(subject);
-    window.setPracticeMode(true);
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    window.session().setPracticeMode(true);
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -106,14 +107,14 @@ void TestPractice::keyboardWalkWithAnswers() {
 }
 
 void TestPractice::toggledAtAnyStage() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     window.button(seeanswer1)->click();
-    window.setPracticeMode(true); // answer 1 shown: no form
+    window.session().setPracticeMode(true); // answer 1 shown: no form
     QVERIFY(!window.answerForm());
     window.button(hideanswer1)->click();
     QCOMPARE(window.answerForm()->question(), 2);
-    window.setPracticeMode(false);
+    window.session().setPracticeMode(false);
     QVERIFY(!window.answerForm());
     QVERIFY(window.button(seeanswer2)->isVisible());
 }

@@ -5,6 +5,7 @@
 #include "subjects.h"
 #include "widestlines.h"
 #include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -160,7 +161,7 @@ void TestScaling::zoomSteps() {
     QFETCH(QString, keys);
     QFETCH(qreal, scale);
 
-    ExerciseWindow window(Subjects::make(1, 65, 0.5, 10.8));
+    ExerciseWindow window(Subjects::code(1, 65, 0.5, 10.8));
     QVERIFY(showMaximisedOn(window, screen));
     QApplication::setActiveWindow(&window);
     for (const QChar key : keys) {
@@ -201,7 +202,7 @@ void TestScaling::everyScreenAndZoom() {
     QFETCH(QString, screen);
     QFETCH(int, step);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     QVERIFY(showMaximisedOn(window, screen));
     for (Control button : {seeanswer1, hideanswer1, seeanswer2})
         window.button(button)->click();
@@ -223,11 +224,13 @@ void TestScaling::everyScreenAndZoom() {
 
     const TextPane* questions = window.questionPane();
     const TextPane* answers = window.answerPane();
-    for (const Print::Block* block : Texts::questions)
-        QVERIFY(widestLine(*m_lines, *block, *questions) <= questions->contentsRect().width());
-    for (const Print::Block* block : Texts::answers) {
-        QVERIFY(widestLine(*m_lines, *block, *answers) <= answers->contentsRect().width());
-        QVERIFY(int(block->size()) * answers->lineHeight() <= answers->contentsRect().height());
+    for (const Question& question : Exercise::questions()) {
+        QVERIFY(widestLine(*m_lines, *question.prompt, *questions) <=
+                questions->contentsRect().width());
+        QVERIFY(widestLine(*m_lines, *question.answer, *answers) <=
+                answers->contentsRect().width());
+        QVERIFY(int(question.answer->size()) * answers->lineHeight() <=
+                answers->contentsRect().height());
     }
     QVERIFY(31 * questions->lineHeight() <= questions->contentsRect().height());
 
@@ -250,7 +253,7 @@ void TestScaling::keyboardWalkOnSmallScreens() {
     QFETCH(QString, screen);
     QFETCH(bool, wholeWidth);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     QVERIFY(showMaximisedOn(window, screen));
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));

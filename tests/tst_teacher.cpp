@@ -5,6 +5,7 @@
 #include "subjects.h"
 #include "walkthrough.h"
 #include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 #include "windows/subjectdialog.h"
 #include "windows/teacheractions.h"
 
@@ -47,10 +48,10 @@ void TestTeacher::newSubjectFromEveryStage() {
     QFETCH(int, presses);
     QFETCH(bool, practice);
 
-    const Scenario before = Subjects::make(0, 72, 0.6, 12.3);
-    const Scenario after = Subjects::make(1, 65, 0.5, 10.8);
+    const SubjectCode before = Subjects::code(0, 72, 0.6, 12.3);
+    const SubjectCode after = Subjects::code(1, 65, 0.5, 10.8);
     ExerciseWindow window(before);
-    window.setPracticeMode(practice);
+    window.session().setPracticeMode(practice);
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -59,10 +60,10 @@ void TestTeacher::newSubjectFromEveryStage() {
         if (Walkthrough::steps[i] == seeanswer2)
             window.button(seepathway1)->click();
     }
-    window.setSubject(after);
+    window.session().setSubject(after);
 
     ExerciseWindow fresh(after);
-    fresh.setPracticeMode(practice);
+    fresh.session().setPracticeMode(practice);
     fresh.showMaximized();
     QTRY_COMPARE(fresh.size(), window.size());
     QCOMPARE(visibleChildren(window), visibleChildren(fresh));
@@ -75,9 +76,12 @@ void TestTeacher::newSubjectFromEveryStage() {
         QVERIFY(pathway->isHidden());
 
     // The key does the same with a random subject.
+    window.button(seeanswer1)->click();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keySequence(&window, QKeySequence::New);
     QCOMPARE(window.questionPane()->content().size(), 8);
-    QVERIFY(SubjectCode::fromScenario(window.scenario()));
+    QCOMPARE(window.session().stage(), Stage());
 }
 
 void TestTeacher::subjectFromCode_data() {
@@ -97,7 +101,7 @@ void TestTeacher::subjectFromCode() {
     QFETCH(QString, typed);
     QFETCH(QString, problem);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     window.button(seeanswer1)->click();
     const QStringList answer = window.answerPane()->plainLines();
@@ -114,17 +118,17 @@ void TestTeacher::subjectFromCode() {
 
     QVERIFY2(problem.isEmpty() ? shown.isEmpty() : shown.startsWith(problem), qPrintable(shown));
     if (problem.isEmpty()) {
-        QCOMPARE(subjectCode(window.scenario()), "W65-0.5-10.8");
+        QCOMPARE(window.session().code().text(), "W65-0.5-10.8");
         QVERIFY(window.answerPane()->content().isEmpty());
     } else {
         QVERIFY(shown.contains(u"60 to 84 kg"));
-        QCOMPARE(subjectCode(window.scenario()), "M72-0.6-12.3");
+        QCOMPARE(window.session().code().text(), "M72-0.6-12.3");
         QCOMPARE(window.answerPane()->plainLines(), answer);
     }
 }
 
 void TestTeacher::copySubjectCode() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.8, 12.4));
+    ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
     window.teacher()->copySubjectCode();
     QCOMPARE(QGuiApplication::clipboard()->text(), "M72-0.8-12.4");
 }
@@ -145,7 +149,7 @@ void TestTeacher::exportPdf() {
 
     const QTemporaryDir folder;
     const QString path = folder.filePath(fileName);
-    ExerciseWindow window(Subjects::make(0, 72, 0.8, 12.4));
+    ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
     QString message;
     QTimer::singleShot(0, &window, [&message] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -153,7 +157,7 @@ void TestTeacher::exportPdf() {
             box->reject();
         }
     });
-    QCOMPARE(window.teacher()->exportPdf(Paper::Sheet::Key, path), said.isEmpty());
+    QCOMPARE(window.teacher()->exportPdf(Sheet::Key, path), said.isEmpty());
     QVERIFY2(said.isEmpty() ? message.isEmpty() : message.startsWith(said), qPrintable(message));
     QCOMPARE(QFileInfo::exists(path), said.isEmpty());
 }

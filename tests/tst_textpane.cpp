@@ -91,7 +91,7 @@ void TestTextPane::contentIsDrawn() {
 
     for (const PrintLine& items : lines)
         m_pane->printLine(items);
-    const QRect ink = Ink::bounds(m_pane);
+    const QRect ink = InkScan::bounds(m_pane);
     QVERIFY(!ink.isNull());
 
     const int columnLeft =
@@ -106,10 +106,10 @@ void TestTextPane::clearReturnsToTopLeft() {
     for (int i = 0; i < 5; ++i)
         m_pane->printLine(textLine("line"));
     m_pane->clear();
-    QVERIFY(Ink::bounds(m_pane).isNull());
+    QVERIFY(InkScan::bounds(m_pane).isNull());
 
     m_pane->printLine(textLine("H"));
-    QVERIFY(Ink::bounds(m_pane).bottom() < m_pane->lineHeight());
+    QVERIFY(InkScan::bounds(m_pane).bottom() < m_pane->lineHeight());
 }
 
 // What the screen shows, not a fresh rendering: grab() would repaint.
@@ -118,7 +118,7 @@ void TestTextPane::clearShowsOnScreen() {
     m_pane->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_pane));
     const auto onScreen = [this] {
-        return Ink::bounds(m_pane->screen()->grabWindow(m_pane->winId()).toImage());
+        return InkScan::bounds(m_pane->screen()->grabWindow(m_pane->winId()).toImage());
     };
     QTRY_VERIFY(!onScreen().isNull());
     m_pane->clear();
@@ -133,7 +133,7 @@ void TestTextPane::linesDoNotOverlap() {
     const QImage image = m_pane->grab().toImage();
     QList<int> inkRows;
     for (int y = 0; y < image.height(); ++y)
-        if (!Ink::bounds(image, QRect(0, y, image.width(), 1)).isNull())
+        if (!InkScan::bounds(image, QRect(0, y, image.width(), 1)).isNull())
             inkRows.append(y);
     QVERIFY(!inkRows.isEmpty());
     int gaps = 0;
@@ -149,7 +149,7 @@ void TestTextPane::contentSurvivesHideAndShow() {
     m_pane->hide();
     m_pane->show();
     QCOMPARE(m_pane->grab().toImage(), before);
-    QVERIFY(!Ink::bounds(before).isNull());
+    QVERIFY(!InkScan::bounds(before).isNull());
 }
 
 void TestTextPane::fontIsTheCompiledInFace_data() {

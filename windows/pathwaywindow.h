@@ -6,7 +6,7 @@
 #pragma once
 
 #include "formwindow.h"
-#include "stages/questionsequence.h"
+#include "stages/pathways.h"
 
 class Picture;
 class TextPane;

@@ -1,8 +1,7 @@
 #include "teacheractions.h"
 
-#include "exercisewindow.h"
 #include "model/clockdraws.h"
-#include "model/subjectcode.h"
+#include "session/session.h"
 #include "subjectdialog.h"
 
 #include <QAction>
@@ -17,83 +16,88 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-TeacherActions::TeacherActions(ExerciseWindow& window)
-    : QObject(&window)
-    , m_window(window) {
+TeacherActions::TeacherActions(Session& session, QWidget& parent)
+    : QObject(&parent)
+    , m_session(session)
+    , m_parent(parent) {
     const auto add = [this](const QString& text, const QKeySequence& shortcut,
                             void (TeacherActions::*slot)()) {
-        QAction* action = m_window.newAction(text, shortcut);
+        auto* action = new QAction(text, &m_parent);
+        action->setShortcut(shortcut);
+        m_parent.addAction(action);
         connect(action, &QAction::triggered, this, slot);
         m_actions.append(action);
     };
     add(tr("New subject"), QKeySequence::New, &TeacherActions::newSubject);
     add(tr("Subject from code…"), QKeySequence(), &TeacherActions::askForSubject);
     add(tr("Copy subject code"), QKeySequence(), &TeacherActions::copySubjectCode);
-    m_actions.append(FormWindow::newSeparator(this));
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    m_actions.append(separator);
     add(tr("Print…"), QKeySequence::Print, &TeacherActions::print);
     add(tr("Export PDF…"), QKeySequence(), qOverload<>(&TeacherActions::exportPdf));
 }
 
 QString TeacherActions::code() const {
-    return subjectCode(m_window.scenario());
+    return m_session.code().text();
 }
 
 void TeacherActions::newSubject() {
     ClockDraws draws;
-    m_window.setSubject(makeScenario(std::ref(draws)));
+    m_session.setSubject(SubjectCode::draw(std::ref(draws)));
 }
 
 void TeacherActions::askForSubject() {
-    SubjectDialog dialog(&m_window);
+    SubjectDialog dialog(&m_parent);
     if (dialog.exec() == QDialog::Accepted && dialog.code())
-        m_window.setSubject(dialog.code()->scenario());
+        m_session.setSubject(*dialog.code());
 }
 
 void TeacherActions::copySubjectCode() {
     QGuiApplication::clipboard()->setText(code());
 }
 
-std::optional<Paper::Sheet> TeacherActions::askSheet(const QString& title) {
+std::optional<Sheet> TeacherActions::askSheet(const QString& title) {
     QMessageBox ask(
         QMessageBox::Question, title,
         tr("The worksheet, to hand out, or the answer key, for subject %1?").arg(code()),
-        QMessageBox::Cancel, &m_window);
+        QMessageBox::Cancel, &m_parent);
     QPushButton* worksheet = ask.addButton(tr("&Worksheet"), QMessageBox::AcceptRole);
     QPushButton* key = ask.addButton(tr("Answer &key"), QMessageBox::AcceptRole);
     ask.setDefaultButton(worksheet);
     ask.exec();
     if (ask.clickedButton() == worksheet)
-        return Paper::Sheet::Worksheet;
+        return Sheet::Worksheet;
     if (ask.clickedButton() == key)
-        return Paper::Sheet::Key;
+        return Sheet::Key;
     return std::nullopt;
 }
 
 void TeacherActions::print() {
-    const std::optional<Paper::Sheet> sheet = askSheet(tr("Print"));
+    const std::optional<Sheet> sheet = askSheet(tr("Print"));
     if (!sheet)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(Paper::pageLayout());
     printer.setDocName(QStringLiteral("Korvanel %1").arg(code()));
-    QPrintDialog dialog(&printer, &m_window);
+    QPrintDialog dialog(&printer, &m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QString error;
-    if (!Paper::print(printer, *sheet, {*SubjectCode::fromScenario(m_window.scenario())}, &error))
-        QMessageBox::warning(&m_window, tr("Print"), tr("Nothing was printed. %1").arg(error));
+    if (!Paper::print(printer, *sheet, {m_session.code()}, &error))
+        QMessageBox::warning(&m_parent, tr("Print"), tr("Nothing was printed. %1").arg(error));
 }
 
 void TeacherActions::exportPdf() {
-    const std::optional<Paper::Sheet> sheet = askSheet(tr("Export PDF"));
+    const std::optional<Sheet> sheet = askSheet(tr("Export PDF"));
     if (!sheet)
         return;
     const QString suggested =
         QStringLiteral("korvanel-%1-%2.pdf")
             .arg(code(),
-                 *sheet == Paper::Sheet::Key ? QStringLiteral("key") : QStringLiteral("worksheet"));
+                 *sheet == Sheet::Key ? QStringLiteral("key") : QStringLiteral("worksheet"));
     QString fileName = QFileDialog::getSaveFileName(
-        &m_window, tr("Export PDF"),
+        &m_parent, tr("Export PDF"),
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(suggested),
         tr("PDF files (*.pdf)"));
@@ -104,11 +108,11 @@ void TeacherActions::exportPdf() {
     exportPdf(*sheet, fileName);
 }
 
-bool TeacherActions::exportPdf(Paper::Sheet sheet, const QString& fileName) {
+bool TeacherActions::exportPdf(Sheet sheet, const QString& fileName) {
     QString error;
-    if (Paper::writePdf({{sheet, fileName}}, {*SubjectCode::fromScenario(m_window.scenario())},
+    if (Paper::writePdf({{sheet, fileName}}, {m_session.code()},
                         &error))
         return true;
-    QMessageBox::warning(&m_window, tr("Export PDF"), tr("No PDF was written. %1").arg(error));
+    QMessageBox::warning(&m_parent, tr("Export PDF"), tr("No PDF was written. %1").arg(error));
     return false;
 }
