@@ -82,7 +82,7 @@ void TestExerciseWindow::controls() {
 
     ExerciseWindow window(Subjects::code(1, 65, 0.5, 10.8));
     window.showMaximized();
-    auto* widget = window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    auto* widget = window.page()->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
     if (auto* button = qobject_cast<QPushButton*>(widget))

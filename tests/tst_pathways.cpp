@@ -239,7 +239,7 @@ void TestPathways::geometry() {
     QFETCH(QRect, geometry);
 
     PathwayWindow window(pathway);
-    auto* widget = window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    auto* widget = window.page()->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
     if (auto* button = qobject_cast<QPushButton*>(widget))

@@ -62,7 +62,7 @@ void TestPractice::formFollowsTheStages() {
     QCOMPARE(form ? form->question() : 0, question);
     if (form) {
         QCOMPARE(form->fields().size(), fields);
-        QCOMPARE(QRect(form->mapTo(&practising, QPoint()), form->size()),
+        QCOMPARE(QRect(form->mapTo(practising.page(), QPoint()), form->size()),
                  practising.answerPane()->geometry());
         QCOMPARE(practising.answerPane()->plainLines(), plain.answerPane()->plainLines());
     }

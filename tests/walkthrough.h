@@ -3,17 +3,17 @@
 #pragma once
 
 #include "stagetable.h"
+#include "windows/formwindow.h"
 
 #include <QStringList>
-#include <QWidget>
 
 namespace Walkthrough {
 
-// The names of the window's visible controls, sorted; children of the kinds
-// given are left out.
-template <typename... LeftOut> QStringList visibleChildren(const QWidget& window) {
+// The names of the visible controls on the window's page, sorted; controls
+// of the kinds given are left out.
+template <typename... LeftOut> QStringList visibleChildren(const FormWindow& window) {
     QStringList names;
-    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* child : window.page()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child->isVisible() && !(qobject_cast<LeftOut*>(child) || ...))
             names.append(child->objectName());
     names.sort();
