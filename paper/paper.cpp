@@ -2,16 +2,14 @@
 
 #include "diagram.h"
 #include "model/buildinfo.h"
+#include "model/savegroup.h"
 #include "panes/linelayout.h"
 #include "panes/panestyle.h"
 #include "stages/pathways.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -205,11 +203,11 @@ std::vector<Page> paginate(const std::vector<Unit>& units, qreal height) {
 // Which sheet it is stands on every page, so that a key is not handed out.
 QString title(Sheet sheet) {
     return sheet == Sheet::Key ? QStringLiteral("Korvanel calculation: answer key")
-                                      : QStringLiteral("Korvanel calculation: worksheet");
+                               : QStringLiteral("Korvanel calculation: worksheet");
 }
 
-void drawHeader(QPainter& painter, const Frame& frame, Sheet sheet, const QString& code,
-                int page, int pages) {
+void drawHeader(QPainter& painter, const Frame& frame, Sheet sheet, const QString& code, int page,
+                int pages) {
     painter.setPen(Qt::black);
     const QRectF band(0, 0, frame.width, frame.header.height());
     painter.setFont(PaneStyle::paperFont(headerPoints, QFont::Normal));
@@ -243,10 +241,6 @@ bool fail(QString* error, const QString& message) {
     if (error)
         *error = message;
     return false;
-}
-
-QString cannotWrite(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Cannot write %1: %2.").arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 } // namespace
@@ -303,39 +297,24 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
 
 bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& subjects,
                      QString* error, const QLocale& locale) {
-    std::vector<std::unique_ptr<QSaveFile>> files;
+    SaveGroup files;
     for (const Output& output : outputs) {
-        auto file = std::make_unique<QSaveFile>(output.fileName);
-        if (!file->open(QIODevice::WriteOnly))
-            return fail(error, cannotWrite(output.fileName, file->errorString()));
+        QIODevice* file = files.open(output.fileName, error);
+        if (!file)
+            return false;
         {
-            QPdfWriter writer(file.get());
+            QPdfWriter writer(file);
             writer.setPageLayout(pageLayout(locale));
             writer.setCreator(QStringLiteral("%1 %2").arg(QString::fromLatin1(BuildInfo::name),
                                                           QString::fromLatin1(BuildInfo::version)));
             writer.setTitle(title(output.sheet));
             QString why;
             if (!print(writer, output.sheet, subjects, &why))
-                return fail(error, cannotWrite(output.fileName, why));
+                return fail(error, SaveGroup::cannotWrite(output.fileName, why));
         }
-        if (file->error() != QFileDevice::NoError)
-            return fail(error, cannotWrite(output.fileName, file->errorString()));
-        files.push_back(std::move(file));
+        if (!files.written(error))
+            return false;
     }
-
     // Every file is drawn; what can still fail is putting one in its place.
-    // A file that did not stand before goes again if a later one fails.
-    std::vector<QString> created;
-    for (const auto& file : files) {
-        const QString fileName = file->fileName();
-        const bool existed = QFileInfo::exists(fileName);
-        if (!file->commit()) {
-            for (const QString& earlier : created)
-                QFile::remove(earlier);
-            return fail(error, cannotWrite(fileName, file->errorString()));
-        }
-        if (!existed)
-            created.push_back(fileName);
-    }
-    return true;
+    return files.commit(error);
 }
