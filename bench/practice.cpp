@@ -29,8 +29,8 @@ int main(int argc, char* argv[]) {
     std::vector<double> times[2];
     for (int round = 0; round < rounds; ++round) {
         ClockDraws draws;
-        ExerciseWindow window(makeScenario(std::ref(draws)));
-        window.setPracticeMode(true);
+        ExerciseWindow window(SubjectCode::draw(std::ref(draws)));
+        window.session().setPracticeMode(true);
         window.resize(1024, 768);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
             QCoreApplication::processEvents();
             QElapsedTimer clock;
             clock.start();
-            shown->check();
+            shown->checkButton()->click();
             QCoreApplication::processEvents();
             times[form].push_back(double(clock.nsecsElapsed()) / 1e6);
             window.button(Control(2 * form))->click();     // see answer

@@ -2,8 +2,8 @@
 
 #include "entry.h"
 #include "model/constants.h"
-#include "stages/exercise.h"
 #include "slips.h"
+#include "stages/exercise.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,9 +87,8 @@ QList<FieldCheck> Practice::check(int question, const QStringList& entries) {
             m_first[int(field.field)] = verdict;
         checks.append({field.field, verdict, message});
     }
-    if (!checks.isEmpty() && std::all_of(checks.begin(), checks.end(), [](const FieldCheck& c) {
-            return c.message.isEmpty();
-        }))
+    if (!checks.isEmpty() && std::all_of(checks.begin(), checks.end(),
+                                         [](const FieldCheck& c) { return c.message.isEmpty(); }))
         checks.front().message = QStringLiteral("Type an answer first.");
     return checks;
 }

@@ -44,9 +44,7 @@ struct ScenarioNumber {
     }
 
     explicit operator bool() const { return single || dbl || isConstant; }
-    double of(const Scenario& s) const {
-        return single ? double(s.*single) : dbl ? s.*dbl : fixed;
-    }
+    double of(const Scenario& s) const { return single ? double(s.*single) : dbl ? s.*dbl : fixed; }
     // As the worked answers print it: 14.4, not 14.3999996.
     QString text(const Scenario& s) const;
 };

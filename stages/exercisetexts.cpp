@@ -30,8 +30,8 @@ const Block statement = {
 const Block answer1 = {
     {},
     {tab(5), text("Extracellular fluid = "), constant(ecfPercent / 100.0), text(" x "),
-     number(&Scenario::weight), text(" = "),
-     number(&Scenario::ecf), text(" L   (You can assume that 1 kg of ecf = 1 L)")},
+     number(&Scenario::weight), text(" = "), number(&Scenario::ecf),
+     text(" L   (You can assume that 1 kg of ecf = 1 L)")},
     {},
     {tab(5), text("Over 30 min "), word(&Scenario::possessive), text(" plasma lactate falls by "),
      number(&Scenario::lactatefall), text(" mmol/L")},
@@ -80,8 +80,7 @@ const Block answer3 = {
     {tab(5), number(&Scenario::totallactate),
      text(" mmol of lactate has been metabolised; this will require ("),
      number(&Scenario::totallactate), text(" / 2 x "), constant(muscleGlycogenAtp), text(" ) = "),
-     number(&Scenario::atpneeded),
-     text(" mmol ATP")},
+     number(&Scenario::atpneeded), text(" mmol ATP")},
 };
 
 const Block question4 = {
@@ -101,12 +100,11 @@ const Block answer4 = {
     {tab(10), text("1 x GTP = 1 ATP")},
     {},
     {tab(5), text("Total "), constant(atpPerLactateOxidised),
-     text(" ATP produced per lactate oxidised; "), word(&Scenario::subject),
-     text(" needs "), number(&Scenario::atpneeded), text("mmol ATP")},
+     text(" ATP produced per lactate oxidised; "), word(&Scenario::subject), text(" needs "),
+     number(&Scenario::atpneeded), text("mmol ATP")},
     {tab(5), text("therefore "), word(&Scenario::subject), text(" must oxidise "),
      number(&Scenario::atpneeded), text("/"), constant(atpPerLactateOxidised), text(" = "),
-     number(&Scenario::lactateoxidised),
-     text(" mmol lactate.")},
+     number(&Scenario::lactateoxidised), text(" mmol lactate.")},
 };
 
 const Block question5 = {
@@ -122,12 +120,11 @@ const Block question5 = {
 const Block answer5 = {
     {tab(5), number(&Scenario::lactateoxidised), text(" mmol lactate = "),
      number(&Scenario::lactateoxidised), text("x "), constant(lactateMolarMass), text("  = "),
-     number(&Scenario::massoxidised),
-     text(" mg")},
+     number(&Scenario::massoxidised), text(" mg")},
     {},
     {tab(5), text("Additional oxygen consumed = ("), number(&Scenario::massoxidised),
-     text(" / 1000) x "), constant(oxygenPerGram), text(" = "),
-     number(&Scenario::extraoxygen), text(" L")},
+     text(" / 1000) x "), constant(oxygenPerGram), text(" = "), number(&Scenario::extraoxygen),
+     text(" L")},
     {},
     {tab(5), text("This is oxygen debt - the extra oxygen that is consumed in the metabolism of "
                   "lactate to provide")},
@@ -151,8 +148,7 @@ const Block answer6 = {
      text("x 1000 / "), constant(kilojoulesPerLitreOxygen), text(" = "),
      number(&Scenario::oxygenperday), text(" L oxygen /day")},
     {tab(5), text("= "), number(&Scenario::oxygenperday), text(" /"), constant(halfHoursPerDay),
-     text(" = "),
-     number(&Scenario::oxygenper30min), text(" L oxygen per 30 minutes")},
+     text(" = "), number(&Scenario::oxygenper30min), text(" L oxygen per 30 minutes")},
     {},
     {tab(5), text("percent increase in oxygen consumption = 100 x "),
      number(&Scenario::extraoxygen), text(" / "), number(&Scenario::oxygenper30min), text("= "),

@@ -38,9 +38,9 @@ public:
     std::optional<Control> nextStep() const;
 
     struct Press {
-        bool accepted = false;           // false: the control is not live, nothing happened
-        std::span<const Step> steps;     // of the stage it led to, to be performed in order
-        std::optional<Pathway> pathway;  // to be shown; the stage is unchanged
+        bool accepted = false;          // false: the control is not live, nothing happened
+        std::span<const Step> steps;    // of the stage it led to, to be performed in order
+        std::optional<Pathway> pathway; // to be shown; the stage is unchanged
     };
     Press press(Control control);
 

@@ -14,7 +14,6 @@ struct Widest {
     QString text;
 };
 
-
 } // namespace
 
 // Every line that either pane can hold, for every possible subject, within

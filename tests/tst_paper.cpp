@@ -104,15 +104,17 @@ void TestPaper::readsBackAsTheWindowPrints_data() {
     QTest::addColumn<bool>("printer");
     QTest::addColumn<QPageSize::PageSizeId>("size");
     QTest::addColumn<int>("points"); // the page's width
+    QTest::addColumn<int>("pages");
 
-    QTest::newRow("worksheet, PDF on A4")
-        << Sheet::Worksheet << false << QPageSize::A4 << 595;
-    QTest::newRow("key, PDF on A4") << Sheet::Key << false << QPageSize::A4 << 595;
-    QTest::newRow("key, PDF on Letter") << Sheet::Key << false << QPageSize::Letter << 612;
+    // Three questions to a worksheet's page; the key's questions and answers
+    // on one page, then a page for each diagram.
+    QTest::newRow("worksheet, PDF on A4") << Sheet::Worksheet << false << QPageSize::A4 << 595 << 2;
+    QTest::newRow("key, PDF on A4") << Sheet::Key << false << QPageSize::A4 << 595 << 3;
+    QTest::newRow("key, PDF on Letter") << Sheet::Key << false << QPageSize::Letter << 612 << 3;
     QTest::newRow("worksheet, printer on Letter")
-        << Sheet::Worksheet << true << QPageSize::Letter << 612;
+        << Sheet::Worksheet << true << QPageSize::Letter << 612 << 2;
     QTest::newRow("key, printer on A5: drawn smaller, nothing cut")
-        << Sheet::Key << true << QPageSize::A5 << 420;
+        << Sheet::Key << true << QPageSize::A5 << 420 << 3;
 }
 
 void TestPaper::readsBackAsTheWindowPrints() {
@@ -120,6 +122,7 @@ void TestPaper::readsBackAsTheWindowPrints() {
     QFETCH(bool, printer);
     QFETCH(QPageSize::PageSizeId, size);
     QFETCH(int, points);
+    QFETCH(int, pages);
     REQUIRE_PDFTOOLS();
 
     const SubjectCode subject = code("M72-0.8-12.4");
@@ -148,7 +151,7 @@ void TestPaper::readsBackAsTheWindowPrints() {
     else
         QCOMPARE(back.lines.value(expected.size()), "Gluconeogenesis from lactate");
 
-    QVERIFY(!back.headers.isEmpty());
+    QCOMPARE(back.headers.size(), pages);
     for (int i = 0; i < back.headers.size(); ++i) {
         const Header& header = back.headers[i];
         QCOMPARE(header.sheet, sheetName(sheet));
@@ -156,6 +159,23 @@ void TestPaper::readsBackAsTheWindowPrints() {
         QCOMPARE(header.page, i + 1);
         QCOMPARE(header.of, back.headers.size());
     }
+
+    // The first page as a reader sees it: the questions in black, and on the
+    // key the worked answers in the answer pane's red.
+    PdfTools::run("pdftoppm", {"-r", "50", "-f", "1", "-l", "1", "-png", "-singlefile", pdf,
+                               m_dir.filePath("page")});
+    const QImage page1(m_dir.filePath("page.png"));
+    QVERIFY(!page1.isNull());
+    int black = 0, red = 0;
+    for (int y = 0; y < page1.height(); ++y)
+        for (int x = 0; x < page1.width(); ++x) {
+            const QColor c = page1.pixelColor(x, y);
+            black += c.red() < 96 && c.green() < 96 && c.blue() < 96;
+            red += c.red() > 192 && c.green() < 96 && c.blue() < 96;
+        }
+    QVERIFY2(black > 300, qPrintable(QString::number(black)));
+    QVERIFY2(sheet == Sheet::Key ? red > black / 4 : red == 0,
+             qPrintable(QStringLiteral("%1 red, %2 black").arg(red).arg(black)));
 
     // Every word on the page: a line too wide would run off its right edge.
     const QString boxes = PdfTools::run("pdftotext", {"-bbox", pdf, "-"});

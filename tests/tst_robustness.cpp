@@ -2,9 +2,9 @@
 #include "panes/textpane.h"
 #include "practice/answerform.h"
 #include "stages/exercise.h"
+#include "subjects.h"
 #include "walkthrough.h"
 #include "widestlines.h"
-#include "subjects.h"
 #include "windows/exercisewindow.h"
 #include "windows/pathwaywindow.h"
 

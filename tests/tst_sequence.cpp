@@ -58,7 +58,8 @@ void TestSequence::stages_data() {
     QTest::addColumn<int>("presses");
     for (int sex : {0, 1})
         for (int presses = 0; presses < int(std::size(stageTable)); ++presses)
-            QTest::addRow("%s %s", sex ? "woman" : "man", stageTable[presses].name) << sex << presses;
+            QTest::addRow("%s %s", sex ? "woman" : "man", stageTable[presses].name)
+                << sex << presses;
 }
 
 void TestSequence::stages() {

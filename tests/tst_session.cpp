@@ -158,7 +158,6 @@ const QStringList answer6 = {
     "    percent increase in oxygen consumption = 100 x  2.43  /  12.6 =  19.2 %",
 };
 
-
 } // namespace
 
 class TestSession : public QObject {
@@ -184,7 +183,8 @@ void TestSession::stages_data() {
     QTest::addColumn<int>("presses");
     for (int sex : {0, 1})
         for (int presses = 0; presses < int(std::size(stageTable)); ++presses)
-            QTest::addRow("%s %s", sex ? "woman" : "man", stageTable[presses].name) << sex << presses;
+            QTest::addRow("%s %s", sex ? "woman" : "man", stageTable[presses].name)
+                << sex << presses;
 }
 
 // Walked by its presses alone, the session reaches each stage with what the
@@ -223,7 +223,8 @@ void TestSession::stages() {
     QCOMPARE(panes.shown, shown);
     QCOMPARE(panes.questions.size(), row.questionLines);
     QCOMPARE(panes.answer.size(), row.answerLines);
-    QCOMPARE(panes.questions, Transcript::pane(session.scenario(), session.stage(), Pane::Questions));
+    QCOMPARE(panes.questions,
+             Transcript::pane(session.scenario(), session.stage(), Pane::Questions));
     QCOMPARE(panes.answer, Transcript::pane(session.scenario(), session.stage(), Pane::Answer));
 }
 

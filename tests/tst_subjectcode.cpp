@@ -55,8 +55,8 @@ void TestSubjectCode::everyCode() {
                                              .arg(after % 10);
                     const QList<double> draws = Subjects::drawsFor(sex, weight, before, after);
                     qsizetype next = 0;
-                    const auto code = std::optional(
-                        SubjectCode::draw([&] { return draws.value(next++, 0.0); }));
+                    const auto code =
+                        std::optional(SubjectCode::draw([&] { return draws.value(next++, 0.0); }));
                     QCOMPARE(next, 4);
                     QCOMPARE(code->text(), text);
                     QCOMPARE(code->index(), index);
@@ -106,6 +106,7 @@ void TestSubjectCode::read_data() {
     row("lactate after missing", "M72-0.8", "The lactate after the race is missing");
     row("lactate before empty", "M72--12.4", "The lactate before the race is missing");
     row("typographic dash", "M72\u20130.8\u201312.4", "The code has \"\u2013\" where it needs");
+    row("typeset minus", "M72\u22120.8\u221212.4", "The code has \"\u2212\" where it needs");
     row("extra part", "M72-0.8-12.4-1", "The code has 4 parts");
     row("weight 59", "M59-0.8-12.4", "Weight 59 is out of range.");
     row("weight 85", "M85-0.8-12.4", "Weight 85 is out of range.");

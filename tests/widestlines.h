@@ -25,16 +25,16 @@ public:
     WidestLines() {
         Subjects::forEach([this](const Scenario& s) {
             for (const Print::Block* block : blocks()) {
-                    auto& lines = m_texts[block];
-                    lines.resize(block->size());
-                    for (size_t i = 0; i < block->size(); ++i) {
-                        const PrintLine line = Print::resolve(block->at(i), s);
-                        if (lines[i].empty())
-                            lines[i] = {line, {}};
-                        lines[i].items.resize(size_t(line.size()));
-                        for (qsizetype j = 0; j < line.size(); ++j)
-                            lines[i].items[size_t(j)].insert(line[j].text);
-                    }
+                auto& lines = m_texts[block];
+                lines.resize(block->size());
+                for (size_t i = 0; i < block->size(); ++i) {
+                    const PrintLine line = Print::resolve(block->at(i), s);
+                    if (lines[i].empty())
+                        lines[i] = {line, {}};
+                    lines[i].items.resize(size_t(line.size()));
+                    for (qsizetype j = 0; j < line.size(); ++j)
+                        lines[i].items[size_t(j)].insert(line[j].text);
+                }
             }
         });
     }

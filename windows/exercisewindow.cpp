@@ -131,8 +131,7 @@ void ExerciseWindow::build() {
     connect(m_session, &Session::subjectChanged, this, &ExerciseWindow::subjectChanged);
     connect(m_session, &Session::stageChanged, this, &ExerciseWindow::stageChanged);
     connect(m_session, &Session::pathwayRequested, this, &ExerciseWindow::showPathway);
-    connect(m_session, &Session::practiceModeChanged, this,
-            &ExerciseWindow::practiceModeChanged);
+    connect(m_session, &Session::practiceModeChanged, this, &ExerciseWindow::practiceModeChanged);
     // After the window's own handlers: the focus has moved when it speaks.
     new Narrator(*m_session, *this, *m_announcer);
 

@@ -49,10 +49,9 @@ void Narrator::checked(int question, const QList<FieldCheck>& checks) {
     for (qsizetype i = 0; i < checks.size() && i < qsizetype(fields.size()); ++i) {
         if (checks[i].message.isEmpty())
             continue;
-        said.append(fields.size() > 1
-                        ? fields[size_t(i)].label.toString() + QStringLiteral(": ") +
-                              checks[i].message
-                        : checks[i].message);
+        said.append(fields.size() > 1 ? fields[size_t(i)].label.toString() + QStringLiteral(": ") +
+                                            checks[i].message
+                                      : checks[i].message);
     }
     say(said);
 }

@@ -92,10 +92,9 @@ void TeacherActions::exportPdf() {
     const std::optional<Sheet> sheet = askSheet(tr("Export PDF"));
     if (!sheet)
         return;
-    const QString suggested =
-        QStringLiteral("korvanel-%1-%2.pdf")
-            .arg(code(),
-                 *sheet == Sheet::Key ? QStringLiteral("key") : QStringLiteral("worksheet"));
+    const QString suggested = QStringLiteral("korvanel-%1-%2.pdf")
+                                  .arg(code(), *sheet == Sheet::Key ? QStringLiteral("key")
+                                                                    : QStringLiteral("worksheet"));
     QString fileName = QFileDialog::getSaveFileName(
         &m_parent, tr("Export PDF"),
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
@@ -110,8 +109,7 @@ void TeacherActions::exportPdf() {
 
 bool TeacherActions::exportPdf(Sheet sheet, const QString& fileName) {
     QString error;
-    if (Paper::writePdf({{sheet, fileName}}, {m_session.code()},
-                        &error))
+    if (Paper::writePdf({{sheet, fileName}}, {m_session.code()}, &error))
         return true;
     QMessageBox::warning(&m_parent, tr("Export PDF"), tr("No PDF was written. %1").arg(error));
     return false;
