@@ -56,6 +56,8 @@ private slots:
     void entries();
     void otherKinds_data();
     void otherKinds();
+    void negativeEntries_data();
+    void negativeEntries();
     void everySubject();
     void practiceRecord();
 };
@@ -195,6 +197,35 @@ void TestJudging::otherKinds() {
         QVERIFY2(read, qPrintable(error));
         QVERIFY2(*read == value, qPrintable(QString::number(*read, 'g', 17)));
     }
+}
+
+void TestJudging::negativeEntries_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    const QString sign = "Not yet: only the sign is wrong; the amount is positive.";
+    const QString positive = "Not yet: the amount is positive.";
+    // Subject M72-0.6-12.3: 159.8 mmol of lactate; glucose costs 6 ATP.
+    QTest::newRow("right but for the sign") << int(totalLactate) << "-159.8" << sign;
+    QTest::newRow("typeset minus") << int(totalLactate) << "\u2212159.8" << sign;
+    QTest::newRow("within 2 %, negative") << int(totalLactate) << "-162" << sign;
+    QTest::newRow("converted, negative") << int(totalLactate) << "-0.1598 mol" << sign;
+    QTest::newRow("a count, negative") << int(glucoseCost) << "-6" << sign;
+    QTest::newRow("wrong besides the sign") << int(totalLactate) << "-150" << positive;
+    QTest::newRow("a slip's number, negative") << int(glucoseCost) << "-4" << positive;
+    QTest::newRow("minus zero is not below zero") << int(totalLactate) << "-0"
+                                                  << "Not yet: extracellular fluid is 20 %";
+}
+
+void TestJudging::negativeEntries() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    Practice practice(Subjects::make(0, 72, 0.6, 12.3));
+    const FieldCheck check = enter(practice, Field(field), text);
+    QCOMPARE(check.verdict, Verdict::notYet);
+    QVERIFY2(check.message.startsWith(message), qPrintable(check.message));
 }
 
 // Over every subject: each worked value is right, each slip gets its own
