@@ -1,0 +1,284 @@
+#include "judging/attempt.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+using enum Field;
+
+// A record as the program writes one, typed out by hand: three checks of
+// subject M72-0.6-12.3, the first unreadable.
+const QByteArray written = R"({
+    "format": "korvanel practice record",
+    "version": 1,
+    "program": "Korvanel",
+    "programVersion": "1.00",
+    "code": "M72-0.6-12.3",
+    "started": "2026-12-08T17:41:23.512Z",
+    "updated": "2026-12-08T17:52:05.004Z",
+    "stage": 3,
+    "checks": [
+        {"time": "2026-12-08T17:45:00.100Z", "question": 1, "field": "totalLactate", "entry": "150 mg", "value": null, "verdict": null},
+        {"time": "2026-12-08T17:46:10.250Z", "question": 1, "field": "totalLactate", "entry": "159,8", "value": 159.8, "verdict": "correct"},
+        {"time": "2026-12-08T17:50:00.000Z", "question": 2, "field": "glucoseCost", "entry": "4", "value": 4, "verdict": "slip"}
+    ]
+})";
+
+QDateTime utc(const char* text) {
+    return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODateWithMs);
+}
+
+SubjectCode code(const char* text) {
+    return *SubjectCode::parse(QString::fromLatin1(text));
+}
+
+// What `written` holds.
+Attempt writtenAttempt() {
+    Attempt attempt(code("M72-0.6-12.3"), utc("2026-12-08T17:41:23.512Z"));
+    attempt.updated = utc("2026-12-08T17:52:05.004Z");
+    attempt.stage = 3;
+    attempt.checks = {
+        {utc("2026-12-08T17:45:00.100Z"), 1, totalLactate, "150 mg", {}, {}},
+        {utc("2026-12-08T17:46:10.250Z"), 1, totalLactate, "159,8", 159.8, Verdict::correct},
+        {utc("2026-12-08T17:50:00.000Z"), 2, glucoseCost, "4", 4.0, Verdict::slip},
+    };
+    return attempt;
+}
+
+// `written` with one piece of it changed, which must be there.
+QByteArray changed(const char* from, const char* to) {
+    QByteArray data = written;
+    if (!data.contains(from))
+        qFatal("The record has no %s", from);
+    return data.replace(from, to);
+}
+
+} // namespace
+
+class TestRecord : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsWhatIsWritten();
+    void roundTrip();
+    void fileName();
+    void damage_data();
+    void damage();
+    void longestRecordReads();
+};
+
+void TestRecord::readsWhatIsWritten() {
+    QString error;
+    const std::optional<Attempt> read = Attempt::fromJson(written, &error);
+    QVERIFY2(read, qPrintable(error));
+    QCOMPARE(*read, writtenAttempt());
+    QVERIFY(!read->finished());
+
+    // Written back, member by member as typed above.
+    const QJsonObject json = QJsonDocument::fromJson(read->toJson()).object();
+    QCOMPARE(json.value("format").toString(), "korvanel practice record");
+    QCOMPARE(json.value("version").toInt(), 1);
+    QCOMPARE(json.value("program").toString(), "Korvanel");
+    QCOMPARE(json.value("code").toString(), "M72-0.6-12.3");
+    QCOMPARE(json.value("started").toString(), "2026-12-08T17:41:23.512Z");
+    QCOMPARE(json.value("updated").toString(), "2026-12-08T17:52:05.004Z");
+    QCOMPARE(json.value("stage").toInt(), 3);
+    const QJsonArray checks = json.value("checks").toArray();
+    QCOMPARE(checks.size(), 3);
+    QCOMPARE(checks[0].toObject().value("time").toString(), "2026-12-08T17:45:00.100Z");
+    QCOMPARE(checks[0].toObject().value("entry").toString(), "150 mg");
+    QVERIFY(checks[0].toObject().value("value").isNull());
+    QVERIFY(checks[0].toObject().value("verdict").isNull());
+    QCOMPARE(checks[1].toObject().value("value").toDouble(), 159.8);
+    QCOMPARE(checks[1].toObject().value("verdict").toString(), "correct");
+    QCOMPARE(checks[2].toObject().value("question").toInt(), 2);
+    QCOMPARE(checks[2].toObject().value("field").toString(), "glucoseCost");
+    QCOMPARE(checks[2].toObject().value("verdict").toString(), "slip");
+}
+
+// Every field and verdict, values that print long, entries with what JSON
+// escapes, and times in another zone, read back as they were.
+void TestRecord::roundTrip() {
+    Attempt attempt(code("w84-0.8-13.9"), utc("2026-03-29T00:59:59.999+02:00"));
+    attempt.updated = utc("2027-01-01T00:00:00.001Z");
+    attempt.stage = 12;
+    const Verdict verdicts[] = {Verdict::correct, Verdict::slip, Verdict::carriedForward,
+                                Verdict::close, Verdict::notYet};
+    int k = 0;
+    for (const AnswerField& field : answerFields()) {
+        attempt.checks.append({attempt.started.addMSecs(k * 1001), field.question, field.field,
+                               QStringLiteral("\"%1\"\\\n\u00b5mol \u2212").arg(k), 0.1 + 0.2 * k,
+                               verdicts[k % 5]});
+        attempt.checks.append(
+            {attempt.started.addSecs(k), field.question, field.field, "", {}, {}});
+        ++k;
+    }
+    attempt.checks.append(
+        {utc("2026-12-08T17:45:00Z"), 5, extraOxygen, "-0", -0.0, Verdict::notYet});
+
+    QString error;
+    const std::optional<Attempt> read = Attempt::fromJson(attempt.toJson(), &error);
+    QVERIFY2(read, qPrintable(error));
+    QCOMPARE(*read, attempt);
+    QVERIFY(read->finished());
+    QCOMPARE(read->started.timeSpec(), Qt::UTC);
+    QCOMPARE(read->checks[2].value, 0.30000000000000004); // the double itself, not "0.3"
+}
+
+void TestRecord::fileName() {
+    QCOMPARE(writtenAttempt().fileName(), "M72-0.6-12.3 2026-12-08T174123.512Z.json");
+    const Attempt local(code("W60-0.4-10.0"), utc("2026-12-08T23:11:23.000+05:30"));
+    QCOMPARE(local.fileName(), "W60-0.4-10.0 2026-12-08T174123.000Z.json");
+}
+
+void TestRecord::damage_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("message"); // its start
+
+    QTest::newRow("empty file") << QByteArray() << "It is empty.";
+    QTest::newRow("blank lines") << QByteArray("\n \r\n") << "It is empty.";
+    QTest::newRow("cut short in a check")
+        << written.left(written.indexOf("\"verdict\": \"correct\""))
+        << "It is cut short: its JSON ends unfinished";
+    QTest::newRow("cut short in a string")
+        << written.left(written.indexOf("Korvanel") + 3) << "It is cut short";
+    QTest::newRow("last brace lost") << written.chopped(1) << "It is cut short";
+    QTest::newRow("not JSON") << QByteArray("M72-0.6-12.3 Correct Correct") << "It is not JSON: ";
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "It is not JSON: ";
+    QTest::newRow("more after the record")
+        << written + "\n{}"
+        << "It is not JSON: garbage at the end of the document at byte";
+    QTest::newRow("a foreign JSON object") << QByteArray(R"({"name": "korvanel", "version": 1})")
+                                           << "It is not a Korvanel practice record.";
+    QTest::newRow("an array at the top") << "[" + written + "]"
+                                         << "It is not a Korvanel practice record.";
+    QTest::newRow("another format")
+        << changed("practice record", "class list") << "It is not a Korvanel practice record.";
+    QTest::newRow("a newer version")
+        << changed("\"version\": 1", "\"version\": 2")
+        << "It was written by a newer Korvanel (record version 2; this one reads version 1).";
+    QTest::newRow("version as text")
+        << changed("\"version\": 1", "\"version\": \"1\"") << "The record has no version number.";
+    QTest::newRow("version zero") << changed("\"version\": 1", "\"version\": 0")
+                                  << "The record has no version number.";
+    QTest::newRow("code missing") << changed("\"code\"", "\"Code\"")
+                                  << "In the record, \"code\" is missing.";
+    QTest::newRow("code as a number")
+        << changed("\"M72-0.6-12.3\"", "72") << "In the record, \"code\" is not text.";
+    QTest::newRow("code that is not a code")
+        << changed("M72-0.6-12.3", "X72-0.6-12.3")
+        << "The record's code \"X72-0.6-12.3\" is not a subject code: The code starts with \"X\"";
+    QTest::newRow("code out of range") << changed("M72-0.6-12.3", "M72-0.6-14.0")
+                                       << "The record's code \"M72-0.6-14.0\" is not a subject";
+    QTest::newRow("start that is no time")
+        << changed("2026-12-08T17:41:23.512Z", "2026-12-32T17:41:23.512Z")
+        << "In the record, \"started\" is \"2026-12-32T17:41:23.512Z\", which is not a date and "
+           "time.";
+    QTest::newRow("update as a number") << changed("\"2026-12-08T17:52:05.004Z\"", "1765215125")
+                                        << "In the record, \"updated\" is not text.";
+    QTest::newRow("stage past the end") << changed("\"stage\": 3", "\"stage\": 13")
+                                        << "In the record, \"stage\" is not a whole number from "
+                                           "0 to 12.";
+    QTest::newRow("stage below zero")
+        << changed("\"stage\": 3", "\"stage\": -1") << "In the record, \"stage\" is not a whole";
+    QTest::newRow("stage in between")
+        << changed("\"stage\": 3", "\"stage\": 3.5") << "In the record, \"stage\" is not a whole";
+    QTest::newRow("stage as text")
+        << changed("\"stage\": 3", "\"stage\": \"3\"") << "In the record, \"stage\" is not a whole";
+    QTest::newRow("stage as null")
+        << changed("\"stage\": 3", "\"stage\": null") << "In the record, \"stage\" is missing.";
+    QTest::newRow("checks as an object") << changed("\"checks\": [", "\"checks\": {\"a\": [") + "}"
+                                         << "In the record, \"checks\" is not a list.";
+    QTest::newRow("a check as a number") << changed("{\"time\": \"2026-12-08T17:50:00.000Z\"",
+                                                    "3, {\"time\": \"2026-12-08T17:50:00.000Z\"")
+                                         << "Check 3 is not an object.";
+    QTest::newRow("check time missing")
+        << changed("\"time\": \"2026-12-08T17:50:00.000Z\"", "\"when\": \"now\"")
+        << "In check 3, \"time\" is missing.";
+    QTest::newRow("check time that is no time")
+        << changed("2026-12-08T17:50:00.000Z", "2026-12-08T25:50:00.000Z")
+        << "In check 3, \"time\" is \"2026-12-08T25:50:00.000Z\", which is not a date and time.";
+    QTest::newRow("question as text")
+        << changed("\"question\": 2", "\"question\": \"2\"")
+        << "In check 3, \"question\" is not a whole number from 1 to 6.";
+    QTest::newRow("question 7") << changed("\"question\": 2", "\"question\": 7")
+                                << "In check 3, \"question\" is not a whole number from 1 to 6.";
+    QTest::newRow("field as a number")
+        << changed("\"glucoseCost\"", "1") << "In check 3, \"field\" is not text.";
+    QTest::newRow("unknown field")
+        << changed("glucoseCost", "glucoseCosts")
+        << "In check 3, \"field\" is \"glucoseCosts\", which is not an answer field.";
+    QTest::newRow("field not of its question")
+        << changed("\"question\": 2, \"field\": \"glucoseCost\"",
+                   "\"question\": 3, \"field\": \"glucoseCost\"")
+        << "In check 3, the field glucoseCost is of question 2, not 3.";
+    QTest::newRow("entry as a number")
+        << changed("\"entry\": \"4\"", "\"entry\": 4") << "In check 3, \"entry\" is not text.";
+    QTest::newRow("entry missing")
+        << changed("\"entry\": \"4\", ", "") << "In check 3, \"entry\" is missing.";
+    QTest::newRow("value as text") << changed("\"value\": 4", "\"value\": \"4\"")
+                                   << "In check 3, \"value\" is not a finite number.";
+    QTest::newRow("value missing, not null")
+        << changed("\"value\": 4, ", "") << "In check 3, \"value\" is missing.";
+    // Qt's parser refuses a number past a double's range, as it must: JSON has no infinity.
+    QTest::newRow("value past a double's range")
+        << changed("\"value\": 4", "\"value\": 4e999") << "It is not JSON: illegal number at byte";
+    QTest::newRow("unknown verdict")
+        << changed("\"slip\"", "\"great\"")
+        << "In check 3, \"verdict\" is not one of correct, slip, carriedForward, close or notYet.";
+    QTest::newRow("verdict in words")
+        << changed("\"slip\"", "\"Not yet\"") << "In check 3, \"verdict\" is not one of";
+    QTest::newRow("verdict without a value")
+        << changed("\"value\": null, \"verdict\": null", "\"value\": null, \"verdict\": \"close\"")
+        << "In check 1, a value and a verdict go together, and one is missing.";
+    QTest::newRow("value without a verdict")
+        << changed("\"value\": null, \"verdict\": null", "\"value\": 150, \"verdict\": null")
+        << "In check 1, a value and a verdict go together, and one is missing.";
+
+    QByteArray many = changed("\"checks\": [", "\"checks\": [" + QByteArray("{},").repeated(20000));
+    QTest::newRow("more checks than anyone makes")
+        << many << "The record has 20003 checks, more than any attempt could (20000 at most).";
+    QTest::newRow("over 8 MB")
+        << QByteArray(9'500'000, ' ')
+        << "It is too large for a practice record: 9.5 MB, where a record takes at most 8 MB.";
+    QTest::newRow("nested 100,000 deep")
+        << QByteArray(100'000, '[') << "It is not JSON: too deeply nested document at byte";
+    QTest::newRow("nested deep in a check")
+        << changed("\"entry\": \"4\"", "\"entry\": " + QByteArray(100'000, '['))
+        << "It is not JSON: too deeply nested document at byte";
+}
+
+void TestRecord::damage() {
+    QFETCH(QByteArray, data);
+    QFETCH(QString, message);
+    QString error;
+    const std::optional<Attempt> read = Attempt::fromJson(data, &error);
+    QVERIFY(!read);
+    QVERIFY2(error.startsWith(message), qPrintable(error));
+    QVERIFY(!error.contains(u'\n'));
+}
+
+// The two caps agree: an attempt of the most checks, each typed at the
+// length a field holds, is written within the largest file and read back.
+void TestRecord::longestRecordReads() {
+    Attempt attempt = writtenAttempt();
+    const CheckEntry longest{utc("2026-12-08T17:46:10.250Z"),
+                             4,
+                             lactateOxidised,
+                             QString(32, u'9'),
+                             -1.2345678901234567e-300,
+                             Verdict::carriedForward};
+    attempt.checks = QList<CheckEntry>(Attempt::mostChecks, longest);
+    const QByteArray json = attempt.toJson();
+    QVERIFY2(json.size() <= Attempt::largestFile, QByteArray::number(json.size()));
+    QString error;
+    const std::optional<Attempt> read = Attempt::fromJson(json, &error);
+    QVERIFY2(read, qPrintable(error));
+    QCOMPARE(read->checks.size(), Attempt::mostChecks);
+}
+
+QTEST_APPLESS_MAIN(TestRecord)
+#include "tst_record.moc"
