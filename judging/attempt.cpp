@@ -207,10 +207,8 @@ QByteArray Attempt::toJson() const {
 }
 
 std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error) {
-    if (data.size() > largestFile)
-        return refuse(error, QStringLiteral("It is too large for a practice record: %1, where a "
-                                            "record takes at most %2.")
-                                 .arg(dataSize(data.size(), 1), dataSize(largestFile, 0)));
+    if (const std::optional<QString> problem = tooLarge(data.size()))
+        return refuse(error, *problem);
     if (data.trimmed().isEmpty())
         return refuse(error, QStringLiteral("It is empty."));
 
@@ -222,10 +220,8 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
             --end;
         // Qt stops where the text stops making sense; for a file cut short, that is its end.
         const bool cut = parse.offset >= end;
-        return refuse(error, cut ? QStringLiteral("It is cut short: its JSON ends unfinished "
-                                                  "(%1, at byte %2).")
+        return refuse(error, cut ? QStringLiteral("It is cut short: its JSON ends unfinished (%1).")
                                        .arg(parse.errorString())
-                                       .arg(parse.offset)
                                  : QStringLiteral("It is not JSON: %1 at byte %2.")
                                        .arg(parse.errorString())
                                        .arg(parse.offset));
@@ -279,6 +275,14 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
         attempt.checks.append(*check);
     }
     return attempt;
+}
+
+std::optional<QString> Attempt::tooLarge(qint64 bytes) {
+    if (bytes <= largestFile)
+        return std::nullopt;
+    return QStringLiteral("It is too large for a practice record: %1, where a record takes at "
+                          "most %2.")
+        .arg(dataSize(bytes, 1), dataSize(largestFile, 0));
 }
 
 QString Attempt::fileName() const {

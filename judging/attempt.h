@@ -52,6 +52,8 @@ public:
     // Nothing when `data` is not a whole, valid record; then *error says why
     // in one sentence.
     static std::optional<Attempt> fromJson(const QByteArray& data, QString* error = nullptr);
+    // Why a file of `bytes` is not read, or nothing when its size is fine.
+    static std::optional<QString> tooLarge(qint64 bytes);
 
     // The code and the start to the millisecond, in UTC, with nothing a
     // Windows file name may not hold: "M72-0.8-12.4 2026-12-08T174123.512Z.json".

@@ -1,8 +1,11 @@
 #include "judging/attempt.h"
+#include "judging/recordfolder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -56,6 +59,34 @@ QByteArray changed(const char* from, const char* to) {
     return data.replace(from, to);
 }
 
+QByteArray contents(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(cannot be read)");
+}
+
+bool put(const QString& fileName, const QByteArray& data) {
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+// Every name in a folder with the contents of its files, to see that nothing changed.
+QMap<QString, QByteArray> snapshot(const QString& path) {
+    QMap<QString, QByteArray> files;
+    const QDir dir(path);
+    for (const QString& name :
+         dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        files.insert(name, contents(dir.filePath(name)));
+    return files;
+}
+
+// A record of `written` for another subject, start and update.
+QByteArray record(const char* subject, const char* started, const char* updated, int stage) {
+    return changed("M72-0.6-12.3", subject)
+        .replace("2026-12-08T17:41:23.512Z", started)
+        .replace("2026-12-08T17:52:05.004Z", updated)
+        .replace("\"stage\": 3", "\"stage\": " + QByteArray::number(stage));
+}
+
 } // namespace
 
 class TestRecord : public QObject {
@@ -68,6 +99,13 @@ private slots:
     void damage_data();
     void damage();
     void longestRecordReads();
+    void folderSkipsWhatIsNoRecord();
+    void folderThatIsNoFolder();
+    void unfinished();
+    void saveReplacesTheRecord();
+    void saveIntoFolderThatCannotBe();
+    void saveWhereTheNameIsTaken();
+    void defaultPath();
 };
 
 void TestRecord::readsWhatIsWritten() {
@@ -278,6 +316,144 @@ void TestRecord::longestRecordReads() {
     const std::optional<Attempt> read = Attempt::fromJson(json, &error);
     QVERIFY2(read, qPrintable(error));
     QCOMPARE(read->checks.size(), Attempt::mostChecks);
+}
+
+void TestRecord::folderSkipsWhatIsNoRecord() {
+    QTemporaryDir dir;
+    // Named so that name order is not start order.
+    QVERIFY(put(dir.filePath("a.json"), record("W60-0.4-10.0", "2026-12-09T08:00:00.000Z",
+                                               "2026-12-09T08:30:00.000Z", 12)));
+    QVERIFY(put(dir.filePath("b.json"), written));
+    QVERIFY(put(dir.filePath("c.JSON.json"),
+                record("M84-0.8-13.9", "2026-12-01T12:00:00.000Z", "2026-12-01T12:00:00.000Z", 0)));
+    QVERIFY(put(dir.filePath("cut.json"), written.left(300)));
+    QVERIFY(put(dir.filePath("foreign.json"), R"({"dependencies": {}})"));
+    QVERIFY(put(dir.filePath("empty.json"), ""));
+    QFile huge(dir.filePath("huge.json"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(9'500'000)); // sparse, quick
+    huge.close();
+    QVERIFY(put(dir.filePath("notes.txt"), "not a record, and not read"));
+    QVERIFY(QDir(dir.path()).mkdir("folder.json"));
+    const auto before = snapshot(dir.path());
+
+    for (const char* name : {"cut", "empty", "foreign", "huge"})
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(
+                QStringLiteral("^Practice record skipped, %1.json: ").arg(QLatin1String(name))));
+    const RecordFolder::Loaded loaded = RecordFolder(dir.path()).load();
+    QCOMPARE(loaded.problems,
+             (QStringList{"cut.json: It is cut short: its JSON ends unfinished (unterminated "
+                          "string).",
+                          "empty.json: It is empty.",
+                          "foreign.json: It is not a Korvanel practice record.",
+                          "huge.json: It is too large for a practice record: 9.5 MB, where a "
+                          "record takes at most 8 MB."}));
+    QCOMPARE(loaded.attempts.size(), 3);
+    QCOMPARE(loaded.attempts[0].code, code("M84-0.8-13.9"));
+    QCOMPARE(loaded.attempts[1], writtenAttempt());
+    QCOMPARE(loaded.attempts[2].code, code("W60-0.4-10.0"));
+    QCOMPARE(snapshot(dir.path()), before);
+
+    QVERIFY(RecordFolder(dir.filePath("not yet made")).load().attempts.isEmpty());
+    QVERIFY(RecordFolder(dir.filePath("not yet made")).load().problems.isEmpty());
+}
+
+void TestRecord::folderThatIsNoFolder() {
+    QTemporaryDir dir;
+    QVERIFY(put(dir.filePath("practice"), written));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Practice records not read, "));
+    const RecordFolder::Loaded loaded = RecordFolder(dir.filePath("practice")).load();
+    QVERIFY(loaded.attempts.isEmpty());
+    QCOMPARE(loaded.problems, QStringList{dir.filePath("practice") + ": It is not a folder."});
+}
+
+// The latest update wins, not the latest start; finished ones and other
+// subjects do not count.
+void TestRecord::unfinished() {
+    QTemporaryDir dir;
+    const char* subject = "M72-0.6-12.3";
+    QVERIFY(put(dir.filePath("1.json"),
+                record(subject, "2026-12-01T10:00:00.000Z", "2026-12-03T10:00:00.000Z", 5)));
+    QVERIFY(put(dir.filePath("2.json"),
+                record(subject, "2026-12-02T10:00:00.000Z", "2026-12-02T11:00:00.000Z", 7)));
+    QVERIFY(put(dir.filePath("3.json"),
+                record(subject, "2026-12-04T10:00:00.000Z", "2026-12-04T11:00:00.000Z", 12)));
+    QVERIFY(put(dir.filePath("4.json"),
+                record("M72-0.6-12.4", "2026-12-05T10:00:00.000Z", "2026-12-05T11:00:00.000Z", 1)));
+    const RecordFolder folder(dir.path());
+
+    const std::optional<Attempt> latest = folder.unfinished(code(subject));
+    QVERIFY(latest);
+    QCOMPARE(latest->started, utc("2026-12-01T10:00:00.000Z"));
+    QCOMPARE(latest->stage, 5);
+    QCOMPARE(folder.unfinished(code("M72-0.6-12.4"))->stage, 1);
+    QVERIFY(!folder.unfinished(code("W72-0.6-12.3")));
+    QVERIFY(!RecordFolder(dir.filePath("none")).unfinished(code(subject)));
+}
+
+// Saved after every check: one file an attempt, the last save whole.
+void TestRecord::saveReplacesTheRecord() {
+    QTemporaryDir dir;
+    const RecordFolder folder(dir.filePath("share/Korvanel/practice"));
+    Attempt attempt = writtenAttempt();
+    QString error;
+    QVERIFY2(folder.save(attempt, &error), qPrintable(error));
+    attempt.checks.append(
+        {utc("2026-12-08T17:52:05.004Z"), 2, muscleGlycogenCost, "8", 8.0, Verdict::correct});
+    attempt.stage = 4;
+    QVERIFY2(folder.save(attempt, &error), qPrintable(error));
+
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"M72-0.6-12.3 2026-12-08T174123.512Z.json"});
+    const RecordFolder::Loaded loaded = folder.load();
+    QCOMPARE(loaded.attempts, QList<Attempt>{attempt});
+}
+
+// As root no permission stops a save; a plain file where the folder
+// should be stops everyone. Every save says so again.
+void TestRecord::saveIntoFolderThatCannotBe() {
+    QTemporaryDir dir;
+    QVERIFY(put(dir.filePath("share"), "a file, not a folder"));
+    const RecordFolder folder(dir.filePath("share/practice"));
+    for (int save = 0; save < 2; ++save) {
+        QString error;
+        QVERIFY(!folder.save(writtenAttempt(), &error));
+        QCOMPARE(error, "Cannot save the practice record " + dir.filePath("share/practice") +
+                            "/M72-0.6-12.3 2026-12-08T174123.512Z.json: The folder " +
+                            dir.filePath("share/practice") + " cannot be made.");
+    }
+    QCOMPARE(contents(dir.filePath("share")), "a file, not a folder");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"share"});
+}
+
+// A save that fails leaves what stood at the name, and nothing beside it.
+void TestRecord::saveWhereTheNameIsTaken() {
+    QTemporaryDir dir;
+    const QString taken = dir.filePath(writtenAttempt().fileName());
+    QVERIFY(QDir().mkpath(taken + "/inside"));
+    const auto before = snapshot(dir.path());
+    QString error;
+    QVERIFY(!RecordFolder(dir.path()).save(writtenAttempt(), &error));
+    QVERIFY2(error.startsWith("Cannot save the practice record " + taken + ": "),
+             qPrintable(error));
+    QVERIFY2(!error.endsWith(".."), qPrintable(error));
+    QCOMPARE(snapshot(dir.path()), before);
+
+    Attempt tooMany = writtenAttempt();
+    tooMany.checks = QList<CheckEntry>(Attempt::mostChecks + 1, tooMany.checks.front());
+    QVERIFY(!RecordFolder(dir.filePath("other")).save(tooMany, &error));
+    QVERIFY2(error.endsWith(": The attempt has grown past what a record holds."),
+             qPrintable(error));
+    QVERIFY(!QFileInfo::exists(dir.filePath("other")));
+}
+
+void TestRecord::defaultPath() {
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    QCoreApplication::setApplicationName("Korvanel");
+    QCOMPARE(RecordFolder::defaultPath(), home.path() + "/Korvanel/practice");
 }
 
 QTEST_APPLESS_MAIN(TestRecord)
