@@ -1,4 +1,5 @@
 #include "judging/attempt.h"
+#include "judging/attemptsummary.h"
 #include "judging/recordfolder.h"
 
 #include <QJsonArray>
@@ -87,6 +88,37 @@ QByteArray record(const char* subject, const char* started, const char* updated,
         .replace("\"stage\": 3", "\"stage\": " + QByteArray::number(stage));
 }
 
+// Checks written short for the tables: "atp close" is a check of the ATP
+// needed judged Close, "lactate ?" an unreadable entry of the total lactate.
+QList<CheckEntry> checksOf(const QStringList& list) {
+    const QMap<QString, Field> fields = {
+        {"lactate", totalLactate},      {"glucose", glucoseCost},    {"liver", liverGlycogenCost},
+        {"muscle", muscleGlycogenCost}, {"atp", atpNeeded},          {"oxidised", lactateOxidised},
+        {"oxygen", extraOxygen},        {"percent", percentIncrease}};
+    const QMap<QString, Verdict> verdicts = {{"correct", Verdict::correct},
+                                             {"slip", Verdict::slip},
+                                             {"carried", Verdict::carriedForward},
+                                             {"close", Verdict::close},
+                                             {"notYet", Verdict::notYet}};
+    QList<CheckEntry> checks;
+    for (const QString& item : list) {
+        const Field field = fields.value(item.section(' ', 0, 0));
+        const QString verdict = item.section(' ', 1);
+        CheckEntry check{utc("2026-12-08T17:00:00.000Z").addSecs(checks.size()),
+                         answerField(field).question,
+                         field,
+                         item,
+                         1.0,
+                         verdicts.value(verdict)};
+        if (verdict == "?") {
+            check.value.reset();
+            check.verdict.reset();
+        }
+        checks.append(check);
+    }
+    return checks;
+}
+
 } // namespace
 
 class TestRecord : public QObject {
@@ -106,6 +138,8 @@ private slots:
     void saveIntoFolderThatCannotBe();
     void saveWhereTheNameIsTaken();
     void defaultPath();
+    void summary_data();
+    void summary();
 };
 
 void TestRecord::readsWhatIsWritten() {
@@ -454,6 +488,73 @@ void TestRecord::defaultPath() {
     qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     QCoreApplication::setApplicationName("Korvanel");
     QCOMPARE(RecordFolder::defaultPath(), home.path() + "/Korvanel/practice");
+}
+
+void TestRecord::summary_data() {
+    QTest::addColumn<QStringList>("checks");
+    // Of each question: R right at the first try, c checked but not so, - not checked.
+    QTest::addColumn<QString>("questions");
+    QTest::addColumn<int>("score");
+    // The places in `checks` of each field's first and last try, "-" for none, in field order.
+    QTest::addColumn<QString>("tries");
+
+    QTest::newRow("nothing checked") << QStringList() << "------" << 0 << "- - - - - - - -";
+    QTest::newRow("all right at once")
+        << QStringList{"lactate correct", "glucose correct",  "liver correct",  "muscle correct",
+                       "atp correct",     "oxidised correct", "oxygen correct", "percent correct"}
+        << "RRRRRR" << 6 << "00 11 22 33 44 55 66 77";
+    QTest::newRow("right at the second try")
+        << QStringList{"lactate notYet", "lactate correct"} << "c-----" << 0 << "01 - - - - - - -";
+    QTest::newRow("wrong after right")
+        << QStringList{"lactate correct", "lactate close"} << "R-----" << 1 << "01 - - - - - - -";
+    QTest::newRow("an unreadable entry is no try")
+        << QStringList{"lactate ?", "lactate correct", "lactate ?"} << "R-----" << 1
+        << "11 - - - - - - -";
+    QTest::newRow("only unreadable entries")
+        << QStringList{"oxygen ?", "oxygen ?"} << "------" << 0 << "- - - - - - - -";
+    QTest::newRow("a field of question 2 left out")
+        << QStringList{"glucose correct", "muscle correct"} << "-c----" << 0 << "- 00 - 11 - - - -";
+    QTest::newRow("a slip in question 2")
+        << QStringList{"glucose correct", "liver slip", "muscle correct", "liver correct"}
+        << "-c----" << 0 << "- 00 13 22 - - - -";
+    QTest::newRow("carried forward is not right")
+        << QStringList{"lactate notYet", "atp carried", "oxidised carried", "oxidised correct"}
+        << "c-cc--" << 0 << "00 - - - 11 23 - -";
+    QTest::newRow("in the order of the checks")
+        << QStringList{"percent correct", "lactate correct", "percent notYet",
+                       "lactate notYet",  "oxygen close",    "percent correct"}
+        << "R---cR" << 2 << "13 - - - - - 44 05";
+}
+
+void TestRecord::summary() {
+    QFETCH(QStringList, checks);
+    QFETCH(QString, questions);
+    QFETCH(int, score);
+    QFETCH(QString, tries);
+    Attempt attempt = writtenAttempt();
+    attempt.checks = checksOf(checks);
+
+    const AttemptSummary summary = summarize(attempt);
+    QCOMPARE(summary.questionCount, 6);
+    QCOMPARE(summary.score, score);
+    QCOMPARE(summary.questions.size(), 6);
+    QString got;
+    QStringList places;
+    for (int q = 0; q < 6; ++q) {
+        const QuestionOutcome& outcome = summary.questions[q];
+        QCOMPARE(outcome.question, q + 1);
+        got += outcome.rightAtFirstTry ? u'R' : outcome.checked ? u'c' : u'-';
+        for (const FieldOutcome& field : outcome.fields) {
+            QCOMPARE(answerField(field.field).question, q + 1);
+            const auto place = [&](const std::optional<CheckEntry>& check) {
+                return check ? QString::number(attempt.checks.indexOf(*check)) : QString();
+            };
+            QCOMPARE(field.first.has_value(), field.last.has_value());
+            places.append(field.first ? place(field.first) + place(field.last) : "-");
+        }
+    }
+    QCOMPARE(got, questions);
+    QCOMPARE(places.join(' '), tries);
 }
 
 QTEST_APPLESS_MAIN(TestRecord)
