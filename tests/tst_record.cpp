@@ -1,5 +1,6 @@
 #include "judging/attempt.h"
 #include "judging/attemptsummary.h"
+#include "judging/collation.h"
 #include "judging/recordfolder.h"
 
 #include <QJsonArray>
@@ -140,6 +141,9 @@ private slots:
     void defaultPath();
     void summary_data();
     void summary();
+    void csvLine_data();
+    void csvLine();
+    void collation();
 };
 
 void TestRecord::readsWhatIsWritten() {
@@ -555,6 +559,54 @@ void TestRecord::summary() {
     }
     QCOMPARE(got, questions);
     QCOMPARE(places.join(' '), tries);
+}
+
+void TestRecord::csvLine_data() {
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("plain") << QStringList{"M72-0.6-12.3", "4 of 6"}
+                           << QByteArray("M72-0.6-12.3,4 of 6\r\n");
+    QTest::newRow("empty fields") << QStringList{"", "x", ""} << QByteArray(",x,\r\n");
+    QTest::newRow("blanks kept, unquoted") << QStringList{" a "} << QByteArray(" a \r\n");
+    QTest::newRow("comma") << QStringList{"Correct, Close", "x"}
+                           << QByteArray("\"Correct, Close\",x\r\n");
+    QTest::newRow("quotes doubled")
+        << QStringList{"say \"6\"", "\""} << QByteArray("\"say \"\"6\"\"\",\"\"\"\"\r\n");
+    QTest::newRow("line feed") << QStringList{"a\nb"} << QByteArray("\"a\nb\"\r\n");
+    QTest::newRow("carriage return") << QStringList{"a\rb"} << QByteArray("\"a\rb\"\r\n");
+    QTest::newRow("UTF-8") << QStringList{"\u00b5mol"} << QByteArray("\xc2\xb5mol\r\n");
+}
+
+void TestRecord::csvLine() {
+    QFETCH(QStringList, fields);
+    QFETCH(QByteArray, line);
+    QCOMPARE(::csvLine(fields), line);
+}
+
+// Two attempts in a time zone five and a half hours east of UTC, where the
+// second one started on New Year's Day.
+void TestRecord::collation() {
+    qputenv("TZ", "IST-5:30");
+    Attempt done(code("W60-0.4-10.0"), utc("2026-12-31T20:00:00.000Z"));
+    done.stage = 12;
+    done.checks = checksOf({"lactate correct", "glucose correct", "liver correct", "muscle correct",
+                            "atp correct", "oxidised carried", "oxidised correct", "oxygen close",
+                            "percent correct", "oxygen correct"});
+    const QByteArray csv = collateCsv({writtenAttempt(), done});
+    const QByteArray header =
+        "Code,Started,Question 1 first,Question 1 last,Question 2 first,Question 2 last,"
+        "Question 3 first,Question 3 last,Question 4 first,Question 4 last,Question 5 first,"
+        "Question 5 last,Question 6 first,Question 6 last,Score,Finished\r\n";
+    const QByteArray nothing = "not checked,not checked,";
+    QCOMPARE(csv.left(header.size()), header);
+    QCOMPARE(csv.sliced(header.size()),
+             "M72-0.6-12.3,2026-12-08 23:11,Correct,Correct,"
+             "Not yet / not checked / not checked,Not yet / not checked / not checked," +
+                 nothing + nothing + nothing + nothing + "1 of 6,no\r\n" +
+                 "W60-0.4-10.0,2027-01-01 01:30,Correct,Correct,"
+                 "Correct / Correct / Correct,Correct / Correct / Correct,Correct,Correct,"
+                 "Carried forward,Correct,Close,Correct,Correct,Correct,4 of 6,yes\r\n");
+    QCOMPARE(collateCsv({}), header);
 }
 
 QTEST_APPLESS_MAIN(TestRecord)
