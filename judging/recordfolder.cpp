@@ -56,9 +56,17 @@ std::optional<Attempt> RecordFolder::read(const QString& fileName, QString* erro
     return Attempt::fromJson(data, error);
 }
 
+QStringList RecordFolder::files() const {
+    const QDir folder(m_path);
+    QStringList paths;
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
+        paths.append(folder.filePath(name));
+    return paths;
+}
+
 RecordFolder::Loaded RecordFolder::load() const {
     Loaded loaded;
-    const QDir folder(m_path);
     const QFileInfo where(m_path);
     if (where.exists() && (!where.isDir() || !where.isReadable())) {
         const QString problem = QStringLiteral("%1: %2").arg(
@@ -69,14 +77,13 @@ RecordFolder::Loaded RecordFolder::load() const {
         loaded.problems.append(problem);
         return loaded;
     }
-    for (const QFileInfo& info :
-         folder.entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
+    for (const QString& file : files()) {
         QString why;
-        if (std::optional<Attempt> attempt = read(info.filePath(), &why)) {
+        if (std::optional<Attempt> attempt = read(file, &why)) {
             loaded.attempts.append(std::move(*attempt));
             continue;
         }
-        const QString problem = info.fileName() + QStringLiteral(": ") + why;
+        const QString problem = QFileInfo(file).fileName() + QStringLiteral(": ") + why;
         qCWarning(lcKorvanel, "Practice record skipped, %s", qUtf8Printable(problem));
         loaded.problems.append(problem);
     }

@@ -22,6 +22,8 @@ public:
 
     QString path() const { return m_path; }
     QString filePath(const Attempt& attempt) const;
+    // The paths of the files that may be records, *.json, by name.
+    QStringList files() const;
 
     struct Loaded {
         QList<Attempt> attempts; // by start time
