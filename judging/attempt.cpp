@@ -9,6 +9,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <iterator>
 
 namespace {
@@ -56,8 +57,41 @@ std::optional<Key> keyOf(const std::pair<Key, QStringView> (&names)[n], QStringV
     return std::nullopt;
 }
 
-QString timeText(const QDateTime& time) {
-    return time.toUTC().toString(Qt::ISODateWithMs);
+// Records are written here and read with QJsonDocument. Building Qt's
+// JSON objects and writing them took 2.9 ms for an attempt of 300 checks
+// on the benchmark machine, more than a save after a check may take (2 ms);
+// this writes the same JSON, one check a line, in a tenth of the time.
+void appendText(QByteArray& json, const QString& text) {
+    json += '"';
+    for (const char c : text.toUtf8()) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            const char hex[] = "0123456789abcdef";
+            json += "\\u00";
+            json += hex[c >> 4];
+            json += hex[c & 15];
+        } else {
+            json += c;
+        }
+    }
+    json += '"';
+}
+
+// "2026-12-08T17:41:23.512Z"; Qt's ISO text for a year outside 0 to 9999.
+void appendTime(QByteArray& json, const QDateTime& time) {
+    const QDateTime utc = time.toUTC();
+    const QDate d = utc.date();
+    const QTime t = utc.time();
+    if (!d.isValid() || d.year() < 0 || d.year() > 9999) {
+        appendText(json, utc.toString(Qt::ISODateWithMs));
+        return;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "\"%04d-%02d-%02dT%02d:%02d:%02d.%03dZ\"", d.year(), d.month(),
+                  d.day(), t.hour(), t.minute(), t.second(), t.msec());
+    json += text;
 }
 
 // Reads the members of one JSON object, and says what is wrong with the
@@ -180,30 +214,64 @@ Attempt::Attempt(const SubjectCode& code, const QDateTime& started)
     , updated(this->started) {
 }
 
+std::optional<QString> Attempt::fault() const {
+    if (!started.isValid() || !updated.isValid())
+        return QStringLiteral("The attempt has no start or update time.");
+    if (stage < 0 || stage > finalStage)
+        return QStringLiteral("The attempt's stage, %1, is not one of 0 to %2.")
+            .arg(stage)
+            .arg(finalStage);
+    if (checks.size() > mostChecks)
+        return QStringLiteral("The attempt has %1 checks, more than a record holds (%2).")
+            .arg(checks.size())
+            .arg(mostChecks);
+    for (qsizetype i = 0; i < checks.size(); ++i) {
+        const CheckEntry& check = checks[i];
+        if (!check.time.isValid() || int(check.field) < 0 || int(check.field) >= fieldCount ||
+            check.question != answerField(check.field).question ||
+            check.value.has_value() != check.verdict.has_value() ||
+            (check.value && !std::isfinite(*check.value)))
+            return QStringLiteral("Check %1 of the attempt is not one a record holds.").arg(i + 1);
+    }
+    return std::nullopt;
+}
+
 QByteArray Attempt::toJson() const {
-    QJsonArray list;
-    for (const CheckEntry& check : checks)
-        list.append(QJsonObject{
-            {QStringLiteral("time"), timeText(check.time)},
-            {QStringLiteral("question"), check.question},
-            {QStringLiteral("field"), nameOf(fieldNames, check.field)},
-            {QStringLiteral("entry"), check.entry},
-            {QStringLiteral("value"), check.value ? QJsonValue(*check.value) : QJsonValue()},
-            {QStringLiteral("verdict"),
-             check.verdict ? QJsonValue(nameOf(verdictNames, *check.verdict)) : QJsonValue()},
-        });
-    const QJsonObject record{
-        {QStringLiteral("format"), formatMark},
-        {QStringLiteral("version"), formatVersion},
-        {QStringLiteral("program"), QString::fromLatin1(BuildInfo::name)},
-        {QStringLiteral("programVersion"), QString::fromLatin1(BuildInfo::version)},
-        {QStringLiteral("code"), code.text()},
-        {QStringLiteral("started"), timeText(started)},
-        {QStringLiteral("updated"), timeText(updated)},
-        {QStringLiteral("stage"), stage},
-        {QStringLiteral("checks"), list},
-    };
-    return QJsonDocument(record).toJson(QJsonDocument::Indented);
+    QByteArray json;
+    json.reserve(400 + 160 * checks.size());
+    json += "{\n    \"format\": ";
+    appendText(json, formatMark);
+    json += ",\n    \"version\": " + QByteArray::number(formatVersion) + ",\n    \"program\": ";
+    appendText(json, QString::fromLatin1(BuildInfo::name));
+    json += ",\n    \"programVersion\": ";
+    appendText(json, QString::fromLatin1(BuildInfo::version));
+    json += ",\n    \"code\": ";
+    appendText(json, code.text());
+    json += ",\n    \"started\": ";
+    appendTime(json, started);
+    json += ",\n    \"updated\": ";
+    appendTime(json, updated);
+    json += ",\n    \"stage\": " + QByteArray::number(stage) + ",\n    \"checks\": [";
+    for (qsizetype i = 0; i < checks.size(); ++i) {
+        const CheckEntry& check = checks[i];
+        json += i == 0 ? "\n        {\"time\": " : ",\n        {\"time\": ";
+        appendTime(json, check.time);
+        json += ", \"question\": " + QByteArray::number(check.question) + ", \"field\": ";
+        appendText(json, nameOf(fieldNames, check.field));
+        json += ", \"entry\": ";
+        appendText(json, check.entry);
+        json += ", \"value\": ";
+        json += check.value ? QByteArray::number(*check.value, 'g', QLocale::FloatingPointShortest)
+                            : QByteArray("null");
+        json += ", \"verdict\": ";
+        if (check.verdict)
+            appendText(json, nameOf(verdictNames, *check.verdict));
+        else
+            json += "null";
+        json += '}';
+    }
+    json += checks.isEmpty() ? "]\n}\n" : "\n    ]\n}\n";
+    return json;
 }
 
 std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error) {

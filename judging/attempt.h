@@ -48,6 +48,10 @@ public:
 
     bool finished() const { return stage == finalStage; }
 
+    // What would keep the record of this attempt from being read back, in
+    // one sentence, or nothing; toJson() writes it all the same.
+    std::optional<QString> fault() const;
+
     QByteArray toJson() const;
     // Nothing when `data` is not a whole, valid record; then *error says why
     // in one sentence.

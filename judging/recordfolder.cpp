@@ -108,9 +108,11 @@ bool RecordFolder::save(const Attempt& attempt, QString* error) const {
                                .arg(QDir::toNativeSeparators(fileName), why));
     };
     // What could not be read back must not replace what can.
+    if (const std::optional<QString> fault = attempt.fault())
+        return cannotSave(*fault);
     const QByteArray json = attempt.toJson();
-    if (json.size() > Attempt::largestFile || attempt.checks.size() > Attempt::mostChecks)
-        return cannotSave(QStringLiteral("The attempt has grown past what a record holds."));
+    if (const std::optional<QString> problem = Attempt::tooLarge(json.size()))
+        return cannotSave(*problem);
     if (!QDir().mkpath(m_path))
         return cannotSave(
             QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(m_path)));

@@ -138,6 +138,8 @@ private slots:
     void saveReplacesTheRecord();
     void saveIntoFolderThatCannotBe();
     void saveWhereTheNameIsTaken();
+    void faultyAttemptNotSaved_data();
+    void faultyAttemptNotSaved();
     void defaultPath();
     void summary_data();
     void summary();
@@ -152,6 +154,8 @@ void TestRecord::readsWhatIsWritten() {
     QVERIFY2(read, qPrintable(error));
     QCOMPARE(*read, writtenAttempt());
     QVERIFY(!read->finished());
+    QVERIFY(!read->fault());
+    QCOMPARE(read->toJson(), written + '\n'); // laid out as typed above, a check a line
 
     // Written back, member by member as typed above.
     const QJsonObject json = QJsonDocument::fromJson(read->toJson()).object();
@@ -186,8 +190,8 @@ void TestRecord::roundTrip() {
     int k = 0;
     for (const AnswerField& field : answerFields()) {
         attempt.checks.append({attempt.started.addMSecs(k * 1001), field.question, field.field,
-                               QStringLiteral("\"%1\"\\\n\u00b5mol \u2212").arg(k), 0.1 + 0.2 * k,
-                               verdicts[k % 5]});
+                               QStringLiteral("\"%1\"\\\n\t\x01\u00b5mol \u2212 \U0001F600").arg(k),
+                               0.1 + 0.2 * k, verdicts[k % 5]});
         attempt.checks.append(
             {attempt.started.addSecs(k), field.question, field.field, "", {}, {}});
         ++k;
@@ -482,9 +486,60 @@ void TestRecord::saveWhereTheNameIsTaken() {
     Attempt tooMany = writtenAttempt();
     tooMany.checks = QList<CheckEntry>(Attempt::mostChecks + 1, tooMany.checks.front());
     QVERIFY(!RecordFolder(dir.filePath("other")).save(tooMany, &error));
-    QVERIFY2(error.endsWith(": The attempt has grown past what a record holds."),
+    QVERIFY2(error.endsWith(": The attempt has 20001 checks, more than a record holds (20000)."),
              qPrintable(error));
     QVERIFY(!QFileInfo::exists(dir.filePath("other")));
+}
+
+void TestRecord::faultyAttemptNotSaved_data() {
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no start") << 0 << "The attempt has no start or update time.";
+    QTest::newRow("stage past the end") << 1 << "The attempt's stage, 13, is not one of 0 to 12.";
+    QTest::newRow("a check of no time") << 2 << "Check 2 of the attempt is not one a record holds.";
+    QTest::newRow("a field of another question")
+        << 3 << "Check 3 of the attempt is not one a record holds.";
+    QTest::newRow("a value without a verdict")
+        << 4 << "Check 1 of the attempt is not one a record holds.";
+    QTest::newRow("a value that is not a number")
+        << 5 << "Check 2 of the attempt is not one a record holds.";
+}
+
+// An attempt whose record would not read back leaves the last good one.
+void TestRecord::faultyAttemptNotSaved() {
+    QFETCH(int, fault);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const RecordFolder folder(dir.path());
+    QVERIFY(folder.save(writtenAttempt()));
+    const auto before = snapshot(dir.path());
+
+    Attempt attempt = writtenAttempt();
+    switch (fault) {
+    case 0:
+        attempt.started = QDateTime();
+        break;
+    case 1:
+        attempt.stage = 13;
+        break;
+    case 2:
+        attempt.checks[1].time = QDateTime();
+        break;
+    case 3:
+        attempt.checks[2].question = 3;
+        break;
+    case 4:
+        attempt.checks[0].value = 150.0;
+        break;
+    case 5:
+        attempt.checks[1].value = qQNaN();
+        break;
+    }
+    QCOMPARE(attempt.fault(), message);
+    QString error;
+    QVERIFY(!folder.save(attempt, &error));
+    QVERIFY2(error.endsWith(": " + message), qPrintable(error));
+    QCOMPARE(snapshot(dir.path()), before);
 }
 
 void TestRecord::defaultPath() {
