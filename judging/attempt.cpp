@@ -58,9 +58,10 @@ std::optional<Key> keyOf(const std::pair<Key, QStringView> (&names)[n], QStringV
 }
 
 // Records are written here and read with QJsonDocument. Building Qt's
-// JSON objects and writing them took 2.9 ms for an attempt of 300 checks
-// on the benchmark machine, more than a save after a check may take (2 ms);
-// this writes the same JSON, one check a line, in a tenth of the time.
+// JSON objects for an attempt of 300 checks and writing them took 1.4 to
+// 3 ms on the benchmark machine, most of the 2 ms a save after a check may
+// take; this writes the same JSON, a check a line, in 0.2 to 0.4 ms
+// (bench_record).
 void appendText(QByteArray& json, const QString& text) {
     json += '"';
     for (const char c : text.toUtf8()) {
