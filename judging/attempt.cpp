@@ -178,7 +178,7 @@ std::optional<CheckEntry> readCheck(const QJsonValue& value, qsizetype index, QS
                        .arg(field)
                        .arg(answerField(entry.field).question)
                        .arg(entry.question));
-    // A number too large for a double reads as infinite.
+    // Qt 6.4's parser refuses a number past a double's range; the record does not rely on it.
     if (!number.isNull() && (!number.isDouble() || !std::isfinite(number.toDouble())))
         check.fail(QStringLiteral("\"value\" is not a finite number"));
     if (!verdict.isNull()) {
