@@ -7,7 +7,7 @@
 //
 // FOLDER should be on the disk the program's data lives on: a save ends in
 // fdatasync, which a tmpfs makes free. Output, tab-separated, for each size
-// the whole save and, to tell the program's part from the disk's, the
+// the whole save and, to tell the program's share from the disk's, the
 // making of the JSON text alone:
 //   save LABEL median_ms p95_ms max_ms n
 //   json LABEL median_ms p95_ms max_ms n
