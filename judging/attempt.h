@@ -23,7 +23,7 @@ struct CheckEntry {
     Field field = Field::totalLactate;
     QString entry;                  // as typed
     std::optional<double> value;    // as read, in the field's unit
-    std::optional<Verdict> verdict; //
+    std::optional<Verdict> verdict; // as judged
 
     friend bool operator==(const CheckEntry&, const CheckEntry&) = default;
 };
