@@ -1,13 +1,19 @@
-// Start-up: the command line first; then the paper it asks for, or one
-// subject (given or invented) in the exercise window, maximised.
+// Start-up: the command line first; then the paper or the table of records
+// it asks for, or one subject (given or invented) in the exercise window,
+// maximised.
 #include "commandline.h"
+#include "judging/collation.h"
+#include "judging/recordfolder.h"
 #include "model/clockdraws.h"
 #include "paper/paper.h"
 #include "windows/applicationinfo.h"
 #include "windows/exercisewindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -31,6 +37,44 @@ int writePaper(const CommandLine& command, char* program) {
     return 0;
 }
 
+// Records are text: no display, no fonts, only the program's name for messages.
+int collate(const CommandLine& command, int argc, char* argv[]) {
+    const QCoreApplication app(argc, argv);
+    const auto say = [](const QString& message) {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                     qUtf8Printable(message));
+    };
+
+    QList<Attempt> attempts;
+    bool skipped = false;
+    for (const QString& given : command.records) {
+        const QStringList files =
+            QFileInfo(given).isDir() ? RecordFolder(given).files() : QStringList{given};
+        if (files.isEmpty()) {
+            say(QStringLiteral("Skipped %1: The folder holds no practice records (*.json).")
+                    .arg(given));
+            skipped = true;
+        }
+        for (const QString& file : files) {
+            QString why;
+            if (std::optional<Attempt> attempt = RecordFolder::read(file, &why)) {
+                attempts.append(std::move(*attempt));
+            } else {
+                say(QStringLiteral("Skipped %1: %2").arg(file, why));
+                skipped = true;
+            }
+        }
+    }
+
+    const QByteArray table = collateCsv(attempts);
+    QSaveFile csv(command.csv);
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(table) != table.size() || !csv.commit()) {
+        say(QStringLiteral("Cannot write %1: %2").arg(command.csv, csv.errorString()));
+        return 1;
+    }
+    return skipped ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -39,6 +83,8 @@ int main(int argc, char* argv[]) {
         return command.exitStatus;
     if (command.action == CommandLine::Action::Paper)
         return writePaper(command, argv[0]);
+    if (command.action == CommandLine::Action::Collate)
+        return collate(command, argc, argv);
 
     QApplication app(argc, argv);
     ApplicationInfo::apply();

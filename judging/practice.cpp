@@ -99,6 +99,12 @@ bool Practice::isRight(const AnswerField& field, double entry) const {
 }
 
 std::pair<Verdict, QString> Practice::judge(const AnswerField& field, double entry) const {
+    // Every answer is an amount above zero; the general hint would not say so.
+    if (entry < 0)
+        return {Verdict::notYet, isRight(field, -entry)
+                                     ? QStringLiteral("Not yet: only the sign is wrong; the amount "
+                                                      "is positive.")
+                                     : QStringLiteral("Not yet: the amount is positive.")};
     if (isRight(field, entry))
         return {Verdict::correct, QStringLiteral("Correct.")};
 

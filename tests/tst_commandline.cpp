@@ -113,6 +113,20 @@ void TestCommandLine::answers_data() {
     QTest::newRow("a file that cannot be written, named")
         << QStringList{w, "%dir/missing/w.pdf"} << 1
         << "Cannot write %dir/missing/w.pdf: " << QStringList();
+
+    // Reading records and writing the table: tst_collate.
+    const QString c = "--collate", csv = "--csv";
+    QTest::newRow("collate without a table")
+        << QStringList{c, "%dir"} << 2 << "give --csv and its file" << QStringList();
+    QTest::newRow("collate without records")
+        << QStringList{c, csv, "%dir/t.csv"} << 2 << "needs practice records" << QStringList();
+    QTest::newRow("a table without collate") << QStringList{csv, "%dir/t.csv", "%dir/a.json"} << 2
+                                             << "--csv is the table of --collate" << QStringList();
+    QTest::newRow("collate and paper") << QStringList{c, "%dir", csv, "%dir/t.csv", w, "%dir/w.pdf"}
+                                       << 2 << "it does not go with --worksheet." << QStringList();
+    QTest::newRow("the table over a record")
+        << QStringList{c, "%dir/a.json", csv, "%dir/./a.json"} << 2
+        << "--csv names a practice record, " << QStringList();
 }
 
 void TestCommandLine::answers() {

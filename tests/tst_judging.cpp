@@ -67,7 +67,7 @@ void TestJudging::entries_data() {
     QTest::addColumn<QString>("message"); // its start; empty when the entry is read
 
     const int q1 = int(totalLactate), q2 = int(glucoseCost), q3 = int(atpNeeded),
-              q5 = int(extraOxygen), q6 = int(percentIncrease);
+              q5 = int(extraOxygen), q6 = int(percentIncrease), made = -1; // a field in kJ
     QTest::newRow("plain") << q1 << "159.8" << 159.8 << "";
     QTest::newRow("blanks around") << q1 << " \t159.8  " << 159.8 << "";
     QTest::newRow("decimal comma") << q5 << "2,43" << 2.43 << "";
@@ -85,6 +85,17 @@ void TestJudging::entries_data() {
     QTest::newRow("comma after a lone 0 is decimal") << q5 << "0,746" << 0.746 << "";
     QTest::newRow("comma after four digits is decimal") << q1 << "1234,5" << 1234.5 << "";
     QTest::newRow("point before three digits is decimal") << q5 << "2.430" << 2.43 << "";
+    // Another unit of the field's kind is converted, to the double of the
+    // decimal typed in the field's unit: 0.1617 x 1000 would be
+    // 161.70000000000002, 2260 x 0.001 2.2600000000000002.
+    QTest::newRow("mol, as the field's mmol") << q1 << "0.1894 mol" << 189.4 << "";
+    QTest::newRow("mol, where multiplying misses") << q1 << "0.1617 mol" << 161.7 << "";
+    QTest::newRow("micromoles") << q1 << "189400 \u00b5mol" << 189.4 << "";
+    QTest::newRow("u for micro, joined") << q1 << "189400umol" << 189.4 << "";
+    QTest::newRow("mL, as the field's L") << q5 << "2430 mL" << 2.43 << "";
+    QTest::newRow("capitals, where multiplying misses") << q5 << "2260 ML" << 2.26 << "";
+    QTest::newRow("mol, with what it counts") << q3 << "0.639 mol ATP" << 639.0 << "";
+    QTest::newRow("MJ, as the field's kJ") << made << "12.1 MJ" << 12100.0 << "";
 
     const double none = qQNaN();
     QTest::newRow("empty") << q1 << "" << none << "Nothing is typed here.";
@@ -107,10 +118,13 @@ void TestJudging::entries_data() {
         << q1 << "123,456" << none << "The comma in \"123,456\" could be a thousands";
     QTest::newRow("comma before three digits is ambiguous")
         << q1 << "1,234" << none << "The comma in \"1,234\" could be a thousands";
-    QTest::newRow("other unit") << q1 << "136 mol" << none
-                                << "\"mol\" is not the unit here; write mmol";
-    QTest::newRow("millilitres") << q5 << "2.43 mL" << none
-                                 << "\"mL\" is not the unit here; write L";
+    QTest::newRow("a mass for an amount")
+        << q1 << "136 mg" << none
+        << "\"mg\" is not the unit here; write mmol, mol or \u00b5mol, or no unit.";
+    QTest::newRow("an amount for a count")
+        << q2 << "6 mmol" << none << "\"mmol\" is not the unit here; write ATP, or no unit.";
+    QTest::newRow("a small m is milli, not mega")
+        << made << "12.1 mJ" << none << "\"mJ\" is not the unit here; write kJ or MJ, or no unit.";
     QTest::newRow("too large") << q1 << "1000000000" << none << "\"1000000000\" is far too large";
     QTest::newRow("Arabic-Indic digits") << q1 << "١٥٩" << none << "\"١٥٩\" has digits other than";
 }
@@ -121,11 +135,14 @@ void TestJudging::entries() {
     QFETCH(double, value);
     QFETCH(QString, message);
 
+    const AnswerField made{totalLactate, 1, u"Energy", u"kJ", {}, {}, 0, {}, {}};
     QString error;
-    const std::optional<double> read = readEntry(text, answerField(Field(field)), &error);
+    const std::optional<double> read =
+        readEntry(text, field < 0 ? made : answerField(Field(field)), &error);
     if (message.isEmpty()) {
         QVERIFY2(read, qPrintable(error));
         QCOMPARE(*read, value);
+        QVERIFY2(*read == value, "not the very double of the decimal"); // QCOMPARE is fuzzy
     } else {
         QVERIFY(!read);
         QVERIFY2(error.startsWith(message), qPrintable(error));
@@ -306,6 +323,13 @@ void TestJudging::practiceRecord() {
     QCOMPARE(enter(fresh, percentIncrease, "1").message,
              "Not yet: total energy expenditure is 12.1 MJ per day, and each litre of oxygen "
              "consumed yields 20 kJ.");
+
+    // Below zero, and said so where the number would be right but for its sign.
+    const QString sign = "Not yet: only the sign is wrong; the amount is positive.";
+    QCOMPARE(enter(fresh, totalLactate, "-0.1598 mol").message, sign);
+    QCOMPARE(enter(fresh, glucoseCost, "\u22126").message, sign);
+    QCOMPARE(enter(fresh, totalLactate, "-150").message, "Not yet: the amount is positive.");
+    QCOMPARE(enter(fresh, totalLactate, "-0").verdict, Verdict::notYet); // not below zero
 }
 
 QTEST_APPLESS_MAIN(TestJudging)
