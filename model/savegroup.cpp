@@ -27,10 +27,10 @@ QIODevice* SaveGroup::open(const QString& fileName, QString* error) {
     return m_files.back().get();
 }
 
-bool SaveGroup::written(QString* error) {
-    if (m_files.empty())
+bool SaveGroup::written(size_t index, QString* error) {
+    if (index >= m_files.size())
         return fail(error, QStringLiteral("Nothing was written."));
-    const QSaveFile& file = *m_files.back();
+    const QSaveFile& file = *m_files[index];
     if (file.error() != QFileDevice::NoError)
         return fail(error, cannotWrite(file.fileName(), file.errorString()));
     return true;

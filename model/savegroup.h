@@ -19,8 +19,9 @@ public:
     // The device to write the next file to; null, with *error naming the
     // file, when it cannot be opened.
     QIODevice* open(const QString& fileName, QString* error);
-    // After the device was written: false, with *error, when writing failed.
-    bool written(QString* error);
+    // After the file opened `index`-th was written: false, with *error, when
+    // writing failed.
+    bool written(size_t index, QString* error);
     // Puts every file in place; false, with *error naming the file that
     // could not be, after taking away what this group made.
     bool commit(QString* error);

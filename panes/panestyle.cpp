@@ -15,23 +15,23 @@ namespace {
 // place of a system copy of the same family and style (Debian's older
 // fonts-liberation draws the logo 3 px wider) only when registered after
 // the system's fonts: Qt reads those over application fonts added before.
-// Stored uncompressed, so that they are used in place.
-constexpr const char* faces[] = {":/fonts/LiberationSans-Bold.ttf",
-                                 ":/fonts/LiberationSans-Regular.ttf",
-                                 ":/fonts/LiberationSans-BoldItalic.ttf"};
+// Stored uncompressed, so that they are used in place. The windows' bold
+// is registered first; the faces only drawings and paper use, when they are
+// first needed (each costs the start-up a million instructions).
+void registerFace(const char* name) {
+    const QResource resource(QString::fromLatin1(name));
+    if (QFontDatabase::addApplicationFontFromData(
+            resource.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                          resource.size())
+                : resource.uncompressedData()) < 0)
+        qCWarning(lcKorvanel, "Cannot load the font %s", name);
+}
 
 QFont face(QFont::Weight weight) {
     static const bool registered = [] {
         QFontDatabase::families(); // reads the system's fonts
-        for (const char* name : faces) {
-            const QResource resource(QString::fromLatin1(name));
-            if (QFontDatabase::addApplicationFontFromData(
-                    resource.compressionAlgorithm() == QResource::NoCompression
-                        ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                                  resource.size())
-                        : resource.uncompressedData()) < 0)
-                qCWarning(lcKorvanel, "Cannot load the font %s", name);
-        }
+        registerFace(":/fonts/LiberationSans-Bold.ttf");
         return true;
     }();
     Q_UNUSED(registered);
@@ -58,7 +58,18 @@ QFont PaneStyle::titleFont(qreal scale) {
     return boldFont(std::max(1, qRound(titlePixelSize * scale)));
 }
 
+void PaneStyle::loadDrawingFaces() {
+    static const bool registered = [] {
+        face(QFont::Bold);
+        registerFace(":/fonts/LiberationSans-Regular.ttf");
+        registerFace(":/fonts/LiberationSans-BoldItalic.ttf");
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
 QFont PaneStyle::paperFont(qreal pointSize, QFont::Weight weight) {
+    loadDrawingFaces();
     QFont font = face(weight);
     font.setPointSizeF(pointSize);
     return font;

@@ -25,6 +25,9 @@ QFont windowFont(qreal scale = 1); // every window, button and text pane
 QFont titleFont(qreal scale = 1);  // the title of the first pathway window
 // The same face in points, for paper, where nothing is laid out in pixels.
 QFont paperFont(qreal pointSize, QFont::Weight weight = QFont::Bold);
+// The regular and bold italic faces as well, for drawings and paper; once,
+// before the first of them is drawn.
+void loadDrawingFaces();
 
 // The inks that set worked answers and pathway titles apart, on screen and
 // on paper.

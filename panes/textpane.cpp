@@ -1,6 +1,7 @@
 #include "textpane.h"
 
 #include "paneaccessibility.h"
+#include "textshaper.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -19,10 +20,19 @@ TextPane::TextPane(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+TextPane::~TextPane() = default;
+
+// Each text is shaped once, to measure it and to draw it on every repaint.
+TextShaper& TextPane::shaper() const {
+    if (!m_shaper)
+        m_shaper = std::make_unique<TextShaper>(font(), this, TextShaper::Units::WholePixels);
+    return *m_shaper;
+}
+
 void TextPane::printLine(const PrintLine& items) {
     const int end = textLength();
     m_lines.append(items);
-    m_layouts.append(LineLayout(items, fontMetrics()));
+    m_layouts.append(LineLayout(items, shaper()));
     const int top = contentsRect().top() + (m_lines.size() - 1) * lineHeight();
     update(contentsRect().left(), top, contentsRect().width(), lineHeight());
     if (QAccessible::isActive()) {
@@ -160,13 +170,14 @@ int TextPane::lineHeight() const {
 }
 
 int TextPane::lineWidth(const PrintLine& line) const {
-    return int(LineLayout(line, fontMetrics()).width());
+    return int(LineLayout(line, shaper()).width());
 }
 
 void TextPane::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
+        m_shaper.reset();
         for (qsizetype i = 0; i < m_lines.size(); ++i)
-            m_layouts[i] = LineLayout(m_lines.at(i), fontMetrics());
+            m_layouts[i] = LineLayout(m_lines.at(i), shaper());
     }
     QWidget::changeEvent(event);
 }

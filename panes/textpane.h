@@ -16,11 +16,16 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
+class TextShaper;
+
 class TextPane : public QWidget {
     Q_OBJECT
 
 public:
     explicit TextPane(QWidget* parent = nullptr);
+    ~TextPane() override;
 
     void printLine(const PrintLine& items = {});
     void clear();
@@ -55,6 +60,8 @@ private:
     QRect caretRect() const;
 
     QList<PrintLine> m_lines;
+    TextShaper& shaper() const;  // of the current font, made on first need
     QList<LineLayout> m_layouts; // in the current font
+    mutable std::unique_ptr<TextShaper> m_shaper;
     int m_caret = 0;
 };

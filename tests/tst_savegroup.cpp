@@ -57,11 +57,12 @@ void TestSaveGroup::allOrNothing() {
 
     SaveGroup group;
     QString error;
+    size_t index = 0;
     for (const QString& name : {firstName, secondName}) {
         QIODevice* device = group.open(name, &error);
         QVERIFY2(device, qPrintable(error));
         device->write(name == firstName ? "new 1" : "new 2");
-        QVERIFY2(group.written(&error), qPrintable(error));
+        QVERIFY2(group.written(index++, &error), qPrintable(error));
     }
     // Nothing is in place before the commit.
     QCOMPARE(contents(firstName), firstStood ? QByteArray("old 1") : QByteArray("(none)"));

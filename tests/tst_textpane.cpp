@@ -173,6 +173,8 @@ void TestTextPane::fontIsTheCompiledInFace() {
     QVERIFY(info.bold());
     QCOMPARE(info.pixelSize(), 13);
 
+    // As the program does before it draws a drawing or paper.
+    PaneStyle::loadDrawingFaces();
     QFont font = m_pane->font();
     font.setBold(bold);
     font.setItalic(italic);

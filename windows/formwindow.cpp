@@ -129,8 +129,8 @@ void FormWindow::setGeometryAtScale(const Placement& placement) {
 }
 
 Picture* FormWindow::newLogo() {
-    return new Picture(QStringLiteral(":/assets/logo.svg"), QStringLiteral(":/assets/logo.png"),
-                       this);
+    return new Picture(QStringLiteral(":/assets/logo.svg"),
+                       {QStringLiteral(":/assets/logo.rgba"), QSize(165, 100)}, this);
 }
 
 QList<QAction*> FormWindow::contextActions() const {
