@@ -8,10 +8,6 @@ using S = Scenario;
 using enum Field;
 using namespace Constants;
 
-constexpr ScenarioNumber fixed(double value) {
-    return ScenarioNumber::constant(value);
-}
-
 // Where two slips of a field give the same number, the first one's hint is shown.
 const Slip table[] = {
     {totalLactate,
@@ -122,11 +118,7 @@ const Slip table[] = {
 } // namespace
 
 QString Slip::hintText(const Scenario& s) const {
-    QString text = hint.toString();
-    for (const ScenarioNumber& quote : quotes)
-        if (quote)
-            text = text.arg(quote.text(s));
-    return text;
+    return withNumbers(hint, quotes, s);
 }
 
 std::span<const Slip> slips() {

@@ -12,10 +12,6 @@ using S = Scenario;
 using enum Field;
 using namespace Constants;
 
-constexpr ScenarioNumber fixed(double value) {
-    return ScenarioNumber::constant(value);
-}
-
 constexpr AnswerField measured(Field field, int question, QStringView label, QStringView unit,
                                QStringView otherUnit, ScenarioNumber worked, QStringView fact,
                                std::array<ScenarioNumber, 2> factNumbers = {}) {
@@ -68,12 +64,16 @@ QString ScenarioNumber::text(const Scenario& s) const {
     return single ? PrintItem::decimal(s.*single) : PrintItem::decimal(of(s));
 }
 
-QString AnswerField::factText(const Scenario& s) const {
-    QString text = fact.toString();
-    for (const ScenarioNumber& number : factNumbers)
+QString withNumbers(QStringView text, std::span<const ScenarioNumber> numbers, const Scenario& s) {
+    QString filled = text.toString();
+    for (const ScenarioNumber& number : numbers)
         if (number)
-            text = text.arg(number.text(s));
-    return text;
+            filled = filled.arg(number.text(s));
+    return filled;
+}
+
+QString AnswerField::factText(const Scenario& s) const {
+    return withNumbers(fact, factNumbers, s);
 }
 
 std::span<const AnswerField> answerFields() {

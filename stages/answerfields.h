@@ -49,6 +49,14 @@ struct ScenarioNumber {
     QString text(const Scenario& s) const;
 };
 
+// One of the exercise's constants, quoted as the worked answers print it.
+constexpr ScenarioNumber fixed(double value) {
+    return ScenarioNumber::constant(value);
+}
+
+// `text` with %1, %2... filled in with the numbers given, as printed.
+QString withNumbers(QStringView text, std::span<const ScenarioNumber> numbers, const Scenario& s);
+
 struct AnswerField {
     Field field;
     int question;

@@ -10,6 +10,14 @@ Lines Transcript::lines(const Print::Block& block, const Scenario& scenario, Ink
     return lines;
 }
 
+QStringList Transcript::plain(const Lines& lines) {
+    QStringList texts;
+    texts.reserve(lines.size());
+    for (const InkedLine& line : lines)
+        texts.append(plainText(line.items));
+    return texts;
+}
+
 Lines Transcript::prompt(const Scenario& scenario, int question) {
     return lines(*Exercise::question(question).prompt, scenario, Ink::Question);
 }

@@ -8,6 +8,7 @@
 #include "stage.h"
 
 #include <QList>
+#include <QStringList>
 
 enum class Ink {
     Question, // the window's text colour; black on paper
@@ -32,6 +33,8 @@ enum class Sheet {
 namespace Transcript {
 
 Lines lines(const Print::Block& block, const Scenario& scenario, Ink ink);
+// The lines as text in character cells (plainText()).
+QStringList plain(const Lines& lines);
 Lines prompt(const Scenario& scenario, int question); // question 1's with the statement
 Lines answer(const Scenario& scenario, int question);
 

@@ -5,6 +5,7 @@
 #include "stages/control.h"
 
 #include <QList>
+#include <QTest>
 
 namespace Walkthrough {
 
@@ -38,5 +39,15 @@ inline const StageRow stageTable[] = {
     {"A6", {hideanswer6}, true, 31, 4, 0},
     {"Finished", {}, true, 31, 0, 0},
 };
+
+// A row for each stage, for a man and a woman: columns "sex" and "presses".
+inline void addStageRows() {
+    QTest::addColumn<int>("sex");
+    QTest::addColumn<int>("presses");
+    for (int sex : {0, 1})
+        for (int presses = 0; presses < int(std::size(stageTable)); ++presses)
+            QTest::addRow("%s %s", sex ? "woman" : "man", stageTable[presses].name)
+                << sex << presses;
+}
 
 } // namespace Walkthrough

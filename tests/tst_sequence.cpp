@@ -13,6 +13,7 @@
 namespace {
 
 using namespace Walkthrough;
+using Transcript::plain;
 
 void pressSteps(ExerciseWindow& window, int presses) {
     for (int i = 0; i < presses; ++i) {
@@ -31,13 +32,6 @@ QStringList visibleButtons(const ExerciseWindow& window) {
     return names;
 }
 
-QStringList plain(const Lines& lines) {
-    QStringList texts;
-    for (const InkedLine& line : lines)
-        texts.append(plainText(line.items));
-    return texts;
-}
-
 } // namespace
 
 class TestSequence : public QObject {
@@ -54,12 +48,7 @@ private slots:
 };
 
 void TestSequence::stages_data() {
-    QTest::addColumn<int>("sex");
-    QTest::addColumn<int>("presses");
-    for (int sex : {0, 1})
-        for (int presses = 0; presses < int(std::size(stageTable)); ++presses)
-            QTest::addRow("%s %s", sex ? "woman" : "man", stageTable[presses].name)
-                << sex << presses;
+    addStageRows();
 }
 
 void TestSequence::stages() {

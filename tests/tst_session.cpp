@@ -11,6 +11,7 @@
 namespace {
 
 using namespace Walkthrough;
+using Transcript::plain;
 
 // The subject of the worked examples: a man of 80 kg whose lactate falls
 // by 8.5 mmol/L. Its energy figures are replaced by those that the example
@@ -22,13 +23,6 @@ Scenario workedExample() {
     s.oxygenper30min = 12.6;
     s.percentincrease = 19.2;
     return s;
-}
-
-QStringList plain(const Lines& lines) {
-    QStringList texts;
-    for (const InkedLine& line : lines)
-        texts.append(plainText(line.items));
-    return texts;
 }
 
 // Two panes as the session's signals fill them.
@@ -179,12 +173,7 @@ private slots:
 };
 
 void TestSession::stages_data() {
-    QTest::addColumn<int>("sex");
-    QTest::addColumn<int>("presses");
-    for (int sex : {0, 1})
-        for (int presses = 0; presses < int(std::size(stageTable)); ++presses)
-            QTest::addRow("%s %s", sex ? "woman" : "man", stageTable[presses].name)
-                << sex << presses;
+    addStageRows();
 }
 
 // Walked by its presses alone, the session reaches each stage with what the

@@ -8,17 +8,6 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace {
-
-QStringList plain(const Lines& lines) {
-    QStringList texts;
-    for (const InkedLine& line : lines)
-        texts.append(plainText(line.items));
-    return texts;
-}
-
-} // namespace
-
 Narrator::Narrator(Session& session, QWidget& window, Announcer& announcer)
     : QObject(&window)
     , m_session(session)
@@ -31,7 +20,7 @@ Narrator::Narrator(Session& session, QWidget& window, Announcer& announcer)
 }
 
 void Narrator::heard(Pane, const Lines& lines) {
-    m_pending += plain(lines);
+    m_pending += Transcript::plain(lines);
 }
 
 void Narrator::finished() {
@@ -71,7 +60,8 @@ bool Narrator::eventFilter(QObject* watched, QEvent* event) {
         m_greeted = true;
         // Once the window's name and the focused button have been said.
         QTimer::singleShot(0, this, [this] {
-            say(plain(Transcript::pane(m_session.scenario(), m_session.stage(), Pane::Questions)));
+            say(Transcript::plain(
+                Transcript::pane(m_session.scenario(), m_session.stage(), Pane::Questions)));
         });
     }
     return QObject::eventFilter(watched, event);
