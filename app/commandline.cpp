@@ -29,6 +29,8 @@ const QString keyOption = QStringLiteral("key");
 const QString countOption = QStringLiteral("count");
 const QString collateOption = QStringLiteral("collate");
 const QString csvOption = QStringLiteral("csv");
+const QString resultSlipOption = QStringLiteral("result-slip");
+const QString recordOption = QStringLiteral("record");
 
 void addOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -70,6 +72,13 @@ void addOptions(QCommandLineParser& parser) {
                         "last verdicts, the score and whether it was finished. A record that "
                         "cannot be read is named and left out. Exits without opening a window.")},
         {csvOption, QStringLiteral("With --collate: the CSV <file> to write."),
+         QStringLiteral("file")},
+        {resultSlipOption,
+         QStringLiteral("Writes the result slip of the practice record of --record, its "
+                        "entries, verdicts and score on one page, as PDF to <file>, and exits "
+                        "without opening a window."),
+         QStringLiteral("file")},
+        {recordOption, QStringLiteral("With --result-slip: the practice record <file> to read."),
          QStringLiteral("file")},
     });
     parser.addPositionalArgument(
@@ -130,6 +139,32 @@ CommandLine readCollation(const QCommandLineParser& parser, const UsageError& us
     return command;
 }
 
+template <typename UsageError>
+CommandLine readResultSlip(const QCommandLineParser& parser, const UsageError& usageError) {
+    for (const QString& option : {subjectOption, practiceOption, worksheetOption, keyOption,
+                                  countOption, collateOption, csvOption})
+        if (parser.isSet(option))
+            return usageError(QStringLiteral("--result-slip writes the slip of one practice "
+                                             "record; it does not go with --%1.")
+                                  .arg(option));
+    CommandLine command;
+    command.resultSlip = parser.value(resultSlipOption);
+    command.record = parser.value(recordOption);
+    if (command.resultSlip.isEmpty())
+        return usageError(
+            QStringLiteral("--record is read for --result-slip; give --result-slip and its file."));
+    if (command.record.isEmpty())
+        return usageError(
+            QStringLiteral("--result-slip needs the practice record to read; give --record."));
+    if (absolutePath(command.record) == absolutePath(command.resultSlip))
+        return usageError(
+            QStringLiteral("--result-slip names the record itself, %1; write the slip to a file "
+                           "of its own.")
+                .arg(command.resultSlip));
+    command.action = CommandLine::Action::ResultSlip;
+    return command;
+}
+
 } // namespace
 
 CommandLine readCommandLine(int argc, char* argv[]) {
@@ -173,7 +208,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                            "option.")
                 .arg(parser.positionalArguments().front()));
     // A second value would silently win over the first.
-    for (const QString& option : {worksheetOption, keyOption, countOption, csvOption}) {
+    for (const QString& option :
+         {worksheetOption, keyOption, countOption, csvOption, resultSlipOption, recordOption}) {
         const QStringList values = parser.values(option);
         if (values.size() > 1)
             return usageError(QStringLiteral("--%1 is given more than once.").arg(option));
@@ -183,6 +219,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
 
     if (collate)
         return readCollation(parser, usageError);
+    if (parser.isSet(resultSlipOption) || parser.isSet(recordOption))
+        return readResultSlip(parser, usageError);
 
     CommandLine command;
     const QString worksheet = parser.value(worksheetOption);

@@ -11,7 +11,7 @@
 #include <optional>
 
 struct CommandLine {
-    enum class Action { Window, Paper, Collate, Exit };
+    enum class Action { Window, Paper, Collate, ResultSlip, Exit };
 
     Action action = Action::Window;
     int exitStatus = 0; // of Exit: 0 after help or the version, 2 after a usage error
@@ -24,6 +24,9 @@ struct CommandLine {
 
     QStringList records; // what Collate reads: record files, or folders of them
     QString csv;         // and the file it writes
+
+    QString record;     // what ResultSlip reads
+    QString resultSlip; // and the PDF it writes
 };
 
 // Prints help, the version or what is wrong itself, and then says Exit.

@@ -16,6 +16,8 @@
 #include <QSaveFile>
 
 #include <cstdio>
+#include <cstdlib>
+#include <tuple>
 
 namespace {
 
@@ -75,6 +77,58 @@ int collate(const CommandLine& command, int argc, char* argv[]) {
     return skipped ? 1 : 0;
 }
 
+int writeResultSlip(const CommandLine& command, char* program) {
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    char* arguments[] = {program, platform, offscreen, nullptr};
+    int count = 3;
+    const QGuiApplication app(count, arguments);
+    const auto fail = [](const QString& message) {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                     qUtf8Printable(message));
+        return 1;
+    };
+
+    QString error;
+    const std::optional<Attempt> attempt = RecordFolder::read(command.record, &error);
+    if (!attempt)
+        return fail(QStringLiteral("Cannot read the record %1: %2").arg(command.record, error));
+    if (!Paper::writeResultSlip(*attempt, command.resultSlip, &error))
+        return fail(error);
+    return 0;
+}
+
+// Qt ends a program that reaches no display with its plugin's messages and an
+// abort (a core dump, status 134). While the window's application starts,
+// Qt's messages wait here: should it fail, one line says what can be done
+// without a display, and the program ends with status 1.
+QtMessageHandler qtMessages = nullptr;
+QList<std::tuple<QtMsgType, QString, QString>> waiting; // type, category, message
+
+void startingMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        waiting.append({type, QString::fromLatin1(context.category), message});
+        return;
+    }
+    std::fprintf(stderr,
+                 "%s: cannot open the window: there is no display to show it on. --worksheet "
+                 "and --key write paper without one.\n",
+                 qUtf8Printable(QCoreApplication::applicationName().isEmpty()
+                                    ? QStringLiteral("korvanel")
+                                    : QCoreApplication::applicationName()));
+    std::_Exit(1);
+}
+
+void startedMessages() {
+    qInstallMessageHandler(qtMessages);
+    for (const auto& [type, category, message] : waiting) {
+        const QByteArray name = category.toLatin1();
+        const QMessageLogContext context(nullptr, 0, nullptr, name.constData());
+        qt_message_output(type, context, message);
+    }
+    waiting.clear();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -85,14 +139,23 @@ int main(int argc, char* argv[]) {
         return writePaper(command, argv[0]);
     if (command.action == CommandLine::Action::Collate)
         return collate(command, argc, argv);
+    if (command.action == CommandLine::Action::ResultSlip)
+        return writeResultSlip(command, argv[0]);
 
+    qtMessages = qInstallMessageHandler(startingMessages);
     QApplication app(argc, argv);
+    startedMessages();
     ApplicationInfo::apply();
 
     ClockDraws draws;
-    Session session(command.subject ? *command.subject : SubjectCode::draw(std::ref(draws)));
-    session.setPracticeMode(command.practice);
+    Session session(command.subject ? *command.subject : SubjectCode::draw(std::ref(draws)),
+                    command.subject ? Session::Origin::Given : Session::Origin::Drawn);
+    session.setRecordFolder(RecordFolder::defaultPath());
     ExerciseWindow window(session);
     window.showMaximized();
-    return app.exec();
+    if (command.practice)
+        window.startPractice(true);
+    const int status = app.exec();
+    session.flushRecords();
+    return status;
 }

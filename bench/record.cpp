@@ -47,7 +47,7 @@ Attempt attemptOf(int subject, int count) {
         }
         attempt.checks.append(check);
     }
-    attempt.stage = std::min(Attempt::finalStage, 2 * attempt.checks.back().question);
+    attempt.stage = std::min(Attempt::finalStage(), 2 * attempt.checks.back().question);
     attempt.updated = attempt.checks.back().time;
     return attempt;
 }

@@ -1,6 +1,8 @@
 #include "attempt.h"
 
 #include "model/buildinfo.h"
+#include "stages/exercise.h"
+#include "stages/stage.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -160,7 +162,7 @@ std::optional<CheckEntry> readCheck(const QJsonValue& value, qsizetype index, QS
     Members check(value.toObject(), QStringLiteral("check %1").arg(index + 1), problem);
     CheckEntry entry;
     entry.time = check.time(QStringLiteral("time"));
-    entry.question = check.integer(QStringLiteral("question"), 1, 6);
+    entry.question = check.integer(QStringLiteral("question"), 1, Exercise::questionCount());
     const QString field = check.text(QStringLiteral("field"));
     entry.entry = check.text(QStringLiteral("entry"));
     const QJsonValue number = check.get(QStringLiteral("value"), true);
@@ -209,6 +211,10 @@ QString dataSize(qint64 bytes, int decimals) {
 
 } // namespace
 
+int Attempt::finalStage() {
+    return Stage::finished().index();
+}
+
 Attempt::Attempt(const SubjectCode& code, const QDateTime& started)
     : code(code)
     , started(started.toUTC())
@@ -218,10 +224,10 @@ Attempt::Attempt(const SubjectCode& code, const QDateTime& started)
 std::optional<QString> Attempt::fault() const {
     if (!started.isValid() || !updated.isValid())
         return QStringLiteral("The attempt has no start or update time.");
-    if (stage < 0 || stage > finalStage)
+    if (stage < 0 || stage > finalStage())
         return QStringLiteral("The attempt's stage, %1, is not one of 0 to %2.")
             .arg(stage)
-            .arg(finalStage);
+            .arg(finalStage());
     if (checks.size() > mostChecks)
         return QStringLiteral("The attempt has %1 checks, more than a record holds (%2).")
             .arg(checks.size())
@@ -315,7 +321,7 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
     const QString codeText = record.text(QStringLiteral("code"));
     const QDateTime started = record.time(QStringLiteral("started"));
     const QDateTime updated = record.time(QStringLiteral("updated"));
-    const int stage = record.integer(QStringLiteral("stage"), 0, finalStage);
+    const int stage = record.integer(QStringLiteral("stage"), 0, finalStage());
     const QJsonValue list = record.get(QStringLiteral("checks"));
     if (!record.failed() && !list.isArray())
         record.fail(QStringLiteral("\"checks\" is not a list"));

@@ -4,9 +4,9 @@
 // with its reason rather than half believed.
 #pragma once
 
-#include "stages/answerfields.h"
 #include "model/subjectcode.h"
 #include "practice.h"
+#include "stages/answerfields.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -30,7 +30,8 @@ struct CheckEntry {
 
 class Attempt {
 public:
-    static constexpr int finalStage = 12;
+    // The index of the stage at the end (Stage), 12 for six questions.
+    static int finalStage();
     // Far more than a student types in a sitting; a longer list is not a record.
     static constexpr int mostChecks = 20'000;
     // A record of mostChecks checks takes under 8 MB.
@@ -42,11 +43,12 @@ public:
 
     SubjectCode code;
     QDateTime started, updated; // UTC
-    // 2k is question k + 1 posed, 2k + 1 its answer shown, 12 the exercise finished.
+    // A Stage's index: 2k is question k + 1 posed, 2k + 1 its answer shown,
+    // finalStage() the exercise finished.
     int stage = 0;
     QList<CheckEntry> checks; // in the order they were made
 
-    bool finished() const { return stage == finalStage; }
+    bool finished() const { return stage == finalStage(); }
 
     // What would keep the record of this attempt from being read back, in
     // one sentence, or nothing; toJson() writes it all the same.

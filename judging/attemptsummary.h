@@ -4,6 +4,7 @@
 #pragma once
 
 #include "attempt.h"
+#include "stages/transcript.h"
 
 #include <QList>
 
@@ -28,9 +29,16 @@ struct QuestionOutcome {
 };
 
 struct AttemptSummary {
-    QList<QuestionOutcome> questions; // all six, in order
+    QList<QuestionOutcome> questions; // every question, in order
     int score;                        // questions right at the first try
     int questionCount;
 };
 
 AttemptSummary summarize(const Attempt& attempt);
+
+// The summary as the answer pane prints it at the end and the result slip
+// sets it out: under a heading, a line for each question, or for each part
+// of a question that has several, with its first verdict and the entry
+// behind it, then the last where it came out otherwise; then the score.
+// A verdict is a mark and its words, in green where it is right.
+Lines summaryLines(const AttemptSummary& summary);

@@ -1,6 +1,7 @@
 #include "collation.h"
 
 #include "attemptsummary.h"
+#include "stages/exercise.h"
 
 namespace {
 
@@ -33,11 +34,10 @@ QByteArray csvLine(const QStringList& fields) {
 }
 
 QByteArray collateCsv(const QList<Attempt>& attempts) {
-    constexpr int questions = 6;
     QStringList header = {QStringLiteral("Code"), QStringLiteral("Started")};
-    for (int question = 1; question <= questions; ++question)
-        header << QStringLiteral("Question %1 first").arg(question)
-               << QStringLiteral("Question %1 last").arg(question);
+    for (const Question& question : Exercise::questions())
+        header << QStringLiteral("Question %1 first").arg(question.number)
+               << QStringLiteral("Question %1 last").arg(question.number);
     header << QStringLiteral("Score") << QStringLiteral("Finished");
 
     QByteArray csv = csvLine(header);

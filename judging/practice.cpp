@@ -83,9 +83,7 @@ QList<FieldCheck> Practice::check(int question, const QStringList& entries) {
         }
         auto [verdict, message] = judge(field, *entry);
         m_latest[int(field.field)] = *entry;
-        if (!m_first[int(field.field)])
-            m_first[int(field.field)] = verdict;
-        checks.append({field.field, verdict, message});
+        checks.append({field.field, verdict, message, *entry});
     }
     if (!checks.isEmpty() && std::all_of(checks.begin(), checks.end(),
                                          [](const FieldCheck& c) { return c.message.isEmpty(); }))
@@ -158,30 +156,4 @@ std::optional<QString> Practice::carriedFrom(const AnswerField& field, double en
                  wrong.join(QStringLiteral(" and ")));
     }
     return std::nullopt;
-}
-
-QStringList Practice::summary() const {
-    QStringList lines;
-    for (const Question& q : Exercise::questions()) {
-        const int question = q.number;
-        QStringList words;
-        bool checked = false;
-        for (const AnswerField& field : questionFields(question)) {
-            const std::optional<Verdict> first = m_first[int(field.field)];
-            checked = checked || first;
-            words.append(first ? verdictWords(*first) : QStringLiteral("not checked"));
-        }
-        lines.append(
-            QStringLiteral("Question %1: %2")
-                .arg(question)
-                .arg(checked ? words.join(QStringLiteral(", ")) : QStringLiteral("not checked")));
-    }
-    return lines;
-}
-
-Lines Practice::summaryLines() const {
-    Lines lines = {{{}, Ink::Answer}};
-    for (const QString& line : QStringList{QStringLiteral("Your first answers:")} + summary())
-        lines.append({{PrintItem::tab(5), PrintItem::fromText(line)}, Ink::Answer});
-    return lines;
 }

@@ -59,7 +59,9 @@ void LineLayout::layOut(const PrintLine& line) {
             x = toX;
         } else if (!item.text.isEmpty()) {
             m_runs.append({item.text, x, int(m_plain.size())});
-            m_plain.append(item.text);
+            // A mark is read as a blank: the words beside it say the same.
+            m_plain.append(item.kind == PrintItem::Kind::Mark ? QString(item.text.size(), u' ')
+                                                              : item.text);
             x += advance(item.text);
         }
     }

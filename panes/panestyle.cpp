@@ -75,6 +75,20 @@ QFont PaneStyle::paperFont(qreal pointSize, QFont::Weight weight) {
     return font;
 }
 
+QColor PaneStyle::colour(Ink ink, const QColor& question) {
+    switch (ink) {
+    case Ink::Answer:
+        return answerInk;
+    case Ink::Title:
+        return titleInk;
+    case Ink::Right:
+        return rightInk;
+    case Ink::Question:
+        break;
+    }
+    return question;
+}
+
 QPalette PaneStyle::pagePalette(const QColor& ink) {
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Window, Qt::white);

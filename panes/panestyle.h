@@ -9,6 +9,8 @@
 // holds wherever it runs, whichever Liberation package a system has.
 #pragma once
 
+#include "stages/transcript.h"
+
 #include <QColor>
 #include <QFont>
 #include <QIcon>
@@ -30,9 +32,14 @@ QFont paperFont(qreal pointSize, QFont::Weight weight = QFont::Bold);
 void loadDrawingFaces();
 
 // The inks that set worked answers and pathway titles apart, on screen and
-// on paper.
+// on paper, and a practice summary's right answers.
 inline constexpr QColor answerInk(255, 0, 0);
 inline constexpr QColor titleInk(0, 0, 255);
+inline constexpr QColor rightInk(0, 128, 0);
+
+// The colour of an ink; the question ink is `question` (the window's text
+// colour on screen, black on paper).
+QColor colour(Ink ink, const QColor& question);
 
 // White page with the given ink, the rest of the application palette kept.
 QPalette pagePalette(const QColor& ink);

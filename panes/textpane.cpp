@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
@@ -30,8 +31,13 @@ TextShaper& TextPane::shaper() const {
 }
 
 void TextPane::printLine(const PrintLine& items) {
+    printLine(items, QColor());
+}
+
+void TextPane::printLine(const PrintLine& items, const QColor& ink) {
     const int end = textLength();
     m_lines.append(items);
+    m_inks.append(ink);
     m_layouts.append(LineLayout(items, shaper()));
     const int top = contentsRect().top() + (m_lines.size() - 1) * lineHeight();
     update(contentsRect().left(), top, contentsRect().width(), lineHeight());
@@ -48,6 +54,7 @@ void TextPane::clear() {
         return;
     const QString removed = QAccessible::isActive() ? plainText() : QString();
     m_lines.clear();
+    m_inks.clear();
     m_layouts.clear();
     m_caret = 0;
     update();
@@ -161,6 +168,17 @@ void TextPane::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void TextPane::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint() - contentsRect().topLeft();
+    const int line =
+        std::clamp(at.y() / std::max(1, lineHeight()), 0, std::max(0, int(m_layouts.size()) - 1));
+    if (!m_layouts.isEmpty())
+        setCursorPosition(lineStart(line) + m_layouts.at(line).offsetAt(at.x()));
+}
+
 int TextPane::columnWidth() const {
     return fontMetrics().averageCharWidth();
 }
@@ -203,7 +221,9 @@ void TextPane::paintEvent(QPaintEvent* event) {
     const int last =
         std::min<int>(m_layouts.size() - 1, (event->rect().bottom() - area.top()) / spacing);
 
+    const QColor ink = palette().color(QPalette::WindowText);
     for (int index = first; index <= last; ++index) {
+        painter.setPen(m_inks.at(index).isValid() ? m_inks.at(index) : ink);
         m_layouts.at(index).draw(painter,
                                  QPointF(area.left(), area.top() + index * spacing + ascent));
     }

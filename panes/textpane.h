@@ -7,8 +7,8 @@
 //
 // Focused, it reads like a read-only document: a caret, drawn only then,
 // moves by character and line with the arrow keys, Home and End, and to
-// either end with Ctrl+Home and Ctrl+End. What is printed and cleared, and
-// where the caret goes, reach assistive technology as text events.
+// either end with Ctrl+Home and Ctrl+End; a click puts it where it falls. What is printed and
+// cleared, and where the caret goes, reach assistive technology as text events.
 #pragma once
 
 #include "linelayout.h"
@@ -28,6 +28,8 @@ public:
     ~TextPane() override;
 
     void printLine(const PrintLine& items = {});
+    // In an ink of its own rather than the pane's.
+    void printLine(const PrintLine& items, const QColor& ink);
     void clear();
 
     const QList<PrintLine>& content() const { return m_lines; }
@@ -51,6 +53,7 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -60,6 +63,7 @@ private:
     QRect caretRect() const;
 
     QList<PrintLine> m_lines;
+    QList<QColor> m_inks;        // one per line; invalid for the pane's own
     TextShaper& shaper() const;  // of the current font, made on first need
     QList<LineLayout> m_layouts; // in the current font
     mutable std::unique_ptr<TextShaper> m_shaper;

@@ -1,6 +1,7 @@
 #include "paper.h"
 
 #include "diagram.h"
+#include "judging/attemptsummary.h"
 #include "model/buildinfo.h"
 #include "model/savegroup.h"
 #include "panes/linelayout.h"
@@ -35,15 +36,7 @@ constexpr qreal leastRoomLines = 6;
 
 // Paper prints the question pane's ink in black, whatever the desktop's.
 QColor colour(Ink ink) {
-    switch (ink) {
-    case Ink::Answer:
-        return PaneStyle::answerInk;
-    case Ink::Title:
-        return PaneStyle::titleInk;
-    case Ink::Question:
-        break;
-    }
-    return Qt::black;
+    return PaneStyle::colour(ink, Qt::black);
 }
 
 // One band of a page: a printed line, blank room, or a diagram.
@@ -210,12 +203,12 @@ QString title(Sheet sheet) {
                                : QStringLiteral("Korvanel calculation: worksheet");
 }
 
-void drawHeader(QPainter& painter, const Frame& frame, Sheet sheet, const QString& code, int page,
-                int pages) {
+void drawHeader(QPainter& painter, const Frame& frame, const QString& heading, const QString& code,
+                int page, int pages) {
     painter.setPen(Qt::black);
     const QRectF band(0, 0, frame.width, frame.header.height());
     painter.setFont(PaneStyle::paperFont(headerPoints, QFont::Normal));
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, title(sheet));
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, heading);
     painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("page %1 of %2").arg(page).arg(pages));
     painter.setFont(PaneStyle::paperFont(headerPoints, QFont::Bold));
@@ -290,7 +283,7 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
                 return fail(error, QStringLiteral("Cannot start a new page."));
             first = false;
             painter.setWorldTransform(QTransform::fromScale(frame.scale, frame.scale));
-            drawHeader(painter, frame, sheet, code.text(), int(p) + 1, int(pages.size()));
+            drawHeader(painter, frame, title(sheet), code.text(), int(p) + 1, int(pages.size()));
             drawPage(painter, frame, pages[p]);
         }
     }
@@ -338,4 +331,59 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
     }
     // Every file is drawn; what can still fail is putting one in its place.
     return files.commit(error);
+}
+
+bool Paper::writeResultSlip(const Attempt& attempt, const QString& fileName, QString* error,
+                            const QLocale& locale) {
+    const QString heading = QStringLiteral("Korvanel calculation: result slip");
+    SaveGroup files;
+    QIODevice* file = files.open(fileName, error);
+    if (!file)
+        return false;
+    {
+        QPdfWriter writer(file);
+        writer.setPageLayout(pageLayout(locale));
+        writer.setCreator(QStringLiteral("%1 %2").arg(QString::fromLatin1(BuildInfo::name),
+                                                      QString::fromLatin1(BuildInfo::version)));
+        writer.setTitle(heading);
+        const Frame frame(writer);
+
+        const QDateTime started = attempt.started.toLocalTime();
+        const QDateTime updated = attempt.updated.toLocalTime();
+        const Stage stage = Stage::fromIndex(attempt.stage).value_or(Stage());
+        const auto line = [](const QString& text) {
+            return InkedLine{{PrintItem::tab(5), PrintItem::fromText(text)}, Ink::Question};
+        };
+        Lines lines = {
+            line(QStringLiteral("Subject %1, practised on %2 from %3 to %4.")
+                     .arg(attempt.code.text(), locale.toString(started.date(), QLocale::LongFormat),
+                          locale.toString(started.time(), QLocale::ShortFormat),
+                          locale.toString(updated.time(), QLocale::ShortFormat))),
+            line(attempt.finished()
+                     ? QStringLiteral("The exercise was finished.")
+                     : QStringLiteral("The exercise was left at %1.").arg(stage.description())),
+            {}};
+        lines += summaryLines(summarize(attempt));
+        std::vector<Unit> units(1);
+        addLines(units.front(), lines, frame);
+        const std::vector<Page> pages = paginate(units, frame.bodyHeight); // rows stay in units
+
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return fail(
+                error, SaveGroup::cannotWrite(fileName, QStringLiteral("cannot draw on the page")));
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (size_t p = 0; p < pages.size(); ++p) {
+            if (p > 0 && !writer.newPage())
+                return fail(error, SaveGroup::cannotWrite(
+                                       fileName, QStringLiteral("cannot start a new page")));
+            painter.setWorldTransform(QTransform::fromScale(frame.scale, frame.scale));
+            drawHeader(painter, frame, heading, attempt.code.text(), int(p) + 1, int(pages.size()));
+            drawPage(painter, frame, pages[p]);
+        }
+        if (!painter.end())
+            return fail(error,
+                        SaveGroup::cannotWrite(fileName, QStringLiteral("cannot finish the page")));
+    }
+    return files.written(0, error) && files.commit(error);
 }

@@ -7,6 +7,7 @@
 // subject, so that each student's pages can be handed out alone.
 #pragma once
 
+#include "judging/attempt.h"
 #include "model/subjectcode.h"
 #include "stages/transcript.h"
 
@@ -48,6 +49,14 @@ struct Output {
 // names must differ.
 bool writePdf(const QList<Output>& outputs, const QList<SubjectCode>& subjects,
               QString* error = nullptr, const QLocale& locale = QLocale::system());
+
+// The result slip of a practice attempt as a PDF: one page in the sheets'
+// style, headed "Korvanel calculation: result slip" and the code, with when
+// it was practised, how far it came, each question's verdicts with the
+// entries behind them, and the score. False, with *error naming the file,
+// when it cannot be written; nothing is left behind then.
+bool writeResultSlip(const Attempt& attempt, const QString& fileName, QString* error = nullptr,
+                     const QLocale& locale = QLocale::system());
 
 // The font of the printed lines, and the width a line may take on one of
 // `device`'s pages, in the device's units. Never less than the text width

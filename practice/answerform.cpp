@@ -2,10 +2,39 @@
 
 #include "stages/exercise.h"
 
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// Tab selects a field's text as the field takes the focus, and Qt tells a
+// screen reader of that caret and selection before it tells of the focus:
+// Orca 43 then takes the field for one it has named already and names it
+// not at all. The text is selected once the focus has been told.
+class EntryField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const bool selects = event->reason() == Qt::TabFocusReason ||
+                             event->reason() == Qt::BacktabFocusReason ||
+                             event->reason() == Qt::ShortcutFocusReason;
+        QFocusEvent quiet(event->type(), selects ? Qt::OtherFocusReason : event->reason());
+        QLineEdit::focusInEvent(&quiet);
+        if (selects && !text().isEmpty())
+            QTimer::singleShot(0, this, [this] {
+                if (hasFocus())
+                    selectAll();
+            });
+    }
+};
+
+} // namespace
 
 AnswerForm::AnswerForm(int question, QWidget* parent)
     : QWidget(parent)
@@ -22,9 +51,9 @@ AnswerForm::AnswerForm(int question, QWidget* parent)
     for (const AnswerField& field : Exercise::question(question).fields) {
         const QString label = field.label.toString();
         const QString unit = field.unit.toString();
-        auto* edit = new QLineEdit(this);
+        auto* edit = new EntryField(this);
         edit->setObjectName(QStringLiteral("field%1").arg(row + 1));
-        edit->setAccessibleName(tr("%1, %2").arg(label, unit));
+        edit->setAccessibleName(fieldName(field));
         // No buddy: a screen reader would name the field by the label alone
         // and leave out the unit its accessible name carries.
         auto* caption = new QLabel(label, this);
@@ -37,6 +66,8 @@ AnswerForm::AnswerForm(int question, QWidget* parent)
         grid->addWidget(new QLabel(unit, this), row, 2);
         grid->addWidget(verdict, row, 3);
         connect(edit, &QLineEdit::returnPressed, this, &AnswerForm::requestCheck);
+        // A verdict belongs to the entry it was given for.
+        connect(edit, &QLineEdit::textEdited, verdict, &QLabel::clear);
         m_fields.append(edit);
         m_verdicts.append(verdict);
         ++row;
@@ -53,6 +84,10 @@ AnswerForm::AnswerForm(int question, QWidget* parent)
             setTabOrder(previous, next);
         previous = next;
     }
+}
+
+QString AnswerForm::fieldName(const AnswerField& field) {
+    return tr("%1, %2").arg(field.label.toString(), field.unit.toString());
 }
 
 QWidgetList AnswerForm::tabOrder() const {

@@ -25,8 +25,11 @@ public:
     QWidgetList tabOrder() const;     // the fields, then Check
     QString verdict(int field) const; // what the field's verdict line shows
 
-    // Shows each check's message under its field.
+    // Shows each check's message under its field, until the field is edited.
     void showChecks(const QList<FieldCheck>& checks);
+
+    // What a field is called to a screen reader: its label and unit.
+    static QString fieldName(const AnswerField& field);
 
 signals:
     // Enter or Check: the texts of the fields, in order.

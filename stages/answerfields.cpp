@@ -15,12 +15,13 @@ using namespace Constants;
 constexpr AnswerField measured(Field field, int question, QStringView label, QStringView unit,
                                QStringView otherUnit, ScenarioNumber worked, QStringView fact,
                                std::array<ScenarioNumber, 2> factNumbers = {}) {
-    return {field, question, label, unit, otherUnit, worked, 0, fact, factNumbers};
+    return {field, question, label, unit, otherUnit, worked, 0, fact, factNumbers, {}};
 }
 
 // Question 2 asks for counts of ATP, which have no subject in them.
-constexpr AnswerField counted(Field field, QStringView label, int count, QStringView fact) {
-    return {field, 2, label, u"ATP", u"x ATP", {}, count, fact, {}};
+constexpr AnswerField counted(Field field, QStringView label, QStringView part, int count,
+                              QStringView fact) {
+    return {field, 2, label, u"ATP", u"x ATP", {}, count, fact, {}, part};
 }
 
 // In the order of the questions, so that each question's fields sit together.
@@ -29,11 +30,13 @@ constexpr AnswerField fields[] = {
              u"extracellular fluid is %1 % of body weight; follow the lactate over the 30 minutes "
              u"after the race.",
              {fixed(ecfPercent)}),
-    counted(glucoseCost, u"Glucose from 2 x lactate", glucoseAtp,
+    counted(glucoseCost, u"Glucose from 2 x lactate", u"glucose", glucoseAtp,
             u"count every ATP, GTP and UTP used to make glucose from 2 lactate."),
-    counted(liverGlycogenCost, u"Liver glycogen from 2 x lactate", liverGlycogenAtp,
+    counted(liverGlycogenCost, u"Liver glycogen from 2 x lactate", u"liver glycogen",
+            liverGlycogenAtp,
             u"count every ATP, GTP and UTP used to make liver glycogen from 2 lactate."),
-    counted(muscleGlycogenCost, u"Muscle glycogen from 2 x lactate", muscleGlycogenAtp,
+    counted(muscleGlycogenCost, u"Muscle glycogen from 2 x lactate", u"muscle glycogen",
+            muscleGlycogenAtp,
             u"count every ATP, GTP and UTP used to make muscle glycogen from 2 lactate."),
     measured(atpNeeded, 3, u"ATP required", u"mmol", u"mmol ATP", &S::atpneeded,
              u"all of the lactate metabolised is to become muscle glycogen."),

@@ -68,6 +68,8 @@ struct AnswerField {
     // What "Not yet" repeats from the question; %1 and %2 are `factNumbers`.
     QStringView fact;
     std::array<ScenarioNumber, 2> factNumbers;
+    // Which part of its question it answers, where the question has several.
+    QStringView part;
 
     QString factText(const Scenario& s) const;
 

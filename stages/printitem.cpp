@@ -27,6 +27,8 @@ QString plainText(const PrintLine& line) {
     for (const PrintItem& item : line) {
         if (item.kind == PrintItem::Kind::Tab)
             text = text.leftJustified(std::max<qsizetype>(text.size(), item.column - 1), u' ');
+        else if (item.kind == PrintItem::Kind::Mark)
+            text += QString(item.text.size(), u' ');
         else
             text += item.text;
     }

@@ -25,7 +25,8 @@ public:
     bool isFinished() const;
     Stage next() const; // the end stays the end
 
-    QString name() const; // "Q3", "A3", "Finished"
+    QString name() const;        // "Q3", "A3", "Finished"
+    QString description() const; // "question 3", "answer 3", "the end"
 
     friend bool operator==(const Stage&, const Stage&) = default;
 

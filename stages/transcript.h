@@ -14,6 +14,7 @@ enum class Ink {
     Question, // the window's text colour; black on paper
     Answer,   // worked answers, red
     Title,    // pathway titles, blue
+    Right,    // a practice summary's right answers, green
 };
 
 struct InkedLine {

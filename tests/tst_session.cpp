@@ -392,15 +392,34 @@ void TestSession::practiceChecks() {
     QCOMPARE(checked.size(), 1);
     QCOMPARE(session.check(1, {" "}).constFirst().message, "Type an answer first.");
 
+    // The rest of the walk, checking as a student might.
+    QVERIFY(session.check(1, {"150"}).constFirst().message.startsWith("Not yet"));
+    session.check(1, {"159.8"});
     Panes panes(session);
     QSignalSpy finished(&session, &Session::finished);
-    for (Control step : steps)
+    const QList<std::pair<int, QStringList>> answers = {
+        {2, {"6", "", "7"}}, {3, {"700"}}, {3, {"639"}}, {5, {"2.93"}}};
+    for (Control step : steps) {
         session.press(step);
+        for (const auto& [question, entries] : answers)
+            if (session.posedQuestion() == question)
+                session.check(question, entries);
+    }
     QCOMPARE(finished.size(), 1);
     const QStringList summary = plain(finished.constFirst().constFirst().value<Lines>());
     QCOMPARE(plain(panes.answer), summary);
-    QCOMPARE(summary.mid(1, 3), (QStringList{"    Your first answers:", "    Question 1: Correct",
-                                             "    Question 2: not checked"}));
+    // Marks are read as blanks beside their words.
+    QCOMPARE(
+        summary,
+        (QStringList{
+            "    Your answers, the first try and the last:", "    Question 1:   Correct (159.8)",
+            "    Question 2, glucose:   Correct (6)", "    Question 2, liver glycogen: not checked",
+            "    Question 2, muscle glycogen:   Not yet (7)",
+            "    Question 3:   Not yet (700); last   Correct (639)", "    Question 4: not checked",
+            "    Question 5:   Close (2.93)", "    Question 6: not checked",
+            "    Score: 1 of 6 questions right at the first try."}));
+    QVERIFY(session.attempt()->finished());
+    QCOMPARE(session.attempt()->checks.size(), 8); // an empty field is no check
 }
 
 QTEST_GUILESS_MAIN(TestSession)

@@ -16,6 +16,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -89,12 +91,12 @@ void ExerciseWindow::build() {
             break;
         case Kind::QuestionPane:
             widget = m_questionPane = new TextPane(this);
-            m_questionPane->setFocusPolicy(Qt::TabFocus);
+            m_questionPane->setFocusPolicy(Qt::StrongFocus);
             m_questionPane->setAccessibleName(tr("Questions"));
             break;
         case Kind::AnswerPane:
             widget = m_answerPane = new TextPane(this);
-            m_answerPane->setFocusPolicy(Qt::TabFocus);
+            m_answerPane->setFocusPolicy(Qt::StrongFocus);
             m_answerPane->setPalette(PaneStyle::pagePalette(PaneStyle::answerInk));
             m_answerPane->setAccessibleName(tr("Answer"));
             break;
@@ -115,13 +117,12 @@ void ExerciseWindow::build() {
         place(widget, row.name, row.twips);
     }
 
-    m_announcer = new Announcer(this);
-    setAccessibleName(windowTitle());
+    showTitle();
 
     m_teacher = new TeacherActions(*m_session, *this);
-    m_practiceAction = newAction(tr("Practice mode"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_practiceAction = newAction(tr("Pr&actice mode"), QKeySequence(Qt::CTRL | Qt::Key_T));
     m_practiceAction->setCheckable(true);
-    connect(m_practiceAction, &QAction::toggled, m_session, &Session::setPracticeMode);
+    connect(m_practiceAction, &QAction::toggled, this, &ExerciseWindow::startPractice);
     m_ownActions = m_teacher->actions();
     m_ownActions << newSeparator(this) << m_practiceAction << newSeparator(this);
 
@@ -133,20 +134,22 @@ void ExerciseWindow::build() {
     connect(m_session, &Session::pathwayRequested, this, &ExerciseWindow::showPathway);
     connect(m_session, &Session::practiceModeChanged, this, &ExerciseWindow::practiceModeChanged);
     // After the window's own handlers: the focus has moved when it speaks.
-    new Narrator(*m_session, *this, *m_announcer);
+    new Narrator(*m_session, *this, *announcer());
 
     showSession();
 }
 
 // The window's load: both panes and every control as the session stands.
 void ExerciseWindow::showSession() {
-    const Stage stage = m_session->stage();
     for (Pane which : {Pane::Questions, Pane::Answer})
-        for (const InkedLine& line : Transcript::pane(m_session->scenario(), stage, which))
-            pane(which)->printLine(line.items);
+        for (const InkedLine& line : m_session->paneLines(which))
+            pane(which)->printLine(line.items, colour(which, line.ink));
     for (int c = 0; c < controlCount; ++c)
         setControlVisible(Control(c), m_session->isVisible(Control(c)));
-    m_practiceAction->setChecked(m_session->practiceMode());
+    {
+        const QSignalBlocker quiet(m_practiceAction);
+        m_practiceAction->setChecked(m_session->practiceMode());
+    }
     showPractice(true);
     if (!answerForm())
         focusNextStep();
@@ -162,6 +165,60 @@ QList<QAction*> ExerciseWindow::contextActions() const {
 
 TextPane* ExerciseWindow::pane(Pane which) const {
     return which == Pane::Questions ? m_questionPane : m_answerPane;
+}
+
+QColor ExerciseWindow::colour(Pane which, Ink ink) const {
+    if (ink == (which == Pane::Questions ? Ink::Question : Ink::Answer))
+        return QColor();
+    return PaneStyle::colour(ink, palette().color(QPalette::WindowText));
+}
+
+// The code stands in the title whenever the subject was not drawn at random
+// for this run, so that a teacher can match a screen to a key.
+void ExerciseWindow::showTitle() {
+    const QString title = QStringLiteral("Korvanel calculation");
+    setWindowTitle(m_session->subjectGiven() ? tr("%1 (%2)").arg(title, m_session->code().text())
+                                             : title);
+    setAccessibleName(windowTitle());
+}
+
+void ExerciseWindow::startPractice(bool on) {
+    if (on && !m_session->practiceMode()) {
+        if (const std::optional<Attempt> unfinished = m_session->unfinishedAttempt()) {
+            QMessageBox ask(
+                QMessageBox::Question, tr("Practice mode"),
+                tr("You started practising subject %1 on %2 and stopped at %3. "
+                   "Continue where you stopped?")
+                    .arg(
+                        unfinished->code.text(),
+                        QLocale().toString(unfinished->started.toLocalTime(), QLocale::ShortFormat),
+                        Stage::fromIndex(unfinished->stage).value_or(Stage()).description()),
+                QMessageBox::Cancel, this);
+            QPushButton* resume = ask.addButton(tr("&Continue"), QMessageBox::AcceptRole);
+            QPushButton* afresh = ask.addButton(tr("Start &again"), QMessageBox::AcceptRole);
+            ask.setDefaultButton(resume);
+            ask.exec();
+            if (ask.clickedButton() == resume) {
+                m_session->continueAttempt(*unfinished);
+                return;
+            }
+            if (ask.clickedButton() != afresh) {
+                const QSignalBlocker quiet(m_practiceAction);
+                m_practiceAction->setChecked(false);
+                return;
+            }
+        }
+    }
+    m_session->setPracticeMode(on);
+}
+
+void ExerciseWindow::sayRecordProblem(const QString& message) {
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, tr("Practice mode"),
+                        tr("Your answers cannot be kept: %1 Practice goes on.").arg(message),
+                        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 QPushButton* ExerciseWindow::button(Control control) const {
@@ -218,7 +275,7 @@ void ExerciseWindow::print(Pane which, const Lines& lines) {
     if (from < 0)
         from = target->content().size();
     for (const InkedLine& line : lines)
-        target->printLine(line.items);
+        target->printLine(line.items, colour(which, line.ink));
 }
 
 void ExerciseWindow::setControlVisible(Control control, bool visible) {
@@ -235,6 +292,7 @@ void ExerciseWindow::setControlVisible(Control control, bool visible) {
 }
 
 void ExerciseWindow::subjectChanged() {
+    showTitle();
     for (auto& pathway : m_pathways)
         if (pathway)
             pathway->hide();

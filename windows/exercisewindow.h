@@ -12,7 +12,6 @@
 #include <array>
 #include <memory>
 
-class Announcer;
 class AnswerForm;
 class PathwayWindow;
 class PracticePanel;
@@ -44,6 +43,9 @@ public:
 
     // The practice form shown now, if any.
     AnswerForm* answerForm() const;
+    // Practice mode on or off as the student asks: on, an unfinished attempt
+    // at this subject is offered to be continued.
+    void startPractice(bool on);
 
 protected:
     QList<QAction*> contextActions() const override;
@@ -63,13 +65,15 @@ private:
     void focusNextStep();
     void spliceTabOrder(AnswerForm* form);
     void showPrinted();
+    void showTitle();
+    void sayRecordProblem(const QString& message);
     TextPane* pane(Pane pane) const;
+    QColor colour(Pane pane, Ink ink) const; // invalid for the pane's own
 
     std::unique_ptr<Session> m_ownSession;
     Session* m_session;
     TextPane* m_questionPane = nullptr;
     TextPane* m_answerPane = nullptr;
-    Announcer* m_announcer = nullptr;
     std::array<QPushButton*, size_t(Control::answerPane)> m_buttons{};
     std::array<std::unique_ptr<PathwayWindow>, 2> m_pathways;
     PracticePanel* m_practice = nullptr; // made when practice first starts

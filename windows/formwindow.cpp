@@ -1,5 +1,6 @@
 #include "formwindow.h"
 
+#include "panes/announcer.h"
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 
@@ -8,10 +9,12 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QWindow>
@@ -66,6 +69,8 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
     m_page->setAutoFillBackground(true);
     m_scroll->setWidget(m_page);
 
+    m_announcer = new Announcer(this);
+
     m_backdrop = new QWidget(m_page);
     m_backdrop->setObjectName(QStringLiteral("shape1"));
     m_backdrop->setGeometry(shape1.pixels());
@@ -79,11 +84,15 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
         m_viewActions.append(action);
         return action;
     };
-    view(tr("Zoom in"), QKeySequence::ZoomIn, &FormWindow::zoomIn);
-    view(tr("Zoom out"), QKeySequence::ZoomOut, &FormWindow::zoomOut);
-    view(tr("Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0), &FormWindow::resetZoom);
-    m_fitAction = view(tr("Fit to window"), QKeySequence(), &FormWindow::fitToWindow);
+    view(tr("Zoom &in"), QKeySequence::ZoomIn, &FormWindow::zoomIn);
+    view(tr("Zoom &out"), QKeySequence::ZoomOut, &FormWindow::zoomOut);
+    view(tr("&Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0), &FormWindow::resetZoom);
+    m_fitAction = view(tr("&Fit to window"), QKeySequence(), &FormWindow::fitToWindow);
     m_fitAction->setCheckable(true);
+
+    // Laptops without a Menu key open the context menu with Shift+F10.
+    QAction* menuKey = newAction(QString(), QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, &FormWindow::openMenuAtFocus);
 
     // The keyboard can reach a control that the viewport does not show.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -162,6 +171,35 @@ void FormWindow::rescaled() {
     // The keyboard's place stays in view at the new scale.
     if (QWidget* focused = focusWidget(); focused && focused != this)
         ensureVisible(focused, focused->rect());
+
+    // Shown for a moment at the top of the window, and said.
+    const QString level = m_rule.mode() == LayoutScale::Mode::FitToWindow
+                              ? tr("Zoom %1 %, fitted to the window").arg(qRound(m_scale * 100))
+                          : m_rule.mode() == LayoutScale::Mode::Automatic
+                              ? tr("Zoom %1 %, as the screen allows").arg(qRound(m_scale * 100))
+                              : tr("Zoom %1 %").arg(qRound(m_scale * 100));
+    if (!m_zoomShown) {
+        m_zoomShown = new QLabel(this);
+        m_zoomShown->setObjectName(QStringLiteral("zoomLevel"));
+        m_zoomShown->setAutoFillBackground(true);
+        m_zoomShown->setBackgroundRole(QPalette::ToolTipBase);
+        m_zoomShown->setForegroundRole(QPalette::ToolTipText);
+        m_zoomShown->setFrameShape(QFrame::Box);
+        m_zoomShown->setMargin(4);
+        m_zoomTimer = new QTimer(this);
+        m_zoomTimer->setSingleShot(true);
+        m_zoomTimer->setInterval(1500);
+        connect(m_zoomTimer, &QTimer::timeout, m_zoomShown, &QWidget::hide);
+    }
+    m_zoomShown->setFont(PaneStyle::windowFont());
+    m_zoomShown->setText(level);
+    m_zoomShown->adjustSize();
+    const QRect view = viewport();
+    m_zoomShown->move(view.left() + (view.width() - m_zoomShown->width()) / 2, view.top() + 8);
+    m_zoomShown->show();
+    m_zoomShown->raise();
+    m_zoomTimer->start();
+    m_announcer->announce(level);
 }
 
 QRect FormWindow::viewport() const {
@@ -227,9 +265,35 @@ void FormWindow::relayout() {
 }
 
 void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    menu.addActions(contextActions());
-    menu.exec(event->globalPos());
+    openContextMenu(event->globalPos());
+}
+
+// One menu for the window's life: a menu made afresh at each opening, its
+// actions reused, left screen readers items of the last one that no longer
+// existed.
+void FormWindow::openContextMenu(const QPoint& globalPos) {
+    if (!m_menu) {
+        m_menu = new QMenu(this);
+        m_menu->setObjectName(QStringLiteral("contextMenu"));
+        m_menu->setAccessibleName(tr("Menu"));
+        m_menu->addActions(contextActions());
+    }
+    m_menu->popup(globalPos);
+    // Highlighted, so that a screen reader says where the menu starts.
+    for (QAction* action : m_menu->actions())
+        if (!action->isSeparator() && action->isEnabled() && action->isVisible()) {
+            m_menu->setActiveAction(action);
+            break;
+        }
+}
+
+void FormWindow::openMenuAtFocus() {
+    // As the Menu key does: the focused control may have a menu of its own
+    // (a field's), else the event reaches the window.
+    QWidget* target = focusWidget() ? focusWidget() : this;
+    const QPoint at = target->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+    QCoreApplication::sendEvent(target, &event);
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {

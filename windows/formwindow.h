@@ -16,8 +16,12 @@
 
 #include <QWidget>
 
+class Announcer;
 class Picture;
+class QLabel;
+class QMenu;
 class QScrollArea;
+class QTimer;
 
 class FormWindow : public QWidget {
     Q_OBJECT
@@ -35,6 +39,13 @@ public:
     // An action of this window, whose shortcut works while it is active.
     QAction* newAction(const QString& text, const QKeySequence& shortcut = {});
     static QAction* newSeparator(QObject* parent);
+
+    // Where the window speaks to a screen reader.
+    Announcer* announcer() const { return m_announcer; }
+    // The context menu, made when first opened and kept.
+    QMenu* contextMenu() const { return m_menu; }
+    // Opens it at `globalPos`, its first item highlighted.
+    void openContextMenu(const QPoint& globalPos);
 
     // The page every control stands on, and the scroll area around it.
     QWidget* page() const { return m_page; }
@@ -78,8 +89,13 @@ private:
     QSizeF layoutSize() const; // right and bottom edges of the table at scale 1
     QSize room() const;        // the client area this window would have maximised
     void relayout();
-    void rescaled(); // after the student's zoom
+    void rescaled();        // after the student's zoom: shown and said
+    void openMenuAtFocus(); // Shift+F10, as the Menu key does
 
+    Announcer* m_announcer = nullptr;
+    QMenu* m_menu = nullptr;
+    QLabel* m_zoomShown = nullptr; // made at the first zoom
+    QTimer* m_zoomTimer = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_page = nullptr;
     QList<Placement> m_placed;

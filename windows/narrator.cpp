@@ -1,6 +1,7 @@
 #include "narrator.h"
 
 #include "panes/announcer.h"
+#include "practice/answerform.h"
 #include "session/session.h"
 #include "stages/exercise.h"
 
@@ -16,6 +17,9 @@ Narrator::Narrator(Session& session, QWidget& window, Announcer& announcer)
     connect(&session, &Session::finished, this, &Narrator::finished);
     connect(&session, &Session::stageChanged, this, &Narrator::stageChanged);
     connect(&session, &Session::checked, this, &Narrator::checked);
+    connect(&session, &Session::practiceModeChanged, this, &Narrator::practiceModeChanged);
+    connect(&session, &Session::recordProblem, this,
+            [this](const QString& message) { say({message}); });
     window.installEventFilter(this);
 }
 
@@ -28,8 +32,21 @@ void Narrator::finished() {
 }
 
 void Narrator::stageChanged() {
+    // A question posed in practice mode: where the answer goes.
+    if (m_session.practiceMode() && m_session.posedQuestion() && !m_pending.isEmpty())
+        m_pending.append(
+            AnswerForm::fieldName(Exercise::question(m_session.posedQuestion()).fields.front()));
     say(m_pending);
     m_pending.clear();
+}
+
+void Narrator::practiceModeChanged(bool on) {
+    QStringList said = {on ? tr("Practice mode on: type each answer and check it.")
+                           : tr("Practice mode off.")};
+    if (on && m_session.posedQuestion())
+        said.append(
+            AnswerForm::fieldName(Exercise::question(m_session.posedQuestion()).fields.front()));
+    say(said);
 }
 
 void Narrator::checked(int question, const QList<FieldCheck>& checks) {

@@ -1,8 +1,10 @@
 // What a screen reader is told of the exercise, made from the session's own
 // signals: what a press or a new subject printed, said once the window has
-// moved the focus (so that the reader names the focused control first);
-// "Exercise complete." at the end; each verdict of a check; and, when the
-// window is first activated, the problem as it stands.
+// moved the focus (so that the reader names the focused control first),
+// ending, in practice mode, with the name of the field to answer in;
+// "Exercise complete." at the end; practice mode turned on or off; each
+// verdict of a check; a record that cannot be kept; and, when the window
+// is first activated, the problem as it stands.
 #pragma once
 
 #include "judging/practice.h"
@@ -30,6 +32,7 @@ private:
     void finished();
     void stageChanged();
     void checked(int question, const QList<FieldCheck>& checks);
+    void practiceModeChanged(bool on);
     // The lines with words, trimmed, as one message.
     void say(const QStringList& lines);
 

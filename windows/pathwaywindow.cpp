@@ -1,10 +1,14 @@
 #include "pathwaywindow.h"
 
+#include "panes/announcer.h"
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
 
+#include <QAction>
+#include <QEvent>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -68,11 +72,28 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
     }
 
     connect(hide, &QPushButton::clicked, this, &QWidget::hide);
+    connect(newAction(QString(), QKeySequence(Qt::Key_Escape)), &QAction::triggered, this,
+            &QWidget::hide);
 }
 
 void PathwayWindow::present() {
+    m_presented = true;
     if (!isVisible())
         showMaximized();
     raise();
     activateWindow();
+}
+
+void PathwayWindow::changeEvent(QEvent* event) {
+    FormWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_presented)
+        return;
+    m_presented = false;
+    // After the reader has named the window and its focused button.
+    QTimer::singleShot(0, this, [this] {
+        announcer()->announce(
+            tr("%1. The diagram and its step-by-step description follow on Tab; Escape puts "
+               "the window away.")
+                .arg(QString::fromLatin1(pathwayInfo(m_pathway).title)));
+    });
 }

@@ -28,14 +28,19 @@ TeacherActions::TeacherActions(Session& session, QWidget& parent)
         connect(action, &QAction::triggered, this, slot);
         m_actions.append(action);
     };
-    add(tr("New subject"), QKeySequence::New, &TeacherActions::newSubject);
-    add(tr("Subject from code…"), QKeySequence(), &TeacherActions::askForSubject);
-    add(tr("Copy subject code"), QKeySequence(), &TeacherActions::copySubjectCode);
+    add(tr("&New subject"), QKeySequence::New, &TeacherActions::newSubject);
+    add(tr("Subject from &code…"), QKeySequence(), &TeacherActions::askForSubject);
+    add(tr("Cop&y subject code"), QKeySequence(), &TeacherActions::copySubjectCode);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     m_actions.append(separator);
-    add(tr("Print…"), QKeySequence::Print, &TeacherActions::print);
-    add(tr("Export PDF…"), QKeySequence(), qOverload<>(&TeacherActions::exportPdf));
+    add(tr("&Print…"), QKeySequence::Print, &TeacherActions::print);
+    add(tr("&Export PDF…"), QKeySequence(), qOverload<>(&TeacherActions::exportPdf));
+    add(tr("Export result &slip…"), QKeySequence(), qOverload<>(&TeacherActions::exportResultSlip));
+    // A student's results exist only in practice mode.
+    QAction* slip = m_actions.constLast();
+    slip->setEnabled(session.practiceMode());
+    connect(&session, &Session::practiceModeChanged, slip, &QAction::setEnabled);
 }
 
 QString TeacherActions::code() const {
@@ -50,7 +55,7 @@ void TeacherActions::newSubject() {
 void TeacherActions::askForSubject() {
     SubjectDialog dialog(&m_parent);
     if (dialog.exec() == QDialog::Accepted && dialog.code())
-        m_session.setSubject(*dialog.code());
+        m_session.setSubject(*dialog.code(), Session::Origin::Given);
 }
 
 void TeacherActions::copySubjectCode() {
@@ -79,7 +84,9 @@ void TeacherActions::print() {
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(Paper::pageLayout());
-    printer.setDocName(QStringLiteral("Korvanel %1").arg(code()));
+    // The print dialog suggests this, less what follows its last point, for a
+    // file: the code's own points stay.
+    printer.setDocName(suggestedName(*sheet));
     QPrintDialog dialog(&printer, &m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -92,19 +99,43 @@ void TeacherActions::exportPdf() {
     const std::optional<Sheet> sheet = askSheet(tr("Export PDF"));
     if (!sheet)
         return;
-    const QString suggested = QStringLiteral("korvanel-%1-%2.pdf")
-                                  .arg(code(), *sheet == Sheet::Key ? QStringLiteral("key")
-                                                                    : QStringLiteral("worksheet"));
+    const QString fileName = askFileName(tr("Export PDF"), suggestedName(*sheet));
+    if (!fileName.isEmpty())
+        exportPdf(*sheet, fileName);
+}
+
+QString TeacherActions::suggestedName(Sheet sheet) const {
+    return QStringLiteral("korvanel-%1-%2.pdf")
+        .arg(code(), sheet == Sheet::Key ? QStringLiteral("key") : QStringLiteral("worksheet"));
+}
+
+QString TeacherActions::askFileName(const QString& title, const QString& suggested) {
     QString fileName = QFileDialog::getSaveFileName(
-        &m_parent, tr("Export PDF"),
+        &m_parent, title,
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(suggested),
         tr("PDF files (*.pdf)"));
-    if (fileName.isEmpty())
-        return;
-    if (QFileInfo(fileName).suffix().isEmpty())
+    if (!fileName.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
         fileName += QStringLiteral(".pdf");
-    exportPdf(*sheet, fileName);
+    return fileName;
+}
+
+void TeacherActions::exportResultSlip() {
+    if (!m_session.attempt())
+        return;
+    const QString fileName = askFileName(tr("Export result slip"),
+                                         QStringLiteral("korvanel-%1-results.pdf").arg(code()));
+    if (!fileName.isEmpty())
+        exportResultSlip(fileName);
+}
+
+bool TeacherActions::exportResultSlip(const QString& fileName) {
+    QString error;
+    if (m_session.attempt() && Paper::writeResultSlip(*m_session.attempt(), fileName, &error))
+        return true;
+    QMessageBox::warning(&m_parent, tr("Export result slip"),
+                         tr("No result slip was written. %1").arg(error));
+    return false;
 }
 
 bool TeacherActions::exportPdf(Sheet sheet, const QString& fileName) {

@@ -1,5 +1,6 @@
 // The teacher's items of the exercise window: a new subject, a subject from
-// its code, the code copied, and the exercise on paper, printed or exported.
+// its code, the code copied, and the exercise on paper, printed or exported;
+// and the student's result slip, in practice mode.
 // They act on the session; dialogs and messages belong to `parent`.
 #pragma once
 
@@ -29,11 +30,17 @@ public:
     // Writes the sheet for the session's subject; says so in a message box
     // when it cannot.
     bool exportPdf(Sheet sheet, const QString& fileName);
+    void exportResultSlip(); // the attempt's, through the file dialog
+    bool exportResultSlip(const QString& fileName);
 
 private:
     // Which sheet, asked of the teacher; none when they cancel.
     std::optional<Sheet> askSheet(const QString& title);
     QString code() const;
+    QString suggestedName(Sheet sheet) const; // "korvanel-M72-0.8-12.4-key.pdf"
+    // A PDF's name asked of the teacher, ".pdf" added where it has no ending;
+    // empty when they cancel.
+    QString askFileName(const QString& title, const QString& suggested);
 
     Session& m_session;
     QWidget& m_parent;
