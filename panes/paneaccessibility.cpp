@@ -129,6 +129,8 @@ QString TextPaneAccessible::textBeforeOffset(int offset, QAccessible::TextBounda
                                              int* startOffset, int* endOffset) const {
     if (!bySentence(type))
         return QAccessibleTextInterface::textBeforeOffset(offset, type, startOffset, endOffset);
+    if (offset >= characterCount() && offset > 0) // before the end: the last sentence
+        return segment(content(), sentenceAt(characterCount() - 1), startOffset, endOffset);
     const int start = sentenceAt(offset).first;
     if (start == 0)
         return segment(content(), {0, 0}, startOffset, endOffset);

@@ -357,8 +357,8 @@ bool Paper::writeResultSlip(const Attempt& attempt, const QString& fileName, QSt
         Lines lines = {
             line(QStringLiteral("Subject %1, practised on %2 from %3 to %4.")
                      .arg(attempt.code.text(), locale.toString(started.date(), QLocale::LongFormat),
-                          locale.toString(started.time(), QLocale::ShortFormat),
-                          locale.toString(updated.time(), QLocale::ShortFormat))),
+                          started.time().toString(QStringLiteral("HH:mm")),
+                          updated.time().toString(QStringLiteral("HH:mm")))),
             line(attempt.finished()
                      ? QStringLiteral("The exercise was finished.")
                      : QStringLiteral("The exercise was left at %1.").arg(stage.description())),

@@ -9,6 +9,8 @@
 #include "walkthrough.h"
 #include "windows/exercisewindow.h"
 
+#include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -25,6 +27,9 @@ private slots:
     void formFollowsTheStages();
     void keyboardWalkWithAnswers();
     void toggledAtAnyStage();
+    void verdictGoesWithAnEdit();
+    void saidAsItHappens_data();
+    void saidAsItHappens();
 };
 
 void TestPractice::formFollowsTheStages_data() {
@@ -93,6 +98,13 @@ void TestPractice::keyboardWalkWithAnswers() {
         QVERIFY2(form->verdict(0).startsWith(first), qPrintable(form->verdict(0)));
         QTest::keyClick(form->checkButton(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.button(steps[2 * question - 2]));
+        // And back the same way.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), form->checkButton());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), form->fields().constLast());
+        QTest::keyClick(form->checkButton(), Qt::Key_Tab);
+        QTest::keyClick(form->checkButton(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(!window.answerForm());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
@@ -123,6 +135,66 @@ void TestPractice::toggledAtAnyStage() {
     window.session().setPracticeMode(false);
     QVERIFY(!window.answerForm());
     QVERIFY(window.button(seeanswer2)->isVisible());
+}
+
+// A verdict is its entry's: typing in the field takes it away, on screen and
+// for a screen reader, until the field is checked again.
+void TestPractice::verdictGoesWithAnEdit() {
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    window.session().setPracticeMode(true);
+    window.show();
+    window.button(seeanswer1)->click();
+    window.button(hideanswer1)->click();
+    AnswerForm* form = window.answerForm();
+    for (qsizetype i = 0; i < 3; ++i)
+        form->fields()[i]->setText(QString::number(6 + i));
+    form->checkButton()->click();
+    QVERIFY(form->verdict(2).startsWith("Correct"));
+    QTest::keyClick(form->fields()[2], Qt::Key_Backspace);
+    QTest::keyClick(form->fields()[2], Qt::Key_4);
+    QCOMPARE(form->verdict(2), QString());
+    QVERIFY(form->verdict(0).startsWith("Correct"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->findChild<QLabel*>("verdict3"))
+                 ->text(QAccessible::Name),
+             QString());
+}
+
+void TestPractice::saidAsItHappens_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<bool>("toggle");
+    QTest::addColumn<QString>("said"); // the message's start, then its end
+
+    QTest::newRow("practice on, a question posed")
+        << 0 << true
+        << "Practice mode on: type each answer and check it.\nTotal lactate "
+           "metabolised, mmol";
+    QTest::newRow("a question posed ends with its first field")
+        << 2 << false
+        << "Most of this lactate will be taken up by the liver and used for gluconeogenesis."
+           "|Glucose from 2 x lactate, ATP";
+    QTest::newRow("an answer shown names no field")
+        << 3 << false << "Synthesis of glucose from 2 x lactate uses 6 x ATP|lactate to pyruvate.";
+}
+
+// What a screen reader is told: practice mode turned on, and at each press
+// what it printed, in practice mode ending with the field to answer in.
+void TestPractice::saidAsItHappens() {
+    QFETCH(int, presses);
+    QFETCH(bool, toggle);
+    QFETCH(QString, said);
+
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    if (!toggle)
+        window.session().setPracticeMode(true);
+    window.show();
+    for (int i = 0; i < presses; ++i)
+        window.button(steps[i])->click();
+    if (toggle)
+        window.startPractice(true);
+    const QString message = window.findChild<Announcer*>()->lastMessage();
+    const QStringList ends = said.split('|');
+    QVERIFY2(message.startsWith(ends.constFirst()), qPrintable(message));
+    QVERIFY2(message.endsWith(ends.constLast()), qPrintable(message));
 }
 
 QTEST_MAIN(TestPractice)

@@ -1,11 +1,14 @@
 // The exercise as a session, with no window: the thirteen stages reached by
 // presses alone, every press on a control that is not live refused, and
 // every line printed, in the worked examples' numbers and words.
+#include "judging/recordfolder.h"
 #include "session/session.h"
 #include "stagetable.h"
 #include "subjects.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -170,6 +173,8 @@ private slots:
     void pronouns_data();
     void pronouns();
     void practiceChecks();
+    void attemptKeptAndContinued();
+    void unwritableRecordsSaidOnce();
 };
 
 void TestSession::stages_data() {
@@ -420,6 +425,64 @@ void TestSession::practiceChecks() {
             "    Score: 1 of 6 questions right at the first try."}));
     QVERIFY(session.attempt()->finished());
     QCOMPARE(session.attempt()->checks.size(), 8); // an empty field is no check
+}
+
+// What is checked is on disk once handed over; the attempt left at question
+// 3 is offered again, and continuing it brings back its stage, its panes and
+// the entries later questions carry forward.
+void TestSession::attemptKeptAndContinued() {
+    const QTemporaryDir folder;
+    const SubjectCode code = Subjects::code(0, 72, 0.6, 12.3);
+    {
+        Session session(code);
+        session.setRecordFolder(folder.path());
+        QVERIFY(!session.unfinishedAttempt());
+        session.setPracticeMode(true);
+        session.check(1, {"150"}); // wrong: question 3 carries it forward
+        for (int i = 0; i < 4; ++i)
+            session.press(steps[i]);
+        session.flushRecords();
+    }
+
+    Session later(code);
+    later.setRecordFolder(folder.path());
+    const std::optional<Attempt> left = later.unfinishedAttempt();
+    QVERIFY(left);
+    QCOMPARE(left->stage, 4);
+    QCOMPARE(left->checks.size(), 1);
+    QCOMPARE(left->checks.constFirst().entry, "150");
+    Panes panes(later);
+    later.continueAttempt(*left);
+    QCOMPARE(later.stage().name(), "Q3");
+    QVERIFY(later.practiceMode());
+    QVERIFY(later.subjectGiven());
+    QCOMPARE(panes.questions, Transcript::pane(later.scenario(), later.stage(), Pane::Questions));
+    QCOMPARE(later.check(3, {"600"}).constFirst().verdict, Verdict::carriedForward);
+
+    // Finished, it is offered no more.
+    for (int i = 4; i < 12; ++i)
+        later.press(steps[i]);
+    later.flushRecords();
+    QVERIFY(!later.unfinishedAttempt());
+    QCOMPARE(RecordFolder(folder.path()).load().attempts.size(), 1);
+}
+
+// A folder that cannot be written is said once; practice goes on.
+void TestSession::unwritableRecordsSaidOnce() {
+    const QTemporaryDir dir;
+    QFile plain(dir.filePath("file"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    Session session(Subjects::code(0, 72, 0.6, 12.3));
+    session.setRecordFolder(dir.filePath("file/practice")); // under a plain file
+    QSignalSpy said(&session, &Session::recordProblem);
+    session.setPracticeMode(true);
+    QCOMPARE(session.check(1, {"159.8"}).constFirst().verdict, Verdict::correct);
+    session.press(seeanswer1);
+    session.flushRecords();
+    QTRY_COMPARE(said.size(), 1);
+    QTest::qWait(50);
+    QCOMPARE(said.size(), 1);
+    QVERIFY(said.constFirst().constFirst().toString().contains("practice"));
 }
 
 QTEST_GUILESS_MAIN(TestSession)

@@ -2,6 +2,7 @@
 #include "panes/panestyle.h"
 #include "panes/textpane.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QRawFont>
 #include <QScreen>
@@ -33,6 +34,7 @@ private slots:
     void fontIsTheCompiledInFace();
     void caretMoves_data();
     void caretMoves();
+    void clickPutsTheCaretThere();
 
 private:
     TextPane* m_pane = nullptr;
@@ -222,6 +224,25 @@ void TestTextPane::caretMoves() {
 
     m_pane->clear();
     QCOMPARE(m_pane->cursorPosition(), 0);
+}
+
+// Lines "ab", "" and "cdef": a click on the third line's start focuses the
+// pane and puts the caret there; below the last line, on the last.
+void TestTextPane::clickPutsTheCaretThere() {
+    for (const char* line : {"ab", "", "cdef"})
+        m_pane->printLine(textLine(QString::fromLatin1(line)));
+    m_pane->setFocusPolicy(Qt::StrongFocus);
+    m_pane->show();
+    QApplication::setActiveWindow(m_pane);
+    QVERIFY(QTest::qWaitForWindowActive(m_pane));
+    const int line = m_pane->lineHeight();
+    QTest::mouseClick(m_pane, Qt::LeftButton, {}, QPoint(1, 2 * line + line / 2));
+    QVERIFY(m_pane->hasFocus());
+    QCOMPARE(m_pane->cursorPosition(), 4);
+    QTest::mouseClick(m_pane, Qt::LeftButton, {}, QPoint(1, 6 * line));
+    QCOMPARE(m_pane->cursorPosition(), 4);
+    QTest::mouseClick(m_pane, Qt::LeftButton, {}, QPoint(800, line / 2));
+    QCOMPARE(m_pane->cursorPosition(), 2);
 }
 
 QTEST_MAIN(TestTextPane)

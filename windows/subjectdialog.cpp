@@ -21,6 +21,7 @@ SubjectDialog::SubjectDialog(QWidget* parent)
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
     m_problem->setAccessibleName(tr("Problem"));
+    m_problem->setObjectName(QStringLiteral("problem"));
     m_problem->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 50);
     m_problem->hide();
 
