@@ -72,13 +72,13 @@ QList<FieldCheck> Practice::check(int question, const QStringList& entries) {
     for (const AnswerField& field : questionFields(question)) {
         const QString text = entries.value(i++);
         if (text.trimmed().isEmpty()) {
-            checks.append({field.field, std::nullopt, QString()});
+            checks.append({field.field, std::nullopt, QString(), std::nullopt});
             continue;
         }
         QString error;
         const std::optional<double> entry = readEntry(text, field, &error);
         if (!entry) {
-            checks.append({field.field, std::nullopt, error});
+            checks.append({field.field, std::nullopt, error, std::nullopt});
             continue;
         }
         auto [verdict, message] = judge(field, *entry);
