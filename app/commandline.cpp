@@ -27,6 +27,10 @@ const QString practiceOption = QStringLiteral("practice");
 const QString worksheetOption = QStringLiteral("worksheet");
 const QString keyOption = QStringLiteral("key");
 const QString countOption = QStringLiteral("count");
+const QString collateOption = QStringLiteral("collate");
+const QString csvOption = QStringLiteral("csv");
+const QString resultSlipOption = QStringLiteral("result-slip");
+const QString recordOption = QStringLiteral("record");
 
 void addOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -61,7 +65,26 @@ void addOptions(QCommandLineParser& parser) {
                         "subjects, 1 to %1, each on pages of its own headed by its code.")
              .arg(SubjectCode::count),
          QStringLiteral("n")},
+        {collateOption,
+         QStringLiteral("Reads the practice records given as arguments, files or folders of "
+                        "them, and writes a table with a line for each to the CSV file of --csv: "
+                        "the subject code, when the attempt started, each question's first and "
+                        "last verdicts, the score and whether it was finished. A record that "
+                        "cannot be read is named and left out. Exits without opening a window.")},
+        {csvOption, QStringLiteral("With --collate: the CSV <file> to write."),
+         QStringLiteral("file")},
+        {resultSlipOption,
+         QStringLiteral("Writes the result slip of the practice record of --record, its "
+                        "entries, verdicts and score on one page, as PDF to <file>, and exits "
+                        "without opening a window."),
+         QStringLiteral("file")},
+        {recordOption, QStringLiteral("With --result-slip: the practice record <file> to read."),
+         QStringLiteral("file")},
     });
+    parser.addPositionalArgument(
+        QStringLiteral("records"),
+        QStringLiteral("With --collate: practice records (.json), or folders of them."),
+        QStringLiteral("[records...]"));
     for (const QString& name : QString::fromLatin1(qtOptionsWithValue).split(u' ')) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -84,6 +107,62 @@ CommandLine exitWith(int status) {
 QString absolutePath(const QString& fileName) {
     const QFileInfo info(fileName);
     return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+}
+
+template <typename UsageError>
+CommandLine readCollation(const QCommandLineParser& parser, const UsageError& usageError) {
+    for (const QString& option :
+         {subjectOption, practiceOption, worksheetOption, keyOption, countOption})
+        if (parser.isSet(option))
+            return usageError(
+                QStringLiteral("--collate reads practice records; it does not go with --%1.")
+                    .arg(option));
+    CommandLine command;
+    command.records = parser.positionalArguments();
+    command.csv = parser.value(csvOption);
+    if (command.csv.isEmpty())
+        return usageError(QStringLiteral("--collate writes a table; give --csv and its file."));
+    if (command.records.isEmpty())
+        return usageError(
+            QStringLiteral("--collate needs practice records to read: files, or folders of them."));
+    // The table must not take the place of a record, given or in a folder given.
+    const QFileInfo csv(command.csv);
+    for (const QString& record : command.records)
+        if (absolutePath(record) == absolutePath(command.csv) ||
+            (QFileInfo(record).isDir() && csv.exists() &&
+             absolutePath(csv.absolutePath()) == absolutePath(record) &&
+             csv.fileName().endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)))
+            return usageError(QStringLiteral("--csv names a practice record, %1; write the table "
+                                             "to a file of its own.")
+                                  .arg(command.csv));
+    command.action = CommandLine::Action::Collate;
+    return command;
+}
+
+template <typename UsageError>
+CommandLine readResultSlip(const QCommandLineParser& parser, const UsageError& usageError) {
+    for (const QString& option : {subjectOption, practiceOption, worksheetOption, keyOption,
+                                  countOption, collateOption, csvOption})
+        if (parser.isSet(option))
+            return usageError(QStringLiteral("--result-slip writes the slip of one practice "
+                                             "record; it does not go with --%1.")
+                                  .arg(option));
+    CommandLine command;
+    command.resultSlip = parser.value(resultSlipOption);
+    command.record = parser.value(recordOption);
+    if (command.resultSlip.isEmpty())
+        return usageError(
+            QStringLiteral("--record is read for --result-slip; give --result-slip and its file."));
+    if (command.record.isEmpty())
+        return usageError(
+            QStringLiteral("--result-slip needs the practice record to read; give --record."));
+    if (absolutePath(command.record) == absolutePath(command.resultSlip))
+        return usageError(
+            QStringLiteral("--result-slip names the record itself, %1; write the slip to a file "
+                           "of its own.")
+                .arg(command.resultSlip));
+    command.action = CommandLine::Action::ResultSlip;
+    return command;
 }
 
 } // namespace
@@ -119,18 +198,29 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::fprintf(stdout, "%s %s\n", BuildInfo::name, BuildInfo::version);
         return exitWith(0);
     }
-    if (!parser.positionalArguments().isEmpty())
+    const bool collate = parser.isSet(collateOption);
+    if (!collate && parser.isSet(csvOption))
+        return usageError(QStringLiteral("--csv is the table of --collate; give --collate and the "
+                                         "records too."));
+    if (!collate && !parser.positionalArguments().isEmpty())
         return usageError(
-            QStringLiteral("Unexpected argument '%1'; the program takes options only.")
+            QStringLiteral("Unexpected argument '%1'; only --collate takes files without an "
+                           "option.")
                 .arg(parser.positionalArguments().front()));
     // A second value would silently win over the first.
-    for (const QString& option : {worksheetOption, keyOption, countOption}) {
+    for (const QString& option :
+         {worksheetOption, keyOption, countOption, csvOption, resultSlipOption, recordOption}) {
         const QStringList values = parser.values(option);
         if (values.size() > 1)
             return usageError(QStringLiteral("--%1 is given more than once.").arg(option));
         if (values.size() == 1 && values.front().isEmpty())
             return usageError(QStringLiteral("--%1 needs a value.").arg(option));
     }
+
+    if (collate)
+        return readCollation(parser, usageError);
+    if (parser.isSet(resultSlipOption) || parser.isSet(recordOption))
+        return readResultSlip(parser, usageError);
 
     CommandLine command;
     const QString worksheet = parser.value(worksheetOption);
@@ -191,9 +281,9 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     }
 
     if (!worksheet.isEmpty())
-        command.outputs.append({Paper::Sheet::Worksheet, worksheet});
+        command.outputs.append({Sheet::Worksheet, worksheet});
     if (!key.isEmpty())
-        command.outputs.append({Paper::Sheet::Key, key});
+        command.outputs.append({Sheet::Key, key});
     command.action = CommandLine::Action::Paper;
     return command;
 }

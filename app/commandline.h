@@ -1,5 +1,6 @@
 // The command line, read before any application object exists: help, the
-// version, usage errors and the paper all work without a display.
+// version, usage errors, the paper and collating records all work without
+// a display.
 #pragma once
 
 #include "model/subjectcode.h"
@@ -10,7 +11,7 @@
 #include <optional>
 
 struct CommandLine {
-    enum class Action { Window, Paper, Exit };
+    enum class Action { Window, Paper, Collate, ResultSlip, Exit };
 
     Action action = Action::Window;
     int exitStatus = 0; // of Exit: 0 after help or the version, 2 after a usage error
@@ -20,6 +21,12 @@ struct CommandLine {
 
     QList<Paper::Output> outputs; // what Paper writes, for every subject
     QList<SubjectCode> subjects;
+
+    QStringList records; // what Collate reads: record files, or folders of them
+    QString csv;         // and the file it writes
+
+    QString record;     // what ResultSlip reads
+    QString resultSlip; // and the PDF it writes
 };
 
 // Prints help, the version or what is wrong itself, and then says Exit.

@@ -28,6 +28,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -88,7 +89,8 @@ std::map<std::string, double> runOnce(const Program& program) {
     close(out[0]);
 
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    struct rusage usage = {};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     const long long end = monotonicNs();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
@@ -96,6 +98,7 @@ std::map<std::string, double> runOnce(const Program& program) {
 
     std::map<std::string, double> figures;
     figures["exit_ms"] = double(end - start) / 1e6;
+    figures["maxrss_kb"] = double(usage.ru_maxrss); // the whole process's peak
     std::istringstream lines(text);
     std::string key;
     long long value = 0;

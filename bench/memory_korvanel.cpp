@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     ApplicationInfo::apply(); // as the program does
 
     ClockDraws draws;
-    ExerciseWindow window(makeScenario(std::ref(draws)));
+    ExerciseWindow window(SubjectCode::draw(std::ref(draws)));
     if (!Walk::showAndPaint(window)) {
         std::fputs("the exercise window was never painted\n", stderr);
         return 2;

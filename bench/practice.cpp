@@ -1,7 +1,8 @@
 // Checking a practice form, in-process on the offscreen platform: from
 // Enter until the verdicts have been painted, for the one-field form of
 // question 1 and the three fields of question 2, with right answers, slips
-// and typing that cannot be read.
+// and typing that cannot be read, the attempt's record kept as the program
+// keeps it (handed to its writer's thread).
 //
 // Output, one tab-separated line per form:
 //   check LABEL median_ms p95_ms max_ms n
@@ -16,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -25,12 +27,14 @@ int main(int argc, char* argv[]) {
     ApplicationInfo::apply();
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const QStringList typed = {"159.8", "160 mmol", "7", "1,234", "abc", "2,43 L", ""};
+    const QTemporaryDir records;
 
     std::vector<double> times[2];
     for (int round = 0; round < rounds; ++round) {
         ClockDraws draws;
-        ExerciseWindow window(makeScenario(std::ref(draws)));
-        window.setPracticeMode(true);
+        ExerciseWindow window(SubjectCode::draw(std::ref(draws)));
+        window.session().setRecordFolder(records.path());
+        window.session().setPracticeMode(true);
         window.resize(1024, 768);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
@@ -42,7 +46,7 @@ int main(int argc, char* argv[]) {
             QCoreApplication::processEvents();
             QElapsedTimer clock;
             clock.start();
-            shown->check();
+            shown->checkButton()->click();
             QCoreApplication::processEvents();
             times[form].push_back(double(clock.nsecsElapsed()) / 1e6);
             window.button(Control(2 * form))->click();     // see answer

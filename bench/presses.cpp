@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
 
     for (int round = 0; round < windows; ++round) {
         ClockDraws draws;
-        auto window = std::make_unique<ExerciseWindow>(makeScenario(std::ref(draws)));
+        auto window = std::make_unique<ExerciseWindow>(SubjectCode::draw(std::ref(draws)));
         if (!Walk::showAndPaint(*window)) {
             std::fputs("the exercise window was never painted\n", stderr);
             return 2;

@@ -12,6 +12,7 @@
 #include "model/scenario.h"
 #include "windows/applicationinfo.h"
 #include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -59,7 +60,7 @@ int main(int argc, char* argv[]) {
     std::vector<std::vector<double>> handlers(std::size(walk));
     for (int round = 0; round < windows; ++round) {
         ClockDraws draws;
-        ExerciseWindow window(makeScenario(std::ref(draws)));
+        ExerciseWindow window(SubjectCode::draw(std::ref(draws)));
         // The whole 1024 x 768 layout on screen, as on a maximised window.
         window.resize(1024, 768);
         window.show();

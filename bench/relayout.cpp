@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
 
     ClockDraws draws;
-    ExerciseWindow window(makeScenario(std::ref(draws)));
+    ExerciseWindow window(SubjectCode::draw(std::ref(draws)));
     window.resize(1024, 768);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

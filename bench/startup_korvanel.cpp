@@ -15,7 +15,6 @@
 // ticks, too coarse for a 15 % comparison.)
 #include "bench/probe.h"
 #include "model/clockdraws.h"
-#include "model/scenario.h"
 #include "panes/textpane.h"
 #include "windows/applicationinfo.h"
 #include "windows/exercisewindow.h"
@@ -29,7 +28,8 @@ int main(int argc, char* argv[]) {
     ApplicationInfo::apply(); // as the program does
 
     ClockDraws draws;
-    ExerciseWindow window(makeScenario(std::ref(draws)));
+    Session session(SubjectCode::draw(std::ref(draws)));
+    ExerciseWindow window(session);
 
     TextPane* pane = window.questionPane();
     const QRect page = pane->contentsRect();

@@ -4,6 +4,7 @@
 #include "bench/probe.h"
 #include "panes/picture.h"
 #include "panes/textpane.h"
+#include "windows/pathwaywindow.h"
 
 #include <QApplication>
 #include <QPaintEvent>

@@ -28,6 +28,73 @@ bool hasDigit(QStringView text) {
     return std::any_of(text.begin(), text.end(), isDigit);
 }
 
+// Units a quantity may be typed in, each as a power of ten of its kind's
+// base unit; a typed unit of the field's kind is converted to the field's.
+enum class Kind { amount, volume, mass, energy };
+
+struct Unit {
+    QStringView name;
+    Kind kind;
+    int power;
+    bool spelling = false; // another way to write the unit before it, not offered
+};
+
+constexpr Unit units[] = {
+    {u"mol", Kind::amount, 0},
+    {u"mmol", Kind::amount, -3},
+    {u"\u00b5mol", Kind::amount, -6},       // the micro sign
+    {u"\u03bcmol", Kind::amount, -6, true}, // the Greek letter mu
+    {u"umol", Kind::amount, -6, true},
+    {u"L", Kind::volume, 0},
+    {u"mL", Kind::volume, -3},
+    {u"g", Kind::mass, 0},
+    {u"mg", Kind::mass, -3},
+    {u"kJ", Kind::energy, 3},
+    {u"MJ", Kind::energy, 6},
+};
+
+// Case does not matter (MMOL, ml), except that a capital M is mega: "mJ"
+// would be a millijoule, a billionth of an MJ.
+const Unit* findUnit(QStringView name) {
+    for (const Unit& unit : units)
+        if (name.compare(unit.name, Qt::CaseInsensitive) == 0 &&
+            (unit.name[0] != u'M' || name[0] == u'M'))
+            return &unit;
+    return nullptr;
+}
+
+// What the refusal of a unit offers: "mmol, mol or µmol".
+QString unitsOfKind(const AnswerField& field) {
+    QStringList names = {field.unit.toString()};
+    if (const Unit* own = findUnit(field.unit))
+        for (const Unit& unit : units)
+            if (unit.kind == own->kind && unit.name != field.unit && !unit.spelling)
+                names.append(unit.name.toString());
+    if (names.size() == 1)
+        return names.front();
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+// The power of ten that takes `typed` to the field's unit, or nothing when
+// it is not a unit the field accepts. What the field's other unit counts
+// ("mmol ATP") may follow a converted unit too ("0.7 mol ATP").
+std::optional<int> shiftTo(const AnswerField& field, QStringView typed) {
+    if (typed.isEmpty() || typed.compare(field.unit, Qt::CaseInsensitive) == 0 ||
+        (!field.otherUnit.isEmpty() && typed.compare(field.otherUnit, Qt::CaseInsensitive) == 0))
+        return 0;
+    const QStringView counted = field.otherUnit.startsWith(field.unit.toString() + u' ')
+                                    ? field.otherUnit.sliced(field.unit.size())
+                                    : QStringView();
+    if (!counted.isEmpty() && typed.endsWith(counted, Qt::CaseInsensitive))
+        typed = typed.chopped(counted.size());
+    const Unit* own = findUnit(field.unit);
+    const Unit* unit = findUnit(typed);
+    if (!own || !unit || unit->kind != own->kind)
+        return std::nullopt;
+    return unit->power - own->power;
+}
+
 bool startsWithExponent(QStringView rest) {
     if (rest.size() < 2 || (rest[0] != u'e' && rest[0] != u'E'))
         return false;
@@ -100,13 +167,18 @@ std::optional<double> readEntry(QStringView text, const AnswerField& field, QStr
                                             "decimal point.")
                                  .arg(quoted));
 
-    if (!rest.isEmpty() && rest.compare(field.unit, Qt::CaseInsensitive) != 0 &&
-        (field.otherUnit.isEmpty() || rest.compare(field.otherUnit, Qt::CaseInsensitive) != 0))
+    const std::optional<int> shift = shiftTo(field, rest);
+    if (!shift)
         return refuse(error, QStringLiteral("\"%1\" is not the unit here; write %2, or no unit.")
-                                 .arg(rest, field.unit));
+                                 .arg(rest, unitsOfKind(field)));
 
     QString plain = number.toString();
     plain.replace(u',', u'.');
+    // The unit moves the decimal point in the text, and the number is read
+    // once: 0.1617 mol is then the same double as 161.7, where multiplying
+    // 0.1617 by 1000 gives 161.70000000000002.
+    if (*shift != 0)
+        plain += u'e' + QString::number(*shift);
     bool ok = false;
     const double magnitude = QLocale::c().toDouble(plain, &ok);
     if (!ok)

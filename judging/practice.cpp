@@ -1,8 +1,11 @@
 #include "practice.h"
 
 #include "entry.h"
+#include "model/constants.h"
 #include "slips.h"
+#include "stages/exercise.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,8 +32,13 @@ struct Carry {
 const Carry carries[] = {
     {atpNeeded, [](double lactate, double cost, const Scenario&) { return lactate / 2 * cost; },
      totalLactate, muscleGlycogenCost},
-    {lactateOxidised, [](double atp, double, const Scenario&) { return atp / 15; }, atpNeeded},
-    {extraOxygen, [](double mmol, double, const Scenario&) { return mmol * 90.1 / 1000 * 0.746; },
+    {lactateOxidised,
+     [](double atp, double, const Scenario&) { return atp / Constants::atpPerLactateOxidised; },
+     atpNeeded},
+    {extraOxygen,
+     [](double mmol, double, const Scenario&) {
+         return mmol * Constants::lactateMolarMass / 1000 * Constants::oxygenPerGram;
+     },
      lactateOxidised},
     {percentIncrease,
      [](double litres, double, const Scenario& s) { return 100 * litres / s.oxygenper30min; },
@@ -64,21 +72,22 @@ QList<FieldCheck> Practice::check(int question, const QStringList& entries) {
     for (const AnswerField& field : questionFields(question)) {
         const QString text = entries.value(i++);
         if (text.trimmed().isEmpty()) {
-            checks.append({field.field, std::nullopt, QString()});
+            checks.append({field.field, std::nullopt, QString(), std::nullopt});
             continue;
         }
         QString error;
         const std::optional<double> entry = readEntry(text, field, &error);
         if (!entry) {
-            checks.append({field.field, std::nullopt, error});
+            checks.append({field.field, std::nullopt, error, std::nullopt});
             continue;
         }
         auto [verdict, message] = judge(field, *entry);
         m_latest[int(field.field)] = *entry;
-        if (!m_first[int(field.field)])
-            m_first[int(field.field)] = verdict;
-        checks.append({field.field, verdict, message});
+        checks.append({field.field, verdict, message, *entry});
     }
+    if (!checks.isEmpty() && std::all_of(checks.begin(), checks.end(),
+                                         [](const FieldCheck& c) { return c.message.isEmpty(); }))
+        checks.front().message = QStringLiteral("Type an answer first.");
     return checks;
 }
 
@@ -88,6 +97,12 @@ bool Practice::isRight(const AnswerField& field, double entry) const {
 }
 
 std::pair<Verdict, QString> Practice::judge(const AnswerField& field, double entry) const {
+    // Every answer is an amount above zero; the general hint would not say so.
+    if (entry < 0)
+        return {Verdict::notYet, isRight(field, -entry)
+                                     ? QStringLiteral("Not yet: only the sign is wrong; the amount "
+                                                      "is positive.")
+                                     : QStringLiteral("Not yet: the amount is positive.")};
     if (isRight(field, entry))
         return {Verdict::correct, QStringLiteral("Correct.")};
 
@@ -111,10 +126,7 @@ std::pair<Verdict, QString> Practice::judge(const AnswerField& field, double ent
                 QStringLiteral("Close: within 5 % of the answer but not within 2 %; check the "
                                "arithmetic.")};
 
-    QString fact = field.fact.toString();
-    if (field.factNumber)
-        fact = fact.arg(field.factNumber.text(m_scenario));
-    return {Verdict::notYet, QStringLiteral("Not yet: ") + fact};
+    return {Verdict::notYet, QStringLiteral("Not yet: ") + field.factText(m_scenario)};
 }
 
 // Only an earlier answer that was itself wrong can carry an error forward;
@@ -144,22 +156,4 @@ std::optional<QString> Practice::carriedFrom(const AnswerField& field, double en
                  wrong.join(QStringLiteral(" and ")));
     }
     return std::nullopt;
-}
-
-QStringList Practice::summary() const {
-    QStringList lines;
-    for (int question = 1; question <= 6; ++question) {
-        QStringList words;
-        bool checked = false;
-        for (const AnswerField& field : questionFields(question)) {
-            const std::optional<Verdict> first = m_first[int(field.field)];
-            checked = checked || first;
-            words.append(first ? verdictWords(*first) : QStringLiteral("not checked"));
-        }
-        lines.append(
-            QStringLiteral("Question %1: %2")
-                .arg(question)
-                .arg(checked ? words.join(QStringLiteral(", ")) : QStringLiteral("not checked")));
-    }
-    return lines;
 }

@@ -1,9 +1,9 @@
 // Practice mode: judging what a student types against the worked answers,
-// known slips and the student's own earlier answers, and keeping what a
-// summary at the end needs.
+// known slips and the student's own earlier answers. What a summary needs
+// is the attempt's record (attempt.h).
 #pragma once
 
-#include "answerfields.h"
+#include "stages/answerfields.h"
 
 #include <QList>
 #include <QStringList>
@@ -22,6 +22,7 @@ struct FieldCheck {
     Field field;
     std::optional<Verdict> verdict; // nothing when the field was empty or unreadable
     QString message;                // empty when the field was empty
+    std::optional<double> value;    // as read, in the field's unit
 };
 
 // An entry is right within 2 % (question 2's counts exactly); failing that, a
@@ -34,15 +35,13 @@ public:
     // Judges each filled field of `question`; `entries` are the texts of
     // questionFields(question), in that order, a missing text counting as
     // empty. A field's latest judged entry is what later questions carry
-    // forward; empty and unreadable fields leave the record as it was.
+    // forward; empty and unreadable fields leave the record as it was. With
+    // every field empty, the first check asks for an answer.
     QList<FieldCheck> check(int question, const QStringList& entries);
 
     std::optional<double> latestEntry(Field field) const { return m_latest[int(field)]; }
-    std::optional<Verdict> firstVerdict(Field field) const { return m_first[int(field)]; }
-
-    // One line per question with the first verdict of each of its fields:
-    // "Question 2: Correct, Correct, Not yet", "Question 4: not checked".
-    QStringList summary() const;
+    // An entry judged before, in an attempt continued.
+    void restore(Field field, double entry) { m_latest[int(field)] = entry; }
 
 private:
     std::pair<Verdict, QString> judge(const AnswerField& field, double entry) const;
@@ -51,5 +50,4 @@ private:
 
     Scenario m_scenario;
     std::array<std::optional<double>, fieldCount> m_latest;
-    std::array<std::optional<Verdict>, fieldCount> m_first;
 };

@@ -1,17 +1,20 @@
 #include "slips.h"
 
+#include "model/constants.h"
+
 namespace {
 
 using S = Scenario;
 using enum Field;
+using namespace Constants;
 
 // Where two slips of a field give the same number, the first one's hint is shown.
 const Slip table[] = {
     {totalLactate,
      [](const S& s) { return double(s.lactatefall) * s.weight; },
      u"you multiplied the fall by the whole body weight, %1 kg; the lactate is spread through "
-     u"the extracellular fluid only, 20 % of body weight.",
-     {&S::weight}},
+     u"the extracellular fluid only, %2 % of body weight.",
+     {&S::weight, fixed(ecfPercent)}},
     {totalLactate,
      [](const S& s) { return (double(s.lactateafter) - s.lactatebefore) * s.ecf; },
      u"you took the fall from %1 mmol/L, the level before the race; the lactate metabolised is "
@@ -47,46 +50,64 @@ const Slip table[] = {
     {muscleGlycogenCost, [](const S&) { return 13.0; },
      u"the NADH is not a cost here: oxidising the lactate to pyruvate provides it."},
 
-    {atpNeeded, [](const S& s) { return double(s.totallactate) * 8; },
-     u"the 8 ATP are the cost for 2 lactate, and you took them for each lactate."},
-    {atpNeeded, [](const S& s) { return double(s.totallactate) / 2 * 6; },
-     u"6 ATP for 2 lactate is the cost of glucose; this lactate becomes muscle glycogen."},
-    {atpNeeded, [](const S& s) { return double(s.totallactate) / 2 * 7; },
-     u"7 ATP for 2 lactate is the cost of liver glycogen; this lactate becomes muscle glycogen."},
+    {atpNeeded,
+     [](const S& s) { return double(s.totallactate) * muscleGlycogenAtp; },
+     u"the %1 ATP are the cost for 2 lactate, and you took them for each lactate.",
+     {fixed(muscleGlycogenAtp)}},
+    {atpNeeded,
+     [](const S& s) { return double(s.totallactate) / 2 * glucoseAtp; },
+     u"%1 ATP for 2 lactate is the cost of glucose; this lactate becomes muscle glycogen.",
+     {fixed(glucoseAtp)}},
+    {atpNeeded,
+     [](const S& s) { return double(s.totallactate) / 2 * liverGlycogenAtp; },
+     u"%1 ATP for 2 lactate is the cost of liver glycogen; this lactate becomes muscle glycogen.",
+     {fixed(liverGlycogenAtp)}},
 
-    {lactateOxidised, [](const S& s) { return double(s.atpneeded) / 18; },
+    {lactateOxidised,
+     [](const S& s) { return double(s.atpneeded) / 18; },
      u"that counts 3 ATP per NADH and 2 per FADH2, 18 per lactate; take 2.5 and 1.5, which "
-     u"give 15."},
-    {lactateOxidised, [](const S& s) { return double(s.atpneeded) / 12.5; },
-     u"the NADH from lactate to pyruvate is left out; it yields 2.5 ATP as well, 15 in all."},
-    {lactateOxidised, [](const S& s) { return double(s.atpneeded) / 10; },
+     u"give %1.",
+     {fixed(atpPerLactateOxidised)}},
+    {lactateOxidised,
+     [](const S& s) { return double(s.atpneeded) / 12.5; },
+     u"the NADH from lactate to pyruvate is left out; it yields 2.5 ATP as well, %1 in all.",
+     {fixed(atpPerLactateOxidised)}},
+    {lactateOxidised,
+     [](const S& s) { return double(s.atpneeded) / 10; },
      u"that counts the citric acid cycle only; the NADH from lactate to pyruvate and from "
-     u"pyruvate to acetyl CoA yield 2.5 ATP each, 15 in all."},
-    {lactateOxidised, [](const S& s) { return double(s.atpneeded) * 15; },
-     u"you multiplied by the 15 ATP each lactate yields; the ATP needed is to be divided by it."},
+     u"pyruvate to acetyl CoA yield 2.5 ATP each, %1 in all.",
+     {fixed(atpPerLactateOxidised)}},
+    {lactateOxidised,
+     [](const S& s) { return double(s.atpneeded) * atpPerLactateOxidised; },
+     u"you multiplied by the %1 ATP each lactate yields; the ATP needed is to be divided by it.",
+     {fixed(atpPerLactateOxidised)}},
 
     {extraOxygen,
-     [](const S& s) { return s.massoxidised * 0.746; },
-     u"the mass is in mg: %1 mg is to be divided by 1000 before it is multiplied by 0.746 L per "
+     [](const S& s) { return s.massoxidised * oxygenPerGram; },
+     u"the mass is in mg: %1 mg is to be divided by 1000 before it is multiplied by %2 L per "
      u"gram.",
-     {&S::massoxidised}},
+     {&S::massoxidised, fixed(oxygenPerGram)}},
     {extraOxygen,
-     [](const S& s) { return double(s.lactateoxidised) * 0.746; },
-     u"the 0.746 L is for each gram, not each mmol: the molecular mass, 90.1, turns %1 mmol "
+     [](const S& s) { return double(s.lactateoxidised) * oxygenPerGram; },
+     u"the %1 L is for each gram, not each mmol: the molecular mass, %2, turns %3 mmol "
      u"into mg.",
-     {&S::lactateoxidised}},
-    {extraOxygen, [](const S& s) { return s.massoxidised / 1000; },
-     u"that is the mass of lactate in grams; each gram consumes 0.746 L of oxygen."},
+     {fixed(oxygenPerGram), fixed(lactateMolarMass), &S::lactateoxidised}},
+    {extraOxygen,
+     [](const S& s) { return s.massoxidised / 1000; },
+     u"that is the mass of lactate in grams; each gram consumes %1 L of oxygen.",
+     {fixed(oxygenPerGram)}},
 
     {percentIncrease,
      [](const S& s) { return 100 * s.extraoxygen / s.oxygenperday; },
      u"that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, "
-     u"a 48th of the day.",
-     {&S::oxygenperday}},
+     u"a %2th of the day.",
+     {&S::oxygenperday, fixed(halfHoursPerDay)}},
     {percentIncrease, [](const S& s) { return s.extraoxygen / s.oxygenper30min; },
      u"that is a fraction; a percentage is 100 times it."},
-    {percentIncrease, [](const S& s) { return 100 * s.extraoxygen * 24 / s.oxygenperday; },
-     u"that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a 48th."},
+    {percentIncrease,
+     [](const S& s) { return 100 * s.extraoxygen * 24 / s.oxygenperday; },
+     u"that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.",
+     {fixed(halfHoursPerDay)}},
     {percentIncrease,
      [](const S& s) { return 100 * s.extraoxygen / (s.oxygenper30min + s.extraoxygen); },
      u"that is the extra oxygen as a share of all the oxygen used; the increase is measured "
@@ -97,11 +118,7 @@ const Slip table[] = {
 } // namespace
 
 QString Slip::hintText(const Scenario& s) const {
-    QString text = hint.toString();
-    for (const ScenarioNumber& quote : quotes)
-        if (quote)
-            text = text.arg(quote.text(s));
-    return text;
+    return withNumbers(hint, quotes, s);
 }
 
 std::span<const Slip> slips() {

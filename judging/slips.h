@@ -2,7 +2,7 @@
 // leads to in a subject's numbers and the hint that names the mistake.
 #pragma once
 
-#include "answerfields.h"
+#include "stages/answerfields.h"
 
 #include <array>
 #include <span>
@@ -10,9 +10,10 @@
 struct Slip {
     Field field;
     double (*value)(const Scenario&);
-    // Follows "Not yet: "; %1 and %2 are the quoted numbers of the subject.
+    // Follows "Not yet: "; %1 to %3 are the quoted numbers of the subject and
+    // the constants.
     QStringView hint;
-    std::array<ScenarioNumber, 2> quotes = {};
+    std::array<ScenarioNumber, 3> quotes = {};
 
     QString hintText(const Scenario& s) const;
 };

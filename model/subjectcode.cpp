@@ -88,14 +88,6 @@ int indexOf(int sex, int weight, int beforeTenths, int afterTenths) {
     return ((sex * 25 + weight - 60) * 5 + beforeTenths - 4) * 40 + afterTenths - 100;
 }
 
-// The lactate that makeScenario() keeps for a draw of `tenths`, or -1.
-int tenthsOf(float lactate, int low, int high) {
-    const double tenths = std::round(double(lactate) * 10);
-    if (!(tenths >= low && tenths <= high) || static_cast<float>(tenths / 10) != lactate)
-        return -1;
-    return int(tenths);
-}
-
 } // namespace
 
 std::optional<SubjectCode> SubjectCode::parse(QStringView text, QString* error) {
@@ -148,13 +140,16 @@ std::optional<SubjectCode> SubjectCode::fromIndex(int index) {
     return SubjectCode(index);
 }
 
-std::optional<SubjectCode> SubjectCode::fromScenario(const Scenario& s) {
-    const int before = tenthsOf(s.lactatebefore, 4, 8);
-    const int after = tenthsOf(s.lactateafter, 100, 139);
-    if ((s.sex != 0 && s.sex != 1) || !(s.weight >= 60 && s.weight <= 84) ||
-        s.weight != std::floor(s.weight) || before < 0 || after < 0)
-        return std::nullopt;
-    return SubjectCode(indexOf(s.sex, int(s.weight), before, after));
+SubjectCode SubjectCode::draw(const std::function<double()>& draw) {
+    // As makeScenario() takes them: floor(r * span) + offset, in this order.
+    const auto whole = [&draw](int span) {
+        return std::clamp(int(std::floor(draw() * span)), 0, span - 1);
+    };
+    const int sex = whole(2);
+    const int weight = 60 + whole(25);
+    const int before = 4 + whole(5);
+    const int after = 100 + whole(40);
+    return SubjectCode(indexOf(sex, weight, before, after));
 }
 
 QString SubjectCode::text() const {
@@ -174,11 +169,6 @@ Scenario SubjectCode::scenario() const {
     const std::array<double, 4> values = draws();
     std::size_t next = 0;
     return makeScenario([&] { return values[std::min(next++, values.size() - 1)]; });
-}
-
-QString subjectCode(const Scenario& scenario) {
-    const auto code = SubjectCode::fromScenario(scenario);
-    return code ? code->text() : QString();
 }
 
 QList<SubjectCode> differentSubjects(int n, const std::function<double()>& draw, QString* error) {

@@ -25,8 +25,8 @@ public:
     // The order of the index is sex, weight, lactate before, lactate after,
     // the last changing fastest: 0 is M60-0.4-10.0, 9999 is W84-0.8-13.9.
     static std::optional<SubjectCode> fromIndex(int index);
-    // Nothing for a Scenario that makeScenario() cannot give.
-    static std::optional<SubjectCode> fromScenario(const Scenario& scenario);
+    // The subject that makeScenario() makes of the same four draws.
+    static SubjectCode draw(const std::function<double()>& draw);
 
     QString text() const;
     int index() const { return m_index; }
@@ -48,9 +48,6 @@ private:
 
     int m_index;
 };
-
-// The code of a Scenario; empty for a Scenario that makeScenario() cannot give.
-QString subjectCode(const Scenario& scenario);
 
 // n different subjects for a class, 1 <= n <= SubjectCode::count: the first
 // n of a shuffle of every code, taking one draw in [0, 1) each. For any

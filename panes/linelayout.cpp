@@ -1,5 +1,7 @@
 #include "linelayout.h"
 
+#include "textshaper.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -18,11 +20,18 @@ LineLayout::LineLayout(const PrintLine& line, const QFontMetricsF& metrics)
     layOut(line);
 }
 
+LineLayout::LineLayout(const PrintLine& line, TextShaper& shaper)
+    : m_metrics(&shaper) {
+    layOut(line);
+}
+
 qreal LineLayout::advance(const QString& text) const {
     if (const auto* whole = std::get_if<QFontMetrics>(&m_metrics))
         return whole->horizontalAdvance(text);
     if (const auto* fractional = std::get_if<QFontMetricsF>(&m_metrics))
         return fractional->horizontalAdvance(text);
+    if (const auto* shaper = std::get_if<TextShaper*>(&m_metrics))
+        return (*shaper)->advance(text);
     return qreal(text.size());
 }
 
@@ -31,6 +40,8 @@ qreal LineLayout::columnWidth() const {
         return whole->averageCharWidth();
     if (const auto* fractional = std::get_if<QFontMetricsF>(&m_metrics))
         return fractional->averageCharWidth();
+    if (const auto* shaper = std::get_if<TextShaper*>(&m_metrics))
+        return (*shaper)->averageCharWidth();
     return 1;
 }
 
@@ -48,7 +59,9 @@ void LineLayout::layOut(const PrintLine& line) {
             x = toX;
         } else if (!item.text.isEmpty()) {
             m_runs.append({item.text, x, int(m_plain.size())});
-            m_plain.append(item.text);
+            // A mark is read as a blank: the words beside it say the same.
+            m_plain.append(item.kind == PrintItem::Kind::Mark ? QString(item.text.size(), u' ')
+                                                              : item.text);
             x += advance(item.text);
         }
     }
@@ -75,6 +88,12 @@ int LineLayout::offsetAt(qreal x) const {
 }
 
 void LineLayout::draw(QPainter& painter, const QPointF& origin) const {
-    for (const Run& run : m_runs)
-        painter.drawText(QPointF(origin.x() + run.x, origin.y()), run.text);
+    auto* const* shaper = std::get_if<TextShaper*>(&m_metrics);
+    for (const Run& run : m_runs) {
+        const QPointF at(origin.x() + run.x, origin.y());
+        if (shaper)
+            (*shaper)->draw(painter, at, run.text);
+        else
+            painter.drawText(at, run.text);
+    }
 }

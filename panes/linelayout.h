@@ -12,9 +12,10 @@
 #include <QList>
 #include <QString>
 
-class QPainter;
-
 #include <variant>
+
+class QPainter;
+class TextShaper;
 
 class LineLayout {
 public:
@@ -30,6 +31,8 @@ public:
     LineLayout(const PrintLine& line, const QFontMetrics& metrics);
     // In fractions of a unit, as a PDF places it.
     LineLayout(const PrintLine& line, const QFontMetricsF& metrics);
+    // The same, its texts shaped once by `shaper`, which must outlive it.
+    LineLayout(const PrintLine& line, TextShaper& shaper);
 
     const QList<Run>& runs() const { return m_runs; }
     qreal width() const { return m_width; } // where a next item would start
@@ -56,7 +59,7 @@ private:
     qreal advance(const QString& text) const;
     qreal columnWidth() const;
 
-    std::variant<std::monostate, QFontMetrics, QFontMetricsF> m_metrics;
+    std::variant<std::monostate, QFontMetrics, QFontMetricsF, TextShaper*> m_metrics;
     QList<Run> m_runs;
     QList<Pad> m_pads;
     QString m_plain;

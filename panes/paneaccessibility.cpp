@@ -5,6 +5,8 @@
 
 #include <QtMath>
 
+#include <algorithm>
+
 namespace {
 
 QAccessibleInterface* paneFactory(const QString& className, QObject* object) {
@@ -74,6 +76,65 @@ void TextPaneAccessible::selection(int, int* startOffset, int* endOffset) const 
 
 QString TextPaneAccessible::text(int startOffset, int endOffset) const {
     return content().mid(startOffset, endOffset - startOffset);
+}
+
+std::pair<int, int> TextPaneAccessible::sentenceAt(int offset) const {
+    QList<int> starts; // of the lines with words, the first taking what stands before it
+    int at = 0;
+    for (const QString& line : pane()->plainLines()) {
+        if (!line.trimmed().isEmpty())
+            starts.append(starts.isEmpty() ? 0 : at);
+        at += int(line.size()) + 1;
+    }
+    const int length = characterCount();
+    if (starts.isEmpty())
+        return {0, length};
+    const auto next = std::upper_bound(starts.begin(), starts.end(), offset);
+    const int start = next == starts.begin() ? 0 : *(next - 1);
+    return {start, next == starts.end() ? length : *next};
+}
+
+namespace {
+
+bool bySentence(QAccessible::TextBoundaryType type) {
+    return type == QAccessible::SentenceBoundary || type == QAccessible::ParagraphBoundary;
+}
+
+QString segment(const QString& text, std::pair<int, int> bounds, int* startOffset, int* endOffset) {
+    *startOffset = bounds.first;
+    *endOffset = bounds.second;
+    return text.mid(bounds.first, bounds.second - bounds.first);
+}
+
+} // namespace
+
+QString TextPaneAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType type,
+                                         int* startOffset, int* endOffset) const {
+    if (!bySentence(type))
+        return QAccessibleTextInterface::textAtOffset(offset, type, startOffset, endOffset);
+    return segment(content(), sentenceAt(offset), startOffset, endOffset);
+}
+
+QString TextPaneAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType type,
+                                            int* startOffset, int* endOffset) const {
+    if (!bySentence(type))
+        return QAccessibleTextInterface::textAfterOffset(offset, type, startOffset, endOffset);
+    const int end = sentenceAt(offset).second;
+    if (end >= characterCount())
+        return segment(content(), {end, end}, startOffset, endOffset);
+    return segment(content(), sentenceAt(end), startOffset, endOffset);
+}
+
+QString TextPaneAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType type,
+                                             int* startOffset, int* endOffset) const {
+    if (!bySentence(type))
+        return QAccessibleTextInterface::textBeforeOffset(offset, type, startOffset, endOffset);
+    if (offset >= characterCount() && offset > 0) // before the end: the last sentence
+        return segment(content(), sentenceAt(characterCount() - 1), startOffset, endOffset);
+    const int start = sentenceAt(offset).first;
+    if (start == 0)
+        return segment(content(), {0, 0}, startOffset, endOffset);
+    return segment(content(), sentenceAt(start - 1), startOffset, endOffset);
 }
 
 int TextPaneAccessible::characterCount() const {

@@ -27,6 +27,15 @@ public:
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
+    // A sentence and a paragraph are a line with words and the blank lines
+    // after it: Say All reads a pane sentence by sentence, and blank lines
+    // read as sentences of their own stopped Orca at them.
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int* startOffset, int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int* startOffset, int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
@@ -36,6 +45,7 @@ public:
 private:
     TextPane* pane() const;
     QString content() const;
+    std::pair<int, int> sentenceAt(int offset) const; // its start and end
 };
 
 class PictureAccessible : public QAccessibleWidget {

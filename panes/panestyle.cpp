@@ -15,42 +15,31 @@ namespace {
 // place of a system copy of the same family and style (Debian's older
 // fonts-liberation draws the logo 3 px wider) only when registered after
 // the system's fonts: Qt reads those over application fonts added before.
-// Stored uncompressed, so that they are used in place.
-constexpr const char* faces[] = {":/fonts/LiberationSans-Bold.ttf",
-                                 ":/fonts/LiberationSans-Regular.ttf",
-                                 ":/fonts/LiberationSans-BoldItalic.ttf"};
-
-// As the application object is made, before anything is drawn: the logo
-// and the diagrams' labels name the family themselves, and where the system
-// has no copy of it (Windows; Debian without fonts-liberation2) they would
-// otherwise draw empty boxes until a window first asked for its font.
-void registerFaces() {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return; // the command line's own application draws nothing
-    QFontDatabase::families(); // reads the system's fonts
-    for (const char* name : faces) {
-        const QResource resource(QString::fromLatin1(name));
-        if (QFontDatabase::addApplicationFontFromData(
-                resource.compressionAlgorithm() == QResource::NoCompression
-                    ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                              resource.size())
-                    : resource.uncompressedData()) < 0)
-            qCWarning(lcKorvanel, "Cannot load the font %s", name);
-    }
-    // Every font, a drawing's too, hinted as Debian's fontconfig does it by
-    // default: lightly, keeping the letters' widths. FreeType on Windows
-    // would hint them fully.
-    QFont font = QGuiApplication::font();
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    QGuiApplication::setFont(font);
+// Stored uncompressed, so that they are used in place. The windows' bold
+// is registered first; the faces only drawings and paper use, when they are
+// first needed (each costs the start-up a million instructions).
+void registerFace(const char* name) {
+    const QResource resource(QString::fromLatin1(name));
+    if (QFontDatabase::addApplicationFontFromData(
+            resource.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                          resource.size())
+                : resource.uncompressedData()) < 0)
+        qCWarning(lcKorvanel, "Cannot load the font %s", name);
 }
-Q_COREAPP_STARTUP_FUNCTION(registerFaces)
 
 QFont face(QFont::Weight weight) {
+    static const bool registered = [] {
+        QFontDatabase::families(); // reads the system's fonts
+        registerFace(":/fonts/LiberationSans-Bold.ttf");
+        return true;
+    }();
+    Q_UNUSED(registered);
+
     QFont font(QString::fromLatin1(PaneStyle::family));
     font.setWeight(weight);
     font.setStyleHint(QFont::SansSerif);
-    font.setHintingPreference(QFont::PreferVerticalHinting);
+    font.setHintingPreference(PaneStyle::hinting);
     return font;
 }
 
@@ -70,10 +59,35 @@ QFont PaneStyle::titleFont(qreal scale) {
     return boldFont(std::max(1, qRound(titlePixelSize * scale)));
 }
 
+void PaneStyle::loadDrawingFaces() {
+    static const bool registered = [] {
+        face(QFont::Bold);
+        registerFace(":/fonts/LiberationSans-Regular.ttf");
+        registerFace(":/fonts/LiberationSans-BoldItalic.ttf");
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
 QFont PaneStyle::paperFont(qreal pointSize, QFont::Weight weight) {
+    loadDrawingFaces();
     QFont font = face(weight);
     font.setPointSizeF(pointSize);
     return font;
+}
+
+QColor PaneStyle::colour(Ink ink, const QColor& question) {
+    switch (ink) {
+    case Ink::Answer:
+        return answerInk;
+    case Ink::Title:
+        return titleInk;
+    case Ink::Right:
+        return rightInk;
+    case Ink::Question:
+        break;
+    }
+    return question;
 }
 
 QPalette PaneStyle::pagePalette(const QColor& ink) {

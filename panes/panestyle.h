@@ -9,6 +9,8 @@
 // holds wherever it runs, whichever Liberation package a system has.
 #pragma once
 
+#include "stages/transcript.h"
+
 #include <QColor>
 #include <QFont>
 #include <QIcon>
@@ -17,6 +19,9 @@
 namespace PaneStyle {
 
 inline constexpr auto family = "Liberation Sans";
+// Every face hinted as Debian's fontconfig hints by default: lightly,
+// keeping the letters' widths. FreeType on Windows would hint them fully.
+inline constexpr auto hinting = QFont::PreferVerticalHinting;
 inline constexpr int windowPixelSize = 13; // 9.75 pt
 inline constexpr int titlePixelSize = 16;  // 12 pt
 
@@ -25,11 +30,19 @@ QFont windowFont(qreal scale = 1); // every window, button and text pane
 QFont titleFont(qreal scale = 1);  // the title of the first pathway window
 // The same face in points, for paper, where nothing is laid out in pixels.
 QFont paperFont(qreal pointSize, QFont::Weight weight = QFont::Bold);
+// The regular and bold italic faces as well, for drawings and paper; once,
+// before the first of them is drawn.
+void loadDrawingFaces();
 
 // The inks that set worked answers and pathway titles apart, on screen and
-// on paper.
+// on paper, and a practice summary's right answers.
 inline constexpr QColor answerInk(255, 0, 0);
 inline constexpr QColor titleInk(0, 0, 255);
+inline constexpr QColor rightInk(0, 128, 0);
+
+// The colour of an ink; the question ink is `question` (the window's text
+// colour on screen, black on paper).
+QColor colour(Ink ink, const QColor& question);
 
 // White page with the given ink, the rest of the application palette kept.
 QPalette pagePalette(const QColor& ink);

@@ -2,9 +2,10 @@
 
 #include "model/logging.h"
 #include "paneaccessibility.h"
+#include "panestyle.h"
+#include "rawimage.h"
 
 #include <QFile>
-#include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
@@ -48,12 +49,12 @@ Captions readCaptions(const QByteArray& svg) {
 } // namespace
 
 Picture::Picture(const QString& drawing, QWidget* parent)
-    : Picture(drawing, QString(), parent) {
+    : Picture(drawing, Bitmap(), parent) {
 }
 
-Picture::Picture(const QString& drawing, const QString& bitmapAt1x, QWidget* parent)
+Picture::Picture(const QString& drawing, const Bitmap& at1x, QWidget* parent)
     : QWidget(parent)
-    , m_bitmapAt1x(bitmapAt1x) {
+    , m_at1x(at1x) {
     installPaneAccessibility();
     QFile file(drawing);
     if (file.open(QIODevice::ReadOnly))
@@ -61,7 +62,7 @@ Picture::Picture(const QString& drawing, const QString& bitmapAt1x, QWidget* par
     else
         qCWarning(lcKorvanel, "Cannot open the picture %ls: %ls", qUtf16Printable(drawing),
                   qUtf16Printable(file.errorString()));
-    m_imageSize = bitmapAt1x.isEmpty() ? renderer().defaultSize() : QImageReader(bitmapAt1x).size();
+    m_imageSize = at1x.resource.isEmpty() ? renderer().defaultSize() : at1x.size;
 
     const Captions captions = readCaptions(m_drawing);
     setAccessibleName(captions.title);
@@ -74,8 +75,10 @@ Picture::Picture(const QString& drawing, const QString& bitmapAt1x, QWidget* par
 Picture::~Picture() = default;
 
 QSvgRenderer& Picture::renderer() const {
-    if (!m_renderer)
+    if (!m_renderer) {
+        PaneStyle::loadDrawingFaces();
         m_renderer = std::make_unique<QSvgRenderer>(m_drawing);
+    }
     return *m_renderer;
 }
 
@@ -84,11 +87,11 @@ QPixmap Picture::raster(qreal devicePixelRatio, qreal scale) const {
         m_cacheScale == scale)
         return m_cache;
     m_cacheScale = scale;
-    if (devicePixelRatio == 1 && scale == 1 && !m_bitmapAt1x.isEmpty()) {
-        if (m_cache.load(m_bitmapAt1x))
+    if (devicePixelRatio == 1 && scale == 1 && !m_at1x.resource.isEmpty()) {
+        if (const QImage bitmap = rawImage(m_at1x.resource, m_at1x.size); !bitmap.isNull()) {
+            m_cache = QPixmap::fromImage(bitmap);
             return m_cache;
-        qCWarning(lcKorvanel, "Cannot load the bitmap %ls; drawing it instead",
-                  qUtf16Printable(m_bitmapAt1x));
+        }
     }
     const QSizeF logical = QSizeF(m_imageSize) * scale;
     QPixmap pixmap((logical * devicePixelRatio).toSize());

@@ -6,8 +6,8 @@
 // (layout scale times the screen's pixel ratio), so it stays sharp at any
 // zoom and on high-DPI screens; the raster is kept until either changes.
 // A picture shown from start-up may come with a bitmap made from the same
-// drawing for 100 % scale, which spares the start-up parsing the drawing
-// and loading its fonts. The image's <title> and <desc> become the
+// drawing for 100 % scale (raw bytes, rawimage.h), which spares the
+// start-up parsing the drawing and loading its fonts. The image's <title> and <desc> become the
 // accessible name and description.
 #pragma once
 
@@ -22,7 +22,11 @@ class Picture : public QWidget {
 
 public:
     explicit Picture(const QString& drawing, QWidget* parent = nullptr);
-    Picture(const QString& drawing, const QString& bitmapAt1x, QWidget* parent = nullptr);
+    struct Bitmap {
+        QString resource;
+        QSize size;
+    };
+    Picture(const QString& drawing, const Bitmap& at1x, QWidget* parent = nullptr);
     ~Picture() override;
 
     QSize imageSize() const { return m_imageSize; } // at scale 1
@@ -38,7 +42,7 @@ private:
     QSvgRenderer& renderer() const;
 
     QByteArray m_drawing;
-    QString m_bitmapAt1x;
+    Bitmap m_at1x;
     mutable std::unique_ptr<QSvgRenderer> m_renderer; // made on first need
     QSize m_imageSize;
     qreal m_scale = 1;

@@ -1,5 +1,7 @@
 #include "programicon.h"
 
+#include "rawimage.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -11,7 +13,9 @@ constexpr QSize bitmapSize(32, 32);
 
 QPixmap rendered(const QSize& pixels) {
     if (pixels == bitmapSize)
-        return QPixmap(QStringLiteral(":/assets/korvanel-32.png"));
+        if (const QImage bitmap = rawImage(QStringLiteral(":/assets/korvanel-32.rgba"), bitmapSize);
+            !bitmap.isNull())
+            return QPixmap::fromImage(bitmap);
     QPixmap pixmap(pixels);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

@@ -1,9 +1,11 @@
 #include "textpane.h"
 
 #include "paneaccessibility.h"
+#include "textshaper.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
@@ -19,10 +21,24 @@ TextPane::TextPane(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+TextPane::~TextPane() = default;
+
+// Each text is shaped once, to measure it and to draw it on every repaint.
+TextShaper& TextPane::shaper() const {
+    if (!m_shaper)
+        m_shaper = std::make_unique<TextShaper>(font(), this, TextShaper::Units::WholePixels);
+    return *m_shaper;
+}
+
 void TextPane::printLine(const PrintLine& items) {
+    printLine(items, QColor());
+}
+
+void TextPane::printLine(const PrintLine& items, const QColor& ink) {
     const int end = textLength();
     m_lines.append(items);
-    m_layouts.append(LineLayout(items, fontMetrics()));
+    m_inks.append(ink);
+    m_layouts.append(LineLayout(items, shaper()));
     const int top = contentsRect().top() + (m_lines.size() - 1) * lineHeight();
     update(contentsRect().left(), top, contentsRect().width(), lineHeight());
     if (QAccessible::isActive()) {
@@ -38,6 +54,7 @@ void TextPane::clear() {
         return;
     const QString removed = QAccessible::isActive() ? plainText() : QString();
     m_lines.clear();
+    m_inks.clear();
     m_layouts.clear();
     m_caret = 0;
     update();
@@ -96,6 +113,18 @@ void TextPane::setCursorPosition(int offset) {
     }
 }
 
+void TextPane::placeCursorAtText(qsizetype fromLine) {
+    int offset = 0;
+    for (qsizetype i = 0; i < m_layouts.size(); ++i) {
+        const QString& line = m_layouts.at(i).plainText();
+        if (i >= fromLine && !line.isEmpty()) {
+            setCursorPosition(offset);
+            return;
+        }
+        offset += int(line.size()) + 1;
+    }
+}
+
 QRect TextPane::caretRect() const {
     const auto [line, column] = lineAndColumn(m_caret);
     const qreal x = m_layouts.isEmpty() ? 0 : m_layouts.at(line).characterLeft(column);
@@ -139,6 +168,17 @@ void TextPane::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void TextPane::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint() - contentsRect().topLeft();
+    const int line =
+        std::clamp(at.y() / std::max(1, lineHeight()), 0, std::max(0, int(m_layouts.size()) - 1));
+    if (!m_layouts.isEmpty())
+        setCursorPosition(lineStart(line) + m_layouts.at(line).offsetAt(at.x()));
+}
+
 int TextPane::columnWidth() const {
     return fontMetrics().averageCharWidth();
 }
@@ -148,13 +188,14 @@ int TextPane::lineHeight() const {
 }
 
 int TextPane::lineWidth(const PrintLine& line) const {
-    return int(LineLayout(line, fontMetrics()).width());
+    return int(LineLayout(line, shaper()).width());
 }
 
 void TextPane::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
+        m_shaper.reset();
         for (qsizetype i = 0; i < m_lines.size(); ++i)
-            m_layouts[i] = LineLayout(m_lines.at(i), fontMetrics());
+            m_layouts[i] = LineLayout(m_lines.at(i), shaper());
     }
     QWidget::changeEvent(event);
 }
@@ -180,7 +221,9 @@ void TextPane::paintEvent(QPaintEvent* event) {
     const int last =
         std::min<int>(m_layouts.size() - 1, (event->rect().bottom() - area.top()) / spacing);
 
+    const QColor ink = palette().color(QPalette::WindowText);
     for (int index = first; index <= last; ++index) {
+        painter.setPen(m_inks.at(index).isValid() ? m_inks.at(index) : ink);
         m_layouts.at(index).draw(painter,
                                  QPointF(area.left(), area.top() + index * spacing + ascent));
     }

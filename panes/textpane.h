@@ -7,8 +7,8 @@
 //
 // Focused, it reads like a read-only document: a caret, drawn only then,
 // moves by character and line with the arrow keys, Home and End, and to
-// either end with Ctrl+Home and Ctrl+End. What is printed and cleared, and
-// where the caret goes, reach assistive technology as text events.
+// either end with Ctrl+Home and Ctrl+End; a click puts it where it falls. What is printed and
+// cleared, and where the caret goes, reach assistive technology as text events.
 #pragma once
 
 #include "linelayout.h"
@@ -16,13 +16,20 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
+class TextShaper;
+
 class TextPane : public QWidget {
     Q_OBJECT
 
 public:
     explicit TextPane(QWidget* parent = nullptr);
+    ~TextPane() override;
 
     void printLine(const PrintLine& items = {});
+    // In an ink of its own rather than the pane's.
+    void printLine(const PrintLine& items, const QColor& ink);
     void clear();
 
     const QList<PrintLine>& content() const { return m_lines; }
@@ -33,6 +40,8 @@ public:
     // An offset into plainText().
     int cursorPosition() const { return m_caret; }
     void setCursorPosition(int offset);
+    // To the start of the first line from `fromLine` on that has text, if any.
+    void placeCursorAtText(qsizetype fromLine);
 
     int columnWidth() const;
     int lineHeight() const;
@@ -44,6 +53,7 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -53,6 +63,9 @@ private:
     QRect caretRect() const;
 
     QList<PrintLine> m_lines;
+    QList<QColor> m_inks;        // one per line; invalid for the pane's own
+    TextShaper& shaper() const;  // of the current font, made on first need
     QList<LineLayout> m_layouts; // in the current font
+    mutable std::unique_ptr<TextShaper> m_shaper;
     int m_caret = 0;
 };

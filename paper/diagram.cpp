@@ -1,6 +1,8 @@
 #include "diagram.h"
 
 #include "model/logging.h"
+#include "panes/panestyle.h"
+#include "panes/textshaper.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -90,6 +92,7 @@ Style inherit(const Style& parent, QStringView element, bool root,
 } // namespace
 
 Paper::Diagram::Diagram(const QString& fileName) {
+    PaneStyle::loadDrawingFaces();
     QFile file(fileName);
     QByteArray source;
     if (file.open(QIODevice::ReadOnly))
@@ -131,6 +134,7 @@ bool Paper::Diagram::takeLabels(const QByteArray& source, QByteArray* drawing) {
                     QFont font(style.family);
                     font.setPixelSize(labelPixels);
                     font.setWeight(QFont::Weight(style.weight));
+                    font.setHintingPreference(PaneStyle::hinting);
                     m_labels.append({{*x, *y}, text, font, style.size, ink, style.anchor});
                 }
                 continue; // the whole element is read, and left out of the drawing
@@ -143,6 +147,8 @@ bool Paper::Diagram::takeLabels(const QByteArray& source, QByteArray* drawing) {
     }
     return !reader.hasError();
 }
+
+Paper::Diagram::~Diagram() = default;
 
 void Paper::Diagram::draw(QPainter& painter, const QRectF& target) const {
     m_drawing.render(&painter, target);
@@ -158,12 +164,14 @@ void Paper::Diagram::draw(QPainter& painter, const QRectF& target) const {
         painter.scale(label.size / labelPixels, label.size / labelPixels);
         painter.setFont(label.font);
         painter.setPen(label.ink);
-        const qreal width =
-            QFontMetricsF(label.font, painter.device()).horizontalAdvance(label.text);
+        std::unique_ptr<TextShaper>& shaper = m_shapers[label.font.key()];
+        if (!shaper)
+            shaper = std::make_unique<TextShaper>(label.font, painter.device());
+        const qreal width = shaper->advance(label.text);
         const qreal left = label.anchor == Qt::AlignHCenter ? -width / 2
                            : label.anchor == Qt::AlignRight ? -width
                                                             : 0;
-        painter.drawText(QPointF(left, 0), label.text);
+        shaper->draw(painter, QPointF(left, 0), label.text);
         painter.restore();
     }
     painter.restore();

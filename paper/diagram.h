@@ -17,13 +17,18 @@
 #include <QString>
 #include <QSvgRenderer>
 
+#include <map>
+#include <memory>
+
 class QPainter;
+class TextShaper;
 
 namespace Paper {
 
 class Diagram {
 public:
     explicit Diagram(const QString& fileName);
+    ~Diagram();
 
     bool isValid() const { return m_drawing.isValid(); }
     QSizeF size() const { return m_drawing.viewBoxF().size(); }
@@ -46,6 +51,8 @@ private:
 
     mutable QSvgRenderer m_drawing; // render() is not const
     QList<Label> m_labels;
+    // The labels' texts shaped once for every page they are drawn on, by font.
+    mutable std::map<QString, std::unique_ptr<TextShaper>> m_shapers;
     bool m_labelsAsText = false;
 };
 

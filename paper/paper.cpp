@@ -1,22 +1,23 @@
 #include "paper.h"
 
 #include "diagram.h"
+#include "judging/attemptsummary.h"
 #include "model/buildinfo.h"
+#include "model/savegroup.h"
 #include "panes/linelayout.h"
 #include "panes/panestyle.h"
-#include "stages/exercisetexts.h"
+#include "panes/textshaper.h"
+#include "stages/pathways.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -33,17 +34,10 @@ constexpr qreal headerGapMm = 6;                          // below the header, i
 // moves a question over rather than leave it no room at all.
 constexpr qreal leastRoomLines = 6;
 
-const QColor questionInk = Qt::black;
-
-struct DiagramPage {
-    const char* resource;
-    const char* title;
-};
-
-const std::array<DiagramPage, 2> diagrams = {{
-    {":/assets/gluconeogenesis.svg", "Gluconeogenesis from lactate"},
-    {":/assets/citricacidcycle.svg", "Lactate oxidation and the citric acid cycle"},
-}};
+// Paper prints the question pane's ink in black, whatever the desktop's.
+QColor colour(Ink ink) {
+    return PaneStyle::colour(ink, Qt::black);
+}
 
 // One band of a page: a printed line, blank room, or a diagram.
 struct Row {
@@ -88,6 +82,7 @@ using Page = std::vector<Placed>;
 struct Frame {
     explicit Frame(const QPaintDevice& device)
         : metrics(Paper::lineFont(), &device)
+        , shaper(Paper::lineFont(), &device)
         , header(PaneStyle::paperFont(headerPoints, QFont::Normal), &device)
         , width(Paper::lineRoom(device))
         , scale(device.width() / width)
@@ -96,6 +91,7 @@ struct Frame {
         , bodyHeight(device.height() / scale - bodyTop) {}
 
     QFontMetricsF metrics;
+    mutable TextShaper shaper; // for every subject of a class set
     QFontMetricsF header;
     qreal width;
     qreal scale;
@@ -104,10 +100,10 @@ struct Frame {
     qreal bodyHeight;
 };
 
-void addLines(Unit& unit, const Print::Block& block, const Scenario& scenario, const QColor& ink,
-              const Frame& frame) {
-    for (const PrintLine& line : Print::resolve(block, scenario))
-        unit.rows.push_back({frame.metrics.lineSpacing(), LineLayout(line, frame.metrics), ink});
+void addLines(Unit& unit, const Lines& lines, const Frame& frame) {
+    for (const InkedLine& line : lines)
+        unit.rows.push_back(
+            {frame.metrics.lineSpacing(), LineLayout(line.items, frame.shaper), colour(line.ink)});
 }
 
 void addRoom(Unit& unit, qreal height) {
@@ -120,13 +116,14 @@ void addRoom(Unit& unit, qreal height) {
 // the page as room to work.
 std::vector<Unit> worksheet(const Scenario& scenario, const Frame& frame) {
     constexpr int perPage = 3;
+    const QList<Transcript::Section> sections = Transcript::sheet(scenario, Sheet::Worksheet);
     std::vector<Unit> units;
-    for (int first = 0; first < int(std::size(Texts::questions)); first += perPage) {
+    for (qsizetype first = 0; first < sections.size(); first += perPage) {
         qreal ink = 0;
         std::vector<Unit> page;
-        for (int q = first; q < first + perPage; ++q) {
+        for (qsizetype q = first; q < std::min(first + perPage, sections.size()); ++q) {
             Unit unit;
-            addLines(unit, *Texts::questions[q], scenario, questionInk, frame);
+            addLines(unit, sections[q].prompt, frame);
             // A page starts with ink; the blank line that parts questions is not needed there.
             if (q == first)
                 while (!unit.rows.empty() && unit.rows.front().blank())
@@ -149,19 +146,19 @@ std::vector<Unit> worksheet(const Scenario& scenario, const Frame& frame) {
 std::vector<Unit> key(const Scenario& scenario, const Frame& frame,
                       const std::vector<std::unique_ptr<Paper::Diagram>>& drawings) {
     std::vector<Unit> units;
-    for (size_t q = 0; q < std::size(Texts::questions); ++q) {
+    for (const Transcript::Section& section : Transcript::sheet(scenario, Sheet::Key)) {
         Unit unit;
-        addLines(unit, *Texts::questions[q], scenario, questionInk, frame);
+        addLines(unit, section.prompt, frame);
         addRoom(unit, frame.metrics.lineSpacing() / 2);
-        addLines(unit, *Texts::answers[q], scenario, PaneStyle::answerInk, frame);
+        addLines(unit, section.answer, frame);
         units.push_back(std::move(unit));
     }
-    for (size_t d = 0; d < diagrams.size(); ++d) {
+    for (size_t d = 0; d < pathways().size(); ++d) {
         Unit unit;
         unit.newPage = true;
-        const PrintLine title = {PrintItem::fromText(QString::fromLatin1(diagrams[d].title))};
-        unit.rows.push_back(
-            {frame.metrics.lineSpacing(), LineLayout(title, frame.metrics), PaneStyle::titleInk});
+        addLines(unit,
+                 {{{PrintItem::fromText(QString::fromLatin1(pathways()[d].title))}, Ink::Title}},
+                 frame);
         addRoom(unit, frame.metrics.lineSpacing());
         const QSizeF size = drawings[d]->size().scaled(
             frame.width, frame.bodyHeight - unit.height(), Qt::KeepAspectRatio);
@@ -201,17 +198,17 @@ std::vector<Page> paginate(const std::vector<Unit>& units, qreal height) {
 }
 
 // Which sheet it is stands on every page, so that a key is not handed out.
-QString title(Paper::Sheet sheet) {
-    return sheet == Paper::Sheet::Key ? QStringLiteral("Korvanel calculation: answer key")
-                                      : QStringLiteral("Korvanel calculation: worksheet");
+QString title(Sheet sheet) {
+    return sheet == Sheet::Key ? QStringLiteral("Korvanel calculation: answer key")
+                               : QStringLiteral("Korvanel calculation: worksheet");
 }
 
-void drawHeader(QPainter& painter, const Frame& frame, Paper::Sheet sheet, const QString& code,
+void drawHeader(QPainter& painter, const Frame& frame, const QString& heading, const QString& code,
                 int page, int pages) {
     painter.setPen(Qt::black);
     const QRectF band(0, 0, frame.width, frame.header.height());
     painter.setFont(PaneStyle::paperFont(headerPoints, QFont::Normal));
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, title(sheet));
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, heading);
     painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("page %1 of %2").arg(page).arg(pages));
     painter.setFont(PaneStyle::paperFont(headerPoints, QFont::Bold));
@@ -243,10 +240,6 @@ bool fail(QString* error, const QString& message) {
     return false;
 }
 
-QString cannotWrite(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Cannot write %1: %2.").arg(QDir::toNativeSeparators(fileName), reason);
-}
-
 } // namespace
 
 QPageLayout Paper::pageLayout(const QLocale& locale) {
@@ -271,8 +264,8 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
     const Frame frame(device);
     std::vector<std::unique_ptr<Diagram>> drawings;
     if (sheet == Sheet::Key) {
-        for (const DiagramPage& page : diagrams)
-            drawings.push_back(std::make_unique<Diagram>(QString::fromLatin1(page.resource)));
+        for (const PathwayInfo& pathway : pathways())
+            drawings.push_back(std::make_unique<Diagram>(QString::fromLatin1(pathway.drawing)));
     }
 
     QPainter painter;
@@ -290,7 +283,7 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
                 return fail(error, QStringLiteral("Cannot start a new page."));
             first = false;
             painter.setWorldTransform(QTransform::fromScale(frame.scale, frame.scale));
-            drawHeader(painter, frame, sheet, code.text(), int(p) + 1, int(pages.size()));
+            drawHeader(painter, frame, title(sheet), code.text(), int(p) + 1, int(pages.size()));
             drawPage(painter, frame, pages[p]);
         }
     }
@@ -301,39 +294,96 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
 
 bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& subjects,
                      QString* error, const QLocale& locale) {
-    std::vector<std::unique_ptr<QSaveFile>> files;
+    SaveGroup files;
+    std::vector<QIODevice*> devices;
     for (const Output& output : outputs) {
-        auto file = std::make_unique<QSaveFile>(output.fileName);
-        if (!file->open(QIODevice::WriteOnly))
-            return fail(error, cannotWrite(output.fileName, file->errorString()));
-        {
-            QPdfWriter writer(file.get());
-            writer.setPageLayout(pageLayout(locale));
-            writer.setCreator(QStringLiteral("%1 %2").arg(QString::fromLatin1(BuildInfo::name),
-                                                          QString::fromLatin1(BuildInfo::version)));
-            writer.setTitle(title(output.sheet));
-            QString why;
-            if (!print(writer, output.sheet, subjects, &why))
-                return fail(error, cannotWrite(output.fileName, why));
-        }
-        if (file->error() != QFileDevice::NoError)
-            return fail(error, cannotWrite(output.fileName, file->errorString()));
-        files.push_back(std::move(file));
+        devices.push_back(files.open(output.fileName, error));
+        if (!devices.back())
+            return false;
     }
 
-    // Every file is drawn; what can still fail is putting one in its place.
-    // A file that did not stand before goes again if a later one fails.
-    std::vector<QString> created;
-    for (const auto& file : files) {
-        const QString fileName = file->fileName();
-        const bool existed = QFileInfo::exists(fileName);
-        if (!file->commit()) {
-            for (const QString& earlier : created)
-                QFile::remove(earlier);
-            return fail(error, cannotWrite(fileName, file->errorString()));
-        }
-        if (!existed)
-            created.push_back(fileName);
+    // Each file is drawn on a thread of its own: a class set's worksheets
+    // and keys take half the time on two cores. The faces are registered
+    // first, here, as everything else the threads share is read-only.
+    lineFont();
+    std::vector<QString> problems(size_t(outputs.size()));
+    const auto draw = [&](size_t i) {
+        QPdfWriter writer(devices[i]);
+        writer.setPageLayout(pageLayout(locale));
+        writer.setCreator(QStringLiteral("%1 %2").arg(QString::fromLatin1(BuildInfo::name),
+                                                      QString::fromLatin1(BuildInfo::version)));
+        writer.setTitle(title(outputs[qsizetype(i)].sheet));
+        print(writer, outputs[qsizetype(i)].sheet, subjects, &problems[i]);
+    };
+    std::vector<std::thread> threads;
+    for (size_t i = 1; i < devices.size(); ++i)
+        threads.emplace_back(draw, i);
+    if (!devices.empty())
+        draw(0);
+    for (std::thread& thread : threads)
+        thread.join();
+
+    for (size_t i = 0; i < devices.size(); ++i) {
+        if (!problems[i].isEmpty())
+            return fail(error, SaveGroup::cannotWrite(outputs[qsizetype(i)].fileName, problems[i]));
+        if (!files.written(i, error))
+            return false;
     }
-    return true;
+    // Every file is drawn; what can still fail is putting one in its place.
+    return files.commit(error);
+}
+
+bool Paper::writeResultSlip(const Attempt& attempt, const QString& fileName, QString* error,
+                            const QLocale& locale) {
+    const QString heading = QStringLiteral("Korvanel calculation: result slip");
+    SaveGroup files;
+    QIODevice* file = files.open(fileName, error);
+    if (!file)
+        return false;
+    {
+        QPdfWriter writer(file);
+        writer.setPageLayout(pageLayout(locale));
+        writer.setCreator(QStringLiteral("%1 %2").arg(QString::fromLatin1(BuildInfo::name),
+                                                      QString::fromLatin1(BuildInfo::version)));
+        writer.setTitle(heading);
+        const Frame frame(writer);
+
+        const QDateTime started = attempt.started.toLocalTime();
+        const QDateTime updated = attempt.updated.toLocalTime();
+        const Stage stage = Stage::fromIndex(attempt.stage).value_or(Stage());
+        const auto line = [](const QString& text) {
+            return InkedLine{{PrintItem::tab(5), PrintItem::fromText(text)}, Ink::Question};
+        };
+        Lines lines = {
+            line(QStringLiteral("Subject %1, practised on %2 from %3 to %4.")
+                     .arg(attempt.code.text(), locale.toString(started.date(), QLocale::LongFormat),
+                          started.time().toString(QStringLiteral("HH:mm")),
+                          updated.time().toString(QStringLiteral("HH:mm")))),
+            line(attempt.finished()
+                     ? QStringLiteral("The exercise was finished.")
+                     : QStringLiteral("The exercise was left at %1.").arg(stage.description())),
+            {}};
+        lines += summaryLines(summarize(attempt));
+        std::vector<Unit> units(1);
+        addLines(units.front(), lines, frame);
+        const std::vector<Page> pages = paginate(units, frame.bodyHeight); // rows stay in units
+
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return fail(
+                error, SaveGroup::cannotWrite(fileName, QStringLiteral("cannot draw on the page")));
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (size_t p = 0; p < pages.size(); ++p) {
+            if (p > 0 && !writer.newPage())
+                return fail(error, SaveGroup::cannotWrite(
+                                       fileName, QStringLiteral("cannot start a new page")));
+            painter.setWorldTransform(QTransform::fromScale(frame.scale, frame.scale));
+            drawHeader(painter, frame, heading, attempt.code.text(), int(p) + 1, int(pages.size()));
+            drawPage(painter, frame, pages[p]);
+        }
+        if (!painter.end())
+            return fail(error,
+                        SaveGroup::cannotWrite(fileName, QStringLiteral("cannot finish the page")));
+    }
+    return files.written(0, error) && files.commit(error);
 }

@@ -7,7 +7,9 @@
 // subject, so that each student's pages can be handed out alone.
 #pragma once
 
+#include "judging/attempt.h"
 #include "model/subjectcode.h"
+#include "stages/transcript.h"
 
 #include <QFont>
 #include <QList>
@@ -19,11 +21,6 @@ class QPagedPaintDevice;
 class QPaintDevice;
 
 namespace Paper {
-
-enum class Sheet {
-    Worksheet, // the problem statement and the six questions, with room to work under each
-    Key,       // each question followed by its worked answer, then both pathway diagrams
-};
 
 // A4, or Letter where the locale measures in US units; portrait, with the
 // margins the sheets are laid out for. Give it to a printer before its
@@ -52,6 +49,14 @@ struct Output {
 // names must differ.
 bool writePdf(const QList<Output>& outputs, const QList<SubjectCode>& subjects,
               QString* error = nullptr, const QLocale& locale = QLocale::system());
+
+// The result slip of a practice attempt as a PDF: one page in the sheets'
+// style, headed "Korvanel calculation: result slip" and the code, with when
+// it was practised, how far it came, each question's verdicts with the
+// entries behind them, and the score. False, with *error naming the file,
+// when it cannot be written; nothing is left behind then.
+bool writeResultSlip(const Attempt& attempt, const QString& fileName, QString* error = nullptr,
+                     const QLocale& locale = QLocale::system());
 
 // The font of the printed lines, and the width a line may take on one of
 // `device`'s pages, in the device's units. Never less than the text width

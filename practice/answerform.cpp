@@ -1,16 +1,44 @@
 #include "answerform.h"
 
-#include "judging/practice.h"
+#include "stages/exercise.h"
 
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
-AnswerForm::AnswerForm(int question, Practice& practice, QWidget* parent)
+namespace {
+
+// Tab selects a field's text as the field takes the focus, and Qt tells a
+// screen reader of that caret and selection before it tells of the focus:
+// Orca 43 then takes the field for one it has named already and names it
+// not at all. The text is selected once the focus has been told.
+class EntryField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const bool selects = event->reason() == Qt::TabFocusReason ||
+                             event->reason() == Qt::BacktabFocusReason ||
+                             event->reason() == Qt::ShortcutFocusReason;
+        QFocusEvent quiet(event->type(), selects ? Qt::OtherFocusReason : event->reason());
+        QLineEdit::focusInEvent(&quiet);
+        if (selects && !text().isEmpty())
+            QTimer::singleShot(0, this, [this] {
+                if (hasFocus())
+                    selectAll();
+            });
+    }
+};
+
+} // namespace
+
+AnswerForm::AnswerForm(int question, QWidget* parent)
     : QWidget(parent)
-    , m_question(question)
-    , m_practice(practice) {
+    , m_question(question) {
     setObjectName(QStringLiteral("answerform%1").arg(question));
     setAccessibleName(tr("Your answer to question %1").arg(question));
     setAutoFillBackground(true);
@@ -20,12 +48,12 @@ AnswerForm::AnswerForm(int question, Practice& practice, QWidget* parent)
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(3, 1);
     int row = 0;
-    for (const AnswerField& field : questionFields(question)) {
+    for (const AnswerField& field : Exercise::question(question).fields) {
         const QString label = field.label.toString();
         const QString unit = field.unit.toString();
-        auto* edit = new QLineEdit(this);
+        auto* edit = new EntryField(this);
         edit->setObjectName(QStringLiteral("field%1").arg(row + 1));
-        edit->setAccessibleName(tr("%1, %2").arg(label, unit));
+        edit->setAccessibleName(fieldName(field));
         // No buddy: a screen reader would name the field by the label alone
         // and leave out the unit its accessible name carries.
         auto* caption = new QLabel(label, this);
@@ -37,7 +65,9 @@ AnswerForm::AnswerForm(int question, Practice& practice, QWidget* parent)
         grid->addWidget(edit, row, 1);
         grid->addWidget(new QLabel(unit, this), row, 2);
         grid->addWidget(verdict, row, 3);
-        connect(edit, &QLineEdit::returnPressed, this, &AnswerForm::check);
+        connect(edit, &QLineEdit::returnPressed, this, &AnswerForm::requestCheck);
+        // A verdict belongs to the entry it was given for.
+        connect(edit, &QLineEdit::textEdited, verdict, &QLabel::clear);
         m_fields.append(edit);
         m_verdicts.append(verdict);
         ++row;
@@ -46,7 +76,7 @@ AnswerForm::AnswerForm(int question, Practice& practice, QWidget* parent)
     m_check->setObjectName(QStringLiteral("check"));
     grid->addWidget(m_check, row, 1);
     grid->setRowStretch(row + 1, 1);
-    connect(m_check, &QPushButton::clicked, this, &AnswerForm::check);
+    connect(m_check, &QPushButton::clicked, this, &AnswerForm::requestCheck);
 
     QWidget* previous = nullptr;
     for (QWidget* next : tabOrder()) {
@@ -54,6 +84,10 @@ AnswerForm::AnswerForm(int question, Practice& practice, QWidget* parent)
             setTabOrder(previous, next);
         previous = next;
     }
+}
+
+QString AnswerForm::fieldName(const AnswerField& field) {
+    return tr("%1, %2").arg(field.label.toString(), field.unit.toString());
 }
 
 QWidgetList AnswerForm::tabOrder() const {
@@ -66,23 +100,14 @@ QString AnswerForm::verdict(int field) const {
     return m_verdicts.value(field) ? m_verdicts.value(field)->text() : QString();
 }
 
-void AnswerForm::check() {
+void AnswerForm::requestCheck() {
     QStringList entries;
     for (const QLineEdit* field : m_fields)
         entries.append(field->text());
-    const QList<FieldCheck> checks = m_practice.check(m_question, entries);
-    QStringList said;
-    for (qsizetype i = 0; i < checks.size() && i < m_verdicts.size(); ++i) {
+    emit checkRequested(m_question, entries);
+}
+
+void AnswerForm::showChecks(const QList<FieldCheck>& checks) {
+    for (qsizetype i = 0; i < checks.size() && i < m_verdicts.size(); ++i)
         m_verdicts[i]->setText(checks[i].message);
-        if (!checks[i].message.isEmpty())
-            said.append(m_fields.size() > 1
-                            ? questionFields(m_question)[size_t(i)].label.toString() +
-                                  QStringLiteral(": ") + checks[i].message
-                            : checks[i].message);
-    }
-    if (said.isEmpty()) {
-        said.append(tr("Type an answer first."));
-        m_verdicts.constFirst()->setText(said.constFirst());
-    }
-    emit checked(said.join(u'\n'));
 }

@@ -1,13 +1,14 @@
 // The form in which a student answers one question in practice mode: a
 // field for each quantity the worked answer arrives at, with its label and
 // unit, a Check button, and under each field the verdict it last got.
-// Enter checks. The judging itself is the Practice record's; the form only
-// shows it and says it.
+// Enter checks. The judging is the session's; the form asks for it and
+// shows what comes back.
 #pragma once
+
+#include "judging/practice.h"
 
 #include <QWidget>
 
-class Practice;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +17,7 @@ class AnswerForm : public QWidget {
     Q_OBJECT
 
 public:
-    AnswerForm(int question, Practice& practice, QWidget* parent = nullptr);
+    explicit AnswerForm(int question, QWidget* parent = nullptr);
 
     int question() const { return m_question; }
     QList<QLineEdit*> fields() const { return m_fields; }
@@ -24,16 +25,20 @@ public:
     QWidgetList tabOrder() const;     // the fields, then Check
     QString verdict(int field) const; // what the field's verdict line shows
 
-    // Judges every filled field and shows each verdict under its field.
-    void check();
+    // Shows each check's message under its field, until the field is edited.
+    void showChecks(const QList<FieldCheck>& checks);
+
+    // What a field is called to a screen reader: its label and unit.
+    static QString fieldName(const AnswerField& field);
 
 signals:
-    // What a check said, all verdicts in one message, for a screen reader.
-    void checked(const QString& message);
+    // Enter or Check: the texts of the fields, in order.
+    void checkRequested(int question, const QStringList& entries);
 
 private:
+    void requestCheck();
+
     int m_question;
-    Practice& m_practice;
     QList<QLineEdit*> m_fields;
     QList<QLabel*> m_verdicts;
     QPushButton* m_check = nullptr;

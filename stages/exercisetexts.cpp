@@ -1,6 +1,9 @@
 #include "exercisetexts.h"
 
+#include "model/constants.h"
+
 using namespace Print;
+using namespace Constants;
 
 namespace Texts {
 
@@ -18,15 +21,17 @@ const Block statement = {
     {tab(5), text("30 minutes later  "), word(&Scenario::possessive), text("  plasma lactate was "),
      number(&Scenario::lactatelater), text(" mmol /L")},
     {},
-    {text("1)"), tab(5), text("Assuming that extracellular fluid is 20% of body weight,")},
+    {text("1)"), tab(5), text("Assuming that extracellular fluid is "), constant(ecfPercent),
+     text("% of body weight,")},
     {tab(5), text("what is the total amount of lactate that "), word(&Scenario::subject),
      text(" has metabolised in 30 minutes?")},
 };
 
 const Block answer1 = {
     {},
-    {tab(5), text("Extracellular fluid = 0.2 x "), number(&Scenario::weight), text(" = "),
-     number(&Scenario::ecf), text(" L   (You can assume that 1 kg of ecf = 1 L)")},
+    {tab(5), text("Extracellular fluid = "), constant(ecfPercent / 100.0), text(" x "),
+     number(&Scenario::weight), text(" = "), number(&Scenario::ecf),
+     text(" L   (You can assume that 1 kg of ecf = 1 L)")},
     {},
     {tab(5), text("Over 30 min "), word(&Scenario::possessive), text(" plasma lactate falls by "),
      number(&Scenario::lactatefall), text(" mmol/L")},
@@ -52,9 +57,12 @@ const Block question2 = {
 
 const Block answer2 = {
     {},
-    {tab(5), text("Synthesis of glucose from 2 x lactate uses 6 x ATP")},
-    {tab(5), text("Synthesis of liver glycogen from 2 x lactate uses 7 x ATP")},
-    {tab(5), text("Synthesis of muscle glycogen from 2 x lactate uses 8 x ATP")},
+    {tab(5), text("Synthesis of glucose from 2 x lactate uses "), constant(glucoseAtp),
+     text(" x ATP")},
+    {tab(5), text("Synthesis of liver glycogen from 2 x lactate uses "), constant(liverGlycogenAtp),
+     text(" x ATP")},
+    {tab(5), text("Synthesis of muscle glycogen from 2 x lactate uses "),
+     constant(muscleGlycogenAtp), text(" x ATP")},
     {},
     {tab(5), text("Although gluconogenesis from pyruvate requires NADH, this is provided by the "
                   "oxidation of lactate to pyruvate.")},
@@ -71,8 +79,8 @@ const Block answer3 = {
     {},
     {tab(5), number(&Scenario::totallactate),
      text(" mmol of lactate has been metabolised; this will require ("),
-     number(&Scenario::totallactate), text(" / 2 x 8 ) = "), number(&Scenario::atpneeded),
-     text(" mmol ATP")},
+     number(&Scenario::totallactate), text(" / 2 x "), constant(muscleGlycogenAtp), text(" ) = "),
+     number(&Scenario::atpneeded), text(" mmol ATP")},
 };
 
 const Block question4 = {
@@ -91,20 +99,19 @@ const Block answer4 = {
     {tab(10), text("1 x FADH =~1.5 ATP")},
     {tab(10), text("1 x GTP = 1 ATP")},
     {},
-    {tab(5), text("Total 15 ATP produced per lactate oxidised; "), word(&Scenario::subject),
-     text(" needs "), number(&Scenario::atpneeded), text("mmol ATP")},
+    {tab(5), text("Total "), constant(atpPerLactateOxidised),
+     text(" ATP produced per lactate oxidised; "), word(&Scenario::subject), text(" needs "),
+     number(&Scenario::atpneeded), text("mmol ATP")},
     {tab(5), text("therefore "), word(&Scenario::subject), text(" must oxidise "),
-     number(&Scenario::atpneeded), text("/15 = "), number(&Scenario::lactateoxidised),
-     text(" mmol lactate.")},
+     number(&Scenario::atpneeded), text("/"), constant(atpPerLactateOxidised), text(" = "),
+     number(&Scenario::lactateoxidised), text(" mmol lactate.")},
 };
 
-// The question gives the same 0.746 L per gram that answer 5 works with;
-// a question that states another figure leads the student to another answer.
 const Block question5 = {
     {},
-    {tab(5), text("The oxidation of lactate, like that of glucose, consumes 0.746 L of oxygen "
-                  "per gram.")},
-    {tab(5), text("The molecular mass of lactate is 90.1.")},
+    {tab(5), text("The oxidation of lactate, like that of glucose, consumes "),
+     constant(oxygenPerGram), text(" L of oxygen per gram.")},
+    {tab(5), text("The molecular mass of lactate is "), constant(lactateMolarMass), text(".")},
     {},
     {text("5)"), tab(5), text("What is "), word(&Scenario::possessive),
      text(" additional oxygen consumption (in L) over the 30 minutes after the end of the race?")},
@@ -112,11 +119,12 @@ const Block question5 = {
 
 const Block answer5 = {
     {tab(5), number(&Scenario::lactateoxidised), text(" mmol lactate = "),
-     number(&Scenario::lactateoxidised), text("x 90.1  = "), number(&Scenario::massoxidised),
-     text(" mg")},
+     number(&Scenario::lactateoxidised), text("x "), constant(lactateMolarMass), text("  = "),
+     number(&Scenario::massoxidised), text(" mg")},
     {},
     {tab(5), text("Additional oxygen consumed = ("), number(&Scenario::massoxidised),
-     text(" / 1000) x 0.746 = "), number(&Scenario::extraoxygen), text(" L")},
+     text(" / 1000) x "), constant(oxygenPerGram), text(" = "), number(&Scenario::extraoxygen),
+     text(" L")},
     {},
     {tab(5), text("This is oxygen debt - the extra oxygen that is consumed in the metabolism of "
                   "lactate to provide")},
@@ -128,18 +136,19 @@ const Block question6 = {
     {text("6)"), tab(5), text("Assuming that "), word(&Scenario::possessive),
      text(" total energy expenditure is "), number(&Scenario::energyexpenditure),
      text("MJ perday")},
-    {tab(5), text("and that regardless of the fuel being metabolised the energy yield is 20 kJ "
-                  "per L oxygen consumed")},
+    {tab(5), text("and that regardless of the fuel being metabolised the energy yield is "),
+     constant(kilojoulesPerLitreOxygen), text(" kJ per L oxygen consumed")},
     {tab(5), text("what is the pecentage increase in "), word(&Scenario::possessive),
      text(" oxygen consumption during this 30 minutes?")},
 };
 
 const Block answer6 = {
-    {tab(5), text("total oxygen consumed = total energy expenditure (MJ) x 1000 / 20 = "),
-     number(&Scenario::energyexpenditure), text("x 1000 / 20 = "), number(&Scenario::oxygenperday),
-     text(" L oxygen /day")},
-    {tab(5), text("= "), number(&Scenario::oxygenperday), text(" /48 = "),
-     number(&Scenario::oxygenper30min), text(" L oxygen per 30 minutes")},
+    {tab(5), text("total oxygen consumed = total energy expenditure (MJ) x 1000 / "),
+     constant(kilojoulesPerLitreOxygen), text(" = "), number(&Scenario::energyexpenditure),
+     text("x 1000 / "), constant(kilojoulesPerLitreOxygen), text(" = "),
+     number(&Scenario::oxygenperday), text(" L oxygen /day")},
+    {tab(5), text("= "), number(&Scenario::oxygenperday), text(" /"), constant(halfHoursPerDay),
+     text(" = "), number(&Scenario::oxygenper30min), text(" L oxygen per 30 minutes")},
     {},
     {tab(5), text("percent increase in oxygen consumption = 100 x "),
      number(&Scenario::extraoxygen), text(" / "), number(&Scenario::oxygenper30min), text("= "),

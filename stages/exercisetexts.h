@@ -1,6 +1,7 @@
 // Every line the exercise prints, block by block: the problem statement
 // with question 1, the later questions with their notes, and the six
-// worked answers.
+// worked answers. Which block belongs to which question is the exercise
+// table's (exercise.h).
 #pragma once
 
 #include "printtemplate.h"
@@ -21,11 +22,5 @@ extern const Print::Block answer3;
 extern const Print::Block answer4;
 extern const Print::Block answer5;
 extern const Print::Block answer6;
-
-// In the order of the questions: the block that poses each, the answer.
-inline const Print::Block* const questions[] = {&statement, &question2, &question3,
-                                                &question4, &question5, &question6};
-inline const Print::Block* const answers[] = {&answer1, &answer2, &answer3,
-                                              &answer4, &answer5, &answer6};
 
 } // namespace Texts

@@ -1,5 +1,6 @@
 #include "printitem.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -19,4 +20,17 @@ QString PrintItem::decimal(float value) {
 
 QString PrintItem::decimal(double value) {
     return shortestFixed(value);
+}
+
+QString plainText(const PrintLine& line) {
+    QString text;
+    for (const PrintItem& item : line) {
+        if (item.kind == PrintItem::Kind::Tab)
+            text = text.leftJustified(std::max<qsizetype>(text.size(), item.column - 1), u' ');
+        else if (item.kind == PrintItem::Kind::Mark)
+            text += QString(item.text.size(), u' ');
+        else
+            text += item.text;
+    }
+    return text;
 }

@@ -1,4 +1,5 @@
-// One item of a printed line: a text, a number or a move to a column.
+// One item of a printed line: a text, a number, a move to a column, or a
+// mark beside words that say the same (drawn, but read as a blank).
 //
 // Numbers are turned into text when the item is made: one blank (the place
 // of the sign), the shortest decimal that reads back as the same value at
@@ -9,7 +10,7 @@
 #include <QString>
 
 struct PrintItem {
-    enum class Kind { Text, Number, Tab };
+    enum class Kind { Text, Number, Tab, Mark };
 
     Kind kind = Kind::Text;
     QString text;   // what is drawn; empty for a tab
@@ -19,6 +20,7 @@ struct PrintItem {
     static PrintItem fromNumber(float value) { return {Kind::Number, numberText(value), 0}; }
     static PrintItem fromNumber(double value) { return {Kind::Number, numberText(value), 0}; }
     static PrintItem tab(int column) { return {Kind::Tab, QString(), column}; }
+    static PrintItem mark(QChar glyph) { return {Kind::Mark, QString(glyph), 0}; }
 
     static QString decimal(float value);
     static QString decimal(double value);
@@ -29,3 +31,8 @@ struct PrintItem {
 };
 
 using PrintLine = QList<PrintItem>;
+
+// A line as text in character cells, as a screen reader or a record takes
+// it: a tab pads with blanks up to its column, and never goes back; a mark
+// is a blank.
+QString plainText(const PrintLine& line);

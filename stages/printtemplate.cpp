@@ -12,6 +12,8 @@ PrintItem Print::Item::resolve(const Scenario& scenario) const {
         return PrintItem::fromNumber(scenario.*single);
     case Kind::Double:
         return PrintItem::fromNumber(scenario.*dbl);
+    case Kind::Constant:
+        return PrintItem::fromText(PrintItem::decimal(constant));
     }
     Q_UNREACHABLE();
 }
@@ -19,8 +21,17 @@ PrintItem Print::Item::resolve(const Scenario& scenario) const {
 PrintLine Print::resolve(const Line& line, const Scenario& scenario) {
     PrintLine items;
     items.reserve(qsizetype(line.size()));
-    for (const Item& item : line)
-        items.append(item.resolve(scenario));
+    bool joins = false;
+    for (const Item& item : line) {
+        // A constant and the texts around it are one text item, laid out
+        // and drawn as one run, as the one literal they stand for would be.
+        const bool textual = item.kind == Item::Kind::Text || item.kind == Item::Kind::Constant;
+        if (textual && joins)
+            items.last().text += item.resolve(scenario).text;
+        else
+            items.append(item.resolve(scenario));
+        joins = textual;
+    }
     return items;
 }
 

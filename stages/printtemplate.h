@@ -1,5 +1,6 @@
-// Printed lines written as data: texts, tabs, and the Scenario words and
-// numbers they show, filled in from one Scenario when they are printed.
+// Printed lines written as data: texts, tabs, the Scenario words and
+// numbers they show, filled in from one Scenario when they are printed, and
+// the exercise's constants, printed as part of the text around them.
 #pragma once
 
 #include "model/scenario.h"
@@ -10,7 +11,7 @@
 namespace Print {
 
 struct Item {
-    enum class Kind { Text, Tab, Word, Single, Double };
+    enum class Kind { Text, Tab, Word, Single, Double, Constant };
 
     Kind kind = Kind::Text;
     const char* text = nullptr;
@@ -18,6 +19,7 @@ struct Item {
     QString Scenario::*word = nullptr;
     float Scenario::*single = nullptr;
     double Scenario::*dbl = nullptr;
+    double constant = 0;
 
     PrintItem resolve(const Scenario& scenario) const;
 };
@@ -40,6 +42,11 @@ inline Item number(float Scenario::*f) {
 }
 inline Item number(double Scenario::*d) {
     return {Item::Kind::Double, nullptr, 0, nullptr, nullptr, d};
+}
+// Shortest decimal, without the blanks of a number item: "0.746", "20";
+// one text item with the texts on either side.
+inline Item constant(double value) {
+    return {Item::Kind::Constant, nullptr, 0, nullptr, nullptr, nullptr, value};
 }
 
 PrintLine resolve(const Line& line, const Scenario& scenario);

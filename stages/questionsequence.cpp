@@ -1,7 +1,9 @@
 #include "questionsequence.h"
 
-#include <algorithm>
+#include <QtGlobal>
+
 #include <array>
+#include <bitset>
 #include <vector>
 
 namespace {
@@ -15,123 +17,116 @@ Step show(Control control) {
 Step hide(Control control) {
     return {Step::Op::Hide, control};
 }
-Step printAnswer(const Print::Block& block) {
-    return {Step::Op::PrintAnswer, Control::answerPane, &block};
+Step printAnswer(int question) {
+    return {Step::Op::PrintAnswer, Control::answerPane, question};
 }
-Step appendQuestion(const Print::Block& block) {
-    return {Step::Op::AppendQuestion, Control::answerPane, &block};
+Step appendQuestion(int question) {
+    return {Step::Op::AppendQuestion, Control::answerPane, question};
 }
 
-struct Handler {
-    Control button;
+struct StageEntry {
+    std::optional<Control> pressed; // the button whose press enters the stage
     std::vector<Step> steps;
 };
 
 using enum Control;
 
-const std::vector<Handler>& handlers() {
-    static const std::vector<Handler> table = {
+// One row per stage, in order; the stage names are Stage::name()'s.
+const std::vector<StageEntry>& stages() {
+    static const std::vector<StageEntry> table = {
+        // Q1, the window's load.
+        {{}, {appendQuestion(1), show(seeanswer1)}},
+        // A1
         {seeanswer1,
-         {clear(), show(answerPane), hide(seeanswer1), printAnswer(Texts::answer1),
-          show(hideanswer1)}},
-        {hideanswer1,
-         {clear(), hide(hideanswer1), appendQuestion(Texts::question2), show(seeanswer2)}},
+         {clear(), show(answerPane), hide(seeanswer1), printAnswer(1), show(hideanswer1)}},
+        // Q2
+        {hideanswer1, {clear(), hide(hideanswer1), appendQuestion(2), show(seeanswer2)}},
+        // A2
         {seeanswer2,
          {clear(), show(answerPane), hide(seeanswer2), show(hideanswer2), show(seepathway1),
-          printAnswer(Texts::answer2)}},
+          printAnswer(2)}},
+        // Q3
         {hideanswer2,
-         {clear(), hide(seepathway1), hide(hideanswer2), show(seeanswer3),
-          appendQuestion(Texts::question3)}},
+         {clear(), hide(seepathway1), hide(hideanswer2), show(seeanswer3), appendQuestion(3)}},
+        // A3
         {seeanswer3,
-         {clear(), show(answerPane), hide(seeanswer3), show(hideanswer3),
-          printAnswer(Texts::answer3)}},
+         {clear(), show(answerPane), hide(seeanswer3), show(hideanswer3), printAnswer(3)}},
+        // Q4
         {hideanswer3,
-         {clear(), hide(hideanswer3), show(seeanswer4), appendQuestion(Texts::question4),
-          show(seepathway2)}},
+         {clear(), hide(hideanswer3), show(seeanswer4), appendQuestion(4), show(seepathway2)}},
+        // A4
         {seeanswer4,
-         {clear(), show(answerPane), hide(seeanswer4), show(hideanswer4),
-          printAnswer(Texts::answer4)}},
+         {clear(), show(answerPane), hide(seeanswer4), show(hideanswer4), printAnswer(4)}},
+        // Q5
         {hideanswer4,
-         {clear(), hide(hideanswer4), hide(seepathway2), show(seeanswer5),
-          appendQuestion(Texts::question5)}},
+         {clear(), hide(hideanswer4), hide(seepathway2), show(seeanswer5), appendQuestion(5)}},
+        // A5
         {seeanswer5,
-         {clear(), show(answerPane), hide(seeanswer5), show(hideanswer5),
-          printAnswer(Texts::answer5)}},
-        {hideanswer5,
-         {clear(), hide(hideanswer5), show(seeanswer6), appendQuestion(Texts::question6)}},
+         {clear(), show(answerPane), hide(seeanswer5), show(hideanswer5), printAnswer(5)}},
+        // Q6
+        {hideanswer5, {clear(), hide(hideanswer5), show(seeanswer6), appendQuestion(6)}},
+        // A6
         {seeanswer6,
-         {clear(), show(answerPane), hide(seeanswer6), show(hideanswer6),
-          printAnswer(Texts::answer6)}},
+         {clear(), show(answerPane), hide(seeanswer6), show(hideanswer6), printAnswer(6)}},
+        // Finished
         {hideanswer6, {clear(), hide(hideanswer6)}},
     };
+    Q_ASSERT(int(table.size()) == Stage::count());
     return table;
 }
 
-constexpr std::pair<Control, Pathway> pathwayButtons[] = {
-    {seepathway1, Pathway::Gluconeogenesis},
-    {seepathway2, Pathway::CitricAcidCycle},
-};
+// What each stage leaves visible: its steps, after those of every stage before.
+const std::vector<std::bitset<controlCount>>& visibility() {
+    static const std::vector<std::bitset<controlCount>> table = [] {
+        std::vector<std::bitset<controlCount>> visible;
+        std::bitset<controlCount> now;
+        for (const StageEntry& entry : stages()) {
+            for (const Step& step : entry.steps)
+                if (step.op == Step::Op::Show || step.op == Step::Op::Hide)
+                    now.set(size_t(step.control), step.op == Step::Op::Show);
+            visible.push_back(now);
+        }
+        return visible;
+    }();
+    return table;
+}
 
-const Handler* find(Control button) {
-    const auto& table = handlers();
-    const auto it = std::find_if(table.begin(), table.end(),
-                                 [button](const Handler& h) { return h.button == button; });
-    return it == table.end() ? nullptr : &*it;
+const StageEntry& entryOf(Stage stage) {
+    return stages()[size_t(stage.index())];
 }
 
 } // namespace
 
-QuestionSequence::QuestionSequence(const Scenario& scenario, ExerciseSurface& surface)
-    : m_scenario(scenario)
-    , m_surface(surface) {
+std::span<const Step> QuestionSequence::stepsInto(Stage stage) {
+    return entryOf(stage).steps;
 }
 
-bool QuestionSequence::hasHandler(Control button) {
-    return find(button) != nullptr;
+std::optional<Control> QuestionSequence::enteredBy(Stage stage) {
+    return entryOf(stage).pressed;
 }
 
-std::span<const Step> QuestionSequence::steps(Control button) {
-    const Handler* handler = find(button);
-    return handler ? std::span<const Step>(handler->steps) : std::span<const Step>();
+bool QuestionSequence::visibleAt(Stage stage, Control control) {
+    return visibility()[size_t(stage.index())].test(size_t(control));
 }
 
-Control QuestionSequence::seeAnswerButton(int question) {
-    constexpr Control buttons[] = {seeanswer1, seeanswer2, seeanswer3,
-                                   seeanswer4, seeanswer5, seeanswer6};
-    return buttons[std::clamp(question, 1, 6) - 1];
+bool QuestionSequence::isLive(Control control) const {
+    return control != Control::answerPane && isVisible(control);
 }
 
-std::optional<Pathway> QuestionSequence::pathwayOpenedBy(Control button) {
-    for (const auto& [control, pathway] : pathwayButtons)
-        if (control == button)
-            return pathway;
-    return std::nullopt;
+std::optional<Control> QuestionSequence::nextStep() const {
+    if (m_stage.isFinished())
+        return std::nullopt;
+    return enteredBy(m_stage.next());
 }
 
-void QuestionSequence::press(Control button) const {
-    if (const auto pathway = pathwayOpenedBy(button)) {
-        m_surface.showPathway(*pathway);
-        return;
-    }
-    for (const Step& step : steps(button)) {
-        switch (step.op) {
-        case Step::Op::Clear:
-            m_surface.clearAnswer();
-            break;
-        case Step::Op::Show:
-            m_surface.setControlVisible(step.control, true);
-            break;
-        case Step::Op::Hide:
-            m_surface.setControlVisible(step.control, false);
-            break;
-        case Step::Op::PrintAnswer:
-            for (const PrintLine& line : Print::resolve(*step.block, m_scenario))
-                m_surface.printAnswer(line);
-            break;
-        case Step::Op::AppendQuestion:
-            for (const PrintLine& line : Print::resolve(*step.block, m_scenario))
-                m_surface.printQuestion(line);
-            break;
-        }
-    }
+QuestionSequence::Press QuestionSequence::press(Control control) {
+    if (!isLive(control))
+        return {};
+    for (const PathwayInfo& pathway : pathways())
+        if (pathway.button == control)
+            return {true, {}, pathway.pathway};
+    if (m_stage.isFinished() || enteredBy(m_stage.next()) != control)
+        return {}; // visible but leading nowhere: no such control today
+    m_stage = m_stage.next();
+    return {true, stepsInto(m_stage), std::nullopt};
 }

@@ -1,76 +1,54 @@
-// The six questions as twelve press handlers, each a fixed list of steps.
+// The exercise as a sequence of stages (stage.h), held as data.
 //
-// The sequence keeps no stage of its own: the stage is which buttons are
-// visible. A handler tests nothing and performs every step each time it
-// runs; a hidden button simply cannot be pressed.
+// Each stage is entered by the press of one button (the start by none) and
+// entering it performs a fixed list of steps, in order: clearing the answer
+// pane, showing and hiding controls, printing an answer or appending a
+// question. What is visible at a stage is what those steps leave visible,
+// from the start on; only a visible button can be pressed, and a press on
+// anything else changes nothing. A pathway button opens its diagram and
+// leaves the stage as it is.
 #pragma once
 
-#include "exercisetexts.h"
+#include "control.h"
+#include "pathways.h"
+#include "stage.h"
 
 #include <optional>
 #include <span>
-
-// The controls of the exercise window that the sequence shows and hides.
-enum class Control {
-    seeanswer1,
-    hideanswer1,
-    seeanswer2,
-    hideanswer2,
-    seepathway1,
-    seeanswer3,
-    hideanswer3,
-    seepathway2,
-    seeanswer4,
-    hideanswer4,
-    seeanswer5,
-    hideanswer5,
-    seeanswer6,
-    hideanswer6,
-    answerPane,
-};
-
-enum class Pathway {
-    Gluconeogenesis, // lactate to glucose and glycogen
-    CitricAcidCycle, // lactate oxidation through the citric acid cycle
-};
-
-// What the handlers act on; the exercise window provides it.
-class ExerciseSurface {
-public:
-    virtual ~ExerciseSurface() = default;
-    virtual void clearAnswer() = 0;
-    virtual void setControlVisible(Control control, bool visible) = 0;
-    virtual void printAnswer(const PrintLine& line) = 0;
-    virtual void printQuestion(const PrintLine& line) = 0;
-    virtual void showPathway(Pathway pathway) = 0;
-};
 
 struct Step {
     enum class Op { Clear, Show, Hide, PrintAnswer, AppendQuestion };
 
     Op op = Op::Clear;
     Control control = Control::answerPane; // for Show and Hide
-    const Print::Block* block = nullptr;   // for PrintAnswer and AppendQuestion
+    int question = 0; // for PrintAnswer its answer, for AppendQuestion its prompt
 };
 
 class QuestionSequence {
 public:
-    QuestionSequence(const Scenario& scenario, ExerciseSurface& surface);
+    Stage stage() const { return m_stage; }
+    // Goes to `stage` at once, as if every press before it had been made.
+    void setStage(Stage stage) { m_stage = stage; }
 
-    // The handler of an answer button; false for a control that has none.
-    static bool hasHandler(Control button);
-    static std::span<const Step> steps(Control button);
+    bool isVisible(Control control) const { return visibleAt(m_stage, control); }
+    bool isLive(Control control) const; // a visible button
+    int posedQuestion() const { return m_stage.posedQuestion(); }
+    bool isFinished() const { return m_stage.isFinished(); }
+    // The See or Hide answer button visible now; none once finished.
+    std::optional<Control> nextStep() const;
 
-    // The button that shows the worked answer to `question`, 1 to 6.
-    static Control seeAnswerButton(int question);
+    struct Press {
+        bool accepted = false;          // false: the control is not live, nothing happened
+        std::span<const Step> steps;    // of the stage it led to, to be performed in order
+        std::optional<Pathway> pathway; // to be shown; the stage is unchanged
+    };
+    Press press(Control control);
 
-    // The diagram a pathway button opens; none for every other control.
-    static std::optional<Pathway> pathwayOpenedBy(Control button);
-
-    // An answer button runs its steps, a pathway button opens its diagram.
-    void press(Control button) const;
+    // The stage table.
+    static std::span<const Step> stepsInto(Stage stage);
+    static std::optional<Control> enteredBy(Stage stage); // none for the start
+    static bool visibleAt(Stage stage, Control control);
 
 private:
-    const Scenario& m_scenario;
-    ExerciseSurface& m_surface;
+    Stage m_stage;
 };

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QWidget>
 
-namespace Ink {
+namespace InkScan {
 
 inline QRect bounds(const QImage& image, const QRect& area = QRect()) {
     const QRect scan = area.isNull() ? image.rect() : area & image.rect();
@@ -27,4 +27,4 @@ inline QRect bounds(QWidget* widget, const QRect& area = QRect()) {
     return bounds(widget->grab().toImage(), area);
 }
 
-} // namespace Ink
+} // namespace InkScan

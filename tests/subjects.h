@@ -1,8 +1,9 @@
 // Subjects for tests, made through makeScenario() from the draws that give
-// the wanted inputs.
+// the wanted inputs, and the codes that name them.
 #pragma once
 
 #include "model/scenario.h"
+#include "model/subjectcode.h"
 
 #include <QList>
 #include <QTest>
@@ -29,6 +30,19 @@ inline Scenario fromDraws(QList<double> draws, int* used = nullptr) {
 inline Scenario make(int sex, int weight, double before, double after) {
     return fromDraws(
         drawsFor(sex, weight, int(std::lround(before * 10)), int(std::lround(after * 10))));
+}
+
+// The code of the same subject, read as a teacher types it.
+inline SubjectCode code(int sex, int weight, double before, double after) {
+    const QString text = QStringLiteral("%1%2-%3-%4")
+                             .arg(QChar(sex ? u'W' : u'M'))
+                             .arg(weight)
+                             .arg(before, 0, 'f', 1)
+                             .arg(after, 0, 'f', 1);
+    const std::optional<SubjectCode> code = SubjectCode::parse(text);
+    if (!code)
+        qFatal("%s is not a subject code", qPrintable(text));
+    return *code;
 }
 
 // Every possible subject, 2 x 25 x 5 x 40 of them; stops at the first

@@ -7,8 +7,11 @@
 #include "windows/pathwaywindow.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -46,6 +49,10 @@ private slots:
     void announcements();
     void diagramsDescribeThePathway_data();
     void diagramsDescribeThePathway();
+    void menuByKeyboard_data();
+    void menuByKeyboard();
+    void pathwayWindowSaysItselfAndGoesWithEscape();
+    void zoomIsShownAndSaid();
 };
 
 void TestAccessibility::tabReachesButtonsInLayoutOrder_data() {
@@ -67,7 +74,7 @@ void TestAccessibility::tabReachesButtonsInLayoutOrder() {
     QFETCH(QString, start);
     QFETCH(QStringList, cycle);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -81,7 +88,7 @@ void TestAccessibility::tabReachesButtonsInLayoutOrder() {
 }
 
 void TestAccessibility::spacePressesTheFocusedButton() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -113,7 +120,7 @@ void TestAccessibility::panesExposeTheirText() {
     QFETCH(QString, name);
     QFETCH(int, line);
 
-    ExerciseWindow window(Subjects::make(1, 65, 0.5, 10.8));
+    ExerciseWindow window(Subjects::code(1, 65, 0.5, 10.8));
     window.show();
     window.button(seeanswer1)->click();
     TextPane* pane = questionPane ? window.questionPane() : window.answerPane();
@@ -142,6 +149,29 @@ void TestAccessibility::panesExposeTheirText() {
              lines.at(line) + u'\n');
     QCOMPARE(start, offset);
     QCOMPARE(end, offset + int(lines.at(line).size()) + 1);
+
+    // Read sentence by sentence, as Say All does, to the end: a sentence for
+    // each line with words, none of them blank.
+    const QString all = pane->plainText();
+    QStringList sentences;
+    for (int at = 0, s = 0, e = 0; at < all.size(); at = e) {
+        const QString sentence =
+            sentences.isEmpty()
+                ? text->textAtOffset(0, QAccessible::SentenceBoundary, &s, &e)
+                : text->textAfterOffset(at - 1, QAccessible::SentenceBoundary, &s, &e);
+        QCOMPARE(s, at);
+        QVERIFY2(e > s, qPrintable(QString::number(at)));
+        sentences.append(sentence);
+    }
+    QCOMPARE(sentences.join(QString()), all);
+    const qsizetype withWords = std::count_if(
+        lines.begin(), lines.end(), [](const QString& l) { return !l.trimmed().isEmpty(); });
+    QCOMPARE(sentences.size(), withWords);
+    for (const QString& sentence : sentences)
+        QVERIFY(!sentence.trimmed().isEmpty());
+    // And back again from the end.
+    QCOMPARE(text->textBeforeOffset(all.size(), QAccessible::SentenceBoundary, &start, &end),
+             sentences.constLast());
 }
 
 // A magnifier or a caret drawn by a screen reader goes where the character
@@ -162,7 +192,7 @@ void TestAccessibility::characterRectIsWhereTheGlyphIsDrawn() {
     QFETCH(PrintLine, line);
     QFETCH(int, offset);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     window.button(seeanswer1)->click();
     TextPane* pane = window.answerPane();
@@ -170,7 +200,7 @@ void TestAccessibility::characterRectIsWhereTheGlyphIsDrawn() {
     pane->printLine(line);
 
     // The glyph's ink, in the pane, beyond anything drawn before it.
-    const QRect ink = Ink::bounds(pane->grab().toImage(), QRect(20, 0, pane->width(), 30));
+    const QRect ink = InkScan::bounds(pane->grab().toImage(), QRect(20, 0, pane->width(), 30));
     QVERIFY(!ink.isNull());
     const QRect rect =
         QAccessible::queryAccessibleInterface(pane)->textInterface()->characterRect(offset);
@@ -212,7 +242,7 @@ void TestAccessibility::announcements() {
     QFETCH(QList<Control>, presses);
     QFETCH(QString, message);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -262,6 +292,84 @@ void TestAccessibility::diagramsDescribeThePathway() {
                  qPrintable(QStringLiteral("%1 after offset %2").arg(word).arg(from)));
         from = match.capturedEnd();
     }
+}
+
+void TestAccessibility::menuByKeyboard_data() {
+    QTest::addColumn<bool>("exercise");
+    QTest::newRow("exercise window") << true;
+    QTest::newRow("pathway window") << false;
+}
+
+// Shift+F10 opens the context menu, the same one each time, its first item
+// highlighted; every item has a shortcut or a mnemonic of its own.
+void TestAccessibility::menuByKeyboard() {
+    QFETCH(bool, exercise);
+
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    window.showPathway(Pathway::Gluconeogenesis);
+    FormWindow* form = exercise ? static_cast<FormWindow*>(&window)
+                                : window.pathwayWindow(Pathway::Gluconeogenesis);
+    form->showMaximized();
+    QApplication::setActiveWindow(form);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+
+    QMenu* opened = nullptr;
+    for (int opening = 0; opening < 2; ++opening) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(form->contextMenu() && form->contextMenu()->isVisible());
+        QVERIFY(!opened || opened == form->contextMenu());
+        opened = form->contextMenu();
+        QCOMPARE(opened->activeAction(), opened->actions().constFirst());
+        opened->hide();
+    }
+
+    QSet<QChar> mnemonics;
+    for (QAction* action : opened->actions()) {
+        if (action->isSeparator())
+            continue;
+        const qsizetype amp = action->text().indexOf(u'&');
+        QVERIFY2(amp >= 0 || !action->shortcut().isEmpty(), qPrintable(action->text()));
+        if (amp >= 0) {
+            const QChar key = action->text().at(amp + 1).toLower();
+            QVERIFY2(!mnemonics.contains(key), qPrintable(action->text()));
+            mnemonics.insert(key);
+        }
+    }
+}
+
+// Put in front, a pathway window names what it shows and where its
+// description is; Escape puts it away as "Hide pathway" does.
+void TestAccessibility::pathwayWindowSaysItselfAndGoesWithEscape() {
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    window.showMaximized();
+    window.showPathway(Pathway::CitricAcidCycle);
+    PathwayWindow* pathway = window.pathwayWindow(Pathway::CitricAcidCycle);
+    QApplication::setActiveWindow(pathway);
+    QVERIFY(QTest::qWaitForWindowActive(pathway));
+    QTRY_COMPARE(pathway->announcer()->lastMessage(),
+                 "Lactate oxidation and the citric acid cycle. The diagram and its step-by-step "
+                 "description follow on Tab; Escape puts the window away.");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(pathway->isHidden());
+    window.showPathway(Pathway::CitricAcidCycle);
+    QVERIFY(pathway->isVisible());
+}
+
+// A zoom step is said and, for a moment, shown at the top of the window.
+void TestAccessibility::zoomIsShownAndSaid() {
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    window.showMaximized();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keySequence(&window, QKeySequence::ZoomIn);
+    QCOMPARE(window.announcer()->lastMessage(), "Zoom 110 %");
+    auto* shown = window.findChild<QLabel*>("zoomLevel");
+    QVERIFY(shown && shown->isVisible());
+    QCOMPARE(shown->text(), "Zoom 110 %");
+    QVERIFY(window.viewport().contains(shown->geometry()));
+    QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(window.announcer()->lastMessage(), "Zoom 100 %, as the screen allows");
+    QTRY_VERIFY_WITH_TIMEOUT(shown->isHidden(), 3000);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -1,3 +1,4 @@
+#include "judging/attempt.h"
 #include "pdftools.h"
 
 #include <QDir>
@@ -56,6 +57,7 @@ private slots:
     void paperFollowsTheLocale();
     void windowTakesQtsOptions_data();
     void windowTakesQtsOptions();
+    void resultSlipFromARecord();
 };
 
 void TestCommandLine::answers_data() {
@@ -113,6 +115,39 @@ void TestCommandLine::answers_data() {
     QTest::newRow("a file that cannot be written, named")
         << QStringList{w, "%dir/missing/w.pdf"} << 1
         << "Cannot write %dir/missing/w.pdf: " << QStringList();
+
+    // Reading records and writing the table: tst_collate.
+    const QString c = "--collate", csv = "--csv";
+    QTest::newRow("collate without a table")
+        << QStringList{c, "%dir"} << 2 << "give --csv and its file" << QStringList();
+    QTest::newRow("collate without records")
+        << QStringList{c, csv, "%dir/t.csv"} << 2 << "needs practice records" << QStringList();
+    QTest::newRow("a table without collate") << QStringList{csv, "%dir/t.csv", "%dir/a.json"} << 2
+                                             << "--csv is the table of --collate" << QStringList();
+    QTest::newRow("collate and paper") << QStringList{c, "%dir", csv, "%dir/t.csv", w, "%dir/w.pdf"}
+                                       << 2 << "it does not go with --worksheet." << QStringList();
+    QTest::newRow("the table over a record")
+        << QStringList{c, "%dir/a.json", csv, "%dir/./a.json"} << 2
+        << "--csv names a practice record, " << QStringList();
+
+    const QString slip = "--result-slip", record = "--record";
+    QTest::newRow("a result slip without its record")
+        << QStringList{slip, "%dir/s.pdf"} << 2 << "give --record" << QStringList();
+    QTest::newRow("a record without a slip")
+        << QStringList{record, "%dir/a.json"} << 2 << "give --result-slip" << QStringList();
+    QTest::newRow("a slip with paper")
+        << QStringList{slip, "%dir/s.pdf", record, "%dir/a.json", k, "%dir/k.pdf"} << 2
+        << "it does not go with --key." << QStringList();
+    QTest::newRow("a record that is not there, named")
+        << QStringList{slip, "%dir/s.pdf", record, "%dir/a.json"} << 1
+        << "Cannot read the record %dir/a.json: " << QStringList();
+
+    // The window needs a display; its absence is said in one line.
+    QTest::newRow("the window without a display")
+        << QStringList{} << 1
+        << "korvanel: cannot open the window: there is no display to show it on. --worksheet "
+           "and --key write paper without one.\n"
+        << QStringList();
 }
 
 void TestCommandLine::answers() {
@@ -128,6 +163,8 @@ void TestCommandLine::answers() {
              qPrintable(result.out + result.err));
     if (status == 2)
         QVERIFY(result.err.contains("Try 'korvanel --help' for more information."));
+    if (status != 0 && fragment.endsWith(u'\n')) // the whole message
+        QCOMPARE(result.err, fragment);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), files);
     for (const QString& file : files)
         QVERIFY(contents(dir.filePath(file)).startsWith("%PDF-"));
@@ -221,6 +258,26 @@ void TestCommandLine::windowTakesQtsOptions() {
         process.waitForFinished();
     }
     QCOMPARE(!ended, opens);
+}
+
+// A student's handed-in record becomes a slip with no display to hand.
+void TestCommandLine::resultSlipFromARecord() {
+    REQUIRE_PDFTOOLS();
+    QTemporaryDir dir;
+    Attempt attempt(*SubjectCode::parse(u"W65-0.5-10.8"));
+    attempt.checks.append(
+        {attempt.started, 1, Field::totalLactate, "127.4", 127.4, Verdict::correct});
+    QFile record(dir.filePath("a.json"));
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    record.write(attempt.toJson());
+    record.close();
+
+    const Run result = run({"--result-slip", dir.filePath("s.pdf"), "--record", record.fileName()});
+    QCOMPARE(result.status, 0);
+    const QString text = PdfTools::pages(dir.filePath("s.pdf")).join(QString());
+    for (const char* line : {"W65-0.5-10.8", "Question 1: \u221a Correct (127.4)",
+                             "Score: 1 of 6 questions right at the first try."})
+        QVERIFY2(text.contains(QString::fromUtf8(line)), line);
 }
 
 QTEST_MAIN(TestCommandLine)

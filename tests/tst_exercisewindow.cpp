@@ -33,7 +33,7 @@ private slots:
 };
 
 void TestExerciseWindow::startState() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -80,9 +80,9 @@ void TestExerciseWindow::controls() {
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
 
-    ExerciseWindow window(Subjects::make(1, 65, 0.5, 10.8));
+    ExerciseWindow window(Subjects::code(1, 65, 0.5, 10.8));
     window.showMaximized();
-    auto* widget = window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    auto* widget = window.page()->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
     if (auto* button = qobject_cast<QPushButton*>(widget))
@@ -94,7 +94,7 @@ void TestExerciseWindow::controls() {
 }
 
 void TestExerciseWindow::tabOrder() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     const QStringList expected = {
         "Picture1",    "seeanswer1",  "Picture3",    "end",         "hideanswer1", "seeanswer2",
         "hideanswer2", "seepathway1", "seeanswer3",  "hideanswer3", "seepathway2", "seeanswer4",
@@ -110,7 +110,7 @@ void TestExerciseWindow::tabOrder() {
 }
 
 void TestExerciseWindow::panesAndLogo() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     const TextPane* question = window.questionPane();
     const TextPane* answer = window.answerPane();
 
@@ -146,11 +146,11 @@ void TestExerciseWindow::panesAndLogo() {
 }
 
 void TestExerciseWindow::statementText_data() {
-    QTest::addColumn<Scenario>("scenario");
+    QTest::addColumn<QString>("code");
     QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("man 72 kg")
-        << Subjects::make(0, 72, 0.6, 12.3)
+        << "M72-0.6-12.3"
         << QStringList{"    You are considering a man who weighs  72  kg. He  has "
                        "just completed a 100 m sprint.",
                        "",
@@ -162,7 +162,7 @@ void TestExerciseWindow::statementText_data() {
                        "1)  Assuming that extracellular fluid is 20% of body weight,",
                        "    what is the total amount of lactate that he has "
                        "metabolised in 30 minutes?"};
-    QTest::newRow("woman 65 kg") << Subjects::make(1, 65, 0.5, 10.8)
+    QTest::newRow("woman 65 kg") << "W65-0.5-10.8"
                                  << QStringList{
                                         "    You are considering a woman who weighs  65  kg. She  "
                                         "has just completed a 100 m sprint.",
@@ -179,15 +179,15 @@ void TestExerciseWindow::statementText_data() {
 }
 
 void TestExerciseWindow::statementText() {
-    QFETCH(Scenario, scenario);
+    QFETCH(QString, code);
     QFETCH(QStringList, lines);
 
-    ExerciseWindow window(scenario);
+    ExerciseWindow window(*SubjectCode::parse(code));
     QCOMPARE(window.questionPane()->plainLines(), lines);
 }
 
 void TestExerciseWindow::statementShowsOnFirstPaint() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -195,13 +195,13 @@ void TestExerciseWindow::statementShowsOnFirstPaint() {
     const int spacing = pane->lineHeight();
     const QImage image = pane->grab().toImage();
     for (int line : {0, 2, 3, 4, 6, 7})
-        QVERIFY2(!Ink::bounds(image, QRect(0, line * spacing, 825, spacing)).isNull(),
+        QVERIFY2(!InkScan::bounds(image, QRect(0, line * spacing, 825, spacing)).isNull(),
                  qPrintable(QStringLiteral("line %1 blank").arg(line + 1)));
-    QVERIFY(Ink::bounds(image, QRect(0, 8 * spacing, 825, 593 - 8 * spacing)).isNull());
+    QVERIFY(InkScan::bounds(image, QRect(0, 8 * spacing, 825, 593 - 8 * spacing)).isNull());
 }
 
 void TestExerciseWindow::endQuits() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     QPushButton* end = window.findChild<QPushButton*>("end");
     QVERIFY(loopEndsAfter(end, [end] { end->click(); }));
@@ -216,7 +216,7 @@ void TestExerciseWindow::closingFromFrameQuits_data() {
 void TestExerciseWindow::closingFromFrameQuits() {
     QFETCH(bool, withPathway);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     if (withPathway)
         window.showPathway(Pathway::CitricAcidCycle);
@@ -226,7 +226,7 @@ void TestExerciseWindow::closingFromFrameQuits() {
 // Space on the focused button walks the exercise; focus never lands on
 // "end" on the way.
 void TestExerciseWindow::keyboardWalk() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));

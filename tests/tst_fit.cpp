@@ -1,6 +1,6 @@
 #include "panes/panestyle.h"
 #include "panes/textpane.h"
-#include "stages/exercisetexts.h"
+#include "stages/exercise.h"
 #include "subjects.h"
 #include "windows/exercisewindow.h"
 #include "windows/pathwaywindow.h"
@@ -13,12 +13,6 @@ struct Widest {
     int pixels = 0;
     QString text;
 };
-
-const Print::Block* const questionBlocks[] = {&Texts::statement, &Texts::question2,
-                                              &Texts::question3, &Texts::question4,
-                                              &Texts::question5, &Texts::question6};
-const Print::Block* const answerBlocks[] = {&Texts::answer1, &Texts::answer2, &Texts::answer3,
-                                            &Texts::answer4, &Texts::answer5, &Texts::answer6};
 
 } // namespace
 
@@ -37,18 +31,19 @@ private slots:
 void TestFit::everyLineFitsItsPane_data() {
     QTest::addColumn<bool>("questionPane");
     QTest::addColumn<int>("block");
-    for (int i = 0; i < int(std::size(questionBlocks)); ++i)
-        QTest::addRow("question block %d", i + 1) << true << i;
-    for (int i = 0; i < int(std::size(answerBlocks)); ++i)
-        QTest::addRow("answer %d", i + 1) << false << i;
+    for (const Question& question : Exercise::questions())
+        QTest::addRow("question block %d", question.number) << true << question.number;
+    for (const Question& question : Exercise::questions())
+        QTest::addRow("answer %d", question.number) << false << question.number;
 }
 
 void TestFit::everyLineFitsItsPane() {
     QFETCH(bool, questionPane);
     QFETCH(int, block);
-    const Print::Block& lines = questionPane ? *questionBlocks[block] : *answerBlocks[block];
+    const Question& question = Exercise::question(block);
+    const Print::Block& lines = questionPane ? *question.prompt : *question.answer;
 
-    ExerciseWindow window(Subjects::make(0, 60, 0.4, 10.0));
+    ExerciseWindow window(Subjects::code(0, 60, 0.4, 10.0));
     const TextPane* pane = questionPane ? window.questionPane() : window.answerPane();
     const int room = pane->contentsRect().width();
 
@@ -65,17 +60,17 @@ void TestFit::everyLineFitsItsPane() {
 }
 
 void TestFit::heightsFit() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     int questionLines = 0;
-    for (const Print::Block* block : questionBlocks)
-        questionLines += int(block->size());
+    size_t longestAnswer = 0;
+    for (const Question& question : Exercise::questions()) {
+        questionLines += int(question.prompt->size());
+        longestAnswer = std::max(longestAnswer, question.answer->size());
+    }
     QCOMPARE(questionLines, 31);
     QVERIFY(questionLines * window.questionPane()->lineHeight() <=
             window.questionPane()->contentsRect().height());
 
-    size_t longestAnswer = 0;
-    for (const Print::Block* answer : answerBlocks)
-        longestAnswer = std::max(longestAnswer, answer->size());
     QCOMPARE(longestAnswer, size_t(9));
     QVERIFY(int(longestAnswer) * window.answerPane()->lineHeight() <=
             window.answerPane()->contentsRect().height());

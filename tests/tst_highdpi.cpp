@@ -18,7 +18,7 @@ private slots:
 };
 
 void TestHighDpi::layoutStaysLogical() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.devicePixelRatioF(), 2.0);

@@ -1,5 +1,6 @@
 #include "panes/linelayout.h"
 #include "panes/panestyle.h"
+#include "panes/textshaper.h"
 
 #include <QTest>
 
@@ -68,6 +69,15 @@ void TestLineLayout::layOut() {
     const LineLayout layout(line, metrics);
     QCOMPARE(layout.plainText(), plain);
     QCOMPARE(LineLayout(line).plainText(), plain);
+    QCOMPARE(plainText(line), plain);
+
+    // Shaped once, the runs stand where the font's metrics put them.
+    TextShaper shaper(PaneStyle::windowFont(), nullptr, TextShaper::Units::WholePixels);
+    const LineLayout shaped(line, shaper);
+    QCOMPARE(shaped.runs().size(), layout.runs().size());
+    for (qsizetype i = 0; i < shaped.runs().size(); ++i)
+        QCOMPARE(shaped.runs()[i].x, layout.runs()[i].x);
+    QCOMPARE(shaped.width(), layout.width());
 
     QCOMPARE(layout.runs().size(), starts.size());
     for (qsizetype i = 0; i < starts.size(); ++i) {

@@ -2,7 +2,7 @@
 #include "paper/diagram.h"
 #include "paper/paper.h"
 #include "pdftools.h"
-#include "stages/exercisetexts.h"
+#include "stages/exercise.h"
 #include "subjects.h"
 #include "widestlines.h"
 
@@ -23,17 +23,17 @@ SubjectCode code(const char* text) {
 }
 
 // The lines the window prints for the sheet, as plain text, blank ones left out.
-QStringList windowLines(Paper::Sheet sheet, const Scenario& scenario) {
+QStringList windowLines(Sheet sheet, const Scenario& scenario) {
     QStringList lines;
     const auto add = [&](const Print::Block& block) {
         for (const PrintLine& line : Print::resolve(block, scenario))
             if (const QString text = LineLayout(line).plainText().simplified(); !text.isEmpty())
                 lines.append(text);
     };
-    for (int q = 0; q < 6; ++q) {
-        add(*Texts::questions[q]);
-        if (sheet == Paper::Sheet::Key)
-            add(*Texts::answers[q]);
+    for (const Question& question : Exercise::questions()) {
+        add(*question.prompt);
+        if (sheet == Sheet::Key)
+            add(*question.answer);
     }
     return lines;
 }
@@ -73,8 +73,8 @@ ReadBack readBack(const QString& pdf) {
     return back;
 }
 
-QString sheetName(Paper::Sheet sheet) {
-    return sheet == Paper::Sheet::Key ? "answer key" : "worksheet";
+QString sheetName(Sheet sheet) {
+    return sheet == Sheet::Key ? "answer key" : "worksheet";
 }
 
 } // namespace
@@ -100,26 +100,29 @@ private:
 };
 
 void TestPaper::readsBackAsTheWindowPrints_data() {
-    QTest::addColumn<Paper::Sheet>("sheet");
+    QTest::addColumn<Sheet>("sheet");
     QTest::addColumn<bool>("printer");
     QTest::addColumn<QPageSize::PageSizeId>("size");
     QTest::addColumn<int>("points"); // the page's width
+    QTest::addColumn<int>("pages");
 
-    QTest::newRow("worksheet, PDF on A4")
-        << Paper::Sheet::Worksheet << false << QPageSize::A4 << 595;
-    QTest::newRow("key, PDF on A4") << Paper::Sheet::Key << false << QPageSize::A4 << 595;
-    QTest::newRow("key, PDF on Letter") << Paper::Sheet::Key << false << QPageSize::Letter << 612;
+    // Three questions to a worksheet's page; the key's questions and answers
+    // on one page, then a page for each diagram.
+    QTest::newRow("worksheet, PDF on A4") << Sheet::Worksheet << false << QPageSize::A4 << 595 << 2;
+    QTest::newRow("key, PDF on A4") << Sheet::Key << false << QPageSize::A4 << 595 << 3;
+    QTest::newRow("key, PDF on Letter") << Sheet::Key << false << QPageSize::Letter << 612 << 3;
     QTest::newRow("worksheet, printer on Letter")
-        << Paper::Sheet::Worksheet << true << QPageSize::Letter << 612;
+        << Sheet::Worksheet << true << QPageSize::Letter << 612 << 2;
     QTest::newRow("key, printer on A5: drawn smaller, nothing cut")
-        << Paper::Sheet::Key << true << QPageSize::A5 << 420;
+        << Sheet::Key << true << QPageSize::A5 << 420 << 3;
 }
 
 void TestPaper::readsBackAsTheWindowPrints() {
-    QFETCH(Paper::Sheet, sheet);
+    QFETCH(Sheet, sheet);
     QFETCH(bool, printer);
     QFETCH(QPageSize::PageSizeId, size);
     QFETCH(int, points);
+    QFETCH(int, pages);
     REQUIRE_PDFTOOLS();
 
     const SubjectCode subject = code("M72-0.8-12.4");
@@ -143,12 +146,12 @@ void TestPaper::readsBackAsTheWindowPrints() {
     const ReadBack back = readBack(pdf);
     const QStringList expected = windowLines(sheet, subject.scenario());
     QCOMPARE(back.lines.mid(0, expected.size()), expected);
-    if (sheet == Paper::Sheet::Worksheet)
+    if (sheet == Sheet::Worksheet)
         QCOMPARE(back.lines.size(), expected.size());
     else
         QCOMPARE(back.lines.value(expected.size()), "Gluconeogenesis from lactate");
 
-    QVERIFY(!back.headers.isEmpty());
+    QCOMPARE(back.headers.size(), pages);
     for (int i = 0; i < back.headers.size(); ++i) {
         const Header& header = back.headers[i];
         QCOMPARE(header.sheet, sheetName(sheet));
@@ -156,6 +159,23 @@ void TestPaper::readsBackAsTheWindowPrints() {
         QCOMPARE(header.page, i + 1);
         QCOMPARE(header.of, back.headers.size());
     }
+
+    // The first page as a reader sees it: the questions in black, and on the
+    // key the worked answers in the answer pane's red.
+    PdfTools::run("pdftoppm", {"-r", "50", "-f", "1", "-l", "1", "-png", "-singlefile", pdf,
+                               m_dir.filePath("page")});
+    const QImage page1(m_dir.filePath("page.png"));
+    QVERIFY(!page1.isNull());
+    int black = 0, red = 0;
+    for (int y = 0; y < page1.height(); ++y)
+        for (int x = 0; x < page1.width(); ++x) {
+            const QColor c = page1.pixelColor(x, y);
+            black += c.red() < 96 && c.green() < 96 && c.blue() < 96;
+            red += c.red() > 192 && c.green() < 96 && c.blue() < 96;
+        }
+    QVERIFY2(black > 300, qPrintable(QString::number(black)));
+    QVERIFY2(sheet == Sheet::Key ? red > black / 4 : red == 0,
+             qPrintable(QStringLiteral("%1 red, %2 black").arg(red).arg(black)));
 
     // Every word on the page: a line too wide would run off its right edge.
     const QString boxes = PdfTools::run("pdftotext", {"-bbox", pdf, "-"});
@@ -173,7 +193,7 @@ void TestPaper::readsBackAsTheWindowPrints() {
 void TestPaper::diagramsAreDrawnNotPictures() {
     REQUIRE_PDFTOOLS();
     const QString pdf = m_dir.filePath("key.pdf");
-    QVERIFY(Paper::writePdf({{Paper::Sheet::Key, pdf}}, {code("W60-0.4-10.0")}));
+    QVERIFY(Paper::writePdf({{Sheet::Key, pdf}}, {code("W60-0.4-10.0")}));
 
     // pdfimages lists a heading and a rule, then one line per image.
     const QStringList images = PdfTools::run("pdfimages", {"-list", pdf}).trimmed().split('\n');
@@ -226,15 +246,15 @@ void TestPaper::labelsStandWhereTheRendererPutsThem() {
 }
 
 void TestPaper::classSetHeadsEachSubjectsOwnPages_data() {
-    QTest::addColumn<Paper::Sheet>("sheet");
-    QTest::newRow("worksheets") << Paper::Sheet::Worksheet;
-    QTest::newRow("keys") << Paper::Sheet::Key;
+    QTest::addColumn<Sheet>("sheet");
+    QTest::newRow("worksheets") << Sheet::Worksheet;
+    QTest::newRow("keys") << Sheet::Key;
 }
 
 // Each subject's pages are numbered on their own, as many as the subject
 // alone gets, in the order given.
 void TestPaper::classSetHeadsEachSubjectsOwnPages() {
-    QFETCH(Paper::Sheet, sheet);
+    QFETCH(Sheet, sheet);
     REQUIRE_PDFTOOLS();
     const QList<SubjectCode> set = {code("W84-0.8-13.9"), code("M60-0.4-10.0"),
                                     code("M72-0.8-12.4")};
@@ -268,12 +288,11 @@ void TestPaper::everyLineOfEverySubjectFits() {
 
     const WidestLines lines;
     qreal most = 0;
-    for (const auto* blocks : {&Texts::questions, &Texts::answers})
-        for (const Print::Block* block : *blocks)
-            for (const LineLayout& layout : lines.of(*block, metrics)) {
-                QVERIFY2(layout.width() <= room, qPrintable(layout.plainText()));
-                most = std::max(most, layout.width());
-            }
+    for (const Print::Block* block : WidestLines::blocks())
+        for (const LineLayout& layout : lines.of(*block, metrics)) {
+            QVERIFY2(layout.width() <= room, qPrintable(layout.plainText()));
+            most = std::max(most, layout.width());
+        }
     qInfo("widest line %.1f mm of %.1f mm", most * 25.4 / writer.resolution(),
           room * 25.4 / writer.resolution());
 }

@@ -114,7 +114,7 @@ void TestPathways::firstPressCreatesAndShows() {
     QFETCH(QString, name);
     QFETCH(QStringList, title);
 
-    ExerciseWindow exercise(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow exercise(Subjects::code(0, 72, 0.6, 12.3));
     exercise.show();
     exercise.showPathway(pathway);
     PathwayWindow* window = exercise.pathwayWindow(pathway);
@@ -137,7 +137,7 @@ void TestPathways::hideAndShowKeepTheWindow_data() {
 void TestPathways::hideAndShowKeepTheWindow() {
     QFETCH(bool, fromFrame);
 
-    ExerciseWindow exercise(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow exercise(Subjects::code(0, 72, 0.6, 12.3));
     exercise.show();
     exercise.showPathway(Pathway::Gluconeogenesis);
     PathwayWindow* window = exercise.pathwayWindow(Pathway::Gluconeogenesis);
@@ -165,7 +165,7 @@ void TestPathways::hideAndShowKeepTheWindow() {
 }
 
 void TestPathways::hidingLeavesTheExerciseAlone() {
-    ExerciseWindow exercise(Subjects::make(1, 65, 0.5, 10.8));
+    ExerciseWindow exercise(Subjects::code(1, 65, 0.5, 10.8));
     exercise.show();
     for (Control button : {Control::seeanswer1, Control::hideanswer1, Control::seeanswer2})
         exercise.button(button)->click();
@@ -197,7 +197,7 @@ void TestPathways::endWithPathwayWindows_data() {
 void TestPathways::endWithPathwayWindows() {
     QFETCH(bool, hidden);
 
-    auto exercise = std::make_unique<ExerciseWindow>(Subjects::make(0, 72, 0.6, 12.3));
+    auto exercise = std::make_unique<ExerciseWindow>(Subjects::code(0, 72, 0.6, 12.3));
     exercise->show();
     exercise->showPathway(Pathway::Gluconeogenesis);
     exercise->showPathway(Pathway::CitricAcidCycle);
@@ -239,7 +239,7 @@ void TestPathways::geometry() {
     QFETCH(QRect, geometry);
 
     PathwayWindow window(pathway);
-    auto* widget = window.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    auto* widget = window.page()->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
     if (auto* button = qobject_cast<QPushButton*>(widget))

@@ -4,17 +4,20 @@
 #include "panes/announcer.h"
 #include "panes/textpane.h"
 #include "practice/answerform.h"
+#include "practice/practicepanel.h"
 #include "subjects.h"
 #include "walkthrough.h"
 #include "windows/exercisewindow.h"
 
+#include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 using enum Control;
 using Walkthrough::steps;
-const auto visibleChildren = Walkthrough::visibleChildren<AnswerForm>;
+const auto visibleChildren = Walkthrough::visibleChildren<PracticePanel>;
 
 class TestPractice : public QObject {
     Q_OBJECT
@@ -24,6 +27,9 @@ private slots:
     void formFollowsTheStages();
     void keyboardWalkWithAnswers();
     void toggledAtAnyStage();
+    void verdictGoesWithAnEdit();
+    void saidAsItHappens_data();
+    void saidAsItHappens();
 };
 
 void TestPractice::formFollowsTheStages_data() {
@@ -46,9 +52,9 @@ void TestPractice::formFollowsTheStages() {
     QFETCH(int, question);
     QFETCH(int, fields);
 
-    ExerciseWindow practising(Subjects::make(1, 65, 0.5, 10.8));
-    ExerciseWindow plain(Subjects::make(1, 65, 0.5, 10.8));
-    practising.setPracticeMode(true);
+    ExerciseWindow practising(Subjects::code(1, 65, 0.5, 10.8));
+    ExerciseWindow plain(Subjects::code(1, 65, 0.5, 10.8));
+    practising.session().setPracticeMode(true);
     for (ExerciseWindow* window : {&practising, &plain}) {
         window->show();
         for (int i = 0; i < presses; ++i)
@@ -61,7 +67,8 @@ void TestPractice::formFollowsTheStages() {
     QCOMPARE(form ? form->question() : 0, question);
     if (form) {
         QCOMPARE(form->fields().size(), fields);
-        QCOMPARE(form->geometry(), practising.answerPane()->geometry());
+        QCOMPARE(QRect(form->mapTo(practising.page(), QPoint()), form->size()),
+                 practising.answerPane()->geometry());
         QCOMPARE(practising.answerPane()->plainLines(), plain.answerPane()->plainLines());
     }
 }
@@ -69,9 +76,8 @@ void TestPractice::formFollowsTheStages() {
 // Enter checks; Tab goes from the fields to Check to "See answer"; after a
 // Hide press the next form has the focus; the end sums the first verdicts.
 void TestPractice::keyboardWalkWithAnswers() {
-    const Scenario subject = Subjects::make(0, 72, 0.6, 12.3);
-    ExerciseWindow window(subject);
-    window.setPracticeMode(true);
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    window.session().setPracticeMode(true);
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -92,30 +98,103 @@ void TestPractice::keyboardWalkWithAnswers() {
         QVERIFY2(form->verdict(0).startsWith(first), qPrintable(form->verdict(0)));
         QTest::keyClick(form->checkButton(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.button(steps[2 * question - 2]));
+        // And back the same way.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), form->checkButton());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), form->fields().constLast());
+        QTest::keyClick(form->checkButton(), Qt::Key_Tab);
+        QTest::keyClick(form->checkButton(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(!window.answerForm());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     }
 
-    const QStringList summary = window.answerPane()->plainLines();
-    QCOMPARE(summary.mid(summary.size() - 6),
-             (QStringList{"    Question 1: Correct", "    Question 2: Correct, Correct, Not yet",
-                          "    Question 3: Correct", "    Question 4: Correct",
-                          "    Question 5: Close", "    Question 6: Correct"}));
+    QCOMPARE(
+        window.answerPane()->plainLines(),
+        (QStringList{"    Your answers, the first try and the last:",
+                     "    Question 1:   Correct (159.8)", "    Question 2, glucose:   Correct (6)",
+                     "    Question 2, liver glycogen:   Correct (7)",
+                     "    Question 2, muscle glycogen:   Not yet (7)",
+                     "    Question 3:   Correct (640 mmol)", "    Question 4:   Correct (42,6)",
+                     "    Question 5:   Close (2.95)", "    Question 6:   Correct (22.6 %)",
+                     "    Score: 4 of 6 questions right at the first try."}));
+    // All ten lines are on the pane.
+    QVERIFY(10 * window.answerPane()->lineHeight() <= window.answerPane()->contentsRect().height());
     QVERIFY(window.findChild<Announcer*>()->lastMessage().endsWith(u"Exercise complete."));
 }
 
 void TestPractice::toggledAtAnyStage() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     window.button(seeanswer1)->click();
-    window.setPracticeMode(true); // answer 1 shown: no form
+    window.session().setPracticeMode(true); // answer 1 shown: no form
     QVERIFY(!window.answerForm());
     window.button(hideanswer1)->click();
     QCOMPARE(window.answerForm()->question(), 2);
-    window.setPracticeMode(false);
+    window.session().setPracticeMode(false);
     QVERIFY(!window.answerForm());
     QVERIFY(window.button(seeanswer2)->isVisible());
+}
+
+// A verdict is its entry's: typing in the field takes it away, on screen and
+// for a screen reader, until the field is checked again.
+void TestPractice::verdictGoesWithAnEdit() {
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    window.session().setPracticeMode(true);
+    window.show();
+    window.button(seeanswer1)->click();
+    window.button(hideanswer1)->click();
+    AnswerForm* form = window.answerForm();
+    for (qsizetype i = 0; i < 3; ++i)
+        form->fields()[i]->setText(QString::number(6 + i));
+    form->checkButton()->click();
+    QVERIFY(form->verdict(2).startsWith("Correct"));
+    QTest::keyClick(form->fields()[2], Qt::Key_Backspace);
+    QTest::keyClick(form->fields()[2], Qt::Key_4);
+    QCOMPARE(form->verdict(2), QString());
+    QVERIFY(form->verdict(0).startsWith("Correct"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->findChild<QLabel*>("verdict3"))
+                 ->text(QAccessible::Name),
+             QString());
+}
+
+void TestPractice::saidAsItHappens_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<bool>("toggle");
+    QTest::addColumn<QString>("said"); // the message's start, then its end
+
+    QTest::newRow("practice on, a question posed")
+        << 0 << true
+        << "Practice mode on: type each answer and check it.\nTotal lactate "
+           "metabolised, mmol";
+    QTest::newRow("a question posed ends with its first field")
+        << 2 << false
+        << "Most of this lactate will be taken up by the liver and used for gluconeogenesis."
+           "|Glucose from 2 x lactate, ATP";
+    QTest::newRow("an answer shown names no field")
+        << 3 << false << "Synthesis of glucose from 2 x lactate uses 6 x ATP|lactate to pyruvate.";
+}
+
+// What a screen reader is told: practice mode turned on, and at each press
+// what it printed, in practice mode ending with the field to answer in.
+void TestPractice::saidAsItHappens() {
+    QFETCH(int, presses);
+    QFETCH(bool, toggle);
+    QFETCH(QString, said);
+
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    if (!toggle)
+        window.session().setPracticeMode(true);
+    window.show();
+    for (int i = 0; i < presses; ++i)
+        window.button(steps[i])->click();
+    if (toggle)
+        window.startPractice(true);
+    const QString message = window.findChild<Announcer*>()->lastMessage();
+    const QStringList ends = said.split('|');
+    QVERIFY2(message.startsWith(ends.constFirst()), qPrintable(message));
+    QVERIFY2(message.endsWith(ends.constLast()), qPrintable(message));
 }
 
 QTEST_MAIN(TestPractice)

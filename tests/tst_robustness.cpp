@@ -1,8 +1,10 @@
 #include "judging/entry.h"
 #include "panes/textpane.h"
 #include "practice/answerform.h"
-#include "stages/exercisetexts.h"
+#include "stages/exercise.h"
 #include "subjects.h"
+#include "walkthrough.h"
+#include "widestlines.h"
 #include "windows/exercisewindow.h"
 #include "windows/pathwaywindow.h"
 
@@ -15,6 +17,7 @@
 namespace {
 
 using enum Control;
+using namespace Walkthrough;
 
 QStringList plain(const Print::Block& block, const Scenario& scenario) {
     QStringList lines;
@@ -22,24 +25,6 @@ QStringList plain(const Print::Block& block, const Scenario& scenario) {
         lines.append(LineLayout(line).plainText());
     return lines;
 }
-
-// The buttons that may be visible together, one set per stage, in the
-// order of Control.
-const QList<QList<Control>> stageButtons = {
-    {seeanswer1},
-    {hideanswer1},
-    {seeanswer2},
-    {hideanswer2, seepathway1},
-    {seeanswer3},
-    {hideanswer3},
-    {seepathway2, seeanswer4},
-    {seepathway2, hideanswer4},
-    {seeanswer5},
-    {hideanswer5},
-    {seeanswer6},
-    {hideanswer6},
-    {},
-};
 
 QList<PathwayWindow*> pathwayWindows() {
     QList<PathwayWindow*> windows;
@@ -69,19 +54,18 @@ void TestRobustness::pressStorm() {
     int presses = 0;
     int windows = 0;
     while (presses < 10000) {
-        const Scenario scenario =
-            Subjects::make(random.bounded(2), 60 + random.bounded(25),
+        const SubjectCode code =
+            Subjects::code(random.bounded(2), 60 + random.bounded(25),
                            0.4 + random.bounded(5) / 10.0, 10.0 + random.bounded(40) / 10.0);
+        const Scenario scenario = code.scenario();
         QStringList record;
-        for (const Print::Block* block : {&Texts::statement, &Texts::question2, &Texts::question3,
-                                          &Texts::question4, &Texts::question5, &Texts::question6})
-            record += plain(*block, scenario);
         QList<QStringList> answers;
-        for (const Print::Block* block : {&Texts::answer1, &Texts::answer2, &Texts::answer3,
-                                          &Texts::answer4, &Texts::answer5, &Texts::answer6})
-            answers.append(plain(*block, scenario));
+        for (const Question& question : Exercise::questions()) {
+            record += plain(*question.prompt, scenario);
+            answers.append(plain(*question.answer, scenario));
+        }
 
-        auto window = std::make_unique<ExerciseWindow>(scenario);
+        auto window = std::make_unique<ExerciseWindow>(code);
         window->show();
         ++windows;
         qsizetype questionLines = window->questionPane()->content().size();
@@ -103,7 +87,7 @@ void TestRobustness::pressStorm() {
             for (int c = 0; c < int(Control::answerPane); ++c)
                 if (window->button(Control(c))->isVisible())
                     visible.append(Control(c));
-            QVERIFY2(stageButtons.contains(visible), qPrintable(QString::number(presses)));
+            QCOMPARE(visible, stageTable[window->session().stage().index()].buttons);
             QVERIFY(window->findChild<QPushButton*>("end")->isVisible());
 
             const QStringList questions = window->questionPane()->plainLines();
@@ -140,9 +124,9 @@ void TestRobustness::practiceStorm() {
     int actions = 0;
     while (actions < 3000) {
         auto window = std::make_unique<ExerciseWindow>(
-            Subjects::make(random.bounded(2), 60 + random.bounded(25),
+            Subjects::code(random.bounded(2), 60 + random.bounded(25),
                            0.4 + random.bounded(5) / 10.0, 10.0 + random.bounded(40) / 10.0));
-        window->setPracticeMode(true);
+        window->session().setPracticeMode(true);
         window->show();
         for (;;) {
             ++actions;
@@ -180,15 +164,12 @@ void TestRobustness::practiceStorm() {
                 candidates.at(random.bounded(int(candidates.size())))->click();
             }
             QList<Control> visible;
-            int posed = 0;
             for (int c = 0; c < int(Control::answerPane); ++c)
                 if (window->button(Control(c))->isVisible())
                     visible.append(Control(c));
-            for (int question = 1; question <= 6; ++question)
-                if (window->button(QuestionSequence::seeAnswerButton(question))->isVisible())
-                    posed = question;
-            QVERIFY(stageButtons.contains(visible));
-            QCOMPARE(window->answerForm() ? window->answerForm()->question() : 0, posed);
+            const StageRow& stage = stageTable[window->session().stage().index()];
+            QCOMPARE(visible, stage.buttons);
+            QCOMPARE(window->answerForm() ? window->answerForm()->question() : 0, stage.posed);
         }
         for (PathwayWindow* pathway : pathwayWindows())
             pathway->hide();
@@ -204,7 +185,7 @@ void TestRobustness::pathwayCycles_data() {
 void TestRobustness::pathwayCycles() {
     QFETCH(Pathway, pathway);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     for (int cycle = 0; cycle < 100; ++cycle) {
         window.showPathway(pathway);
@@ -218,13 +199,9 @@ void TestRobustness::pathwayCycles() {
 
 // For every subject, every number printed reads back as the stored value.
 void TestRobustness::everyNumberReadsBack() {
-    const Print::Block* blocks[] = {&Texts::statement, &Texts::question2, &Texts::question3,
-                                    &Texts::question4, &Texts::question5, &Texts::question6,
-                                    &Texts::answer1,   &Texts::answer2,   &Texts::answer3,
-                                    &Texts::answer4,   &Texts::answer5,   &Texts::answer6};
     int numbers = 0;
     Subjects::forEach([&](const Scenario& s) {
-        for (const Print::Block* block : blocks)
+        for (const Print::Block* block : WidestLines::blocks())
             for (const Print::Line& line : *block)
                 for (const Print::Item& item : line) {
                     if (item.kind != Print::Item::Kind::Single &&

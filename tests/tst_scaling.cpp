@@ -1,13 +1,17 @@
-// Runs on six offscreen screens side by side (screens.json): the client
-// areas of today's laptops and monitors, and one below the floor.
+// Runs on seven offscreen screens side by side (screens.json): the client
+// areas of today's laptops and monitors, one below the floor and one more
+// than three times the layout.
 #include "panes/linelayout.h"
 #include "panes/textpane.h"
 #include "subjects.h"
+#include "walkthrough.h"
 #include "widestlines.h"
 #include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -43,12 +47,11 @@ bool showMaximisedOn(QWidget& window, const QString& screenName) {
         [&] { return window.frameGeometry().size() == screen->availableGeometry().size(); });
 }
 
-// The controls of a form, the page behind them and the scroll bars left out.
-QWidgetList controls(const QWidget& window) {
+// The controls of a form, the backdrop behind them left out.
+QWidgetList controls(const FormWindow& window) {
     QWidgetList found;
-    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->isWindow() && child->objectName() != u"shape1" &&
-            !qobject_cast<QScrollBar*>(child))
+    for (QWidget* child : window.page()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->objectName() != u"shape1")
             found.append(child);
     return found;
 }
@@ -66,20 +69,22 @@ void checkReach(FormWindow& window) {
                 bar->setValue(end ? bar->maximum() : bar->minimum());
     };
     scrollTo(false);
+    const auto inWindow = [&window](const QWidget* control) {
+        return QRect(control->mapTo(&window, QPoint()), control->size());
+    };
     for (QWidget* control : controls(window))
-        QVERIFY2(control->geometry().left() >= view.left() &&
-                     control->geometry().top() >= view.top(),
+        QVERIFY2(inWindow(control).left() >= view.left() && inWindow(control).top() >= view.top(),
                  qPrintable(control->objectName()));
     scrollTo(true);
     for (QWidget* control : controls(window))
-        QVERIFY2(control->geometry().right() <= view.right() &&
-                     control->geometry().bottom() <= view.bottom(),
-                 qPrintable(control->objectName()));
+        QVERIFY2(inWindow(control).right() <= view.right() &&
+                     inWindow(control).bottom() <= view.bottom(),
+                 qPrintable(window.objectName() + u' ' + control->objectName()));
     scrollTo(false);
 }
 
 // No two controls overlap, but for the one row where the panes meet.
-void checkOverlaps(const QWidget& window) {
+void checkOverlaps(const FormWindow& window) {
     const QWidgetList all = controls(window);
     for (qsizetype i = 0; i < all.size(); ++i)
         for (qsizetype j = i + 1; j < all.size(); ++j) {
@@ -116,13 +121,15 @@ private slots:
     void everyScreenAndZoom();
     void keyboardWalkOnSmallScreens_data();
     void keyboardWalkOnSmallScreens();
+    void tabKeepsTheFocusInView_data();
+    void tabKeepsTheFocusInView();
 
 private:
     std::optional<WidestLines> m_lines;
 };
 
 void TestScaling::initTestCase() {
-    QCOMPARE(QGuiApplication::screens().size(), 6);
+    QCOMPARE(QGuiApplication::screens().size(), 7);
     m_lines.emplace();
 }
 
@@ -151,6 +158,10 @@ void TestScaling::zoomSteps_data() {
                                        << "++0" << 614.0 / 761;
     QTest::newRow("fit enlarges on a large screen") << "3840x2100"
                                                     << "f" << 2100.0 / 761;
+    QTest::newRow("fit stops at 300 % on a larger one") << "4096x2400"
+                                                        << "f" << 3.0;
+    QTest::newRow("ctrl+0 after fit: automatic, not fitted") << "3840x2100"
+                                                             << "f0" << 1.0;
     QTest::newRow("ctrl and the wheel zoom") << "1024x768"
                                              << "ww" << 1.25;
 }
@@ -160,7 +171,7 @@ void TestScaling::zoomSteps() {
     QFETCH(QString, keys);
     QFETCH(qreal, scale);
 
-    ExerciseWindow window(Subjects::make(1, 65, 0.5, 10.8));
+    ExerciseWindow window(Subjects::code(1, 65, 0.5, 10.8));
     QVERIFY(showMaximisedOn(window, screen));
     QApplication::setActiveWindow(&window);
     for (const QChar key : keys) {
@@ -173,10 +184,13 @@ void TestScaling::zoomSteps() {
         else if (key == u'f')
             window.fitToWindow();
         else if (key == u'w') {
-            QWheelEvent wheel(QPointF(400, 300), window.mapToGlobal(QPointF(400, 300)), QPoint(),
-                              QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
-                              false);
-            QApplication::sendEvent(&window, &wheel);
+            // Where a wheel turned over the page arrives, the panes and
+            // buttons leaving it to their parents.
+            QWidget* view = window.scrollArea()->viewport();
+            QWheelEvent wheel(view->mapFrom(&window, QPointF(400, 300)),
+                              window.mapToGlobal(QPointF(400, 300)), QPoint(), QPoint(0, 120),
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view, &wheel);
         }
     }
     QVERIFY2(qAbs(window.layoutScale() - scale) < 0.01,
@@ -201,7 +215,7 @@ void TestScaling::everyScreenAndZoom() {
     QFETCH(QString, screen);
     QFETCH(int, step);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     QVERIFY(showMaximisedOn(window, screen));
     for (Control button : {seeanswer1, hideanswer1, seeanswer2})
         window.button(button)->click();
@@ -223,11 +237,13 @@ void TestScaling::everyScreenAndZoom() {
 
     const TextPane* questions = window.questionPane();
     const TextPane* answers = window.answerPane();
-    for (const Print::Block* block : Texts::questions)
-        QVERIFY(widestLine(*m_lines, *block, *questions) <= questions->contentsRect().width());
-    for (const Print::Block* block : Texts::answers) {
-        QVERIFY(widestLine(*m_lines, *block, *answers) <= answers->contentsRect().width());
-        QVERIFY(int(block->size()) * answers->lineHeight() <= answers->contentsRect().height());
+    for (const Question& question : Exercise::questions()) {
+        QVERIFY(widestLine(*m_lines, *question.prompt, *questions) <=
+                questions->contentsRect().width());
+        QVERIFY(widestLine(*m_lines, *question.answer, *answers) <=
+                answers->contentsRect().width());
+        QVERIFY(int(question.answer->size()) * answers->lineHeight() <=
+                answers->contentsRect().height());
     }
     QVERIFY(31 * questions->lineHeight() <= questions->contentsRect().height());
 
@@ -250,7 +266,7 @@ void TestScaling::keyboardWalkOnSmallScreens() {
     QFETCH(QString, screen);
     QFETCH(bool, wholeWidth);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     QVERIFY(showMaximisedOn(window, screen));
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -261,7 +277,8 @@ void TestScaling::keyboardWalkOnSmallScreens() {
 
         const QRect view = window.viewport();
         focused = QApplication::focusWidget();
-        QVERIFY2(view.contains(focused->geometry()), qPrintable(focused->objectName()));
+        QVERIFY2(view.contains(QRect(focused->mapTo(&window, QPoint()), focused->size())),
+                 qPrintable(focused->objectName()));
         const TextPane* answer = window.answerPane();
         const QRect lines(answer->mapTo(&window, answer->contentsRect().topLeft()),
                           QSize(answer->contentsRect().width(),
@@ -270,6 +287,37 @@ void TestScaling::keyboardWalkOnSmallScreens() {
         QVERIFY2(lines.isEmpty() || view.contains(shown),
                  qPrintable(QStringLiteral("after press %1").arg(press + 1)));
     }
+}
+
+void TestScaling::tabKeepsTheFocusInView_data() {
+    QTest::addColumn<int>("presses");
+    QTest::newRow("at the start") << 0;
+    QTest::newRow("answer 2, with its pathway") << 3;
+    QTest::newRow("answer 4") << 7;
+}
+
+// Below the floor, Tab and Shift+Tab bring every control they reach into
+// view, its start first where it is larger than the view.
+void TestScaling::tabKeepsTheFocusInView() {
+    QFETCH(int, presses);
+
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    QVERIFY(showMaximisedOn(window, "640x480"));
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (int i = 0; i < presses; ++i)
+        window.button(Walkthrough::steps[i])->click();
+    for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier})
+        for (int tab = 0; tab < 8; ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            const QWidget* focused = QApplication::focusWidget();
+            const QRect at(focused->mapTo(&window, QPoint()), focused->size());
+            const QRect view = window.viewport();
+            QVERIFY2(view.contains(at.topLeft()) &&
+                         (view.contains(at.bottomRight()) || at.width() > view.width() ||
+                          at.height() > view.height()),
+                     qPrintable(focused->objectName()));
+        }
 }
 
 QTEST_MAIN(TestScaling)

@@ -27,7 +27,7 @@ void TestScreen::opensMaximised_data() {
 void TestScreen::opensMaximised() {
     QFETCH(bool, pathway);
 
-    ExerciseWindow exercise(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow exercise(Subjects::code(0, 72, 0.6, 12.3));
     exercise.showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(&exercise));
     QWidget* window = &exercise;
@@ -50,7 +50,7 @@ void TestScreen::opensMaximised() {
 // Pressing "See pathway" while its window is open behind the exercise
 // brings that window forward, rather than leaving it buried.
 void TestScreen::openPathwayComesToTheFront() {
-    ExerciseWindow exercise(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow exercise(Subjects::code(0, 72, 0.6, 12.3));
     exercise.showMaximized();
     QVERIFY(QTest::qWaitForWindowActive(&exercise));
     exercise.showPathway(Pathway::CitricAcidCycle);

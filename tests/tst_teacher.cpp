@@ -2,16 +2,22 @@
 // stage, a subject from a code, the code on the clipboard.
 #include "model/subjectcode.h"
 #include "panes/textpane.h"
+#include "pdftools.h"
+#include "practice/answerform.h"
 #include "subjects.h"
 #include "walkthrough.h"
 #include "windows/exercisewindow.h"
+#include "windows/pathwaywindow.h"
 #include "windows/subjectdialog.h"
 #include "windows/teacheractions.h"
 
 #include <QClipboard>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +37,9 @@ private slots:
     void copySubjectCode();
     void exportPdf_data();
     void exportPdf();
+    void printSuggestsTheWholeCode();
+    void resultSlip();
+    void unfinishedAttemptOffered();
 };
 
 void TestTeacher::newSubjectFromEveryStage_data() {
@@ -47,10 +56,10 @@ void TestTeacher::newSubjectFromEveryStage() {
     QFETCH(int, presses);
     QFETCH(bool, practice);
 
-    const Scenario before = Subjects::make(0, 72, 0.6, 12.3);
-    const Scenario after = Subjects::make(1, 65, 0.5, 10.8);
+    const SubjectCode before = Subjects::code(0, 72, 0.6, 12.3);
+    const SubjectCode after = Subjects::code(1, 65, 0.5, 10.8);
     ExerciseWindow window(before);
-    window.setPracticeMode(practice);
+    window.session().setPracticeMode(practice);
     window.showMaximized();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -59,10 +68,10 @@ void TestTeacher::newSubjectFromEveryStage() {
         if (Walkthrough::steps[i] == seeanswer2)
             window.button(seepathway1)->click();
     }
-    window.setSubject(after);
+    window.session().setSubject(after);
 
     ExerciseWindow fresh(after);
-    fresh.setPracticeMode(practice);
+    fresh.session().setPracticeMode(practice);
     fresh.showMaximized();
     QTRY_COMPARE(fresh.size(), window.size());
     QCOMPARE(visibleChildren(window), visibleChildren(fresh));
@@ -75,9 +84,12 @@ void TestTeacher::newSubjectFromEveryStage() {
         QVERIFY(pathway->isHidden());
 
     // The key does the same with a random subject.
+    window.button(seeanswer1)->click();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keySequence(&window, QKeySequence::New);
     QCOMPARE(window.questionPane()->content().size(), 8);
-    QVERIFY(SubjectCode::fromScenario(window.scenario()));
+    QCOMPARE(window.session().stage(), Stage());
 }
 
 void TestTeacher::subjectFromCode_data() {
@@ -97,34 +109,52 @@ void TestTeacher::subjectFromCode() {
     QFETCH(QString, typed);
     QFETCH(QString, problem);
 
-    ExerciseWindow window(Subjects::make(0, 72, 0.6, 12.3));
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
     window.show();
     window.button(seeanswer1)->click();
     const QStringList answer = window.answerPane()->plainLines();
     QString shown;
+    QRect message, room;
+    int needed = 0;
     QTimer::singleShot(0, &window, [&] {
         auto* dialog = window.findChild<SubjectDialog*>();
         dialog->field()->setText(typed);
         dialog->accept();
         shown = dialog->problem();
+        if (auto* label = dialog->findChild<QLabel*>("problem"); label && label->isVisible()) {
+            QApplication::processEvents();
+            message = label->geometry();
+            room = dialog->contentsRect();
+            needed = label->heightForWidth(label->width());
+        }
         if (dialog->isVisible())
             dialog->reject();
     });
     window.teacher()->askForSubject();
 
     QVERIFY2(problem.isEmpty() ? shown.isEmpty() : shown.startsWith(problem), qPrintable(shown));
+    if (!problem.isEmpty()) {
+        // The whole message shows, however long, at 100 % and at 125 %.
+        QVERIFY2(room.contains(message), qPrintable(QStringLiteral("%1x%2 at %3,%4")
+                                                        .arg(message.width())
+                                                        .arg(message.height())
+                                                        .arg(message.x())
+                                                        .arg(message.y())));
+        QVERIFY2(message.height() >= needed, qPrintable(QString::number(needed)));
+    }
     if (problem.isEmpty()) {
-        QCOMPARE(subjectCode(window.scenario()), "W65-0.5-10.8");
+        QCOMPARE(window.session().code().text(), "W65-0.5-10.8");
+        QCOMPARE(window.windowTitle(), "Korvanel calculation (W65-0.5-10.8)");
         QVERIFY(window.answerPane()->content().isEmpty());
     } else {
         QVERIFY(shown.contains(u"60 to 84 kg"));
-        QCOMPARE(subjectCode(window.scenario()), "M72-0.6-12.3");
+        QCOMPARE(window.session().code().text(), "M72-0.6-12.3");
         QCOMPARE(window.answerPane()->plainLines(), answer);
     }
 }
 
 void TestTeacher::copySubjectCode() {
-    ExerciseWindow window(Subjects::make(0, 72, 0.8, 12.4));
+    ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
     window.teacher()->copySubjectCode();
     QCOMPARE(QGuiApplication::clipboard()->text(), "M72-0.8-12.4");
 }
@@ -145,7 +175,7 @@ void TestTeacher::exportPdf() {
 
     const QTemporaryDir folder;
     const QString path = folder.filePath(fileName);
-    ExerciseWindow window(Subjects::make(0, 72, 0.8, 12.4));
+    ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
     QString message;
     QTimer::singleShot(0, &window, [&message] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -153,9 +183,92 @@ void TestTeacher::exportPdf() {
             box->reject();
         }
     });
-    QCOMPARE(window.teacher()->exportPdf(Paper::Sheet::Key, path), said.isEmpty());
+    QCOMPARE(window.teacher()->exportPdf(Sheet::Key, path), said.isEmpty());
     QVERIFY2(said.isEmpty() ? message.isEmpty() : message.startsWith(said), qPrintable(message));
     QCOMPARE(QFileInfo::exists(path), said.isEmpty());
+}
+
+// The print dialog offers the document's name, less what follows its last
+// point, as the file to print to: the code's points and the sheet stay.
+void TestTeacher::printSuggestsTheWholeCode() {
+    ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
+    QString name;
+    QTimer::singleShot(0, &window, [&] {
+        auto* ask = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(ask);
+        for (QAbstractButton* button : ask->buttons())
+            if (button->text() == "Answer &key")
+                button->click();
+        QTimer::singleShot(0, &window, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                name = dialog->printer()->docName();
+                dialog->reject();
+            }
+        });
+    });
+    window.teacher()->print();
+    QCOMPARE(name, "korvanel-M72-0.8-12.4-key.pdf");
+}
+
+// In practice mode the student's results go on a slip of their own.
+void TestTeacher::resultSlip() {
+    REQUIRE_PDFTOOLS();
+    const QTemporaryDir folder;
+    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    QVERIFY(!window.teacher()->actions().constLast()->isEnabled());
+    window.session().setPracticeMode(true);
+    QVERIFY(window.teacher()->actions().constLast()->isEnabled());
+    window.session().check(1, {"159.8"});
+    const QString pdf = folder.filePath("slip.pdf");
+    QVERIFY(window.teacher()->exportResultSlip(pdf));
+    const QStringList pages = PdfTools::pages(pdf);
+    QCOMPARE(pages.size(), 1);
+    for (const char* line :
+         {"Korvanel calculation: result slip", "M72-0.6-12.3",
+          "The exercise was left at question 1.", "Question 1: \u221a Correct (159.8)",
+          "Question 4: not checked", "Score: 1 of 6 questions right at the first try."})
+        QVERIFY2(pages.constFirst().contains(QString::fromUtf8(line)), line);
+}
+
+// An attempt left unfinished at this subject is offered when practice
+// starts: continued, it comes back where it stopped; started again, not.
+void TestTeacher::unfinishedAttemptOffered() {
+    const QTemporaryDir folder;
+    const SubjectCode code = Subjects::code(0, 72, 0.6, 12.3);
+    {
+        Session left(code);
+        left.setRecordFolder(folder.path());
+        left.setPracticeMode(true);
+        for (int i = 0; i < 4; ++i)
+            left.press(Walkthrough::steps[i]);
+        left.flushRecords();
+    }
+    for (const char* choice : {"&Continue", "Start &again"}) {
+        Session session(code);
+        session.setRecordFolder(folder.path());
+        ExerciseWindow window(session);
+        window.show();
+        QString asked;
+        QTimer::singleShot(0, &window, [&] {
+            auto* ask = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(ask);
+            asked = ask->text();
+            for (QAbstractButton* button : ask->buttons())
+                if (button->text() == QString::fromLatin1(choice))
+                    button->click();
+        });
+        window.startPractice(true);
+        QVERIFY2(asked.contains("subject M72-0.6-12.3") && asked.contains("stopped at question 3"),
+                 qPrintable(asked));
+        QVERIFY(session.practiceMode());
+        const bool resumed = QByteArray(choice) == "&Continue";
+        QCOMPARE(session.stage().name(), resumed ? "Q3" : "Q1");
+        QCOMPARE(window.answerForm()->question(), resumed ? 3 : 1);
+        QCOMPARE(window.windowTitle(),
+                 resumed ? "Korvanel calculation (M72-0.6-12.3)" : "Korvanel calculation");
+        session.setPracticeMode(false);
+        session.flushRecords();
+    }
 }
 
 QTEST_MAIN(TestTeacher)

@@ -2,6 +2,7 @@
 #include "panes/panestyle.h"
 #include "panes/textpane.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QRawFont>
 #include <QScreen>
@@ -33,6 +34,7 @@ private slots:
     void fontIsTheCompiledInFace();
     void caretMoves_data();
     void caretMoves();
+    void clickPutsTheCaretThere();
 
 private:
     TextPane* m_pane = nullptr;
@@ -91,7 +93,7 @@ void TestTextPane::contentIsDrawn() {
 
     for (const PrintLine& items : lines)
         m_pane->printLine(items);
-    const QRect ink = Ink::bounds(m_pane);
+    const QRect ink = InkScan::bounds(m_pane);
     QVERIFY(!ink.isNull());
 
     const int columnLeft =
@@ -106,10 +108,10 @@ void TestTextPane::clearReturnsToTopLeft() {
     for (int i = 0; i < 5; ++i)
         m_pane->printLine(textLine("line"));
     m_pane->clear();
-    QVERIFY(Ink::bounds(m_pane).isNull());
+    QVERIFY(InkScan::bounds(m_pane).isNull());
 
     m_pane->printLine(textLine("H"));
-    QVERIFY(Ink::bounds(m_pane).bottom() < m_pane->lineHeight());
+    QVERIFY(InkScan::bounds(m_pane).bottom() < m_pane->lineHeight());
 }
 
 // What the screen shows, not a fresh rendering: grab() would repaint.
@@ -118,7 +120,7 @@ void TestTextPane::clearShowsOnScreen() {
     m_pane->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_pane));
     const auto onScreen = [this] {
-        return Ink::bounds(m_pane->screen()->grabWindow(m_pane->winId()).toImage());
+        return InkScan::bounds(m_pane->screen()->grabWindow(m_pane->winId()).toImage());
     };
     QTRY_VERIFY(!onScreen().isNull());
     m_pane->clear();
@@ -133,7 +135,7 @@ void TestTextPane::linesDoNotOverlap() {
     const QImage image = m_pane->grab().toImage();
     QList<int> inkRows;
     for (int y = 0; y < image.height(); ++y)
-        if (!Ink::bounds(image, QRect(0, y, image.width(), 1)).isNull())
+        if (!InkScan::bounds(image, QRect(0, y, image.width(), 1)).isNull())
             inkRows.append(y);
     QVERIFY(!inkRows.isEmpty());
     int gaps = 0;
@@ -149,7 +151,7 @@ void TestTextPane::contentSurvivesHideAndShow() {
     m_pane->hide();
     m_pane->show();
     QCOMPARE(m_pane->grab().toImage(), before);
-    QVERIFY(!Ink::bounds(before).isNull());
+    QVERIFY(!InkScan::bounds(before).isNull());
 }
 
 void TestTextPane::fontIsTheCompiledInFace_data() {
@@ -173,6 +175,8 @@ void TestTextPane::fontIsTheCompiledInFace() {
     QVERIFY(info.bold());
     QCOMPARE(info.pixelSize(), 13);
 
+    // As the program does before it draws a drawing or paper.
+    PaneStyle::loadDrawingFaces();
     QFont font = m_pane->font();
     font.setBold(bold);
     font.setItalic(italic);
@@ -220,6 +224,25 @@ void TestTextPane::caretMoves() {
 
     m_pane->clear();
     QCOMPARE(m_pane->cursorPosition(), 0);
+}
+
+// Lines "ab", "" and "cdef": a click on the third line's start focuses the
+// pane and puts the caret there; below the last line, on the last.
+void TestTextPane::clickPutsTheCaretThere() {
+    for (const char* line : {"ab", "", "cdef"})
+        m_pane->printLine(textLine(QString::fromLatin1(line)));
+    m_pane->setFocusPolicy(Qt::StrongFocus);
+    m_pane->show();
+    QApplication::setActiveWindow(m_pane);
+    QVERIFY(QTest::qWaitForWindowActive(m_pane));
+    const int line = m_pane->lineHeight();
+    QTest::mouseClick(m_pane, Qt::LeftButton, {}, QPoint(1, 2 * line + line / 2));
+    QVERIFY(m_pane->hasFocus());
+    QCOMPARE(m_pane->cursorPosition(), 4);
+    QTest::mouseClick(m_pane, Qt::LeftButton, {}, QPoint(1, 6 * line));
+    QCOMPARE(m_pane->cursorPosition(), 4);
+    QTest::mouseClick(m_pane, Qt::LeftButton, {}, QPoint(800, line / 2));
+    QCOMPARE(m_pane->cursorPosition(), 2);
 }
 
 QTEST_MAIN(TestTextPane)

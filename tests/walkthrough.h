@@ -1,24 +1,19 @@
-// The exercise as tests walk it: the one answer button of each step, in
-// order, and what a window shows of its own controls.
+// The stages as a window shows them: the stage table, and what a window
+// shows of its own controls.
 #pragma once
 
-#include "stages/questionsequence.h"
+#include "stagetable.h"
+#include "windows/formwindow.h"
 
 #include <QStringList>
-#include <QWidget>
 
 namespace Walkthrough {
 
-inline constexpr Control steps[] = {
-    Control::seeanswer1, Control::hideanswer1, Control::seeanswer2, Control::hideanswer2,
-    Control::seeanswer3, Control::hideanswer3, Control::seeanswer4, Control::hideanswer4,
-    Control::seeanswer5, Control::hideanswer5, Control::seeanswer6, Control::hideanswer6};
-
-// The names of the window's visible controls, sorted; children of the kinds
-// given are left out.
-template <typename... LeftOut> QStringList visibleChildren(const QWidget& window) {
+// The names of the visible controls on the window's page, sorted; controls
+// of the kinds given are left out.
+template <typename... LeftOut> QStringList visibleChildren(const FormWindow& window) {
     QStringList names;
-    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* child : window.page()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child->isVisible() && !(qobject_cast<LeftOut*>(child) || ...))
             names.append(child->objectName());
     names.sort();

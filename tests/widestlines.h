@@ -4,7 +4,7 @@
 #pragma once
 
 #include "panes/linelayout.h"
-#include "stages/exercisetexts.h"
+#include "stages/exercise.h"
 #include "subjects.h"
 
 #include <map>
@@ -13,22 +13,29 @@
 
 class WidestLines {
 public:
+    // Every block the exercise prints: each question's prompt and answer.
+    static std::vector<const Print::Block*> blocks() {
+        std::vector<const Print::Block*> all;
+        for (const Question& question : Exercise::questions())
+            all.insert(all.end(), {question.prompt, question.answer});
+        return all;
+    }
+
     // Reads every subject once.
     WidestLines() {
         Subjects::forEach([this](const Scenario& s) {
-            for (const auto* blocks : {&Texts::questions, &Texts::answers})
-                for (const Print::Block* block : *blocks) {
-                    auto& lines = m_texts[block];
-                    lines.resize(block->size());
-                    for (size_t i = 0; i < block->size(); ++i) {
-                        const PrintLine line = Print::resolve(block->at(i), s);
-                        if (lines[i].empty())
-                            lines[i] = {line, {}};
-                        lines[i].items.resize(size_t(line.size()));
-                        for (qsizetype j = 0; j < line.size(); ++j)
-                            lines[i].items[size_t(j)].insert(line[j].text);
-                    }
+            for (const Print::Block* block : blocks()) {
+                auto& lines = m_texts[block];
+                lines.resize(block->size());
+                for (size_t i = 0; i < block->size(); ++i) {
+                    const PrintLine line = Print::resolve(block->at(i), s);
+                    if (lines[i].empty())
+                        lines[i] = {line, {}};
+                    lines[i].items.resize(size_t(line.size()));
+                    for (qsizetype j = 0; j < line.size(); ++j)
+                        lines[i].items[size_t(j)].insert(line[j].text);
                 }
+            }
         });
     }
 

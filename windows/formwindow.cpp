@@ -1,5 +1,6 @@
 #include "formwindow.h"
 
+#include "panes/announcer.h"
 #include "panes/panestyle.h"
 #include "panes/picture.h"
 
@@ -7,10 +8,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -47,7 +52,26 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
     setAutoFillBackground(true);
     resize(restoredClientSize);
 
-    m_backdrop = new QWidget(this);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    // The page fills the view, and is scrolled where it needs more room.
+    m_scroll->setWidgetResizable(true);
+    m_scroll->horizontalScrollBar()->setObjectName(QStringLiteral("horizontalScrollBar"));
+    m_scroll->verticalScrollBar()->setObjectName(QStringLiteral("verticalScrollBar"));
+    // Ctrl and the wheel zoom, wherever over the page the wheel turns.
+    m_scroll->viewport()->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+    m_page = new QWidget;
+    m_page->setObjectName(QStringLiteral("page"));
+    m_page->setAutoFillBackground(true);
+    m_scroll->setWidget(m_page);
+
+    m_announcer = new Announcer(this);
+
+    m_backdrop = new QWidget(m_page);
     m_backdrop->setObjectName(QStringLiteral("shape1"));
     m_backdrop->setGeometry(shape1.pixels());
     m_backdrop->setAutoFillBackground(true);
@@ -60,11 +84,15 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
         m_viewActions.append(action);
         return action;
     };
-    view(tr("Zoom in"), QKeySequence::ZoomIn, &FormWindow::zoomIn);
-    view(tr("Zoom out"), QKeySequence::ZoomOut, &FormWindow::zoomOut);
-    view(tr("Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0), &FormWindow::resetZoom);
-    m_fitAction = view(tr("Fit to window"), QKeySequence(), &FormWindow::fitToWindow);
+    view(tr("Zoom &in"), QKeySequence::ZoomIn, &FormWindow::zoomIn);
+    view(tr("Zoom &out"), QKeySequence::ZoomOut, &FormWindow::zoomOut);
+    view(tr("&Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0), &FormWindow::resetZoom);
+    m_fitAction = view(tr("&Fit to window"), QKeySequence(), &FormWindow::fitToWindow);
     m_fitAction->setCheckable(true);
+
+    // Laptops without a Menu key open the context menu with Shift+F10.
+    QAction* menuKey = newAction(QString(), QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, &FormWindow::openMenuAtFocus);
 
     // The keyboard can reach a control that the viewport does not show.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -87,6 +115,7 @@ QAction* FormWindow::newSeparator(QObject* parent) {
 }
 
 void FormWindow::place(QWidget* control, const char* name, const Twips& twips, Face face) {
+    control->setParent(m_page);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(twips.pixels());
     if (!m_placed.isEmpty())
@@ -95,12 +124,13 @@ void FormWindow::place(QWidget* control, const char* name, const Twips& twips, F
 }
 
 void FormWindow::placeOver(QWidget* control, const Twips& twips) {
+    control->setParent(m_page);
     m_placed.append({control, twips, Face::Window});
     setGeometryAtScale(m_placed.constLast());
 }
 
 void FormWindow::setGeometryAtScale(const Placement& placement) {
-    placement.control->setGeometry(placement.twips.pixels(m_scale).translated(-m_scroll));
+    placement.control->setGeometry(placement.twips.pixels(m_scale));
     if (placement.face == Face::Title)
         placement.control->setFont(PaneStyle::titleFont(m_scale));
     if (auto* picture = qobject_cast<Picture*>(placement.control))
@@ -108,8 +138,8 @@ void FormWindow::setGeometryAtScale(const Placement& placement) {
 }
 
 Picture* FormWindow::newLogo() {
-    return new Picture(QStringLiteral(":/assets/logo.svg"), QStringLiteral(":/assets/logo.png"),
-                       this);
+    return new Picture(QStringLiteral(":/assets/logo.svg"),
+                       {QStringLiteral(":/assets/logo.rgba"), QSize(165, 100)}, this);
 }
 
 QList<QAction*> FormWindow::contextActions() const {
@@ -118,49 +148,72 @@ QList<QAction*> FormWindow::contextActions() const {
 
 void FormWindow::zoomIn() {
     m_rule.zoomIn(m_scale);
-    relayout();
+    rescaled();
 }
 
 void FormWindow::zoomOut() {
     m_rule.zoomOut(m_scale);
-    relayout();
+    rescaled();
 }
 
 void FormWindow::resetZoom() {
     m_rule.reset();
-    relayout();
+    rescaled();
 }
 
 void FormWindow::fitToWindow() {
     m_rule.fitToWindow();
+    rescaled();
+}
+
+void FormWindow::rescaled() {
     relayout();
+    // The keyboard's place stays in view at the new scale.
+    if (QWidget* focused = focusWidget(); focused && focused != this)
+        ensureVisible(focused, focused->rect());
+
+    // Shown for a moment at the top of the window, and said.
+    const QString level = m_rule.mode() == LayoutScale::Mode::FitToWindow
+                              ? tr("Zoom %1 %, fitted to the window").arg(qRound(m_scale * 100))
+                          : m_rule.mode() == LayoutScale::Mode::Automatic
+                              ? tr("Zoom %1 %, as the screen allows").arg(qRound(m_scale * 100))
+                              : tr("Zoom %1 %").arg(qRound(m_scale * 100));
+    if (!m_zoomShown) {
+        m_zoomShown = new QLabel(this);
+        m_zoomShown->setObjectName(QStringLiteral("zoomLevel"));
+        m_zoomShown->setAutoFillBackground(true);
+        m_zoomShown->setBackgroundRole(QPalette::ToolTipBase);
+        m_zoomShown->setForegroundRole(QPalette::ToolTipText);
+        m_zoomShown->setFrameShape(QFrame::Box);
+        m_zoomShown->setMargin(4);
+        m_zoomTimer = new QTimer(this);
+        m_zoomTimer->setSingleShot(true);
+        m_zoomTimer->setInterval(1500);
+        connect(m_zoomTimer, &QTimer::timeout, m_zoomShown, &QWidget::hide);
+    }
+    m_zoomShown->setFont(PaneStyle::windowFont());
+    m_zoomShown->setText(level);
+    m_zoomShown->adjustSize();
+    const QRect view = viewport();
+    m_zoomShown->move(view.left() + (view.width() - m_zoomShown->width()) / 2, view.top() + 8);
+    m_zoomShown->show();
+    m_zoomShown->raise();
+    m_zoomTimer->start();
+    m_announcer->announce(level);
 }
 
 QRect FormWindow::viewport() const {
-    QRect area = rect();
-    if (m_vertical && m_vertical->isVisibleTo(this))
-        area.setRight(m_vertical->x() - 1);
-    if (m_horizontal && m_horizontal->isVisibleTo(this))
-        area.setBottom(m_horizontal->y() - 1);
-    return area;
+    const QWidget* view = m_scroll->viewport();
+    return QRect(view->mapTo(this, QPoint()), view->size());
 }
 
 void FormWindow::ensureVisible(const QWidget* control, const QRect& area) {
-    const QRect view = viewport();
-    const QRect wanted(control->mapTo(this, area.topLeft()), area.size());
-    const auto shift = [](int low, int high, int viewLow, int viewHigh) {
-        if (high > viewHigh)
-            return std::min(high - viewHigh, low - viewLow); // the start stays in view
-        return low < viewLow ? low - viewLow : 0;
-    };
-    const QPoint by(shift(wanted.left(), wanted.right(), view.left(), view.right()),
-                    shift(wanted.top(), wanted.bottom(), view.top(), view.bottom()));
-    if (by.isNull())
-        return;
-    if (m_horizontal && m_horizontal->isVisibleTo(this))
-        m_horizontal->setValue(m_horizontal->value() + by.x());
-    if (m_vertical && m_vertical->isVisibleTo(this))
-        m_vertical->setValue(m_vertical->value() + by.y());
+    // The end, then the start, so that the start wins where both do not fit.
+    // QScrollArea counts a point at the viewport's far edge as shown: one
+    // past the last pixel.
+    const QRect wanted(control->mapTo(m_page, area.topLeft()), area.size());
+    m_scroll->ensureVisible(wanted.right() + 1, wanted.bottom() + 1, 0, 0);
+    m_scroll->ensureVisible(wanted.left(), wanted.top(), 0, 0);
 }
 
 QSizeF FormWindow::layoutSize() const {
@@ -178,56 +231,33 @@ QSize FormWindow::room() const {
     return screen()->availableGeometry().size() - (frameGeometry().size() - size());
 }
 
-QScrollBar* FormWindow::scrollBar(Qt::Orientation orientation) {
-    QScrollBar*& bar = orientation == Qt::Horizontal ? m_horizontal : m_vertical;
-    if (!bar) {
-        bar = new QScrollBar(orientation, this);
-        bar->setObjectName(orientation == Qt::Horizontal ? QStringLiteral("horizontalScrollBar")
-                                                         : QStringLiteral("verticalScrollBar"));
-        connect(bar, &QScrollBar::valueChanged, this, &FormWindow::relayout);
-    }
-    return bar;
-}
-
 void FormWindow::relayout() {
     const QSizeF layout = layoutSize();
     const qreal scale = m_rule.scaleFor(size(), room(), layout);
     const QSize content = (layout * scale).toSize();
 
     // A scroll bar for each direction in which the layout does not fit; one
-    // bar can take the room that makes the other necessary.
-    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    bool across = content.width() > width();
-    bool down = content.height() > height();
-    across = across || (down && content.width() > width() - extent);
-    down = down || (across && content.height() > height() - extent);
-    const QSize view(width() - (down ? extent : 0), height() - (across ? extent : 0));
+    // bar can take the room that makes the other necessary. Scrolled, the
+    // page ends with the margin it has at its top left. The scroll area
+    // shows the bars the page's least size needs.
+    const int across = m_scroll->horizontalScrollBar()->sizeHint().height();
+    const int down = m_scroll->verticalScrollBar()->sizeHint().width();
+    bool wide = content.width() > width();
+    bool tall = content.height() > height();
+    wide = wide || (tall && content.width() > width() - down);
+    tall = tall || (wide && content.height() > height() - across);
     const QSize scrolled = ((layout + QSizeF(margin, margin)) * scale).toSize();
-
-    const auto setUp = [this](Qt::Orientation orientation, bool needed, int range, int page,
-                              const QRect& where) {
-        QScrollBar* bar = needed || (orientation == Qt::Horizontal ? m_horizontal : m_vertical)
-                              ? scrollBar(orientation)
-                              : nullptr;
-        if (!bar)
-            return 0;
-        const QSignalBlocker quiet(bar);
-        bar->setRange(0, needed ? std::max(0, range - page) : 0);
-        bar->setPageStep(page);
-        bar->setSingleStep(std::max(1, page / 20));
-        bar->setGeometry(where);
-        bar->setVisible(needed);
-        bar->raise();
-        return bar->value();
-    };
-    m_scroll.setX(setUp(Qt::Horizontal, across, scrolled.width(), view.width(),
-                        QRect(0, view.height(), view.width(), extent)));
-    m_scroll.setY(setUp(Qt::Vertical, down, scrolled.height(), view.height(),
-                        QRect(view.width(), 0, extent, view.height())));
+    m_page->setMinimumSize(wide ? scrolled.width() : content.width(),
+                           tall ? scrolled.height() : content.height());
+    // The scroll area takes the new size at once rather than at its next
+    // posted layout request, so that what follows the relayout (the
+    // scrolling of a press) meets the bars it will have.
+    QEvent request(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(m_scroll, &request);
 
     m_scale = scale;
     setFont(PaneStyle::windowFont(scale));
-    m_backdrop->setGeometry(shape1.pixels(scale).translated(-m_scroll));
+    m_backdrop->setGeometry(shape1.pixels(scale));
     for (const Placement& placed : m_placed)
         setGeometryAtScale(placed);
     const QSignalBlocker quiet(m_fitAction);
@@ -235,9 +265,35 @@ void FormWindow::relayout() {
 }
 
 void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    menu.addActions(contextActions());
-    menu.exec(event->globalPos());
+    openContextMenu(event->globalPos());
+}
+
+// One menu for the window's life: a menu made afresh at each opening, its
+// actions reused, left screen readers items of the last one that no longer
+// existed.
+void FormWindow::openContextMenu(const QPoint& globalPos) {
+    if (!m_menu) {
+        m_menu = new QMenu(this);
+        m_menu->setObjectName(QStringLiteral("contextMenu"));
+        m_menu->setAccessibleName(tr("Menu"));
+        m_menu->addActions(contextActions());
+    }
+    m_menu->popup(globalPos);
+    // Highlighted, so that a screen reader says where the menu starts.
+    for (QAction* action : m_menu->actions())
+        if (!action->isSeparator() && action->isEnabled() && action->isVisible()) {
+            m_menu->setActiveAction(action);
+            break;
+        }
+}
+
+void FormWindow::openMenuAtFocus() {
+    // As the Menu key does: the focused control may have a menu of its own
+    // (a field's), else the event reaches the window.
+    QWidget* target = focusWidget() ? focusWidget() : this;
+    const QPoint at = target->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+    QCoreApplication::sendEvent(target, &event);
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
@@ -258,21 +314,17 @@ void FormWindow::showEvent(QShowEvent* event) {
     relayout();
 }
 
-void FormWindow::wheelEvent(QWheelEvent* event) {
-    if (event->modifiers() & Qt::ControlModifier) {
-        m_wheelAngle += event->angleDelta().y();
-        for (; m_wheelAngle >= 120; m_wheelAngle -= 120)
-            zoomIn();
-        for (; m_wheelAngle <= -120; m_wheelAngle += 120)
-            zoomOut();
-        event->accept();
-        return;
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            m_wheelAngle += wheel->angleDelta().y();
+            for (; m_wheelAngle >= 120; m_wheelAngle -= 120)
+                zoomIn();
+            for (; m_wheelAngle <= -120; m_wheelAngle += 120)
+                zoomOut();
+            return true;
+        }
     }
-    QScrollBar* bar = m_vertical && m_vertical->isVisible()       ? m_vertical
-                      : m_horizontal && m_horizontal->isVisible() ? m_horizontal
-                                                                  : nullptr;
-    if (bar)
-        QApplication::sendEvent(bar, event);
-    else
-        QWidget::wheelEvent(event);
+    return QWidget::eventFilter(watched, event);
 }

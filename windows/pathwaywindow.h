@@ -2,11 +2,13 @@
 // an optional title pane, the diagram and a "Hide pathway" button.
 //
 // Hiding keeps the window and its title; showing it again brings back the
-// same window. Closing it from the frame hides it the same way.
+// same window. Closing it from the frame, or Escape, hides it the same way.
+// Each time it comes to the front it tells a screen reader what it shows
+// and that the diagram's description is one Tab away.
 #pragma once
 
 #include "formwindow.h"
-#include "stages/questionsequence.h"
+#include "stages/pathways.h"
 
 class Picture;
 class TextPane;
@@ -24,8 +26,12 @@ public:
     // Shows the window maximised in front, or brings it forward if shown.
     void present();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     Pathway m_pathway;
     Picture* m_diagram = nullptr;
     TextPane* m_title = nullptr;
+    bool m_presented = false; // to be said when next activated
 };

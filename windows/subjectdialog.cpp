@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 SubjectDialog::SubjectDialog(QWidget* parent)
     : QDialog(parent)
     , m_field(new QLineEdit(this))
@@ -19,6 +21,7 @@ SubjectDialog::SubjectDialog(QWidget* parent)
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
     m_problem->setAccessibleName(tr("Problem"));
+    m_problem->setObjectName(QStringLiteral("problem"));
     m_problem->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 50);
     m_problem->hide();
 
@@ -46,6 +49,10 @@ void SubjectDialog::accept() {
     }
     m_problem->setText(error);
     m_problem->show();
+    // The dialog grows to the whole message; laid out for the field alone,
+    // it cut the message's lines off at its top and bottom.
+    layout()->activate();
+    resize(width(), std::max(height(), layout()->totalHeightForWidth(width())));
     m_field->setFocus();
     m_field->selectAll();
     // Said at once, not only when the reader next looks at the label.

@@ -1,6 +1,7 @@
 #include "answerfields.h"
 
-#include "stages/printitem.h"
+#include "model/constants.h"
+#include "printitem.h"
 
 #include <algorithm>
 #include <iterator>
@@ -9,28 +10,33 @@ namespace {
 
 using S = Scenario;
 using enum Field;
+using namespace Constants;
 
 constexpr AnswerField measured(Field field, int question, QStringView label, QStringView unit,
                                QStringView otherUnit, ScenarioNumber worked, QStringView fact,
-                               ScenarioNumber factNumber = {}) {
-    return {field, question, label, unit, otherUnit, worked, 0, fact, factNumber};
+                               std::array<ScenarioNumber, 2> factNumbers = {}) {
+    return {field, question, label, unit, otherUnit, worked, 0, fact, factNumbers, {}};
 }
 
 // Question 2 asks for counts of ATP, which have no subject in them.
-constexpr AnswerField counted(Field field, QStringView label, int count, QStringView fact) {
-    return {field, 2, label, u"ATP", u"x ATP", {}, count, fact, {}};
+constexpr AnswerField counted(Field field, QStringView label, QStringView part, int count,
+                              QStringView fact) {
+    return {field, 2, label, u"ATP", u"x ATP", {}, count, fact, {}, part};
 }
 
 // In the order of the questions, so that each question's fields sit together.
 constexpr AnswerField fields[] = {
     measured(totalLactate, 1, u"Total lactate metabolised", u"mmol", {}, &S::totallactate,
-             u"extracellular fluid is 20 % of body weight; follow the lactate over the 30 minutes "
-             u"after the race."),
-    counted(glucoseCost, u"Glucose from 2 x lactate", 6,
+             u"extracellular fluid is %1 % of body weight; follow the lactate over the 30 minutes "
+             u"after the race.",
+             {fixed(ecfPercent)}),
+    counted(glucoseCost, u"Glucose from 2 x lactate", u"glucose", glucoseAtp,
             u"count every ATP, GTP and UTP used to make glucose from 2 lactate."),
-    counted(liverGlycogenCost, u"Liver glycogen from 2 x lactate", 7,
+    counted(liverGlycogenCost, u"Liver glycogen from 2 x lactate", u"liver glycogen",
+            liverGlycogenAtp,
             u"count every ATP, GTP and UTP used to make liver glycogen from 2 lactate."),
-    counted(muscleGlycogenCost, u"Muscle glycogen from 2 x lactate", 8,
+    counted(muscleGlycogenCost, u"Muscle glycogen from 2 x lactate", u"muscle glycogen",
+            muscleGlycogenAtp,
             u"count every ATP, GTP and UTP used to make muscle glycogen from 2 lactate."),
     measured(atpNeeded, 3, u"ATP required", u"mmol", u"mmol ATP", &S::atpneeded,
              u"all of the lactate metabolised is to become muscle glycogen."),
@@ -39,12 +45,12 @@ constexpr AnswerField fields[] = {
              u"the lactate is oxidised all the way to carbon dioxide and water, through lactate "
              u"dehydrogenase, pyruvate dehydrogenase and the citric acid cycle."),
     measured(extraOxygen, 5, u"Additional oxygen", u"L", {}, &S::extraoxygen,
-             u"oxidation consumes 0.746 L of oxygen per gram of lactate, whose molecular mass is "
-             u"90.1."),
+             u"oxidation consumes %1 L of oxygen per gram of lactate, whose molecular mass is %2.",
+             {fixed(oxygenPerGram), fixed(lactateMolarMass)}),
     measured(percentIncrease, 6, u"Increase in oxygen consumption", u"%", {}, &S::percentincrease,
              u"total energy expenditure is %1 MJ per day, and each litre of oxygen consumed "
-             u"yields 20 kJ.",
-             &S::energyexpenditure),
+             u"yields %2 kJ.",
+             {&S::energyexpenditure, fixed(kilojoulesPerLitreOxygen)}),
 };
 
 constexpr bool inFieldOrder() {
@@ -58,7 +64,19 @@ static_assert(inFieldOrder(), "answerField() looks a field up by its place in th
 } // namespace
 
 QString ScenarioNumber::text(const Scenario& s) const {
-    return single ? PrintItem::decimal(s.*single) : PrintItem::decimal(s.*dbl);
+    return single ? PrintItem::decimal(s.*single) : PrintItem::decimal(of(s));
+}
+
+QString withNumbers(QStringView text, std::span<const ScenarioNumber> numbers, const Scenario& s) {
+    QString filled = text.toString();
+    for (const ScenarioNumber& number : numbers)
+        if (number)
+            filled = filled.arg(number.text(s));
+    return filled;
+}
+
+QString AnswerField::factText(const Scenario& s) const {
+    return withNumbers(fact, factNumbers, s);
 }
 
 std::span<const AnswerField> answerFields() {

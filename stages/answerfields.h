@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <span>
 
 enum class Field {
@@ -22,22 +23,39 @@ enum class Field {
 
 constexpr int fieldCount = 8;
 
-// One number of the Scenario, in the precision it is computed in.
+// One number of the Scenario, in the precision it is computed in, or one of
+// the exercise's constants.
 struct ScenarioNumber {
     float Scenario::*single = nullptr;
     double Scenario::*dbl = nullptr;
+    double fixed = 0;
+    bool isConstant = false;
 
     constexpr ScenarioNumber() = default;
     constexpr ScenarioNumber(float Scenario::*f)
         : single(f) {}
     constexpr ScenarioNumber(double Scenario::*d)
         : dbl(d) {}
+    static constexpr ScenarioNumber constant(double value) {
+        ScenarioNumber number;
+        number.fixed = value;
+        number.isConstant = true;
+        return number;
+    }
 
-    explicit operator bool() const { return single || dbl; }
-    double of(const Scenario& s) const { return single ? double(s.*single) : s.*dbl; }
+    explicit operator bool() const { return single || dbl || isConstant; }
+    double of(const Scenario& s) const { return single ? double(s.*single) : dbl ? s.*dbl : fixed; }
     // As the worked answers print it: 14.4, not 14.3999996.
     QString text(const Scenario& s) const;
 };
+
+// One of the exercise's constants, quoted as the worked answers print it.
+constexpr ScenarioNumber fixed(double value) {
+    return ScenarioNumber::constant(value);
+}
+
+// `text` with %1, %2... filled in with the numbers given, as printed.
+QString withNumbers(QStringView text, std::span<const ScenarioNumber> numbers, const Scenario& s);
 
 struct AnswerField {
     Field field;
@@ -47,9 +65,13 @@ struct AnswerField {
     QStringView otherUnit; // also accepted after the number, or empty
     ScenarioNumber worked; // the worked answer, or
     int count;             // the fixed count of question 2, which must be exact
-    // What "Not yet" repeats from the question; %1 is `factNumber`.
+    // What "Not yet" repeats from the question; %1 and %2 are `factNumbers`.
     QStringView fact;
-    ScenarioNumber factNumber;
+    std::array<ScenarioNumber, 2> factNumbers;
+    // Which part of its question it answers, where the question has several.
+    QStringView part;
+
+    QString factText(const Scenario& s) const;
 
     bool exact() const { return count > 0; }
     double workedValue(const Scenario& s) const { return exact() ? count : worked.of(s); }

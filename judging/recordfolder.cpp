@@ -1,0 +1,125 @@
+#include "recordfolder.h"
+
+#include "model/logging.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+bool fail(QString* error, const QString& message) {
+    if (error)
+        *error = message;
+    return false;
+}
+
+// Qt's error strings end with a full stop or not, depending on where they come from.
+QString sentence(const QString& text) {
+    return text.endsWith(u'.') ? text : text + u'.';
+}
+
+} // namespace
+
+RecordFolder::RecordFolder(const QString& path)
+    : m_path(path) {
+}
+
+QString RecordFolder::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/practice");
+}
+
+QString RecordFolder::filePath(const Attempt& attempt) const {
+    return QDir(m_path).filePath(attempt.fileName());
+}
+
+std::optional<Attempt> RecordFolder::read(const QString& fileName, QString* error) {
+    const auto refuse = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    QFile file(fileName);
+    if (const std::optional<QString> problem = Attempt::tooLarge(file.size()))
+        return refuse(*problem);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("It cannot be read: %1").arg(sentence(file.errorString())));
+    // A byte past the largest record is enough to refuse a file that grew
+    // since its size was taken.
+    const QByteArray data = file.read(Attempt::largestFile + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(QStringLiteral("It cannot be read: %1").arg(sentence(file.errorString())));
+    return Attempt::fromJson(data, error);
+}
+
+QStringList RecordFolder::files() const {
+    const QDir folder(m_path);
+    QStringList paths;
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
+        paths.append(folder.filePath(name));
+    return paths;
+}
+
+RecordFolder::Loaded RecordFolder::load() const {
+    Loaded loaded;
+    const QFileInfo where(m_path);
+    if (where.exists() && (!where.isDir() || !where.isReadable())) {
+        const QString problem = QStringLiteral("%1: %2").arg(
+            QDir::toNativeSeparators(m_path), where.isDir()
+                                                  ? QStringLiteral("The folder cannot be read.")
+                                                  : QStringLiteral("It is not a folder."));
+        qCWarning(lcKorvanel, "Practice records not read, %s", qUtf8Printable(problem));
+        loaded.problems.append(problem);
+        return loaded;
+    }
+    for (const QString& file : files()) {
+        QString why;
+        if (std::optional<Attempt> attempt = read(file, &why)) {
+            loaded.attempts.append(std::move(*attempt));
+            continue;
+        }
+        const QString problem = QFileInfo(file).fileName() + QStringLiteral(": ") + why;
+        qCWarning(lcKorvanel, "Practice record skipped, %s", qUtf8Printable(problem));
+        loaded.problems.append(problem);
+    }
+    std::stable_sort(loaded.attempts.begin(), loaded.attempts.end(),
+                     [](const Attempt& a, const Attempt& b) { return a.started < b.started; });
+    return loaded;
+}
+
+std::optional<Attempt> RecordFolder::unfinished(const SubjectCode& code) const {
+    std::optional<Attempt> latest;
+    for (Attempt& attempt : load().attempts)
+        if (attempt.code == code && !attempt.finished() &&
+            (!latest || attempt.updated >= latest->updated))
+            latest = std::move(attempt);
+    return latest;
+}
+
+bool RecordFolder::save(const Attempt& attempt, QString* error) const {
+    const QString fileName = filePath(attempt);
+    const auto cannotSave = [&](const QString& why) {
+        return fail(error, QStringLiteral("Cannot save the practice record %1: %2")
+                               .arg(QDir::toNativeSeparators(fileName), why));
+    };
+    // What could not be read back must not replace what can.
+    if (const std::optional<QString> fault = attempt.fault())
+        return cannotSave(*fault);
+    const QByteArray json = attempt.toJson();
+    if (const std::optional<QString> problem = Attempt::tooLarge(json.size()))
+        return cannotSave(*problem);
+    if (!QDir().mkpath(m_path))
+        return cannotSave(
+            QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(m_path)));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return cannotSave(sentence(file.errorString()));
+    if (file.write(json) != json.size() || !file.commit())
+        return cannotSave(sentence(file.errorString()));
+    return true;
+}

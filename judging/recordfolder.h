@@ -1,0 +1,52 @@
+// The folder that keeps a student's practice records, one JSON file per
+// attempt: read whole, a damaged file skipped with its reason and left as
+// it is; written whole, never half.
+#pragma once
+
+#include "attempt.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class RecordFolder {
+public:
+    explicit RecordFolder(const QString& path);
+
+    // Where the program keeps them: "practice" in the application's data
+    // folder (~/.local/share/Korvanel/practice, %APPDATA%\Korvanel\practice),
+    // once the application's name is set.
+    static QString defaultPath();
+
+    QString path() const { return m_path; }
+    QString filePath(const Attempt& attempt) const;
+    // The paths of the files that may be records, *.json, by name.
+    QStringList files() const;
+
+    struct Loaded {
+        QList<Attempt> attempts; // by start time
+        QStringList problems;    // "name.json: why it was skipped", one a file
+    };
+    // Every *.json in the folder; none when the folder does not exist yet.
+    // Each file that is not a record is skipped, warned about in lcKorvanel
+    // and named in problems; nothing is changed on disk.
+    Loaded load() const;
+
+    // The unfinished attempt of `code` last updated, if any.
+    std::optional<Attempt> unfinished(const SubjectCode& code) const;
+
+    // Writes the record in place of the attempt's earlier one, making the
+    // folder if need be; the file is replaced whole or not at all. On
+    // failure *error says why in one sentence that names the file, at
+    // every save that fails.
+    bool save(const Attempt& attempt, QString* error = nullptr) const;
+
+    // One record file, read at most to Attempt::largestFile; nothing when it
+    // is not a record, and then *error says why.
+    static std::optional<Attempt> read(const QString& fileName, QString* error = nullptr);
+
+private:
+    QString m_path;
+};

@@ -1,0 +1,33 @@
+// Practice mode's place in the exercise window: over the answer pane's
+// place, a stack with the form of each question, made when first needed,
+// the one of the question posed on top.
+#pragma once
+
+#include "judging/practice.h"
+
+#include <QWidget>
+
+class AnswerForm;
+class QStackedLayout;
+
+class PracticePanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PracticePanel(QWidget* parent = nullptr);
+
+    // Shows the form of `question`, or hides the panel for 0.
+    AnswerForm* showQuestion(int question);
+    AnswerForm* form() const; // the one shown, if any
+    // Forgets every form and what it showed.
+    void reset();
+    void showChecks(int question, const QList<FieldCheck>& checks);
+
+signals:
+    void checkRequested(int question, const QStringList& entries);
+    void formMade(AnswerForm* form);
+
+private:
+    QStackedLayout* m_stack;
+    QList<AnswerForm*> m_forms;
+};
