@@ -64,8 +64,8 @@ SRC
 # notices of the third-party code compiled into it, from the sources in work.
 qt_licences() {
     local work=$1 prefix=$2
-    mkdir -p "$prefix/licenses"
-    cp "$work/qtbase/LICENSES/LGPL-3.0-only.txt" "$prefix/licenses/"
+    mkdir -p "$prefix/licenses" &&
+    cp "$work/qtbase/LICENSES/LGPL-3.0-only.txt" "$prefix/licenses/" &&
     cmake -DVERSION="$qt_version" -DOUTPUT="$prefix/licenses/THIRD-PARTY.txt" \
         -DSOURCES="$work/qtbase;$work/qtsvg-everywhere-src-$qt_version" \
         -P "$root/scripts/windows-qt-notices.cmake"
@@ -85,6 +85,22 @@ logged() {
 # Builds Qt into $(qt_prefix) unless it is there already. Only a finished
 # build is marked complete; a build that stopped half-way is started again.
 build_qt_for_windows() {
+    local lock status=0
+    # One build per key at a time: a second run (another clone's CI) waits
+    # for the first and then reuses what it built. The lock is let go here,
+    # not left to what runs after (Wine's server would keep it).
+    mkdir -p "$qt_cache_root"
+    exec {lock}>"$qt_cache_root/.lock-$(qt_key)"
+    if ! flock -n "$lock"; then
+        echo "Qt $qt_version for Windows: waiting for the build already running into $(qt_prefix)"
+        flock "$lock"
+    fi
+    build_qt_unless_cached || status=$?
+    exec {lock}>&-
+    return "$status"
+}
+
+build_qt_unless_cached() {
     local prefix work started
     prefix=$(qt_prefix)
     if [ -f "$prefix/.complete" ]; then
@@ -100,29 +116,28 @@ build_qt_for_windows() {
         || { echo "$qtsvg_tarball is not Qt SVG $qt_version as vendored" >&2; return 1; }
     started=$(date +%s)
     echo "Qt $qt_version for Windows: building into $prefix (about an hour on 2 cores)"
-    mkdir -p "$qt_cache_root"
     work=$qt_cache_root/work-$(qt_key)
     rm -rf "$work" "$prefix"
-    mkdir -p "$work"
+    mkdir -p "$work" || return 1
 
-    ensure_deb_src
+    ensure_deb_src || return 1
     (cd "$work" && logged "$work/source.log" apt-get source qt6-base) || return 1
-    mv "$work"/qt6-base-"$qt_version"*/ "$work/qtbase"
-    tar -C "$work" -xf "$qtsvg_tarball"
+    mv "$work"/qt6-base-"$qt_version"*/ "$work/qtbase" || return 1
+    tar -C "$work" -xf "$qtsvg_tarball" || return 1
 
     logged "$work/configure-qtbase.log" \
         cmake -S "$work/qtbase" -B "$work/build-qtbase" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_INSTALL_PREFIX="$prefix" "${qt_configure_options[@]}"
-    logged "$work/build-qtbase.log" cmake --build "$work/build-qtbase"
-    logged "$work/install-qtbase.log" cmake --install "$work/build-qtbase"
+        -DCMAKE_INSTALL_PREFIX="$prefix" "${qt_configure_options[@]}" || return 1
+    logged "$work/build-qtbase.log" cmake --build "$work/build-qtbase" || return 1
+    logged "$work/install-qtbase.log" cmake --install "$work/build-qtbase" || return 1
 
     logged "$work/configure-qtsvg.log" "$prefix/bin/qt-cmake" \
-        -S "$work/qtsvg-everywhere-src-$qt_version" -B "$work/build-qtsvg" -G Ninja
-    logged "$work/build-qtsvg.log" cmake --build "$work/build-qtsvg"
-    logged "$work/install-qtsvg.log" cmake --install "$work/build-qtsvg"
-    logged "$work/licences.log" qt_licences "$work" "$prefix"
+        -S "$work/qtsvg-everywhere-src-$qt_version" -B "$work/build-qtsvg" -G Ninja || return 1
+    logged "$work/build-qtsvg.log" cmake --build "$work/build-qtsvg" || return 1
+    logged "$work/install-qtsvg.log" cmake --install "$work/build-qtsvg" || return 1
+    logged "$work/licences.log" qt_licences "$work" "$prefix" || return 1
 
     echo "built $(date -u +%FT%TZ) in $(($(date +%s) - started)) s" >"$prefix/.complete"
     rm -rf "$work"
