@@ -4,9 +4,9 @@
 #include "commandline.h"
 #include "judging/collation.h"
 #include "judging/recordfolder.h"
-#include "platform.h"
 #include "model/clockdraws.h"
 #include "paper/paper.h"
+#include "platform.h"
 #include "windows/applicationinfo.h"
 #include "windows/exercisewindow.h"
 
@@ -24,13 +24,16 @@ namespace {
 
 // Paper needs fonts, not a display: the offscreen platform, whatever the
 // environment or the command line name, starts anywhere and fastest.
-int writePaper(const CommandLine& command, char* program) {
+template <typename Draw> int onPaper(char* program, Draw draw) {
     char platform[] = "-platform";
     char offscreen[] = "offscreen";
     char* arguments[] = {program, platform, offscreen, nullptr};
     int count = 3;
     const QGuiApplication app(count, arguments);
+    return draw();
+}
 
+int writePaper(const CommandLine& command) {
     QString error;
     if (!Paper::writePdf(command.outputs, command.subjects, &error)) {
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
@@ -78,12 +81,7 @@ int collate(const CommandLine& command, int argc, char* argv[]) {
     return skipped ? 1 : 0;
 }
 
-int writeResultSlip(const CommandLine& command, char* program) {
-    char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    char* arguments[] = {program, platform, offscreen, nullptr};
-    int count = 3;
-    const QGuiApplication app(count, arguments);
+int writeResultSlip(const CommandLine& command) {
     const auto fail = [](const QString& message) {
         std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
                      qUtf8Printable(message));
@@ -138,11 +136,11 @@ int main(int argc, char* argv[]) {
     if (command.action == CommandLine::Action::Exit)
         return command.exitStatus;
     if (command.action == CommandLine::Action::Paper)
-        return writePaper(command, argv[0]);
+        return onPaper(argv[0], [&] { return writePaper(command); });
     if (command.action == CommandLine::Action::Collate)
         return collate(command, argc, argv);
     if (command.action == CommandLine::Action::ResultSlip)
-        return writeResultSlip(command, argv[0]);
+        return onPaper(argv[0], [&] { return writeResultSlip(command); });
 
     qtMessages = qInstallMessageHandler(startingMessages);
     QApplication app(argc, argv);

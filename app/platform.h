@@ -11,7 +11,8 @@ namespace Platform {
 #ifdef _WIN32
 void setUp();
 #else
-inline void setUp() {}
+inline void setUp() {
+}
 #endif
 
 } // namespace Platform

@@ -7,11 +7,10 @@
 
 #include <QtGlobal>
 
-#include <windows.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <windows.h>
 
 namespace {
 

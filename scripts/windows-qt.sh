@@ -13,7 +13,10 @@ qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
 # dynamicgl, which the windows platform plugin cannot build without OpenGL.
 # Left out as well, so that a cold CI run fits its time: the Direct2D
 # platform (the windows one compiled a second time), the GIF, ICO and JPEG
-# image plugins and Markdown; the program reads PNG and SVG alone.
+# image plugins and Markdown; the program reads PNG and SVG alone. Without
+# Direct2D, DirectWrite goes too: Qt 6.4 builds its DirectWrite font
+# database only beside Direct2D, yet the windows platform links it whenever
+# DirectWrite is on. The program draws its text with FreeType anyway.
 qt_configure_options=(
     -DBUILD_SHARED_LIBS=OFF
     -DCMAKE_BUILD_TYPE=Release
@@ -21,7 +24,8 @@ qt_configure_options=(
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
     -DINPUT_opengl=no -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF
-    -DFEATURE_direct2d=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_jpeg=OFF
+    -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF
+    -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_jpeg=OFF
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
     -DFEATURE_system_jpeg=OFF -DFEATURE_system_freetype=OFF
