@@ -39,7 +39,7 @@ QFont face(QFont::Weight weight) {
     QFont font(QString::fromLatin1(PaneStyle::family));
     font.setWeight(weight);
     font.setStyleHint(QFont::SansSerif);
-    font.setHintingPreference(PaneStyle::hinting);
+    PaneStyle::hint(font);
     return font;
 }
 
@@ -50,6 +50,14 @@ QFont boldFont(int pixelSize) {
 }
 
 } // namespace
+
+void PaneStyle::hint(QFont& font) {
+#ifdef Q_OS_WIN
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+#else
+    Q_UNUSED(font);
+#endif
+}
 
 QFont PaneStyle::windowFont(qreal scale) {
     return boldFont(std::max(1, qRound(windowPixelSize * scale)));

@@ -19,9 +19,11 @@
 namespace PaneStyle {
 
 inline constexpr auto family = "Liberation Sans";
-// Every face hinted as Debian's fontconfig hints by default: lightly,
-// keeping the letters' widths. FreeType on Windows would hint them fully.
-inline constexpr auto hinting = QFont::PreferVerticalHinting;
+// Hints a face as Debian's fontconfig does: lightly, keeping the letters'
+// widths, and not at all on a high-density screen. Windows's FreeType would
+// hint fully, so there light hinting is asked for (the layout is measured
+// at 100 %); elsewhere the font is left as it is, for fontconfig to choose.
+void hint(QFont& font);
 inline constexpr int windowPixelSize = 13; // 9.75 pt
 inline constexpr int titlePixelSize = 16;  // 12 pt
 

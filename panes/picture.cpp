@@ -100,6 +100,10 @@ QPixmap Picture::raster(qreal devicePixelRatio, qreal scale) const {
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    // The drawing's words start from the painter's font: hinted as ours.
+    QFont font = painter.font();
+    PaneStyle::hint(font);
+    painter.setFont(font);
     renderer().render(&painter, QRectF(QPointF(0, 0), logical));
     painter.end();
     // The parsed drawing is needed again only at another scale or ratio.

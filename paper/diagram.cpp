@@ -134,7 +134,7 @@ bool Paper::Diagram::takeLabels(const QByteArray& source, QByteArray* drawing) {
                     QFont font(style.family);
                     font.setPixelSize(labelPixels);
                     font.setWeight(QFont::Weight(style.weight));
-                    font.setHintingPreference(PaneStyle::hinting);
+                    PaneStyle::hint(font);
                     m_labels.append({{*x, *y}, text, font, style.size, ink, style.anchor});
                 }
                 continue; // the whole element is read, and left out of the drawing

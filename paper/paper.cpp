@@ -12,12 +12,12 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QThread>
 
 #include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -304,7 +304,10 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
 
     // Each file is drawn on a thread of its own: a class set's worksheets
     // and keys take half the time on two cores. The faces are registered
-    // first, here, as everything else the threads share is read-only.
+    // first, here, as everything else the threads share is read-only. The
+    // threads are Qt's: the font caches that drawing text leaves in a thread
+    // are let go as Qt ends it (a plain std::thread crashed at its end on
+    // Windows).
     lineFont();
     std::vector<QString> problems(size_t(outputs.size()));
     const auto draw = [&](size_t i) {
@@ -315,13 +318,15 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
         writer.setTitle(title(outputs[qsizetype(i)].sheet));
         print(writer, outputs[qsizetype(i)].sheet, subjects, &problems[i]);
     };
-    std::vector<std::thread> threads;
-    for (size_t i = 1; i < devices.size(); ++i)
-        threads.emplace_back(draw, i);
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (size_t i = 1; i < devices.size(); ++i) {
+        threads.emplace_back(QThread::create(draw, i));
+        threads.back()->start();
+    }
     if (!devices.empty())
         draw(0);
-    for (std::thread& thread : threads)
-        thread.join();
+    for (const std::unique_ptr<QThread>& thread : threads)
+        thread->wait();
 
     for (size_t i = 0; i < devices.size(); ++i) {
         if (!problems[i].isEmpty())

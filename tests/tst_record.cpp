@@ -2,6 +2,7 @@
 #include "judging/collation.h"
 #include "judging/recordfolder.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,7 +177,8 @@ void TestRecord::save() {
     QVERIFY(folder.save(attempt) && folder.save(attempt = writtenAttempt()));
     attempt.checks[1].value.reset(); // a verdict without a value would not read back
     QVERIFY(!folder.save(attempt, &error));
-    QCOMPARE(error, "Cannot save the practice record " + folder.filePath(attempt) +
+    QCOMPARE(error, "Cannot save the practice record " +
+                        QDir::toNativeSeparators(folder.filePath(attempt)) +
                         ": Check 2 of the attempt is not one a record holds.");
     QCOMPARE(folder.load().attempts, QList<Attempt>{writtenAttempt()});
 
@@ -184,8 +186,10 @@ void TestRecord::save() {
     const RecordFolder underFile(folder.filePath(attempt) + "/x");
     for (int again = 0; again < 2; ++again) {
         QVERIFY(!underFile.save(writtenAttempt(), &error));
-        QCOMPARE(error, "Cannot save the practice record " + underFile.filePath(attempt) +
-                            ": The folder " + underFile.path() + " cannot be made.");
+        QCOMPARE(error, "Cannot save the practice record " +
+                            QDir::toNativeSeparators(underFile.filePath(attempt)) +
+                            ": The folder " + QDir::toNativeSeparators(underFile.path()) +
+                            " cannot be made.");
     }
     QCOMPARE(QDir(folder.path()).count(), 3u); // ".", "..", the record
 }

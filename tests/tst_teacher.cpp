@@ -191,6 +191,9 @@ void TestTeacher::exportPdf() {
 // The print dialog offers the document's name, less what follows its last
 // point, as the file to print to: the code's points and the sheet stay.
 void TestTeacher::printSuggestsTheWholeCode() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows's print dialog is its own, not a Qt widget a test can reach");
+#endif
     ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
     QString name;
     QTimer::singleShot(0, &window, [&] {
