@@ -33,23 +33,21 @@ template <typename Draw> int onPaper(char* program, Draw draw) {
     return draw();
 }
 
+// One line on standard error, after the program's name; status 1.
+int say(const QString& message) {
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                 qUtf8Printable(message));
+    return 1;
+}
+
 int writePaper(const CommandLine& command) {
     QString error;
-    if (!Paper::writePdf(command.outputs, command.subjects, &error)) {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
-                     qUtf8Printable(error));
-        return 1;
-    }
-    return 0;
+    return Paper::writePdf(command.outputs, command.subjects, &error) ? 0 : say(error);
 }
 
 // Records are text: no display, no fonts, only the program's name for messages.
 int collate(const CommandLine& command, int argc, char* argv[]) {
     const QCoreApplication app(argc, argv);
-    const auto say = [](const QString& message) {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
-                     qUtf8Printable(message));
-    };
 
     QList<Attempt> attempts;
     bool skipped = false;
@@ -74,27 +72,17 @@ int collate(const CommandLine& command, int argc, char* argv[]) {
 
     const QByteArray table = collateCsv(attempts);
     QSaveFile csv(command.csv);
-    if (!csv.open(QIODevice::WriteOnly) || csv.write(table) != table.size() || !csv.commit()) {
-        say(QStringLiteral("Cannot write %1: %2").arg(command.csv, csv.errorString()));
-        return 1;
-    }
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(table) != table.size() || !csv.commit())
+        return say(QStringLiteral("Cannot write %1: %2").arg(command.csv, csv.errorString()));
     return skipped ? 1 : 0;
 }
 
 int writeResultSlip(const CommandLine& command) {
-    const auto fail = [](const QString& message) {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
-                     qUtf8Printable(message));
-        return 1;
-    };
-
     QString error;
     const std::optional<Attempt> attempt = RecordFolder::read(command.record, &error);
     if (!attempt)
-        return fail(QStringLiteral("Cannot read the record %1: %2").arg(command.record, error));
-    if (!Paper::writeResultSlip(*attempt, command.resultSlip, &error))
-        return fail(error);
-    return 0;
+        return say(QStringLiteral("Cannot read the record %1: %2").arg(command.record, error));
+    return Paper::writeResultSlip(*attempt, command.resultSlip, &error) ? 0 : say(error);
 }
 
 // Qt ends a program that reaches no display with its plugin's messages and an
