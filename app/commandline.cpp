@@ -2,6 +2,8 @@
 
 #include "model/buildinfo.h"
 #include "model/clockdraws.h"
+#include "model/language.h"
+#include "model/visibletext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,59 +33,89 @@ const QString collateOption = QStringLiteral("collate");
 const QString csvOption = QStringLiteral("csv");
 const QString resultSlipOption = QStringLiteral("result-slip");
 const QString recordOption = QStringLiteral("record");
+const QString reportOption = QStringLiteral("report");
+const QString teacherOption = QStringLiteral("teacher");
+const QString studentOption = QStringLiteral("student");
+const QString studentIdOption = QStringLiteral("student-id");
+const QString languageOption = QStringLiteral("language");
 
 void addOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("%1 %2: %3.\n"
-                       "Without options it opens the exercise for a new, random subject.\n"
-                       "Paper is A4, or Letter where the locale measures in US units.")
+        CommandLine::tr("%1 %2: %3.\n"
+                        "Without options it opens the exercise for a new, random subject.\n"
+                        "Paper is A4, or Letter where the locale measures in US units.")
             .arg(QString::fromLatin1(BuildInfo::name), QString::fromLatin1(BuildInfo::version),
                  QString::fromLatin1(BuildInfo::description).toLower()));
     parser.addOptions({
         {{QStringLiteral("h"), QStringLiteral("help")},
-         QStringLiteral("Displays help on command-line options.")},
+         CommandLine::tr("Displays help on command-line options.")},
         {{QStringLiteral("v"), QStringLiteral("version")},
-         QStringLiteral("Displays version information.")},
+         CommandLine::tr("Displays version information.")},
         {subjectOption,
-         QStringLiteral("Starts with the subject of <code>, such as M72-0.8-12.4, instead of a "
-                        "random one. With --worksheet or --key it may be given several times, "
-                        "one subject each."),
+         CommandLine::tr("Starts with the subject of <code>, such as M72-0.8-12.4, instead of a "
+                         "random one. With --worksheet or --key it may be given several times, "
+                         "one subject each."),
          QStringLiteral("code")},
-        {practiceOption, QStringLiteral("Starts in practice mode, in which the student types "
-                                        "the answers and has them checked.")},
+        {practiceOption, CommandLine::tr("Starts in practice mode, in which the student types "
+                                         "the answers and has them checked.")},
+        {studentOption,
+         CommandLine::tr("Practises as the student <name>, for this run, instead of the name "
+                         "this computer remembers or asks for."),
+         QStringLiteral("name")},
+        {studentIdOption,
+         CommandLine::tr("With --student: the student's <id> number, as the school's gradebook "
+                         "knows it."),
+         QStringLiteral("id")},
         {worksheetOption,
-         QStringLiteral("Writes the worksheet, the problem and the six questions with room to "
-                        "work under each, as PDF to <file>, and exits without opening a window."),
+         CommandLine::tr("Writes the worksheet, the problem and the six questions with room to "
+                         "work under each, as PDF to <file>, and exits without opening a window."),
          QStringLiteral("file")},
         {keyOption,
-         QStringLiteral("Writes the answer key, each question with its worked answer and both "
-                        "pathway diagrams, as PDF to <file>, and exits without opening a window."),
+         CommandLine::tr("Writes the answer key, each question with its worked answer and both "
+                         "pathway diagrams, as PDF to <file>, and exits without opening a window."),
          QStringLiteral("file")},
         {countOption,
-         QStringLiteral("With --worksheet or --key: a class set of <n> different random "
-                        "subjects, 1 to %1, each on pages of its own headed by its code.")
+         CommandLine::tr("With --worksheet or --key: a class set of <n> different random "
+                         "subjects, 1 to %1, each on pages of its own headed by its code.")
              .arg(SubjectCode::count),
          QStringLiteral("n")},
         {collateOption,
-         QStringLiteral("Reads the practice records given as arguments, files or folders of "
-                        "them, and writes a table with a line for each to the CSV file of --csv: "
-                        "the subject code, when the attempt started, each question's first and "
-                        "last verdicts, the score and whether it was finished. A record that "
-                        "cannot be read is named and left out. Exits without opening a window.")},
-        {csvOption, QStringLiteral("With --collate: the CSV <file> to write."),
+         CommandLine::tr("Reads the practice records given as arguments, files or folders of "
+                         "them, judges each check again from its entry, and writes the table of "
+                         "--csv, the report of --report or both. A record that cannot be read, or "
+                         "was edited, is named. Exits without opening a window.")},
+        {csvOption,
+         CommandLine::tr("With --collate: the CSV <file> to write, a line for each attempt: the "
+                         "student's name and ID number, the subject code, when the attempt "
+                         "started, each question's first and last verdicts, the score and "
+                         "whether it was finished, edited and counted."),
          QStringLiteral("file")},
+        {reportOption,
+         CommandLine::tr("With --collate: the class report, as PDF to <file>: for each question "
+                         "how many students were right at the first try and at the last, the "
+                         "known slips met, and a table of the students."),
+         QStringLiteral("file")},
+        {languageOption,
+         CommandLine::tr("Speaks the language of <code>, one of %1, instead of the desktop's: "
+                         "pt or pt_BR for Brazilian Portuguese.")
+             .arg(Language::names().join(QStringLiteral(", "))),
+         QStringLiteral("code")},
+        {teacherOption,
+         CommandLine::tr("Opens Korvanel for teachers, for class sets and the records handed in, "
+                         "with the records given as arguments, files or folders of them.")},
         {resultSlipOption,
-         QStringLiteral("Writes the result slip of the practice record of --record, its "
-                        "entries, verdicts and score on one page, as PDF to <file>, and exits "
-                        "without opening a window."),
+         CommandLine::tr("Writes the result slip of the practice record of --record, its "
+                         "entries, verdicts and score on one page, as PDF to <file>, and exits "
+                         "without opening a window."),
          QStringLiteral("file")},
-        {recordOption, QStringLiteral("With --result-slip: the practice record <file> to read."),
+        {recordOption, CommandLine::tr("With --result-slip: the practice record <file> to read."),
          QStringLiteral("file")},
     });
     parser.addPositionalArgument(
         QStringLiteral("records"),
-        QStringLiteral("With --collate: practice records (.json), or folders of them."),
+        CommandLine::tr(
+            "With --collate or --teacher: practice records (.json), or folders of them."),
         QStringLiteral("[records...]"));
     for (const QString& name : QString::fromLatin1(qtOptionsWithValue).split(u' ')) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
@@ -95,6 +127,25 @@ void addOptions(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
+
+// The language --language asks for, or the desktop's; nothing, with
+// *problem, for a language there is no catalogue of. Read before the
+// parser, whose own messages speak it.
+std::optional<QLocale> chooseLanguage(const QStringList& arguments, QString* problem) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--")
+            break;
+        for (const QString& dashes : {QStringLiteral("--"), QStringLiteral("-")}) {
+            const QString option = dashes + languageOption;
+            if (argument == option && i + 1 < arguments.size())
+                return Language::named(arguments[i + 1], problem);
+            if (argument.startsWith(option + u'='))
+                return Language::named(argument.sliced(option.size() + 1), problem);
+        }
+    }
+    return Language::ofDesktop(QLocale::system().uiLanguages());
 }
 
 CommandLine exitWith(int status) {
@@ -109,57 +160,80 @@ QString absolutePath(const QString& fileName) {
     return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
 }
 
+// The option of `options` given, if any.
+std::optional<QString> givenOf(const QCommandLineParser& parser, const QStringList& options) {
+    for (const QString& option : options)
+        if (parser.isSet(option))
+            return option;
+    return std::nullopt;
+}
+
 template <typename UsageError>
 CommandLine readCollation(const QCommandLineParser& parser, const UsageError& usageError) {
-    for (const QString& option :
-         {subjectOption, practiceOption, worksheetOption, keyOption, countOption})
-        if (parser.isSet(option))
-            return usageError(
-                QStringLiteral("--collate reads practice records; it does not go with --%1.")
-                    .arg(option));
+    if (const auto other =
+            givenOf(parser, {subjectOption, practiceOption, worksheetOption, keyOption, countOption,
+                             teacherOption, studentOption, studentIdOption}))
+        return usageError(
+            CommandLine::tr("--collate reads practice records; it does not go with --%1.")
+                .arg(*other));
     CommandLine command;
     command.records = parser.positionalArguments();
     command.csv = parser.value(csvOption);
-    if (command.csv.isEmpty())
-        return usageError(QStringLiteral("--collate writes a table; give --csv and its file."));
+    command.report = parser.value(reportOption);
+    if (command.csv.isEmpty() && command.report.isEmpty())
+        return usageError(CommandLine::tr(
+            "--collate writes a table, a report or both; give --csv, --report or both, and "
+            "their files."));
     if (command.records.isEmpty())
+        return usageError(CommandLine::tr(
+            "--collate needs practice records to read: files, or folders of them."));
+    if (!command.csv.isEmpty() && absolutePath(command.csv) == absolutePath(command.report))
         return usageError(
-            QStringLiteral("--collate needs practice records to read: files, or folders of them."));
-    // The table must not take the place of a record, given or in a folder given.
-    const QFileInfo csv(command.csv);
-    for (const QString& record : command.records)
-        if (absolutePath(record) == absolutePath(command.csv) ||
-            (QFileInfo(record).isDir() && csv.exists() &&
-             absolutePath(csv.absolutePath()) == absolutePath(record) &&
-             csv.fileName().endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)))
-            return usageError(QStringLiteral("--csv names a practice record, %1; write the table "
-                                             "to a file of its own.")
-                                  .arg(command.csv));
+            CommandLine::tr("--csv and --report name the same file, %1.").arg(command.csv));
+    // Neither may take the place of a record, given or in a folder given.
+    for (const QString& output : {command.csv, command.report}) {
+        if (output.isEmpty())
+            continue;
+        const QFileInfo written(output);
+        for (const QString& record : command.records)
+            if (absolutePath(record) == absolutePath(output) ||
+                (QFileInfo(record).isDir() && written.exists() &&
+                 absolutePath(written.absolutePath()) == absolutePath(record) &&
+                 written.fileName().endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)))
+                return usageError(
+                    (output == command.csv
+                         ? CommandLine::tr("--csv names a practice record, %1; write the table "
+                                           "to a file of its own.")
+                         : CommandLine::tr("--report names a practice record, %1; write the "
+                                           "report to a file of its own."))
+                        .arg(output));
+    }
     command.action = CommandLine::Action::Collate;
     return command;
 }
 
 template <typename UsageError>
 CommandLine readResultSlip(const QCommandLineParser& parser, const UsageError& usageError) {
-    for (const QString& option : {subjectOption, practiceOption, worksheetOption, keyOption,
-                                  countOption, collateOption, csvOption})
-        if (parser.isSet(option))
-            return usageError(QStringLiteral("--result-slip writes the slip of one practice "
-                                             "record; it does not go with --%1.")
-                                  .arg(option));
+    if (const auto other =
+            givenOf(parser, {subjectOption, practiceOption, worksheetOption, keyOption, countOption,
+                             collateOption, csvOption, reportOption, teacherOption, studentOption,
+                             studentIdOption}))
+        return usageError(CommandLine::tr("--result-slip writes the slip of one practice record; "
+                                          "it does not go with --%1.")
+                              .arg(*other));
     CommandLine command;
     command.resultSlip = parser.value(resultSlipOption);
     command.record = parser.value(recordOption);
     if (command.resultSlip.isEmpty())
-        return usageError(
-            QStringLiteral("--record is read for --result-slip; give --result-slip and its file."));
+        return usageError(CommandLine::tr(
+            "--record is read for --result-slip; give --result-slip and its file."));
     if (command.record.isEmpty())
         return usageError(
-            QStringLiteral("--result-slip needs the practice record to read; give --record."));
+            CommandLine::tr("--result-slip needs the practice record to read; give --record."));
     if (absolutePath(command.record) == absolutePath(command.resultSlip))
         return usageError(
-            QStringLiteral("--result-slip names the record itself, %1; write the slip to a file "
-                           "of its own.")
+            CommandLine::tr("--result-slip names the record itself, %1; write the slip to a file "
+                            "of its own.")
                 .arg(command.resultSlip));
     command.action = CommandLine::Action::ResultSlip;
     return command;
@@ -167,30 +241,16 @@ CommandLine readResultSlip(const QCommandLineParser& parser, const UsageError& u
 
 } // namespace
 
-CommandLine readCommandLine(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const QString program = arguments.isEmpty() || arguments.front().isEmpty()
-                                ? QStringLiteral("korvanel")
-                                : QFileInfo(arguments.front()).fileName();
-    const auto usageError = [&program](const QString& message) {
-        std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n",
-                     qUtf8Printable(program), qUtf8Printable(message), qUtf8Printable(program));
-        return exitWith(2);
-    };
+namespace {
+
+template <typename UsageError>
+CommandLine readArguments(const QStringList& arguments, const UsageError& usageError) {
 
     QCommandLineParser parser;
     addOptions(parser);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
-        // The usage line names the program by the application's first
-        // argument, as given; help names it by its file name.
-        QByteArray name = program.toLocal8Bit();
-        char* nameOnly[] = {name.data(), nullptr};
-        int one = 1;
-        const QCoreApplication app(one, nameOnly);
         std::fprintf(stdout, "%s", qUtf8Printable(parser.helpText()));
         return exitWith(0);
     }
@@ -198,29 +258,48 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         std::fprintf(stdout, "%s %s\n", BuildInfo::name, BuildInfo::version);
         return exitWith(0);
     }
+    if (parser.values(languageOption).size() > 1)
+        return usageError(CommandLine::tr("--%1 is given more than once.").arg(languageOption));
     const bool collate = parser.isSet(collateOption);
+    const bool teacher = parser.isSet(teacherOption);
     if (!collate && parser.isSet(csvOption))
-        return usageError(QStringLiteral("--csv is the table of --collate; give --collate and the "
-                                         "records too."));
-    if (!collate && !parser.positionalArguments().isEmpty())
+        return usageError(CommandLine::tr("--csv is the table of --collate; give --collate and the "
+                                          "records too."));
+    if (!collate && parser.isSet(reportOption))
+        return usageError(CommandLine::tr("--report is the report of --collate; give --collate and "
+                                          "the records too."));
+    if (!collate && !teacher && !parser.positionalArguments().isEmpty())
         return usageError(
-            QStringLiteral("Unexpected argument '%1'; only --collate takes files without an "
-                           "option.")
+            CommandLine::tr("Unexpected argument '%1'; only --collate and --teacher take files "
+                            "without an option.")
                 .arg(parser.positionalArguments().front()));
     // A second value would silently win over the first.
     for (const QString& option :
-         {worksheetOption, keyOption, countOption, csvOption, resultSlipOption, recordOption}) {
+         {worksheetOption, keyOption, countOption, csvOption, resultSlipOption, recordOption,
+          reportOption, studentOption, studentIdOption}) {
         const QStringList values = parser.values(option);
         if (values.size() > 1)
-            return usageError(QStringLiteral("--%1 is given more than once.").arg(option));
+            return usageError(CommandLine::tr("--%1 is given more than once.").arg(option));
         if (values.size() == 1 && values.front().isEmpty())
-            return usageError(QStringLiteral("--%1 needs a value.").arg(option));
+            return usageError(CommandLine::tr("--%1 needs a value.").arg(option));
     }
 
     if (collate)
         return readCollation(parser, usageError);
     if (parser.isSet(resultSlipOption) || parser.isSet(recordOption))
         return readResultSlip(parser, usageError);
+    if (teacher) {
+        if (const auto other =
+                givenOf(parser, {subjectOption, practiceOption, worksheetOption, keyOption,
+                                 countOption, studentOption, studentIdOption}))
+            return usageError(CommandLine::tr("--teacher opens the teacher's window; it does not "
+                                              "go with --%1.")
+                                  .arg(*other));
+        CommandLine command;
+        command.action = CommandLine::Action::Teacher;
+        command.records = parser.positionalArguments();
+        return command;
+    }
 
     CommandLine command;
     const QString worksheet = parser.value(worksheetOption);
@@ -234,18 +313,34 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         const std::optional<SubjectCode> code = SubjectCode::parse(text, &problem);
         if (!code)
             return usageError(
-                QStringLiteral("Cannot read the subject code \"%1\": %2").arg(text, problem));
+                CommandLine::tr("Cannot read the subject code \"%1\": %2").arg(text, problem));
         command.subjects.append(*code);
+    }
+
+    if (parser.isSet(studentIdOption) && !parser.isSet(studentOption))
+        return usageError(
+            CommandLine::tr("--student-id goes with --student and the student's name."));
+    if (parser.isSet(studentOption)) {
+        if (paper)
+            return usageError(CommandLine::tr("--student names who practises in the window; it "
+                                              "does not go with --worksheet or --key."));
+        const QString name = parser.value(studentOption);
+        const QString id = parser.value(studentIdOption);
+        if (const std::optional<QString> problem = Student::nameProblem(name))
+            return usageError(CommandLine::tr("--student: %1").arg(*problem));
+        if (const std::optional<QString> problem = Student::idProblem(id))
+            return usageError(CommandLine::tr("--student-id: %1").arg(*problem));
+        command.student = Student::fromTyped(name, id);
     }
 
     if (!paper) {
         if (count)
             return usageError(
-                QStringLiteral("--count makes a class set on paper; give --worksheet or --key."));
+                CommandLine::tr("--count makes a class set on paper; give --worksheet or --key."));
         if (command.subjects.size() > 1)
-            return usageError(
-                QStringLiteral("The window shows one subject; give --subject once, or several with "
-                               "--worksheet or --key."));
+            return usageError(CommandLine::tr(
+                "The window shows one subject; give --subject once, or several with "
+                "--worksheet or --key."));
         if (!command.subjects.isEmpty())
             command.subject = command.subjects.front();
         command.subjects.clear();
@@ -254,20 +349,20 @@ CommandLine readCommandLine(int argc, char* argv[]) {
 
     if (command.practice)
         return usageError(
-            QStringLiteral("--practice is for the window; it does not go with --worksheet or "
-                           "--key."));
+            CommandLine::tr("--practice is for the window; it does not go with --worksheet or "
+                            "--key."));
     if (!worksheet.isEmpty() && !key.isEmpty() && absolutePath(worksheet) == absolutePath(key))
         return usageError(
-            QStringLiteral("--worksheet and --key name the same file, %1.").arg(worksheet));
+            CommandLine::tr("--worksheet and --key name the same file, %1.").arg(worksheet));
     if (count) {
         if (!command.subjects.isEmpty())
-            return usageError(QStringLiteral(
+            return usageError(CommandLine::tr(
                 "--count draws random subjects and --subject names them; give one or the other."));
         bool number = false;
         const int n = parser.value(countOption).toInt(&number);
         if (!number)
             return usageError(
-                QStringLiteral("--count takes a whole number of subjects, 1 to %1, not \"%2\".")
+                CommandLine::tr("--count takes a whole number of subjects, 1 to %1, not \"%2\".")
                     .arg(SubjectCode::count)
                     .arg(parser.value(countOption)));
         ClockDraws draws;
@@ -285,5 +380,42 @@ CommandLine readCommandLine(int argc, char* argv[]) {
     if (!key.isEmpty())
         command.outputs.append({Sheet::Key, key});
     command.action = CommandLine::Action::Paper;
+    return command;
+}
+
+} // namespace
+
+CommandLine readCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString program = arguments.isEmpty() || arguments.front().isEmpty()
+                                ? QStringLiteral("korvanel")
+                                : QFileInfo(arguments.front()).fileName();
+
+    // Help and every message speak the run's language, which Qt's catalogue
+    // reaches only through an application: one of its own, for the reading,
+    // named by the program's file name as help names it.
+    QByteArray name = program.toLocal8Bit();
+    char* nameOnly[] = {name.data(), nullptr};
+    int one = 1;
+    const QCoreApplication reading(one, nameOnly);
+    QString languageProblem;
+    const std::optional<QLocale> language = chooseLanguage(arguments, &languageProblem);
+    Language::speak(language.value_or(QLocale(QLocale::English)));
+
+    // What was typed reaches the terminal with its control characters written out.
+    const auto usageError = [&program](const QString& message) {
+        const QString name = VisibleText::escaped(program);
+        std::fprintf(
+            stderr, "%s: %s\n%s\n", qUtf8Printable(name),
+            qUtf8Printable(VisibleText::escaped(message)),
+            qUtf8Printable(CommandLine::tr("Try '%1 --help' for more information.").arg(name)));
+        return exitWith(2);
+    };
+    if (!language)
+        return usageError(languageProblem);
+    CommandLine command = readArguments(arguments, usageError);
+    command.language = *language;
     return command;
 }

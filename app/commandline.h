@@ -3,27 +3,36 @@
 // a display.
 #pragma once
 
+#include "judging/student.h"
 #include "model/subjectcode.h"
 #include "paper/paper.h"
 
+#include <QCoreApplication>
 #include <QList>
+#include <QLocale>
 
 #include <optional>
 
 struct CommandLine {
-    enum class Action { Window, Paper, Collate, ResultSlip, Exit };
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    enum class Action { Window, Teacher, Paper, Collate, ResultSlip, Exit };
 
     Action action = Action::Window;
+    QLocale language;   // the run's: asked for, else the desktop's, else English
     int exitStatus = 0; // of Exit: 0 after help or the version, 2 after a usage error
 
     std::optional<SubjectCode> subject; // the window's; a random one without it
     bool practice = false;
+    std::optional<Student> student; // who practises, given for the run
 
     QList<Paper::Output> outputs; // what Paper writes, for every subject
     QList<SubjectCode> subjects;
 
-    QStringList records; // what Collate reads: record files, or folders of them
-    QString csv;         // and the file it writes
+    QStringList records; // what Collate and Teacher read: record files, or folders of them
+    QString csv;         // and the table and the report Collate writes, either or both
+    QString report;
 
     QString record;     // what ResultSlip reads
     QString resultSlip; // and the PDF it writes

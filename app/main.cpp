@@ -1,12 +1,18 @@
-// Start-up: the command line first; then the paper or the table of records
-// it asks for, or one subject (given or invented) in the exercise window,
-// maximised.
+// Start-up: the command line first; then the paper, the table or report of
+// records it asks for, the teacher's window, or one subject (given or
+// invented) in the exercise window, maximised.
+#include "classwork/collation.h"
+#include "classwork/handedin.h"
 #include "commandline.h"
-#include "judging/collation.h"
 #include "judging/recordfolder.h"
+#include "judging/replay.h"
 #include "model/clockdraws.h"
+#include "model/language.h"
+#include "model/visibletext.h"
 #include "paper/paper.h"
 #include "platform.h"
+#include "practice/studentbook.h"
+#include "teacher/teacherwindow.h"
 #include "windows/applicationinfo.h"
 #include "windows/exercisewindow.h"
 
@@ -24,19 +30,23 @@ namespace {
 
 // Paper needs fonts, not a display: the offscreen platform, whatever the
 // environment or the command line name, starts anywhere and fastest.
-template <typename Draw> int onPaper(char* program, Draw draw) {
+template <typename Draw> int onPaper(char* program, const QLocale& language, Draw draw) {
     char platform[] = "-platform";
     char offscreen[] = "offscreen";
     char* arguments[] = {program, platform, offscreen, nullptr};
     int count = 3;
     const QGuiApplication app(count, arguments);
+    Language::speak(language);
     return draw();
 }
 
-// One line on standard error, after the program's name; status 1.
+// One line on standard error, after the program's name; status 1. What a
+// record or a file name holds reaches the terminal with its control
+// characters written out, so that none clears or retitles it.
 int say(const QString& message) {
-    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
-                 qUtf8Printable(message));
+    std::fprintf(stderr, "%s: %s\n",
+                 qUtf8Printable(VisibleText::escaped(QCoreApplication::applicationName())),
+                 qUtf8Printable(VisibleText::escaped(message)));
     return 1;
 }
 
@@ -45,43 +55,37 @@ int writePaper(const CommandLine& command) {
     return Paper::writePdf(command.outputs, command.subjects, &error) ? 0 : say(error);
 }
 
-// Records are text: no display, no fonts, only the program's name for messages.
-int collate(const CommandLine& command, int argc, char* argv[]) {
-    const QCoreApplication app(argc, argv);
+// The table needs no display and no fonts; the report is paper.
+int collate(const CommandLine& command) {
+    HandedIn handedIn;
+    for (const QString& given : command.records)
+        handedIn.add(given);
+    for (const QString& message : handedIn.messages())
+        say(message);
 
-    QList<Attempt> attempts;
-    bool skipped = false;
-    for (const QString& given : command.records) {
-        const QStringList files =
-            QFileInfo(given).isDir() ? RecordFolder(given).files() : QStringList{given};
-        if (files.isEmpty()) {
-            say(QStringLiteral("Skipped %1: The folder holds no practice records (*.json).")
-                    .arg(given));
-            skipped = true;
-        }
-        for (const QString& file : files) {
-            QString why;
-            if (std::optional<Attempt> attempt = RecordFolder::read(file, &why)) {
-                attempts.append(std::move(*attempt));
-            } else {
-                say(QStringLiteral("Skipped %1: %2").arg(file, why));
-                skipped = true;
-            }
-        }
+    if (!command.csv.isEmpty()) {
+        const QByteArray table = collateCsv(handedIn.records());
+        QSaveFile csv(command.csv);
+        if (!csv.open(QIODevice::WriteOnly) || csv.write(table) != table.size() || !csv.commit())
+            return say(QCoreApplication::translate("Main", "Cannot write %1: %2")
+                           .arg(command.csv, csv.errorString()));
     }
-
-    const QByteArray table = collateCsv(attempts);
-    QSaveFile csv(command.csv);
-    if (!csv.open(QIODevice::WriteOnly) || csv.write(table) != table.size() || !csv.commit())
-        return say(QStringLiteral("Cannot write %1: %2").arg(command.csv, csv.errorString()));
-    return skipped ? 1 : 0;
+    QString error;
+    if (!command.report.isEmpty() && !Paper::writeReport(handedIn, command.report, &error))
+        return say(error);
+    return handedIn.unread().isEmpty() ? 0 : 1;
 }
 
 int writeResultSlip(const CommandLine& command) {
     QString error;
     const std::optional<Attempt> attempt = RecordFolder::read(command.record, &error);
     if (!attempt)
-        return say(QStringLiteral("Cannot read the record %1: %2").arg(command.record, error));
+        return say(QCoreApplication::translate("Main", "Cannot read the record %1: %2")
+                       .arg(command.record, error));
+    if (const std::optional<QString> edited = replay(*attempt).edited)
+        say(QCoreApplication::translate("Main", "%1: the record was edited. %2 The verdicts its "
+                                                "entries earn are the ones shown.")
+                .arg(command.record, *edited));
     return Paper::writeResultSlip(*attempt, command.resultSlip, &error) ? 0 : say(error);
 }
 
@@ -124,22 +128,43 @@ int main(int argc, char* argv[]) {
     if (command.action == CommandLine::Action::Exit)
         return command.exitStatus;
     if (command.action == CommandLine::Action::Paper)
-        return onPaper(argv[0], [&] { return writePaper(command); });
-    if (command.action == CommandLine::Action::Collate)
-        return collate(command, argc, argv);
+        return onPaper(argv[0], command.language, [&] { return writePaper(command); });
+    if (command.action == CommandLine::Action::Collate) {
+        if (!command.report.isEmpty())
+            return onPaper(argv[0], command.language, [&] { return collate(command); });
+        const QCoreApplication app(argc, argv);
+        Language::speak(command.language);
+        return collate(command);
+    }
     if (command.action == CommandLine::Action::ResultSlip)
-        return onPaper(argv[0], [&] { return writeResultSlip(command); });
+        return onPaper(argv[0], command.language, [&] { return writeResultSlip(command); });
 
     qtMessages = qInstallMessageHandler(startingMessages);
     QApplication app(argc, argv);
     startedMessages();
+    Language::speak(command.language);
     ApplicationInfo::apply();
+
+    if (command.action == CommandLine::Action::Teacher) {
+        TeacherWindow teacher;
+        teacher.show();
+        if (!command.records.isEmpty())
+            teacher.addRecords(command.records);
+        return app.exec();
+    }
 
     ClockDraws draws;
     Session session(command.subject ? *command.subject : SubjectCode::draw(std::ref(draws)),
                     command.subject ? Session::Origin::Given : Session::Origin::Drawn);
     session.setRecordFolder(RecordFolder::defaultPath());
     ExerciseWindow window(session);
+    // A student named on the command line practises under that name for the
+    // run; otherwise the machine remembers, and asks the first time.
+    StudentBook book;
+    if (command.student)
+        session.setStudent(*command.student);
+    else
+        window.setStudentBook(&book);
     window.showMaximized();
     if (command.practice)
         window.startPractice(true);

@@ -14,6 +14,7 @@
 // and FOLDER/class then holds the class's records.
 #include "bench/stats.h"
 #include "judging/recordfolder.h"
+#include "judging/replay.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -92,11 +93,14 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    // A class of 300, each between 10 and 60 checks into the exercise.
+    // A class of 300, each between 10 and 60 checks into the exercise, named
+    // and judged as the program writes them, for collation to judge again.
     const RecordFolder classRecords(QDir(folder).filePath(QStringLiteral("class")));
     for (int student = 0; student < 300; ++student) {
+        Attempt attempt = attemptOf(student * 33, 10 + student % 51);
+        attempt.student = {QStringLiteral("Student %1").arg(student), QString::number(student)};
         QString error;
-        if (!classRecords.save(attemptOf(student * 33, 10 + student % 51), &error)) {
+        if (!classRecords.save(replay(attempt).attempt, &error)) {
             std::fprintf(stderr, "bench_record: %s\n", qUtf8Printable(error));
             return 1;
         }

@@ -1,6 +1,7 @@
 #include "attempt.h"
 
 #include "model/buildinfo.h"
+#include "model/visibletext.h"
 #include "stages/exercise.h"
 #include "stages/stage.h"
 
@@ -19,10 +20,10 @@ namespace {
 using enum Field;
 
 const QString formatMark = QStringLiteral("korvanel practice record");
-constexpr int formatVersion = 1;
+// 2: the student's name and ID number. A record of version 1 reads with nobody named.
+constexpr int formatVersion = 2;
 
-// The names records give the fields and verdicts: written into files, so
-// never renamed.
+// The names records give the fields: written into files, so never renamed.
 constexpr std::pair<Field, QStringView> fieldNames[] = {
     {totalLactate, u"totalLactate"},
     {glucoseCost, u"glucoseCost"},
@@ -35,28 +36,24 @@ constexpr std::pair<Field, QStringView> fieldNames[] = {
 };
 static_assert(std::size(fieldNames) == fieldCount);
 
-constexpr std::pair<Verdict, QStringView> verdictNames[] = {
-    {Verdict::correct, u"correct"},
-    {Verdict::slip, u"slip"},
-    {Verdict::carriedForward, u"carriedForward"},
-    {Verdict::close, u"close"},
-    {Verdict::notYet, u"notYet"},
-};
-
-template <typename Key, std::size_t n>
-QString nameOf(const std::pair<Key, QStringView> (&names)[n], Key key) {
-    for (const auto& [k, name] : names)
-        if (k == key)
+QString nameOf(Field field) {
+    for (const auto& [f, name] : fieldNames)
+        if (f == field)
             return name.toString();
     return {};
 }
 
-template <typename Key, std::size_t n>
-std::optional<Key> keyOf(const std::pair<Key, QStringView> (&names)[n], QStringView name) {
-    for (const auto& [k, text] : names)
+std::optional<Field> fieldNamed(QStringView name) {
+    for (const auto& [f, text] : fieldNames)
         if (text == name)
-            return k;
+            return f;
     return std::nullopt;
+}
+
+// What a record holds, quoted in a message: at most 40 characters, none of
+// them a control character.
+QString quoted(const QString& text) {
+    return VisibleText::escaped(QStringView(text).left(40));
 }
 
 // Records are written here and read with QJsonDocument. Building Qt's
@@ -97,13 +94,36 @@ void appendTime(QByteArray& json, const QDateTime& time) {
     json += text;
 }
 
+// What can be wrong with a member, said of the record as a whole or of one
+// of its checks: %1 is the member's name, and in a check's sentence the
+// last place is the check's number.
+struct Problem {
+    const char* ofRecord;
+    const char* ofCheck;
+};
+
+constexpr Problem missing = {QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is missing."),
+                             QT_TRANSLATE_NOOP("Attempt", "In check %2, \"%1\" is missing.")};
+constexpr Problem notText = {QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is not text."),
+                             QT_TRANSLATE_NOOP("Attempt", "In check %2, \"%1\" is not text.")};
+constexpr Problem notWhole = {
+    QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is not a whole number from %2 to %3."),
+    QT_TRANSLATE_NOOP("Attempt", "In check %4, \"%1\" is not a whole number from %2 to %3.")};
+constexpr Problem notTime = {
+    QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is \"%2\", which is not a date and time."),
+    QT_TRANSLATE_NOOP("Attempt", "In check %3, \"%1\" is \"%2\", which is not a date and time.")};
+constexpr Problem tooLong = {
+    QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is longer than %2 characters."),
+    QT_TRANSLATE_NOOP("Attempt", "In check %3, \"%1\" is longer than %2 characters.")};
+
 // Reads the members of one JSON object, and says what is wrong with the
 // first that does not read: "In check 3, \"time\" is missing."
 class Members {
 public:
-    Members(const QJsonObject& object, QString where, QString* problem)
+    // `check` counts from 1; 0 for the record itself.
+    Members(const QJsonObject& object, qsizetype check, QString* problem)
         : m_object(object)
-        , m_where(std::move(where))
+        , m_check(check)
         , m_problem(problem) {}
 
     bool failed() const { return !m_problem->isEmpty(); }
@@ -111,15 +131,23 @@ public:
     QJsonValue get(const QString& name, bool nullable = false) {
         const QJsonValue value = m_object.value(name);
         if (value.isUndefined() || (value.isNull() && !nullable))
-            fail(QStringLiteral("\"%1\" is missing").arg(name));
+            fail(missing, {name});
         return value;
     }
 
     QString text(const QString& name) {
         const QJsonValue value = get(name);
         if (!failed() && !value.isString())
-            fail(QStringLiteral("\"%1\" is not text").arg(name));
+            fail(notText, {name});
         return value.toString();
+    }
+
+    // Text a person typed, at most `longest` characters.
+    QString typed(const QString& name, qsizetype longest) {
+        const QString value = text(name);
+        if (!failed() && value.size() > longest)
+            fail(tooLong, {name, QString::number(longest)});
+        return value;
     }
 
     int integer(const QString& name, int low, int high) {
@@ -127,10 +155,7 @@ public:
         const double number = value.toDouble(-1);
         if (!failed() &&
             (!value.isDouble() || number != std::floor(number) || number < low || number > high))
-            fail(QStringLiteral("\"%1\" is not a whole number from %2 to %3")
-                     .arg(name)
-                     .arg(low)
-                     .arg(high));
+            fail(notWhole, {name, QString::number(low), QString::number(high)});
         return failed() ? low : int(number);
     }
 
@@ -138,64 +163,81 @@ public:
         const QString value = text(name);
         const QDateTime time = QDateTime::fromString(value, Qt::ISODateWithMs);
         if (!failed() && !time.isValid())
-            fail(QStringLiteral("\"%1\" is \"%2\", which is not a date and time")
-                     .arg(name, value.left(40)));
+            fail(notTime, {name, quoted(value)});
         return time.toUTC();
     }
 
-    void fail(const QString& what) {
+    void fail(const Problem& problem, QStringList places) {
+        if (failed())
+            return;
+        if (m_check > 0)
+            places.append(QString::number(m_check));
+        const QString text = QCoreApplication::translate("Attempt", m_check > 0 ? problem.ofCheck
+                                                                                : problem.ofRecord);
+        *m_problem = places.size() == 1   ? text.arg(places[0])
+                     : places.size() == 2 ? text.arg(places[0], places[1])
+                     : places.size() == 3 ? text.arg(places[0], places[1], places[2])
+                                          : text.arg(places[0], places[1], places[2], places[3]);
+    }
+
+    // A problem of the check's own: %1 is its number.
+    void failCheck(const QString& text) {
         if (!failed())
-            *m_problem = QStringLiteral("In %1, %2.").arg(m_where, what);
+            *m_problem = text;
     }
 
 private:
     QJsonObject m_object;
-    QString m_where;
+    qsizetype m_check;
     QString* m_problem;
 };
 
 std::optional<CheckEntry> readCheck(const QJsonValue& value, qsizetype index, QString* problem) {
+    const QString number = QString::number(index + 1);
     if (!value.isObject()) {
-        *problem = QStringLiteral("Check %1 is not an object.").arg(index + 1);
+        *problem = Attempt::tr("Check %1 is not an object.").arg(number);
         return std::nullopt;
     }
-    Members check(value.toObject(), QStringLiteral("check %1").arg(index + 1), problem);
+    Members check(value.toObject(), index + 1, problem);
     CheckEntry entry;
     entry.time = check.time(QStringLiteral("time"));
     entry.question = check.integer(QStringLiteral("question"), 1, Exercise::questionCount());
     const QString field = check.text(QStringLiteral("field"));
     entry.entry = check.text(QStringLiteral("entry"));
-    const QJsonValue number = check.get(QStringLiteral("value"), true);
+    const QJsonValue amount = check.get(QStringLiteral("value"), true);
     const QJsonValue verdict = check.get(QStringLiteral("verdict"), true);
     if (check.failed())
         return std::nullopt;
 
-    if (const std::optional<Field> known = keyOf(fieldNames, field))
+    if (const std::optional<Field> known = fieldNamed(field))
         entry.field = *known;
     else
-        check.fail(QStringLiteral("\"field\" is \"%1\", which is not an answer field")
-                       .arg(field.left(40)));
+        check.failCheck(
+            Attempt::tr("In check %1, \"field\" is \"%2\", which is not an answer field.")
+                .arg(number, quoted(field)));
     if (!check.failed() && answerField(entry.field).question != entry.question)
-        check.fail(QStringLiteral("the field %1 is of question %2, not %3")
-                       .arg(field)
-                       .arg(answerField(entry.field).question)
-                       .arg(entry.question));
+        check.failCheck(Attempt::tr("In check %1, the field %2 is of question %3, not %4.")
+                            .arg(number, field, QString::number(answerField(entry.field).question),
+                                 QString::number(entry.question)));
     // Qt 6.4's parser refuses a number past a double's range; the record does not rely on it.
-    if (!number.isNull() && (!number.isDouble() || !std::isfinite(number.toDouble())))
-        check.fail(QStringLiteral("\"value\" is not a finite number"));
+    if (!amount.isNull() && (!amount.isDouble() || !std::isfinite(amount.toDouble())))
+        check.failCheck(Attempt::tr("In check %1, \"value\" is not a finite number.").arg(number));
     if (!verdict.isNull()) {
-        if (const std::optional<Verdict> known = keyOf(verdictNames, verdict.toString()))
+        if (const std::optional<Verdict> known = verdictNamed(verdict.toString()))
             entry.verdict = *known;
         else
-            check.fail(QStringLiteral("\"verdict\" is not one of correct, slip, carriedForward, "
-                                      "close or notYet"));
+            check.failCheck(Attempt::tr("In check %1, \"verdict\" is not one of correct, slip, "
+                                        "carriedForward, close or notYet.")
+                                .arg(number));
     }
-    if (!check.failed() && number.isNull() != verdict.isNull())
-        check.fail(QStringLiteral("a value and a verdict go together, and one is missing"));
+    if (!check.failed() && amount.isNull() != verdict.isNull())
+        check.failCheck(
+            Attempt::tr("In check %1, a value and a verdict go together, and one is missing.")
+                .arg(number));
     if (check.failed())
         return std::nullopt;
-    if (!number.isNull())
-        entry.value = number.toDouble();
+    if (!amount.isNull())
+        entry.value = amount.toDouble();
     return entry;
 }
 
@@ -223,22 +265,22 @@ Attempt::Attempt(const SubjectCode& code, const QDateTime& started)
 
 std::optional<QString> Attempt::fault() const {
     if (!started.isValid() || !updated.isValid())
-        return QStringLiteral("The attempt has no start or update time.");
+        return tr("The attempt has no start or update time.");
     if (stage < 0 || stage > finalStage())
-        return QStringLiteral("The attempt's stage, %1, is not one of 0 to %2.")
-            .arg(stage)
-            .arg(finalStage());
+        return tr("The attempt's stage, %1, is not one of 0 to %2.")
+            .arg(QString::number(stage), QString::number(finalStage()));
     if (checks.size() > mostChecks)
-        return QStringLiteral("The attempt has %1 checks, more than a record holds (%2).")
-            .arg(checks.size())
-            .arg(mostChecks);
+        return tr("The attempt has %1 checks, more than a record holds (%2).")
+            .arg(QString::number(checks.size()), QString::number(mostChecks));
+    if (student.name.size() > Student::longestName || student.id.size() > Student::longestId)
+        return tr("The student's name or ID number is longer than a record holds.");
     for (qsizetype i = 0; i < checks.size(); ++i) {
         const CheckEntry& check = checks[i];
         if (!check.time.isValid() || int(check.field) < 0 || int(check.field) >= fieldCount ||
             check.question != answerField(check.field).question ||
             check.value.has_value() != check.verdict.has_value() ||
             (check.value && !std::isfinite(*check.value)))
-            return QStringLiteral("Check %1 of the attempt is not one a record holds.").arg(i + 1);
+            return tr("Check %1 of the attempt is not one a record holds.").arg(i + 1);
     }
     return std::nullopt;
 }
@@ -252,6 +294,10 @@ QByteArray Attempt::toJson() const {
     appendText(json, QString::fromLatin1(BuildInfo::name));
     json += ",\n    \"programVersion\": ";
     appendText(json, QString::fromLatin1(BuildInfo::version));
+    json += ",\n    \"student\": ";
+    appendText(json, student.name);
+    json += ",\n    \"studentId\": ";
+    appendText(json, student.id);
     json += ",\n    \"code\": ";
     appendText(json, code.text());
     json += ",\n    \"started\": ";
@@ -264,7 +310,7 @@ QByteArray Attempt::toJson() const {
         json += i == 0 ? "\n        {\"time\": " : ",\n        {\"time\": ";
         appendTime(json, check.time);
         json += ", \"question\": " + QByteArray::number(check.question) + ", \"field\": ";
-        appendText(json, nameOf(fieldNames, check.field));
+        appendText(json, nameOf(check.field));
         json += ", \"entry\": ";
         appendText(json, check.entry);
         json += ", \"value\": ";
@@ -272,7 +318,7 @@ QByteArray Attempt::toJson() const {
                             : QByteArray("null");
         json += ", \"verdict\": ";
         if (check.verdict)
-            appendText(json, nameOf(verdictNames, *check.verdict));
+            appendText(json, verdictName(*check.verdict));
         else
             json += "null";
         json += '}';
@@ -285,7 +331,7 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
     if (const std::optional<QString> problem = tooLarge(data.size()))
         return refuse(error, *problem);
     if (data.trimmed().isEmpty())
-        return refuse(error, QStringLiteral("It is empty."));
+        return refuse(error, tr("It is empty."));
 
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parse);
@@ -295,51 +341,56 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
             --end;
         // Qt stops where the text stops making sense; for a file cut short, that is its end.
         const bool cut = parse.offset >= end;
-        return refuse(error, cut ? QStringLiteral("It is cut short: its JSON ends unfinished (%1).")
-                                       .arg(parse.errorString())
-                                 : QStringLiteral("It is not JSON: %1 at byte %2.")
-                                       .arg(parse.errorString())
-                                       .arg(parse.offset));
+        return refuse(
+            error,
+            cut ? tr("It is cut short: its JSON ends unfinished (%1).").arg(parse.errorString())
+                : tr("It is not JSON: %1 at byte %2.")
+                      .arg(parse.errorString(), QString::number(parse.offset)));
     }
     const QJsonObject object = document.object();
     if (!document.isObject() || object.value(QStringLiteral("format")).toString() != formatMark)
-        return refuse(error, QStringLiteral("It is not a Korvanel practice record."));
+        return refuse(error, tr("It is not a Korvanel practice record."));
 
-    const QJsonValue version = object.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
-        version.toDouble() < 1)
-        return refuse(error, QStringLiteral("The record has no version number."));
-    if (version.toDouble() > formatVersion)
-        return refuse(error, QStringLiteral("It was written by a newer Korvanel (record version "
-                                            "%1; this one reads version %2).")
-                                 .arg(version.toDouble())
-                                 .arg(formatVersion));
+    const QJsonValue versionValue = object.value(QStringLiteral("version"));
+    const double version = versionValue.toDouble();
+    if (!versionValue.isDouble() || version != std::floor(version) || version < 1)
+        return refuse(error, tr("The record has no version number."));
+    if (version > formatVersion)
+        return refuse(error, tr("It was written by a newer Korvanel (record version %1; this one "
+                                "reads version %2).")
+                                 .arg(QString::number(version), QString::number(formatVersion)));
 
     QString problem;
-    Members record(object, QStringLiteral("the record"), &problem);
+    Members record(object, 0, &problem);
 
+    Student student;
+    if (version >= 2) {
+        student.name = record.typed(QStringLiteral("student"), Student::longestName);
+        student.id = record.typed(QStringLiteral("studentId"), Student::longestId);
+    }
     const QString codeText = record.text(QStringLiteral("code"));
     const QDateTime started = record.time(QStringLiteral("started"));
     const QDateTime updated = record.time(QStringLiteral("updated"));
     const int stage = record.integer(QStringLiteral("stage"), 0, finalStage());
     const QJsonValue list = record.get(QStringLiteral("checks"));
     if (!record.failed() && !list.isArray())
-        record.fail(QStringLiteral("\"checks\" is not a list"));
+        record.failCheck(tr("In the record, \"checks\" is not a list."));
     if (record.failed())
         return refuse(error, problem);
     QString why;
     const std::optional<SubjectCode> code = SubjectCode::parse(codeText, &why);
     if (!code)
-        return refuse(error, QStringLiteral("The record's code \"%1\" is not a subject code: %2")
-                                 .arg(codeText.left(40), why));
+        return refuse(
+            error,
+            tr("The record's code \"%1\" is not a subject code: %2").arg(quoted(codeText), why));
     const QJsonArray checks = list.toArray();
     if (checks.size() > mostChecks)
-        return refuse(error, QStringLiteral("The record has %1 checks, more than any attempt "
-                                            "could (%2 at most).")
-                                 .arg(checks.size())
-                                 .arg(mostChecks));
+        return refuse(error,
+                      tr("The record has %1 checks, more than any attempt could (%2 at most).")
+                          .arg(QString::number(checks.size()), QString::number(mostChecks)));
 
     Attempt attempt(*code, started);
+    attempt.student = student;
     attempt.updated = updated;
     attempt.stage = stage;
     attempt.checks.reserve(checks.size());
@@ -355,8 +406,7 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
 std::optional<QString> Attempt::tooLarge(qint64 bytes) {
     if (bytes <= largestFile)
         return std::nullopt;
-    return QStringLiteral("It is too large for a practice record: %1, where a record takes at "
-                          "most %2.")
+    return tr("It is too large for a practice record: %1, where a record takes at most %2.")
         .arg(dataSize(bytes, 1), dataSize(largestFile, 0));
 }
 

@@ -5,10 +5,12 @@
 #pragma once
 
 #include "model/subjectcode.h"
-#include "practice.h"
 #include "stages/answerfields.h"
+#include "student.h"
+#include "verdict.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -29,6 +31,8 @@ struct CheckEntry {
 };
 
 class Attempt {
+    Q_DECLARE_TR_FUNCTIONS(Attempt)
+
 public:
     // The index of the stage at the end (Stage), 12 for six questions.
     static int finalStage();
@@ -42,6 +46,7 @@ public:
                      const QDateTime& started = QDateTime::currentDateTimeUtc());
 
     SubjectCode code;
+    Student student;            // nobody named in a record of the first version
     QDateTime started, updated; // UTC
     // A Stage's index: 2k is question k + 1 posed, 2k + 1 its answer shown,
     // finalStage() the exercise finished.

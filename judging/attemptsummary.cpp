@@ -1,6 +1,10 @@
 #include "attemptsummary.h"
 
+#include "model/visibletext.h"
 #include "stages/exercise.h"
+#include "stages/sentence.h"
+
+#include <QCoreApplication>
 
 AttemptSummary summarize(const Attempt& attempt) {
     AttemptSummary summary{{}, 0, Exercise::questionCount()};
@@ -28,67 +32,67 @@ AttemptSummary summarize(const Attempt& attempt) {
 
 namespace {
 
-bool isRight(Verdict verdict) {
-    return verdict == Verdict::correct || verdict == Verdict::carriedForward;
+using Sentence::Place;
+
+InkedLine sentence(const QString& text, std::initializer_list<Place> places, Ink ink) {
+    return {Sentence::line(text, places, {QString(), 5, {}}), ink};
 }
 
-// Drawn beside the verdict's words and read as a blank: the words say it.
-QChar mark(Verdict verdict) {
-    switch (verdict) {
-    case Verdict::correct:
-        return u'\u221a'; // square root, the nearest to a tick Liberation Sans has
-    case Verdict::carriedForward:
-        return u'\u2192'; // right arrow
-    case Verdict::close:
-        return u'\u2248'; // almost equal to
-    case Verdict::slip:
-    case Verdict::notYet:
-        break;
-    }
-    return u'\u00d7'; // multiplication sign
-}
-
-void addVerdict(PrintLine& line, const CheckEntry& check) {
-    line << PrintItem::mark(mark(*check.verdict))
-         << PrintItem::fromText(QStringLiteral(" %1 (%2)")
-                                    .arg(verdictWords(*check.verdict), check.entry.trimmed()));
+QString entryOf(const CheckEntry& check) {
+    return VisibleText::escaped(check.entry.trimmed());
 }
 
 InkedLine outcomeLine(const QString& name, const FieldOutcome& outcome) {
-    PrintLine line = {PrintItem::tab(5), PrintItem::fromText(name + QStringLiteral(": "))};
-    if (!outcome.first) {
-        line << PrintItem::fromText(QStringLiteral("not checked"));
-        return {line, Ink::Question};
-    }
-    addVerdict(line, *outcome.first);
-    if (outcome.last->verdict != outcome.first->verdict ||
-        outcome.last->entry.trimmed() != outcome.first->entry.trimmed()) {
-        line << PrintItem::fromText(QStringLiteral("; last "));
-        addVerdict(line, *outcome.last);
-    }
-    return {line, isRight(*outcome.last->verdict) ? Ink::Right : Ink::Answer};
+    if (!outcome.first)
+        return sentence(QCoreApplication::translate("AttemptSummary", "%1: not checked"),
+                        {Place::text(name)}, Ink::Question);
+    const CheckEntry& first = *outcome.first;
+    const CheckEntry& last = *outcome.last;
+    const Ink ink = isRight(*last.verdict) ? Ink::Right : Ink::Answer;
+    if (last.verdict == first.verdict && entryOf(last) == entryOf(first))
+        //: %1 names the question, %2 is the verdict's mark, %3 its words, %4 the entry.
+        return sentence(QCoreApplication::translate("AttemptSummary", "%1: %2 %3 (%4)"),
+                        {Place::text(name), Place::mark(verdictMark(*first.verdict)),
+                         Place::text(verdictWords(*first.verdict)), Place::text(entryOf(first))},
+                        ink);
+    //: The first verdict and entry of a question, then the last: %2 and %5 are marks.
+    return sentence(
+        QCoreApplication::translate("AttemptSummary", "%1: %2 %3 (%4); last %5 %6 (%7)"),
+        {Place::text(name), Place::mark(verdictMark(*first.verdict)),
+         Place::text(verdictWords(*first.verdict)), Place::text(entryOf(first)),
+         Place::mark(verdictMark(*last.verdict)), Place::text(verdictWords(*last.verdict)),
+         Place::text(entryOf(last))},
+        ink);
 }
 
 } // namespace
 
-Lines summaryLines(const AttemptSummary& summary) {
-    Lines lines = {{{PrintItem::tab(5), PrintItem::fromText(QStringLiteral(
-                                            "Your answers, the first try and the last:"))},
-                    Ink::Question}};
-    for (const QuestionOutcome& question : summary.questions) {
-        const QString name = QStringLiteral("Question %1").arg(question.question);
-        for (const FieldOutcome& field : question.fields) {
-            const QStringView part = answerField(field.field).part;
-            lines.append(outcomeLine(
-                part.isEmpty() ? name : QStringLiteral("%1, %2").arg(name, part.toString()),
-                field));
-        }
-    }
+QString fieldName(const AnswerField& field) {
+    const QString part = field.partText();
+    return part.isEmpty()
+               ? QCoreApplication::translate("AttemptSummary", "Question %1").arg(field.question)
+               //: %2 is the part of the question: glucose, liver glycogen, muscle glycogen.
+               : QCoreApplication::translate("AttemptSummary", "Question %1, %2")
+                     .arg(QString::number(field.question), part);
+}
+
+Lines summaryLines(const AttemptSummary& summary, const Student& student) {
+    Lines lines = {
+        student.isNamed()
+            ? sentence(QCoreApplication::translate("AttemptSummary",
+                                                   "Answers of %1, the first try and the last:"),
+                       {Place::text(student.shown())}, Ink::Question)
+            : sentence(QCoreApplication::translate("AttemptSummary",
+                                                   "Your answers, the first try and the last:"),
+                       {}, Ink::Question)};
+    for (const QuestionOutcome& question : summary.questions)
+        for (const FieldOutcome& field : question.fields)
+            lines.append(outcomeLine(fieldName(answerField(field.field)), field));
     lines.append(
-        {{PrintItem::tab(5),
-          PrintItem::fromText(QStringLiteral("Score: %1 of %2 questions right at the first try.")
-                                  .arg(summary.score)
-                                  .arg(summary.questionCount))},
-         Ink::Question});
+        sentence(QCoreApplication::translate("AttemptSummary",
+                                             "Score: %1 of %2 questions right at the first try."),
+                 {Place::text(QString::number(summary.score)),
+                  Place::text(QString::number(summary.questionCount))},
+                 Ink::Question));
     return lines;
 }

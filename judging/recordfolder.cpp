@@ -1,6 +1,7 @@
 #include "recordfolder.h"
 
 #include "model/logging.h"
+#include "replay.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,16 +44,22 @@ std::optional<Attempt> RecordFolder::read(const QString& fileName, QString* erro
             *error = why;
         return std::nullopt;
     };
+    const QFileInfo info(fileName);
+    if (info.isDir())
+        return refuse(tr("It is a folder, not a record."));
+    if (info.exists() && !info.isFile())
+        return refuse(tr("It is not a regular file (it may be a FIFO, a socket or a device), so "
+                         "it was not opened."));
     QFile file(fileName);
     if (const std::optional<QString> problem = Attempt::tooLarge(file.size()))
         return refuse(*problem);
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("It cannot be read: %1").arg(sentence(file.errorString())));
+        return refuse(tr("It cannot be read: %1").arg(sentence(file.errorString())));
     // A byte past the largest record is enough to refuse a file that grew
     // since its size was taken.
     const QByteArray data = file.read(Attempt::largestFile + 1);
     if (file.error() != QFileDevice::NoError)
-        return refuse(QStringLiteral("It cannot be read: %1").arg(sentence(file.errorString())));
+        return refuse(tr("It cannot be read: %1").arg(sentence(file.errorString())));
     return Attempt::fromJson(data, error);
 }
 
@@ -60,7 +67,7 @@ QStringList RecordFolder::files() const {
     const QDir folder(m_path);
     QStringList paths;
     for (const QString& name :
-         folder.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name))
+         folder.entryList({QStringLiteral("*.json")}, QDir::Files | QDir::System, QDir::Name))
         paths.append(folder.filePath(name));
     return paths;
 }
@@ -69,10 +76,9 @@ RecordFolder::Loaded RecordFolder::load() const {
     Loaded loaded;
     const QFileInfo where(m_path);
     if (where.exists() && (!where.isDir() || !where.isReadable())) {
-        const QString problem = QStringLiteral("%1: %2").arg(
-            QDir::toNativeSeparators(m_path), where.isDir()
-                                                  ? QStringLiteral("The folder cannot be read.")
-                                                  : QStringLiteral("It is not a folder."));
+        const QString problem = tr("%1: %2").arg(QDir::toNativeSeparators(m_path),
+                                                 where.isDir() ? tr("The folder cannot be read.")
+                                                               : tr("It is not a folder."));
         qCWarning(lcKorvanel, "Practice records not read, %s", qUtf8Printable(problem));
         loaded.problems.append(problem);
         return loaded;
@@ -83,7 +89,7 @@ RecordFolder::Loaded RecordFolder::load() const {
             loaded.attempts.append(std::move(*attempt));
             continue;
         }
-        const QString problem = QFileInfo(file).fileName() + QStringLiteral(": ") + why;
+        const QString problem = tr("%1: %2").arg(QFileInfo(file).fileName(), why);
         qCWarning(lcKorvanel, "Practice record skipped, %s", qUtf8Printable(problem));
         loaded.problems.append(problem);
     }
@@ -92,19 +98,23 @@ RecordFolder::Loaded RecordFolder::load() const {
     return loaded;
 }
 
-std::optional<Attempt> RecordFolder::unfinished(const SubjectCode& code) const {
+std::optional<Attempt> RecordFolder::unfinished(const SubjectCode& code,
+                                                const Student& student) const {
     std::optional<Attempt> latest;
     for (Attempt& attempt : load().attempts)
         if (attempt.code == code && !attempt.finished() &&
+            (!attempt.student.isNamed() || attempt.student == student) &&
             (!latest || attempt.updated >= latest->updated))
             latest = std::move(attempt);
+    if (latest)
+        latest = replay(*latest).attempt;
     return latest;
 }
 
 bool RecordFolder::save(const Attempt& attempt, QString* error) const {
     const QString fileName = filePath(attempt);
     const auto cannotSave = [&](const QString& why) {
-        return fail(error, QStringLiteral("Cannot save the practice record %1: %2")
+        return fail(error, tr("Cannot save the practice record %1: %2")
                                .arg(QDir::toNativeSeparators(fileName), why));
     };
     // What could not be read back must not replace what can.
@@ -115,7 +125,7 @@ bool RecordFolder::save(const Attempt& attempt, QString* error) const {
         return cannotSave(*problem);
     if (!QDir().mkpath(m_path))
         return cannotSave(
-            QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(m_path)));
+            tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(m_path)));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return cannotSave(sentence(file.errorString()));

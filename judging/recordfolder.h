@@ -5,6 +5,7 @@
 
 #include "attempt.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,8 @@
 #include <optional>
 
 class RecordFolder {
+    Q_DECLARE_TR_FUNCTIONS(RecordFolder)
+
 public:
     explicit RecordFolder(const QString& path);
 
@@ -22,7 +25,9 @@ public:
 
     QString path() const { return m_path; }
     QString filePath(const Attempt& attempt) const;
-    // The paths of the files that may be records, *.json, by name.
+    // The paths of what may be records, *.json, by name: regular files and
+    // whatever else stands there under such a name (a FIFO, a socket, a
+    // device), for read() to name and pass over.
     QStringList files() const;
 
     struct Loaded {
@@ -34,8 +39,9 @@ public:
     // and named in problems; nothing is changed on disk.
     Loaded load() const;
 
-    // The unfinished attempt of `code` last updated, if any.
-    std::optional<Attempt> unfinished(const SubjectCode& code) const;
+    // The unfinished attempt of `code` by `student` (or by nobody named)
+    // last updated, if any, as the judge replays it.
+    std::optional<Attempt> unfinished(const SubjectCode& code, const Student& student = {}) const;
 
     // Writes the record in place of the attempt's earlier one, making the
     // folder if need be; the file is replaced whole or not at all. On
@@ -44,7 +50,8 @@ public:
     bool save(const Attempt& attempt, QString* error = nullptr) const;
 
     // One record file, read at most to Attempt::largestFile; nothing when it
-    // is not a record, and then *error says why.
+    // is not a record, and then *error says why. Only a regular file is
+    // opened: a FIFO would keep the program waiting for ever.
     static std::optional<Attempt> read(const QString& fileName, QString* error = nullptr);
 
 private:

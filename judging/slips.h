@@ -10,12 +10,16 @@
 struct Slip {
     Field field;
     double (*value)(const Scenario&);
-    // Follows "Not yet: "; %1 to %3 are the quoted numbers of the subject and
-    // the constants.
-    QStringView hint;
-    std::array<ScenarioNumber, 3> quotes = {};
+    // The verdict's whole sentence, "Not yet: ..."; %1, %2... are the quoted
+    // numbers of the subject and the constants.
+    const char* hint;
+    std::array<ScenarioNumber, 6> quotes = {};
 
+    // As the student reads it.
     QString hintText(const Scenario& s) const;
+    // As a class's report lists it: the constants quoted, each number of a
+    // subject of its own left as "…".
+    QString hintForClass() const;
 };
 
 std::span<const Slip> slips();

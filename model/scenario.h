@@ -9,6 +9,26 @@
 
 #include <functional>
 
+// The four inputs a subject is drawn with, each a run of whole steps: sex
+// 0 or 1, the weight in kg and the two lactate levels in tenths of a
+// mmol/L. Codes, the scenario's draws and every message that states the
+// ranges take them from here.
+struct InputRange {
+    int low;
+    int count;
+    constexpr int high() const { return low + count - 1; }
+    constexpr bool holds(int value) const { return value >= low && value <= high(); }
+};
+
+namespace Inputs {
+inline constexpr InputRange sex{0, 2};
+inline constexpr InputRange weight{60, 25};       // kg
+inline constexpr InputRange beforeTenths{4, 5};   // lactate before the race
+inline constexpr InputRange afterTenths{100, 40}; // lactate just after it
+inline constexpr int subjectCount =
+    sex.count * weight.count * beforeTenths.count * afterTenths.count;
+} // namespace Inputs
+
 struct Scenario {
     int sex = 0; // 0 man, 1 woman
     QString person;

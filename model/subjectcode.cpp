@@ -1,5 +1,9 @@
 #include "subjectcode.h"
 
+#include "visibletext.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -12,26 +16,66 @@ namespace {
 // of their own, but not for a pasted paragraph.
 constexpr qsizetype longestCode = 20;
 
-// One number of the code, in whole units of its last decimal.
+// One number of the code, in whole units of its last decimal, and what is
+// said of it when it does not read.
 struct Part {
-    const char16_t* name;
-    const char16_t* missing;
-    const char16_t* example;
+    const InputRange* range;
     int decimals;
-    int low, high;
+    const char* example;
+    const char* missing;
+    const char* otherDigits; // %1 the part as typed, quoted
+    const char* notANumber;  // %1 the part as typed, quoted; %2 the example
+    const char* tooPrecise;  // %1 the part as typed
+    const char* outOfRange;  // %1 the part as typed
 };
 
-constexpr Part weightPart = {u"Weight", u"The weight is missing.", u"72", 0, 60, 84};
+constexpr Part weightPart = {
+    &Inputs::weight,
+    0,
+    "72",
+    QT_TRANSLATE_NOOP("SubjectCode", "The weight is missing."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Weight %1 has digits other than 0 to 9."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Weight %1 is not a number like %2."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Weight %1 is not a whole number of kg."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Weight %1 is out of range.")};
 constexpr Part beforePart = {
-    u"Lactate before", u"The lactate before the race is missing.", u"0.8", 1, 4, 8};
+    &Inputs::beforeTenths,
+    1,
+    "0.8",
+    QT_TRANSLATE_NOOP("SubjectCode", "The lactate before the race is missing."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Lactate before %1 has digits other than 0 to 9."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Lactate before %1 is not a number like %2."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Lactate before %1 has more than one decimal."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Lactate before %1 is out of range.")};
 constexpr Part afterPart = {
-    u"Lactate after", u"The lactate after the race is missing.", u"12.4", 1, 100, 139};
+    &Inputs::afterTenths,
+    1,
+    "12.4",
+    QT_TRANSLATE_NOOP("SubjectCode", "The lactate after the race is missing."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Lactate after %1 has digits other than 0 to 9."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Lactate after %1 is not a number like %2."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Lactate after %1 has more than one decimal."),
+    QT_TRANSLATE_NOOP("SubjectCode", "Lactate after %1 is out of range.")};
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("SubjectCode", text);
+}
+
+// Tenths as a code writes them, whatever the language: "0.8".
+QString tenths(int value) {
+    return QStringLiteral("%1.%2").arg(value / 10).arg(value % 10);
+}
 
 std::optional<SubjectCode> refuse(QString* error, const QString& problem) {
     if (error)
+        //: %1 says what is wrong with the code as typed, in a sentence of its own.
         *error =
-            problem + QStringLiteral(" A code reads like M72-0.8-12.4: M or W, weight 60 to 84 kg, "
-                                     "lactate before 0.4 to 0.8 and after 10.0 to 13.9 mmol/L.");
+            SubjectCode::tr("%1 A code reads like %2: M or W, weight %3 to %4 kg, "
+                            "lactate before %5 to %6 and after %7 to %8 mmol/L.")
+                .arg(problem, QStringLiteral("M72-0.8-12.4"), QString::number(Inputs::weight.low),
+                     QString::number(Inputs::weight.high()), tenths(Inputs::beforeTenths.low),
+                     tenths(Inputs::beforeTenths.high()), tenths(Inputs::afterTenths.low),
+                     tenths(Inputs::afterTenths.high()));
     return std::nullopt;
 }
 
@@ -41,15 +85,15 @@ bool isAsciiDigit(QChar c) {
 
 // The value in units of the part's last decimal, or a problem to report.
 std::optional<int> readPart(QStringView text, const Part& part, QString* problem) {
-    const QString name = QString::fromUtf16(part.name);
-    const QString quoted = u'"' + text.toString() + u'"';
+    const QString shown = VisibleText::escaped(text);
+    const QString quoted = u'"' + shown + u'"';
     if (text.isEmpty()) {
-        *problem = QString::fromUtf16(part.missing);
+        *problem = translated(part.missing);
         return std::nullopt;
     }
     if (std::any_of(text.begin(), text.end(),
                     [](QChar c) { return c.isDigit() && !isAsciiDigit(c); })) {
-        *problem = QStringLiteral("%1 %2 has digits other than 0 to 9.").arg(name, quoted);
+        *problem = translated(part.otherDigits).arg(quoted);
         return std::nullopt;
     }
     const qsizetype point = text.indexOf(u'.');
@@ -61,14 +105,11 @@ std::optional<int> readPart(QStringView text, const Part& part, QString* problem
         (point < 0 ||
          (!fraction.isEmpty() && std::all_of(fraction.begin(), fraction.end(), isAsciiDigit)));
     if (!wellFormed) {
-        *problem = QStringLiteral("%1 %2 is not a number like %3.")
-                       .arg(name, quoted, QString::fromUtf16(part.example));
+        *problem = translated(part.notANumber).arg(quoted, QString::fromLatin1(part.example));
         return std::nullopt;
     }
     if (fraction.size() > part.decimals) {
-        *problem = part.decimals == 0
-                       ? QStringLiteral("%1 %2 is not a whole number of kg.").arg(name, text)
-                       : QStringLiteral("%1 %2 has more than one decimal.").arg(name, text);
+        *problem = translated(part.tooPrecise).arg(shown);
         return std::nullopt;
     }
     // Stops counting once far out of range, so that no run of digits overflows.
@@ -77,15 +118,19 @@ std::optional<int> readPart(QStringView text, const Part& part, QString* problem
         value = std::min(value * 10 + (c.unicode() - u'0'), 1'000'000);
     for (int i = 0; i < part.decimals; ++i)
         value = value * 10 + (i < fraction.size() ? fraction[i].unicode() - u'0' : 0);
-    if (value < part.low || value > part.high) {
-        *problem = QStringLiteral("%1 %2 is out of range.").arg(name, text);
+    if (!part.range->holds(value)) {
+        *problem = translated(part.outOfRange).arg(shown);
         return std::nullopt;
     }
     return value;
 }
 
 int indexOf(int sex, int weight, int beforeTenths, int afterTenths) {
-    return ((sex * 25 + weight - 60) * 5 + beforeTenths - 4) * 40 + afterTenths - 100;
+    return (((sex - Inputs::sex.low) * Inputs::weight.count + weight - Inputs::weight.low) *
+                Inputs::beforeTenths.count +
+            beforeTenths - Inputs::beforeTenths.low) *
+               Inputs::afterTenths.count +
+           afterTenths - Inputs::afterTenths.low;
 }
 
 } // namespace
@@ -93,33 +138,30 @@ int indexOf(int sex, int weight, int beforeTenths, int afterTenths) {
 std::optional<SubjectCode> SubjectCode::parse(QStringView text, QString* error) {
     const QStringView code = text.trimmed();
     if (code.isEmpty())
-        return refuse(error, QStringLiteral("The code is empty."));
+        return refuse(error, tr("The code is empty."));
     if (code.size() > longestCode)
-        return refuse(error,
-                      QStringLiteral("The code is too long (%1 characters).").arg(code.size()));
+        return refuse(error, tr("The code is too long (%1 characters).").arg(code.size()));
 
     const QChar letter = code[0].toUpper();
     if (letter != u'M' && letter != u'W')
-        return refuse(
-            error,
-            QStringLiteral("The code starts with \"%1\"; it must start with M or W.").arg(code[0]));
+        return refuse(error, tr("The code starts with \"%1\"; it must start with M or W.")
+                                 .arg(VisibleText::escaped(code.first(1))));
 
     // Word processors turn "-" into a dash, and the code then looks right on paper.
     const auto dash = std::find_if(code.begin(), code.end(), [](QChar c) {
         return c != u'-' && (c.category() == QChar::Punctuation_Dash || c == u'\u2212');
     });
     if (dash != code.end())
-        return refuse(
-            error, QStringLiteral("The code has \"%1\" where it needs a plain \"-\".").arg(*dash));
+        return refuse(error, tr("The code has \"%1\" where it needs a plain \"-\".").arg(*dash));
 
     const QList<QStringView> parts = code.sliced(1).split(u'-');
     if (parts.size() == 1)
-        return refuse(error, QStringLiteral("The lactates before and after the race are missing."));
+        return refuse(error, tr("The lactates before and after the race are missing."));
     if (parts.size() == 2)
-        return refuse(error, QString::fromUtf16(afterPart.missing));
+        return refuse(error, translated(afterPart.missing));
     if (parts.size() > 3)
-        return refuse(error, QStringLiteral("The code has %1 parts joined by \"-\" instead of 3.")
-                                 .arg(parts.size()));
+        return refuse(error,
+                      tr("The code has %1 parts joined by \"-\" instead of 3.").arg(parts.size()));
 
     QString problem;
     const auto weight = readPart(parts[0], weightPart, &problem);
@@ -145,24 +187,25 @@ SubjectCode SubjectCode::draw(const std::function<double()>& draw) {
     const auto whole = [&draw](int span) {
         return std::clamp(int(std::floor(draw() * span)), 0, span - 1);
     };
-    const int sex = whole(2);
-    const int weight = 60 + whole(25);
-    const int before = 4 + whole(5);
-    const int after = 100 + whole(40);
+    const int sex = Inputs::sex.low + whole(Inputs::sex.count);
+    const int weight = Inputs::weight.low + whole(Inputs::weight.count);
+    const int before = Inputs::beforeTenths.low + whole(Inputs::beforeTenths.count);
+    const int after = Inputs::afterTenths.low + whole(Inputs::afterTenths.count);
     return SubjectCode(indexOf(sex, weight, before, after));
 }
 
 QString SubjectCode::text() const {
-    const auto withDecimal = [](int tenths) {
-        return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
-    };
-    return (sex() == 0 ? u'M' : u'W') + QString::number(weight()) + u'-' +
-           withDecimal(beforeTenths()) + u'-' + withDecimal(afterTenths());
+    return (sex() == 0 ? u'M' : u'W') + QString::number(weight()) + u'-' + tenths(beforeTenths()) +
+           u'-' + tenths(afterTenths());
 }
 
 std::array<double, 4> SubjectCode::draws() const {
-    return {(sex() + 0.5) / 2, (weight() - 60 + 0.5) / 25, (beforeTenths() - 4 + 0.5) / 5,
-            (afterTenths() - 100 + 0.5) / 40};
+    const auto middle = [](int value, const InputRange& range) {
+        return (value - range.low + 0.5) / range.count;
+    };
+    return {middle(sex(), Inputs::sex), middle(weight(), Inputs::weight),
+            middle(beforeTenths(), Inputs::beforeTenths),
+            middle(afterTenths(), Inputs::afterTenths)};
 }
 
 Scenario SubjectCode::scenario() const {
@@ -174,7 +217,7 @@ Scenario SubjectCode::scenario() const {
 QList<SubjectCode> differentSubjects(int n, const std::function<double()>& draw, QString* error) {
     if (n < 1 || n > SubjectCode::count) {
         if (error)
-            *error = QStringLiteral("A class set holds 1 to %1 different subjects, not %2.")
+            *error = SubjectCode::tr("A class set holds 1 to %1 different subjects, not %2.")
                          .arg(SubjectCode::count)
                          .arg(n);
         return {};

@@ -5,6 +5,7 @@
 
 #include "model/scenario.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -14,8 +15,10 @@
 #include <optional>
 
 class SubjectCode {
+    Q_DECLARE_TR_FUNCTIONS(SubjectCode)
+
 public:
-    static constexpr int count = 2 * 25 * 5 * 40;
+    static constexpr int count = Inputs::subjectCount;
 
     // Accepts upper or lower case, blanks around the code and a lactate
     // written without its decimal (w60-0.4-10); refuses anything else, and
@@ -23,17 +26,21 @@ public:
     static std::optional<SubjectCode> parse(QStringView text, QString* error = nullptr);
 
     // The order of the index is sex, weight, lactate before, lactate after,
-    // the last changing fastest: 0 is M60-0.4-10.0, 9999 is W84-0.8-13.9.
+    // the last changing fastest: 0 is M60-0.4-10.0, count - 1 W84-0.8-13.9.
     static std::optional<SubjectCode> fromIndex(int index);
     // The subject that makeScenario() makes of the same four draws.
     static SubjectCode draw(const std::function<double()>& draw);
 
     QString text() const;
     int index() const { return m_index; }
-    int sex() const { return m_index / 5000; }
-    int weight() const { return 60 + m_index / 200 % 25; }
-    int beforeTenths() const { return 4 + m_index / 40 % 5; }
-    int afterTenths() const { return 100 + m_index % 40; }
+    int sex() const { return Inputs::sex.low + m_index / (count / Inputs::sex.count); }
+    int weight() const {
+        return Inputs::weight.low + place(Inputs::weight, afterStep * beforeStep);
+    }
+    int beforeTenths() const {
+        return Inputs::beforeTenths.low + place(Inputs::beforeTenths, afterStep);
+    }
+    int afterTenths() const { return Inputs::afterTenths.low + place(Inputs::afterTenths, 1); }
 
     // The middle of the interval of each draw, in the order makeScenario()
     // takes them; any draw in the interval gives the same subject.
@@ -43,6 +50,10 @@ public:
     friend bool operator==(const SubjectCode&, const SubjectCode&) = default;
 
 private:
+    static constexpr int afterStep = Inputs::afterTenths.count;
+    static constexpr int beforeStep = Inputs::beforeTenths.count;
+    int place(const InputRange& range, int step) const { return m_index / step % range.count; }
+
     explicit SubjectCode(int index)
         : m_index(index) {}
 

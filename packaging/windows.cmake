@@ -66,13 +66,17 @@ set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
 # What follows is written for NSIS as it stands.
 set(CPACK_VERBATIM_VARIABLES ON)
 
-# Start menu: the exercise, and the same in practice mode.
+# Start menu: the exercise, the same in practice mode, and the teacher's window.
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_PACKAGE_EXECUTABLES Korvanel ${KORVANEL_NAME})
 set(practice "${KORVANEL_NAME} practice.lnk")
-set(CPACK_NSIS_CREATE_ICONS_EXTRA "CreateShortCut \
-'$SMPROGRAMS\\$STARTMENU_FOLDER\\${practice}' '$INSTDIR\\Korvanel.exe' '--practice'")
-set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\$MUI_TEMP\\${practice}'")
+set(teachers "${KORVANEL_NAME} for teachers.lnk")
+string(JOIN "\n" CPACK_NSIS_CREATE_ICONS_EXTRA
+    "CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\${practice}' '$INSTDIR\\Korvanel.exe' '--practice'"
+    "CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\${teachers}' '$INSTDIR\\Korvanel.exe' '--teacher'")
+string(JOIN "\n" CPACK_NSIS_DELETE_ICONS_EXTRA
+    "Delete '$SMPROGRAMS\\$MUI_TEMP\\${practice}'"
+    "Delete '$SMPROGRAMS\\$MUI_TEMP\\${teachers}'")
 # CPack keeps the install folder in Software\<vendor>\<key>, and would leave
 # the vendor's key behind, empty.
 set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")

@@ -2,8 +2,10 @@
 
 #include "diagram.h"
 #include "judging/attemptsummary.h"
+#include "judging/replay.h"
 #include "model/buildinfo.h"
 #include "model/savegroup.h"
+#include "pages.h"
 #include "panes/linelayout.h"
 #include "panes/panestyle.h"
 #include "panes/textshaper.h"
@@ -25,92 +27,14 @@ namespace {
 // 9 pt is the largest size at which the widest line of any subject fits
 // A4's text width; the window's 9.75 pt would not.
 constexpr qreal linePoints = 9;
-constexpr qreal headerPoints = 8;
 constexpr qreal sideMarginMm = 15;
 constexpr qreal topMarginMm = 12;
 constexpr qreal narrowestRoomMm = 210 - 2 * sideMarginMm; // A4's
-constexpr qreal headerGapMm = 6;                          // below the header, its rule within
 // Room to work never shrinks below this many lines, so that a short page
 // moves a question over rather than leave it no room at all.
 constexpr qreal leastRoomLines = 6;
 
-// Paper prints the question pane's ink in black, whatever the desktop's.
-QColor colour(Ink ink) {
-    return PaneStyle::colour(ink, Qt::black);
-}
-
-// One band of a page: a printed line, blank room, or a diagram.
-struct Row {
-    qreal height = 0;
-    std::optional<LineLayout> line;
-    QColor ink;
-    const Paper::Diagram* diagram = nullptr;
-
-    bool blank() const { return !diagram && (!line || line->runs().isEmpty()); }
-};
-
-// Rows kept on one page where they fit.
-struct Unit {
-    std::vector<Row> rows;
-    bool newPage = false;
-
-    qreal height() const {
-        qreal sum = 0;
-        for (const Row& row : rows)
-            sum += row.height;
-        return sum;
-    }
-    // Up to the end of the last ink: room at the foot of a page may be cut.
-    qreal inkHeight() const {
-        qreal sum = 0, ink = 0;
-        for (const Row& row : rows) {
-            sum += row.height;
-            if (!row.blank())
-                ink = sum;
-        }
-        return ink;
-    }
-};
-
-struct Placed {
-    const Row* row;
-    qreal top;
-};
-using Page = std::vector<Placed>;
-
-// The size of a page's text area in layout units, and what a line needs.
-struct Frame {
-    explicit Frame(const QPaintDevice& device)
-        : metrics(Paper::lineFont(), &device)
-        , shaper(Paper::lineFont(), &device)
-        , header(PaneStyle::paperFont(headerPoints, QFont::Normal), &device)
-        , width(Paper::lineRoom(device))
-        , scale(device.width() / width)
-        , millimetre(device.logicalDpiY() / 25.4)
-        , bodyTop(header.height() + headerGapMm * millimetre)
-        , bodyHeight(device.height() / scale - bodyTop) {}
-
-    QFontMetricsF metrics;
-    mutable TextShaper shaper; // for every subject of a class set
-    QFontMetricsF header;
-    qreal width;
-    qreal scale;
-    qreal millimetre;
-    qreal bodyTop;
-    qreal bodyHeight;
-};
-
-void addLines(Unit& unit, const Lines& lines, const Frame& frame) {
-    for (const InkedLine& line : lines)
-        unit.rows.push_back(
-            {frame.metrics.lineSpacing(), LineLayout(line.items, frame.shaper), colour(line.ink)});
-}
-
-void addRoom(Unit& unit, qreal height) {
-    Row room;
-    room.height = height;
-    unit.rows.push_back(room);
-}
+using namespace Paper::Pages;
 
 // Three questions to a page, each with an equal share of what is left of
 // the page as room to work.
@@ -162,76 +86,20 @@ std::vector<Unit> key(const Scenario& scenario, const Frame& frame,
         addRoom(unit, frame.metrics.lineSpacing());
         const QSizeF size = drawings[d]->size().scaled(
             frame.width, frame.bodyHeight - unit.height(), Qt::KeepAspectRatio);
-        unit.rows.push_back({size.height(), std::nullopt, QColor(), drawings[d].get()});
+        Row diagram;
+        diagram.height = size.height();
+        diagram.diagram = drawings[d].get();
+        unit.rows.push_back(diagram);
         units.push_back(std::move(unit));
     }
     return units;
 }
 
-// Keeps each unit on one page where its ink fits there; one taller than a
-// page runs on, row by row. Blank rows that do not fit end the page, and a
-// page never starts with one.
-std::vector<Page> paginate(const std::vector<Unit>& units, qreal height) {
-    std::vector<Page> pages(1);
-    qreal y = 0;
-    for (const Unit& unit : units) {
-        if (!pages.back().empty() && (unit.newPage || y + unit.inkHeight() > height)) {
-            pages.emplace_back();
-            y = 0;
-        }
-        for (const Row& row : unit.rows) {
-            if (y + row.height > height && !pages.back().empty()) {
-                if (row.blank()) {
-                    y = height;
-                    continue;
-                }
-                pages.emplace_back();
-                y = 0;
-            }
-            if (pages.back().empty() && row.blank())
-                continue;
-            pages.back().push_back({&row, y});
-            y += row.height;
-        }
-    }
-    return pages;
-}
-
 // Which sheet it is stands on every page, so that a key is not handed out.
 QString title(Sheet sheet) {
-    return sheet == Sheet::Key ? QStringLiteral("Korvanel calculation: answer key")
-                               : QStringLiteral("Korvanel calculation: worksheet");
-}
-
-void drawHeader(QPainter& painter, const Frame& frame, const QString& heading, const QString& code,
-                int page, int pages) {
-    painter.setPen(Qt::black);
-    const QRectF band(0, 0, frame.width, frame.header.height());
-    painter.setFont(PaneStyle::paperFont(headerPoints, QFont::Normal));
-    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, heading);
-    painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("page %1 of %2").arg(page).arg(pages));
-    painter.setFont(PaneStyle::paperFont(headerPoints, QFont::Bold));
-    painter.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, code);
-    const qreal rule = band.bottom() + frame.millimetre;
-    painter.setPen(QPen(Qt::black, 0.25 * frame.millimetre));
-    painter.drawLine(QPointF(0, rule), QPointF(frame.width, rule));
-}
-
-void drawPage(QPainter& painter, const Frame& frame, const Page& page) {
-    painter.setFont(Paper::lineFont());
-    for (const Placed& placed : page) {
-        const Row& row = *placed.row;
-        const qreal top = frame.bodyTop + placed.top;
-        if (row.line) {
-            painter.setPen(row.ink);
-            row.line->draw(painter, QPointF(0, top + frame.metrics.ascent()));
-        } else if (row.diagram) {
-            const QSizeF size = row.diagram->size();
-            const qreal width = row.height * size.width() / size.height();
-            row.diagram->draw(painter, QRectF((frame.width - width) / 2, top, width, row.height));
-        }
-    }
+    return sheet == Sheet::Key
+               ? QCoreApplication::translate("Paper", "Korvanel calculation: answer key")
+               : QCoreApplication::translate("Paper", "Korvanel calculation: worksheet");
 }
 
 bool fail(QString* error, const QString& message) {
@@ -258,9 +126,9 @@ qreal Paper::lineRoom(const QPaintDevice& device) {
 }
 
 bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCode>& subjects,
-                  QString* error) {
+                  QString* error, Progress* progress) {
     if (subjects.isEmpty())
-        return fail(error, QStringLiteral("There is no subject to print."));
+        return fail(error, QCoreApplication::translate("Paper", "There is no subject to print."));
     const Frame frame(device);
     std::vector<std::unique_ptr<Diagram>> drawings;
     if (sheet == Sheet::Key) {
@@ -270,30 +138,35 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
 
     QPainter painter;
     if (!painter.begin(&device))
-        return fail(error, QStringLiteral("Cannot draw on the page."));
+        return fail(error, QCoreApplication::translate("Paper", "Cannot draw on the page."));
     painter.setRenderHint(QPainter::Antialiasing);
     bool first = true;
     for (const SubjectCode& code : subjects) {
+        if (progress && progress->cancelled)
+            return fail(error, QCoreApplication::translate("Paper", "It was cancelled."));
         const Scenario scenario = code.scenario();
         const std::vector<Unit> units =
             sheet == Sheet::Key ? key(scenario, frame, drawings) : worksheet(scenario, frame);
         const std::vector<Page> pages = paginate(units, frame.bodyHeight);
         for (size_t p = 0; p < pages.size(); ++p) {
             if (!first && !device.newPage())
-                return fail(error, QStringLiteral("Cannot start a new page."));
+                return fail(error,
+                            QCoreApplication::translate("Paper", "Cannot start a new page."));
             first = false;
             painter.setWorldTransform(QTransform::fromScale(frame.scale, frame.scale));
             drawHeader(painter, frame, title(sheet), code.text(), int(p) + 1, int(pages.size()));
             drawPage(painter, frame, pages[p]);
         }
+        if (progress)
+            ++progress->done;
     }
     if (!painter.end())
-        return fail(error, QStringLiteral("Cannot finish the pages."));
+        return fail(error, QCoreApplication::translate("Paper", "Cannot finish the pages."));
     return true;
 }
 
 bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& subjects,
-                     QString* error, const QLocale& locale) {
+                     QString* error, const QLocale& locale, Progress* progress) {
     SaveGroup files;
     std::vector<QIODevice*> devices;
     for (const Output& output : outputs) {
@@ -312,11 +185,8 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
     std::vector<QString> problems(size_t(outputs.size()));
     const auto draw = [&](size_t i) {
         QPdfWriter writer(devices[i]);
-        writer.setPageLayout(pageLayout(locale));
-        writer.setCreator(QStringLiteral("%1 %2").arg(QString::fromLatin1(BuildInfo::name),
-                                                      QString::fromLatin1(BuildInfo::version)));
-        writer.setTitle(title(outputs[qsizetype(i)].sheet));
-        print(writer, outputs[qsizetype(i)].sheet, subjects, &problems[i]);
+        describe(writer, title(outputs[qsizetype(i)].sheet), locale);
+        print(writer, outputs[qsizetype(i)].sheet, subjects, &problems[i], progress);
     };
     std::vector<std::unique_ptr<QThread>> threads;
     for (size_t i = 1; i < devices.size(); ++i) {
@@ -328,6 +198,10 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
     for (const std::unique_ptr<QThread>& thread : threads)
         thread->wait();
 
+    // Cancelled, nothing is put in place, and what stood at the paths stays.
+    if (progress && progress->cancelled)
+        return fail(error,
+                    QCoreApplication::translate("Paper", "Nothing was written: it was cancelled."));
     for (size_t i = 0; i < devices.size(); ++i) {
         if (!problems[i].isEmpty())
             return fail(error, SaveGroup::cannotWrite(outputs[qsizetype(i)].fileName, problems[i]));
@@ -338,57 +212,47 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
     return files.commit(error);
 }
 
-bool Paper::writeResultSlip(const Attempt& attempt, const QString& fileName, QString* error,
+bool Paper::writeResultSlip(const Attempt& recorded, const QString& fileName, QString* error,
                             const QLocale& locale) {
-    const QString heading = QStringLiteral("Korvanel calculation: result slip");
-    SaveGroup files;
-    QIODevice* file = files.open(fileName, error);
-    if (!file)
-        return false;
-    {
-        QPdfWriter writer(file);
-        writer.setPageLayout(pageLayout(locale));
-        writer.setCreator(QStringLiteral("%1 %2").arg(QString::fromLatin1(BuildInfo::name),
-                                                      QString::fromLatin1(BuildInfo::version)));
-        writer.setTitle(heading);
-        const Frame frame(writer);
-
+    const Replay replayed = replay(recorded);
+    const Attempt& attempt = replayed.attempt;
+    const auto units = [&](const Frame& frame) {
         const QDateTime started = attempt.started.toLocalTime();
         const QDateTime updated = attempt.updated.toLocalTime();
+        const QString day = locale.toString(started.date(), QLocale::LongFormat);
+        const QString from = started.time().toString(QStringLiteral("HH:mm"));
+        const QString to = updated.time().toString(QStringLiteral("HH:mm"));
         const Stage stage = Stage::fromIndex(attempt.stage).value_or(Stage());
         const auto line = [](const QString& text) {
             return InkedLine{{PrintItem::tab(5), PrintItem::fromText(text)}, Ink::Question};
         };
         Lines lines = {
-            line(QStringLiteral("Subject %1, practised on %2 from %3 to %4.")
-                     .arg(attempt.code.text(), locale.toString(started.date(), QLocale::LongFormat),
-                          started.time().toString(QStringLiteral("HH:mm")),
-                          updated.time().toString(QStringLiteral("HH:mm")))),
+            attempt.student.isNamed()
+                //: %1 is the subject's code, %2 the student, %3 the day, %4 and %5 times.
+                ? line(QCoreApplication::translate(
+                           "Paper", "Subject %1, practised by %2 on %3 from %4 to %5.")
+                           .arg(attempt.code.text(), attempt.student.shown(), day, from, to))
+                //: %1 is the subject's code, %2 the day, %3 and %4 times.
+                : line(QCoreApplication::translate("Paper",
+                                                   "Subject %1, practised on %2 from %3 to %4.")
+                           .arg(attempt.code.text(), day, from, to)),
             line(attempt.finished()
-                     ? QStringLiteral("The exercise was finished.")
-                     : QStringLiteral("The exercise was left at %1.").arg(stage.description())),
-            {}};
-        lines += summaryLines(summarize(attempt));
+                     ? QCoreApplication::translate("Paper", "The exercise was finished.")
+                     : QCoreApplication::translate("Paper", "The exercise was left at %1.")
+                           .arg(stage.description()))};
+        if (replayed.edited)
+            lines += wrapped(QCoreApplication::translate(
+                                 "Paper", "This record was edited. %1 The verdicts shown are the "
+                                          "ones its entries earn.")
+                                 .arg(*replayed.edited),
+                             Ink::Answer, frame, 5);
+        lines.append(InkedLine());
+        lines += summaryLines(summarize(attempt), attempt.student);
         std::vector<Unit> units(1);
         addLines(units.front(), lines, frame);
-        const std::vector<Page> pages = paginate(units, frame.bodyHeight); // rows stay in units
-
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return fail(
-                error, SaveGroup::cannotWrite(fileName, QStringLiteral("cannot draw on the page")));
-        painter.setRenderHint(QPainter::Antialiasing);
-        for (size_t p = 0; p < pages.size(); ++p) {
-            if (p > 0 && !writer.newPage())
-                return fail(error, SaveGroup::cannotWrite(
-                                       fileName, QStringLiteral("cannot start a new page")));
-            painter.setWorldTransform(QTransform::fromScale(frame.scale, frame.scale));
-            drawHeader(painter, frame, heading, attempt.code.text(), int(p) + 1, int(pages.size()));
-            drawPage(painter, frame, pages[p]);
-        }
-        if (!painter.end())
-            return fail(error,
-                        SaveGroup::cannotWrite(fileName, QStringLiteral("cannot finish the page")));
-    }
-    return files.written(0, error) && files.commit(error);
+        return units;
+    };
+    return writeOne(fileName,
+                    QCoreApplication::translate("Paper", "Korvanel calculation: result slip"),
+                    attempt.code.text(), lineFont(), locale, units, error);
 }

@@ -7,6 +7,7 @@
 // subject, so that each student's pages can be handed out alone.
 #pragma once
 
+#include "classwork/handedin.h"
 #include "judging/attempt.h"
 #include "model/subjectcode.h"
 #include "stages/transcript.h"
@@ -16,6 +17,8 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QString>
+
+#include <atomic>
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -27,13 +30,20 @@ namespace Paper {
 // print dialog, so that the dialog starts from it.
 QPageLayout pageLayout(const QLocale& locale = QLocale::system());
 
+// How far a long class set has come, and the asking to stop it, from
+// another thread: drawing stops at the next subject.
+struct Progress {
+    std::atomic<int> done{0}; // subjects drawn, over every sheet
+    std::atomic<bool> cancelled{false};
+};
+
 // Draws the sheet of each subject in turn onto `device`, in the page layout
 // the device has, starting with its current page. On a page whose text
 // width is narrower than A4's everything is drawn smaller, so that no line
-// is cut. False, with *error, when there is no subject or the device
-// refuses to be painted on or to start a new page.
+// is cut. False, with *error, when there is no subject, the device
+// refuses to be painted on or to start a new page, or it was cancelled.
 bool print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCode>& subjects,
-           QString* error = nullptr);
+           QString* error = nullptr, Progress* progress = nullptr);
 
 struct Output {
     Sheet sheet;
@@ -48,15 +58,25 @@ struct Output {
 // False, with *error naming the file, when one cannot be written. The file
 // names must differ.
 bool writePdf(const QList<Output>& outputs, const QList<SubjectCode>& subjects,
-              QString* error = nullptr, const QLocale& locale = QLocale::system());
+              QString* error = nullptr, const QLocale& locale = QLocale::system(),
+              Progress* progress = nullptr);
 
 // The result slip of a practice attempt as a PDF: one page in the sheets'
-// style, headed "Korvanel calculation: result slip" and the code, with when
-// it was practised, how far it came, each question's verdicts with the
-// entries behind them, and the score. False, with *error naming the file,
-// when it cannot be written; nothing is left behind then.
+// style, headed "Korvanel calculation: result slip" and the code, with who
+// practised it and when, how far it came, each question's verdicts as its
+// entries earn them (replay.h), said to differ where the record was edited,
+// and the score. False, with *error naming the file, when it cannot be
+// written; nothing is left behind then.
 bool writeResultSlip(const Attempt& attempt, const QString& fileName, QString* error = nullptr,
                      const QLocale& locale = QLocale::system());
+
+// The class at a glance (classwork/handedin.h) as a PDF in the sheets'
+// style: how many records and students, for each question the share of the
+// students right at the first try, right at the last, carried forward,
+// close and not yet as a bar; the known slips met; a table of the students.
+// False, with *error naming the file, when it cannot be written.
+bool writeReport(const HandedIn& handedIn, const QString& fileName, QString* error = nullptr,
+                 const QLocale& locale = QLocale::system());
 
 // The font of the printed lines, and the width a line may take on one of
 // `device`'s pages, in the device's units. Never less than the text width

@@ -49,7 +49,7 @@ AnswerForm::AnswerForm(int question, QWidget* parent)
     grid->setColumnStretch(3, 1);
     int row = 0;
     for (const AnswerField& field : Exercise::question(question).fields) {
-        const QString label = field.label.toString();
+        const QString label = field.labelText();
         const QString unit = field.unit.toString();
         auto* edit = new EntryField(this);
         edit->setObjectName(QStringLiteral("field%1").arg(row + 1));
@@ -87,7 +87,8 @@ AnswerForm::AnswerForm(int question, QWidget* parent)
 }
 
 QString AnswerForm::fieldName(const AnswerField& field) {
-    return tr("%1, %2").arg(field.label.toString(), field.unit.toString());
+    //: What a screen reader calls an answer field: its label, then its unit.
+    return tr("%1, %2").arg(field.labelText(), field.unit.toString());
 }
 
 QWidgetList AnswerForm::tabOrder() const {

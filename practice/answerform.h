@@ -5,7 +5,7 @@
 // shows what comes back.
 #pragma once
 
-#include "judging/practice.h"
+#include "judging/judge.h"
 
 #include <QWidget>
 

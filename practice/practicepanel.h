@@ -3,7 +3,7 @@
 // the one of the question posed on top.
 #pragma once
 
-#include "judging/practice.h"
+#include "judging/judge.h"
 
 #include <QWidget>
 

@@ -2,6 +2,7 @@
 
 #include "judging/attemptsummary.h"
 #include "judging/recordfolder.h"
+#include "judging/replay.h"
 #include "recordwriter.h"
 
 Session::Session(const SubjectCode& code, Origin origin, QObject* parent)
@@ -30,7 +31,18 @@ void Session::setRecordFolder(const QString& path) {
 std::optional<Attempt> Session::unfinishedAttempt() const {
     if (m_recordFolder.isEmpty())
         return std::nullopt;
-    return RecordFolder(m_recordFolder).unfinished(m_code);
+    return RecordFolder(m_recordFolder).unfinished(m_code, m_student);
+}
+
+std::optional<Attempt> Session::attempt() const {
+    if (!m_practice)
+        return std::nullopt;
+    Attempt attempt(m_code, m_practice->started);
+    attempt.student = m_student;
+    attempt.updated = m_practice->updated;
+    attempt.stage = m_sequence.stage().index();
+    attempt.checks = m_practice->checks;
+    return attempt;
 }
 
 void Session::flushRecords() {
@@ -39,12 +51,11 @@ void Session::flushRecords() {
 }
 
 void Session::keepRecord() {
-    if (!m_attempt)
+    if (!m_practice)
         return;
-    m_attempt->stage = m_sequence.stage().index();
-    m_attempt->updated = QDateTime::currentDateTimeUtc();
+    m_practice->updated = std::max(m_practice->updated, QDateTime::currentDateTimeUtc());
     if (m_writer)
-        m_writer->save(*m_attempt);
+        m_writer->save(*attempt());
 }
 
 Lines Session::paneLines(Pane pane) const {
@@ -54,7 +65,7 @@ Lines Session::paneLines(Pane pane) const {
 }
 
 Lines Session::summary() const {
-    return m_attempt ? summaryLines(summarize(*m_attempt)) : Lines();
+    return m_practice ? summaryLines(summarize(*attempt()), m_student) : Lines();
 }
 
 bool Session::press(Control control) {
@@ -123,10 +134,8 @@ void Session::setSubject(const SubjectCode& code, Origin origin) {
     m_code = code;
     m_scenario = code.scenario();
     m_origin = origin;
-    if (m_practice) {
-        m_practice = std::make_unique<Practice>(m_scenario);
-        m_attempt.emplace(m_code);
-    }
+    if (m_practice)
+        m_practice = Practising{QDateTime::currentDateTimeUtc(), {}, {}};
     emit subjectChanged(code);
     show(Stage());
     keepRecord();
@@ -135,39 +144,43 @@ void Session::setSubject(const SubjectCode& code, Origin origin) {
 void Session::setPracticeMode(bool on) {
     if (on == practiceMode())
         return;
-    m_practice = on ? std::make_unique<Practice>(m_scenario) : nullptr;
     if (on) {
-        m_attempt.emplace(m_code);
+        m_practice = Practising{QDateTime::currentDateTimeUtc(), {}, {}};
         keepRecord();
     } else {
-        m_attempt.reset();
+        m_practice.reset();
     }
     emit practiceModeChanged(on);
 }
 
 void Session::continueAttempt(const Attempt& attempt) {
-    m_code = attempt.code;
+    const Attempt replayed = replay(attempt).attempt;
+    m_code = replayed.code;
     m_scenario = m_code.scenario();
     m_origin = Origin::Given;
-    m_practice = std::make_unique<Practice>(m_scenario);
-    for (const CheckEntry& check : attempt.checks)
-        if (check.value)
-            m_practice->restore(check.field, *check.value);
-    m_attempt = attempt;
+    if (replayed.student.isNamed())
+        m_student = replayed.student;
+    m_practice = Practising{replayed.started, replayed.updated, replayed.checks};
     emit subjectChanged(m_code);
     emit practiceModeChanged(true);
-    show(Stage::fromIndex(attempt.stage).value_or(Stage()));
+    show(Stage::fromIndex(replayed.stage).value_or(Stage()));
+}
+
+void Session::setStudent(const Student& student) {
+    m_student = student;
+    keepRecord();
 }
 
 QList<FieldCheck> Session::check(int question, const QStringList& entries) {
     if (!m_practice || question != m_sequence.posedQuestion())
         return {};
-    const QList<FieldCheck> checks = m_practice->check(question, entries);
+    const QList<FieldCheck> checks =
+        Judge(m_scenario).check(question, entries, latestEntries(m_practice->checks));
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (qsizetype i = 0; i < checks.size(); ++i) {
         const QString entry = entries.value(i);
         if (!entry.trimmed().isEmpty())
-            m_attempt->checks.append(
+            m_practice->checks.append(
                 {now, question, checks[i].field, entry, checks[i].value, checks[i].verdict});
     }
     keepRecord();

@@ -1,12 +1,14 @@
 // One student's exercise, below the windows: the subject (its code is its
-// identity, its numbers are derived from it), the sequence of stages, and
-// practice mode with its judging and the attempt's record. Every change
-// leaves as a signal, in the order it happens, for the windows that show
-// it, the narrator that says it and whatever else follows it. Qt Core only.
+// identity, its numbers are derived from it), the sequence of stages, the
+// student, and practice mode with the checks of the attempt under way. The
+// attempt's record is made of these whenever it is written, and each check
+// is judged from the subject and the checks before it. Every change leaves
+// as a signal, in the order it happens, for the windows that show it, the
+// narrator that says it and whatever else follows it. Qt Core only.
 #pragma once
 
 #include "judging/attempt.h"
-#include "judging/practice.h"
+#include "judging/judge.h"
 #include "model/scenario.h"
 #include "model/subjectcode.h"
 #include "stages/questionsequence.h"
@@ -42,18 +44,22 @@ public:
     bool isFinished() const { return m_sequence.isFinished(); }
     std::optional<Control> nextStep() const { return m_sequence.nextStep(); }
 
-    bool practiceMode() const { return m_practice != nullptr; }
-    const Practice* practice() const { return m_practice.get(); }
+    bool practiceMode() const { return m_practice.has_value(); }
     // What `pane` holds now: the transcript at this stage, or at the end of
     // an attempt its summary.
     Lines paneLines(Pane pane) const;
-    // The attempt under way in practice mode.
-    const std::optional<Attempt>& attempt() const { return m_attempt; }
+    // The attempt under way in practice mode: this subject, this stage, this
+    // student and the checks made.
+    std::optional<Attempt> attempt() const;
+
+    // Whose attempts they are; nobody named by default.
+    const Student& student() const { return m_student; }
 
     // Where practice attempts are kept as records; none by default.
     void setRecordFolder(const QString& path);
     QString recordFolder() const { return m_recordFolder; }
-    // An attempt at this subject that was left unfinished, to be offered.
+    // An attempt at this subject by this student that was left unfinished,
+    // to be offered, as the judge replays it.
     std::optional<Attempt> unfinishedAttempt() const;
     // Waits for the records handed over to be written.
     void flushRecords();
@@ -67,8 +73,10 @@ public slots:
     // On, a new attempt at this subject from where the exercise stands.
     void setPracticeMode(bool on);
     // Practice mode, the subject and the stage of `attempt`, and its record
-    // carried on.
+    // carried on, its checks as the judge replays them.
     void continueAttempt(const Attempt& attempt);
+    // The student named in the records from now on, the attempt under way's too.
+    void setStudent(const Student& student);
     // Judges the student's entries for the question posed; nothing for any
     // other question, or out of practice mode.
     QList<FieldCheck> check(int question, const QStringList& entries);
@@ -90,17 +98,23 @@ signals:
     void recordProblem(const QString& message);
 
 private:
+    // The attempt under way, less what the session holds itself.
+    struct Practising {
+        QDateTime started, updated; // UTC
+        QList<CheckEntry> checks;
+    };
+
     void perform(const Step& step);
     void show(Stage stage);
     Lines summary() const;
     void keepRecord();
 
     SubjectCode m_code;
-    Scenario m_scenario;
+    Scenario m_scenario; // of m_code, computed once
     Origin m_origin;
     QuestionSequence m_sequence;
-    std::unique_ptr<Practice> m_practice;
-    std::optional<Attempt> m_attempt;
+    Student m_student;
+    std::optional<Practising> m_practice;
     QString m_recordFolder;
     std::unique_ptr<RecordWriter> m_writer;
     bool m_problemSaid = false;

@@ -3,6 +3,8 @@
 #include "model/constants.h"
 #include "printitem.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -12,44 +14,64 @@ using S = Scenario;
 using enum Field;
 using namespace Constants;
 
-constexpr AnswerField measured(Field field, int question, QStringView label, QStringView unit,
-                               QStringView otherUnit, ScenarioNumber worked, QStringView fact,
+constexpr const char* context = "AnswerField";
+
+constexpr AnswerField measured(Field field, int question, const char* label, QStringView unit,
+                               QStringView otherUnit, ScenarioNumber worked, const char* fact,
                                std::array<ScenarioNumber, 2> factNumbers = {}) {
-    return {field, question, label, unit, otherUnit, worked, 0, fact, factNumbers, {}};
+    return {field, question, label, unit, otherUnit, worked, 0, fact, factNumbers, nullptr};
 }
 
 // Question 2 asks for counts of ATP, which have no subject in them.
-constexpr AnswerField counted(Field field, QStringView label, QStringView part, int count,
-                              QStringView fact) {
+constexpr AnswerField counted(Field field, const char* label, const char* part, int count,
+                              const char* fact) {
     return {field, 2, label, u"ATP", u"x ATP", {}, count, fact, {}, part};
 }
 
 // In the order of the questions, so that each question's fields sit together.
 constexpr AnswerField fields[] = {
-    measured(totalLactate, 1, u"Total lactate metabolised", u"mmol", {}, &S::totallactate,
-             u"extracellular fluid is %1 % of body weight; follow the lactate over the 30 minutes "
-             u"after the race.",
+    measured(totalLactate, 1, QT_TRANSLATE_NOOP("AnswerField", "Total lactate metabolised"),
+             u"mmol", {}, &S::totallactate,
+             QT_TRANSLATE_NOOP("AnswerField",
+                               "Not yet: extracellular fluid is %1 % of body weight; follow the "
+                               "lactate over the 30 minutes after the race."),
              {fixed(ecfPercent)}),
-    counted(glucoseCost, u"Glucose from 2 x lactate", u"glucose", glucoseAtp,
-            u"count every ATP, GTP and UTP used to make glucose from 2 lactate."),
-    counted(liverGlycogenCost, u"Liver glycogen from 2 x lactate", u"liver glycogen",
-            liverGlycogenAtp,
-            u"count every ATP, GTP and UTP used to make liver glycogen from 2 lactate."),
-    counted(muscleGlycogenCost, u"Muscle glycogen from 2 x lactate", u"muscle glycogen",
-            muscleGlycogenAtp,
-            u"count every ATP, GTP and UTP used to make muscle glycogen from 2 lactate."),
-    measured(atpNeeded, 3, u"ATP required", u"mmol", u"mmol ATP", &S::atpneeded,
-             u"all of the lactate metabolised is to become muscle glycogen."),
-    measured(lactateOxidised, 4, u"Lactate to be oxidised", u"mmol", u"mmol lactate",
-             &S::lactateoxidised,
-             u"the lactate is oxidised all the way to carbon dioxide and water, through lactate "
-             u"dehydrogenase, pyruvate dehydrogenase and the citric acid cycle."),
-    measured(extraOxygen, 5, u"Additional oxygen", u"L", {}, &S::extraoxygen,
-             u"oxidation consumes %1 L of oxygen per gram of lactate, whose molecular mass is %2.",
+    counted(glucoseCost, QT_TRANSLATE_NOOP("AnswerField", "Glucose from 2 x lactate"),
+            //: The part of question 2 that a line of the summary is about.
+            QT_TRANSLATE_NOOP("AnswerField", "glucose"), glucoseAtp,
+            QT_TRANSLATE_NOOP("AnswerField", "Not yet: count every ATP, GTP and UTP used to make "
+                                             "glucose from 2 lactate.")),
+    counted(liverGlycogenCost, QT_TRANSLATE_NOOP("AnswerField", "Liver glycogen from 2 x lactate"),
+            //: The part of question 2 that a line of the summary is about.
+            QT_TRANSLATE_NOOP("AnswerField", "liver glycogen"), liverGlycogenAtp,
+            QT_TRANSLATE_NOOP("AnswerField", "Not yet: count every ATP, GTP and UTP used to make "
+                                             "liver glycogen from 2 lactate.")),
+    counted(muscleGlycogenCost,
+            QT_TRANSLATE_NOOP("AnswerField", "Muscle glycogen from 2 x lactate"),
+            //: The part of question 2 that a line of the summary is about.
+            QT_TRANSLATE_NOOP("AnswerField", "muscle glycogen"), muscleGlycogenAtp,
+            QT_TRANSLATE_NOOP("AnswerField", "Not yet: count every ATP, GTP and UTP used to make "
+                                             "muscle glycogen from 2 lactate.")),
+    measured(atpNeeded, 3, QT_TRANSLATE_NOOP("AnswerField", "ATP required"), u"mmol", u"mmol ATP",
+             &S::atpneeded,
+             QT_TRANSLATE_NOOP("AnswerField", "Not yet: all of the lactate metabolised is to "
+                                              "become muscle glycogen.")),
+    measured(lactateOxidised, 4, QT_TRANSLATE_NOOP("AnswerField", "Lactate to be oxidised"),
+             u"mmol", u"mmol lactate", &S::lactateoxidised,
+             QT_TRANSLATE_NOOP("AnswerField",
+                               "Not yet: the lactate is oxidised all the way to carbon dioxide "
+                               "and water, through lactate dehydrogenase, pyruvate dehydrogenase "
+                               "and the citric acid cycle.")),
+    measured(extraOxygen, 5, QT_TRANSLATE_NOOP("AnswerField", "Additional oxygen"), u"L", {},
+             &S::extraoxygen,
+             QT_TRANSLATE_NOOP("AnswerField", "Not yet: oxidation consumes %1 L of oxygen per "
+                                              "gram of lactate, whose molecular mass is %2."),
              {fixed(oxygenPerGram), fixed(lactateMolarMass)}),
-    measured(percentIncrease, 6, u"Increase in oxygen consumption", u"%", {}, &S::percentincrease,
-             u"total energy expenditure is %1 MJ per day, and each litre of oxygen consumed "
-             u"yields %2 kJ.",
+    measured(percentIncrease, 6, QT_TRANSLATE_NOOP("AnswerField", "Increase in oxygen consumption"),
+             u"%", {}, &S::percentincrease,
+             QT_TRANSLATE_NOOP("AnswerField",
+                               "Not yet: total energy expenditure is %1 MJ per day, and each "
+                               "litre of oxygen consumed yields %2 kJ."),
              {&S::energyexpenditure, fixed(kilojoulesPerLitreOxygen)}),
 };
 
@@ -75,8 +97,16 @@ QString withNumbers(QStringView text, std::span<const ScenarioNumber> numbers, c
     return filled;
 }
 
+QString AnswerField::labelText() const {
+    return QCoreApplication::translate(context, label);
+}
+
+QString AnswerField::partText() const {
+    return part ? QCoreApplication::translate(context, part) : QString();
+}
+
 QString AnswerField::factText(const Scenario& s) const {
-    return withNumbers(fact, factNumbers, s);
+    return withNumbers(QCoreApplication::translate(context, fact), factNumbers, s);
 }
 
 std::span<const AnswerField> answerFields() {

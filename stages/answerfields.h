@@ -60,17 +60,20 @@ QString withNumbers(QStringView text, std::span<const ScenarioNumber> numbers, c
 struct AnswerField {
     Field field;
     int question;
-    QStringView label;
+    const char* label;     // to be translated, as every text of the table
     QStringView unit;      // shown beside the field and accepted after the number
     QStringView otherUnit; // also accepted after the number, or empty
     ScenarioNumber worked; // the worked answer, or
     int count;             // the fixed count of question 2, which must be exact
-    // What "Not yet" repeats from the question; %1 and %2 are `factNumbers`.
-    QStringView fact;
+    // The verdict "Not yet" that repeats a fact of the question; %1 and %2
+    // are `factNumbers`.
+    const char* fact;
     std::array<ScenarioNumber, 2> factNumbers;
     // Which part of its question it answers, where the question has several.
-    QStringView part;
+    const char* part;
 
+    QString labelText() const;
+    QString partText() const; // empty for a question of one part
     QString factText(const Scenario& s) const;
 
     bool exact() const { return count > 0; }

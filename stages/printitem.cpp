@@ -1,15 +1,21 @@
 #include "printitem.h"
 
+#include "model/language.h"
+
 #include <algorithm>
 #include <charconv>
 
 namespace {
 
+// In the run's language: 14.4, or 14,4.
 template <typename T> QString shortestFixed(T value) {
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
+    if (const QChar point = Language::decimalPoint(); point != u'.')
+        text.replace(u'.', point);
+    return text;
 }
 
 } // namespace

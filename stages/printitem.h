@@ -3,7 +3,8 @@
 //
 // Numbers are turned into text when the item is made: one blank (the place
 // of the sign), the shortest decimal that reads back as the same value at
-// its own precision, one blank.
+// its own precision, with the decimal separator of the run's language, one
+// blank.
 #pragma once
 
 #include <QList>

@@ -9,37 +9,53 @@ folder, table = holder.name, os.path.join(holder.name, "class.csv")
 environment = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
 def run(record):  # no display, in a zone 5 h 30 min east of UTC (POSIX, without tzdata)
     return subprocess.run([sys.argv[1], "--collate", record, "--csv", table], capture_output=True,
-                          env=dict(environment, TZ="IST-5:30"), timeout=60)
+                          env=dict(environment, TZ="IST-5:30", LANGUAGE="en"), timeout=60)
 
-# Checks of questions 1 and 2: (field's place, verdict or None for unreadable).
-fields = ["totalLactate", "glucoseCost", "liverGlycogenCost", "muscleGlycogenCost"]
-def put(name, code, started, stage, checks, size=None):
-    data = json.dumps({"format": "korvanel practice record", "version": 1, "code": code,
-        "started": started, "updated": started, "stage": stage, "checks": [
-            {"time": started, "question": min(f + 1, 2), "field": fields[f], "entry": "1",
-             "value": None if v is None else 1, "verdict": v} for f, v in checks]}).encode()
+fields = {"totalLactate": 1, "glucoseCost": 2, "liverGlycogenCost": 2, "muscleGlycogenCost": 2}
+def put(name, code, started, stage, checks, student=None, size=None):
+    """checks: (field, entry, verdict or None for unreadable), as the judge gives them."""
+    record = {"format": "korvanel practice record", "version": 2 if student else 1, "code": code,
+              "started": started, "updated": started, "stage": stage, "checks": [
+                  {"time": started, "question": fields[f], "field": f, "entry": e,
+                   "value": None if v is None else float(e), "verdict": v} for f, e, v in checks]}
+    if student:
+        record.update(student=student[0], studentId=student[1])
+    data = json.dumps(record).encode()
     open(os.path.join(folder, name), "wb").write(data[:size])
 
-put("a.json", "M72-0.8-12.4", "2026-12-31T20:00:00.000Z", 12, [(0, "notYet"), (1, "correct"),
-    (2, "slip"), (3, None), (3, "correct"), (2, "carriedForward")])
-put("b.json", "W60-0.4-10.0", "2026-12-08T17:41:23.512Z", 2, [(0, None), (0, "close"),
-    (1, "correct")])
+# A man of 72 kg, lactate 0.6 then 12.3 mmol/L: 159.8 mmol; 6, 7 and 8 ATP.
+put("a.json", "M72-0.6-12.3", "2026-12-31T20:00:00.000Z", 12, [
+    ("totalLactate", "150", "notYet"), ("glucoseCost", "6", "correct"),
+    ("liverGlycogenCost", "6", "slip"), ("muscleGlycogenCost", "x", None),
+    ("muscleGlycogenCost", "8", "correct"), ("liverGlycogenCost", "7", "correct")],
+    student=("=Ana", "-20231"))
+# A woman of 60 kg, 0.4 then 10.0: 106 is within 5 % of hers, not within 2 %.
+put("b.json", "W60-0.4-10.0", "2026-12-08T17:41:23.512Z", 2, [
+    ("totalLactate", "x", None), ("totalLactate", "106", "close"), ("glucoseCost", "6", "correct")])
 put("c.json", "W60-0.4-10.0", "2026-12-08T17:41:23.512Z", 2, [], size=99)
+put("e.json", "M72-0.6-12.3", "2026-12-30T20:00:00.000Z", 0, [("totalLactate", "150", "correct")],
+    student=("Eve, the second", ""))
 result = run(folder)
 assert result.returncode == 1 and result.stderr.decode().splitlines() == [
     f"korvanel: Skipped {folder}/c.json: It is cut short: its JSON ends unfinished "
-    "(unterminated string)."], result
+    "(unterminated string).",
+    f"korvanel: {folder}/e.json: the record was edited. Check 1 says \"Correct\", but its entry "
+    "\"150\" earns \"Not yet\". The verdicts its entries earn are the ones shown."], result
 data = open(table, "rb").read()
-assert not data.startswith(b"\xef\xbb\xbf") and data.count(b"\n") == data.count(b"\r\n") == 3
+assert not data.startswith(b"\xef\xbb\xbf") and data.count(b"\n") == data.count(b"\r\n") == 4
 rows = list(csv.reader(io.StringIO(data.decode(), newline=""), strict=True))
-assert data.decode().split("\r\n")[:-1] == [",".join(row) for row in rows], "nothing quoted"
 none = ["not checked"] * 8
-assert rows == [["Code", "Started"] + [f"Question {q} {which}" for q in range(1, 7)
-                                       for which in ("first", "last")] + ["Score", "Finished"],
-    ["M72-0.8-12.4", "2027-01-01 01:30", "Not yet", "Not yet", "Correct / Not yet / Correct",
-     "Correct / Carried forward / Correct"] + none + ["0 of 6", "yes"],
-    ["W60-0.4-10.0", "2026-12-08 23:11", "Close", "Close"]
-    + ["Correct / not checked / not checked"] * 2 + none + ["0 of 6", "no"]], rows
+assert rows == [["Name", "ID number", "Code", "Started"]
+                + [f"Question {q} {which}" for q in range(1, 7) for which in ("first", "last")]
+                + ["Score", "Right at the first try", "Finished", "Edited", "Counted"],
+    ["", "", "W60-0.4-10.0", "2026-12-08 23:11", "Close", "Close"]
+    + ["Correct / not checked / not checked"] * 2 + none + ["0", "0 of 6", "no", "no", "yes"],
+    ["'=Ana", "'-20231", "M72-0.6-12.3", "2027-01-01 01:30", "Not yet", "Not yet",
+     "Correct / Not yet / Correct", "Correct / Correct / Correct"] + none
+    + ["0", "0 of 6", "yes", "no", "yes"],
+    ["Eve, the second", "", "M72-0.6-12.3", "2026-12-31 01:30", "Not yet", "Not yet"]
+    + ["not checked"] * 10
+    + ["0", "0 of 6", "no", "yes", "yes"]], rows
 
 assert run(f"{folder}/a.json").returncode == 0 and open(table, "rb").read().count(b"\r\n") == 2
 table = f"{folder}/a.json/class.csv"  # under a plain file

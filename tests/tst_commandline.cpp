@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 struct Run {
@@ -58,6 +62,7 @@ private slots:
     void windowTakesQtsOptions_data();
     void windowTakesQtsOptions();
     void resultSlipFromARecord();
+    void recordsFromOutside();
 };
 
 void TestCommandLine::answers_data() {
@@ -118,8 +123,18 @@ void TestCommandLine::answers_data() {
 
     // Reading records and writing the table: tst_collate.
     const QString c = "--collate", csv = "--csv";
-    QTest::newRow("collate without a table")
-        << QStringList{c, "%dir"} << 2 << "give --csv and its file" << QStringList();
+    QTest::newRow("collate without a table or a report")
+        << QStringList{c, "%dir"} << 2 << "give --csv, --report or both" << QStringList();
+    QTest::newRow("a report without collate")
+        << QStringList{"--report", "%dir/r.pdf"} << 2 << "--report is the report of --collate"
+        << QStringList();
+    QTest::newRow("a table and a report in one file")
+        << QStringList{c, "%dir", csv, "%dir/t", "--report", "%dir/./t"} << 2
+        << "--csv and --report name the same file" << QStringList();
+    QTest::newRow("a report of a folder that holds no records")
+        << QStringList{c, "%dir", "--report", "%dir/r.pdf"} << 1
+        << "korvanel: Skipped %dir: The folder holds no practice records (*.json)."
+        << QStringList{"r.pdf"};
     QTest::newRow("collate without records")
         << QStringList{c, csv, "%dir/t.csv"} << 2 << "needs practice records" << QStringList();
     QTest::newRow("a table without collate") << QStringList{csv, "%dir/t.csv", "%dir/a.json"} << 2
@@ -141,6 +156,26 @@ void TestCommandLine::answers_data() {
     QTest::newRow("a record that is not there, named")
         << QStringList{slip, "%dir/s.pdf", record, "%dir/a.json"} << 1
         << "Cannot read the record %dir/a.json: " << QStringList();
+
+    // Who practises is named for the window; the teacher's window takes records.
+    QTest::newRow("a student on paper")
+        << QStringList{"--student", "Ana", w, "%dir/w.pdf"} << 2
+        << "--student names who practises in the window" << QStringList();
+    QTest::newRow("an ID number without a name")
+        << QStringList{"--student-id", "7"} << 2 << "--student-id goes with --student"
+        << QStringList();
+    QTest::newRow("a name with a control character, written out")
+        << QStringList{"--student", "Ana\x1b[2J"} << 2
+        << "--student: A name cannot hold control characters, such as a tab." << QStringList();
+    QTest::newRow("a name too long")
+        << QStringList{"--student", QString(101, 'a')} << 2
+        << "A name has at most 100 characters; this one has 101." << QStringList();
+    QTest::newRow("the teacher's window with paper")
+        << QStringList{"--teacher", k, "%dir/k.pdf"} << 2
+        << "--teacher opens the teacher's window; it does not go with --key." << QStringList();
+    QTest::newRow("an argument escaped")
+        << QStringList{"\x1b]0;title\a"} << 2 << "Unexpected argument '\\u001b]0;title\\u0007'"
+        << QStringList();
 
     // The window needs a display; its absence is said in one line.
     QTest::newRow("the window without a display")
@@ -260,13 +295,15 @@ void TestCommandLine::windowTakesQtsOptions() {
     QCOMPARE(!ended, opens);
 }
 
-// A student's handed-in record becomes a slip with no display to hand.
+// A student's handed-in record becomes a slip with no display to hand, with
+// what its entries earn where the record says otherwise.
 void TestCommandLine::resultSlipFromARecord() {
     REQUIRE_PDFTOOLS();
     QTemporaryDir dir;
     Attempt attempt(*SubjectCode::parse(u"W65-0.5-10.8"));
-    attempt.checks.append(
-        {attempt.started, 1, Field::totalLactate, "127.4", 127.4, Verdict::correct});
+    attempt.student = {"Ana Souza", "20231"};
+    attempt.checks = {{attempt.started, 1, Field::totalLactate, "127.4", 127.4, Verdict::correct},
+                      {attempt.started, 2, Field::glucoseCost, "5", 5, Verdict::correct}};
     QFile record(dir.filePath("a.json"));
     QVERIFY(record.open(QIODevice::WriteOnly));
     record.write(attempt.toJson());
@@ -274,10 +311,49 @@ void TestCommandLine::resultSlipFromARecord() {
 
     const Run result = run({"--result-slip", dir.filePath("s.pdf"), "--record", record.fileName()});
     QCOMPARE(result.status, 0);
-    const QString text = PdfTools::pages(dir.filePath("s.pdf")).join(QString());
-    for (const char* line : {"W65-0.5-10.8", "Question 1: \u221a Correct (127.4)",
-                             "Score: 1 of 6 questions right at the first try."})
-        QVERIFY2(text.contains(QString::fromUtf8(line)), line);
+    QVERIFY2(result.err.contains("korvanel: " + record.fileName() +
+                                 ": the record was edited. Check 2 says \"Correct\", but its "
+                                 "entry \"5\" earns \"Not yet\". The verdicts its entries earn "
+                                 "are the ones shown.\n"),
+             qPrintable(result.err));
+    const QString text = PdfTools::pages(dir.filePath("s.pdf")).join(QString()).simplified();
+    for (const char* line :
+         {"W65-0.5-10.8, practised by Ana Souza (ID 20231) on", "This record was edited.",
+          "Question 1: \u221a Correct (127.4)", "Question 2, glucose: \u00d7 Not yet (5)",
+          "Score: 1 of 6 questions right at the first try."})
+        QVERIFY2(text.contains(QString::fromUtf8(line)), qPrintable(text));
+}
+
+// What comes from a student's file reaches the terminal with its control
+// characters written out; what is not a regular file is named at once and
+// never opened.
+void TestCommandLine::recordsFromOutside() {
+    QTemporaryDir dir;
+    QFile record(dir.filePath("a.json"));
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    record.write(
+        R"({"format": "korvanel practice record", "version": 1, "code": "M72\u001b[2J\u001b]0;x\u0007\u0000", "started": "2026-12-08T17:41:23.512Z", "updated": "2026-12-08T17:41:23.512Z", "stage": 0, "checks": []})");
+    record.close();
+    QStringList expected = {"korvanel: Skipped " + record.fileName() +
+                            ": The record's code \"M72\\u001b[2J\\u001b]0;x\\u0007\\u0000\" is "
+                            "not a subject code: "};
+    QStringList arguments = {"--collate", record.fileName()};
+#ifdef Q_OS_UNIX
+    const QString fifo = dir.filePath("pipe.json");
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    arguments.append(fifo);
+    expected.append("korvanel: Skipped " + fifo +
+                    ": It is not a regular file (it may be a FIFO, "
+                    "a socket or a device), so it was not opened.");
+#endif
+    const Run result = run(arguments + QStringList{"--csv", dir.filePath("t.csv")});
+    QCOMPARE(result.status, 1);
+    QVERIFY2(!result.err.contains(QChar(0x1b)) && !result.err.contains(QChar(0)),
+             qPrintable(result.err));
+    const QStringList said = result.err.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(said.size(), expected.size());
+    for (qsizetype i = 0; i < said.size(); ++i)
+        QVERIFY2(said[i].startsWith(expected[i]), qPrintable(said[i]));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -1,5 +1,5 @@
 #include "judging/entry.h"
-#include "judging/practice.h"
+#include "judging/judge.h"
 #include "judging/slips.h"
 #include "model/subjectcode.h"
 #include "subjects.h"
@@ -20,6 +20,23 @@ QString typed(double value) {
 bool within(double value, double target, double share) {
     return std::abs(value - target) <= share * std::abs(target);
 }
+
+// A student's checks of one subject: each judged from the entries before it.
+struct Practice {
+    explicit Practice(const Scenario& scenario)
+        : scenario(scenario) {}
+
+    QList<FieldCheck> check(int question, const QStringList& entries) {
+        const QList<FieldCheck> checks = Judge(scenario).check(question, entries, latest);
+        for (const FieldCheck& c : checks)
+            if (c.value)
+                latest[size_t(c.field)] = c.value;
+        return checks;
+    }
+
+    Scenario scenario;
+    LatestEntries latest;
+};
 
 // Checks `text` in one field, the other fields of its question left empty.
 FieldCheck enter(Practice& practice, Field field, const QString& text) {
@@ -135,7 +152,7 @@ void TestJudging::entries() {
     QFETCH(double, value);
     QFETCH(QString, message);
 
-    const AnswerField made{totalLactate, 1, u"Energy", u"kJ", {}, {}, 0, {}, {}};
+    const AnswerField made{totalLactate, 1, "Energy", u"kJ", {}, {}, 0, nullptr, {}, nullptr};
     QString error;
     const std::optional<double> read =
         readEntry(text, field < 0 ? made : answerField(Field(field)), &error);
@@ -249,7 +266,7 @@ void TestJudging::everySubject() {
             const double value = slip.value(s);
             const FieldCheck check = enter(practice, slip.field, typed(value));
             if (!field.exact() && within(value, field.workedValue(s), 0.02)) {
-                ++slipIsRight[slip.hint.toString()];
+                ++slipIsRight[QString::fromLatin1(slip.hint)];
                 QVERIFY2(check.verdict == Verdict::correct, who + check.message.toUtf8());
             } else {
                 QVERIFY2(check.verdict == Verdict::slip, who + check.message.toUtf8());
@@ -284,7 +301,7 @@ void TestJudging::practiceRecord() {
     Practice practice(s);
     const FieldCheck unreadable = enter(practice, totalLactate, "150 mg");
     QVERIFY(!unreadable.verdict);
-    QVERIFY(!practice.latestEntry(totalLactate));
+    QVERIFY(!practice.latest[size_t(totalLactate)]);
 
     QVERIFY(enter(practice, totalLactate, "150").message.startsWith("Not yet: extracellular"));
     QCOMPARE(enter(practice, totalLactate, "159.8").verdict, Verdict::correct);

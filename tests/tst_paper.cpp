@@ -1,3 +1,6 @@
+#include "classwork/handedin.h"
+#include "judging/replay.h"
+#include "model/language.h"
 #include "panes/linelayout.h"
 #include "paper/diagram.h"
 #include "paper/paper.h"
@@ -86,6 +89,7 @@ class TestPaper : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Language::speak(QLocale::English); } // its plurals
     void readsBackAsTheWindowPrints_data();
     void readsBackAsTheWindowPrints();
     void diagramsAreDrawnNotPictures();
@@ -94,6 +98,8 @@ private slots:
     void classSetHeadsEachSubjectsOwnPages_data();
     void classSetHeadsEachSubjectsOwnPages();
     void everyLineOfEverySubjectFits();
+    void classReport_data();
+    void classReport();
 
 private:
     QTemporaryDir m_dir;
@@ -295,6 +301,53 @@ void TestPaper::everyLineOfEverySubjectFits() {
         }
     qInfo("widest line %.1f mm of %.1f mm", most * 25.4 / writer.resolution(),
           room * 25.4 / writer.resolution());
+}
+
+void TestPaper::classReport_data() {
+    QTest::addColumn<int>("students");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("a class of 30 on one page") << 30 << 1;
+    QTest::newRow("300 on more") << 300 << 5;
+}
+
+// The class at a glance: its figures as vector bars with their counts
+// written, and every student in the table.
+void TestPaper::classReport() {
+    REQUIRE_PDFTOOLS();
+    QFETCH(int, students);
+    QFETCH(int, pages);
+    const QTemporaryDir records;
+    for (int i = 0; i < students; ++i) {
+        // Every third student right about question 1 (159.8 mmol), the rest 10 % off.
+        Attempt attempt(code("M72-0.6-12.3"), QDateTime::currentDateTimeUtc().addSecs(-i));
+        attempt.student = {QStringLiteral("Student %1").arg(i, 3, 10, QChar(u'0')), {}};
+        attempt.checks.append({attempt.started,
+                               1,
+                               Field::totalLactate,
+                               i % 3 ? QStringLiteral("175.8") : QStringLiteral("159.8"),
+                               {},
+                               {}});
+        QFile file(records.filePath(QStringLiteral("%1.json").arg(i)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(replay(attempt).attempt.toJson());
+    }
+    HandedIn handedIn;
+    handedIn.add(records.path());
+    const QString pdf = m_dir.filePath("report.pdf");
+    QVERIFY(Paper::writeReport(handedIn, pdf));
+    const QStringList text = PdfTools::pages(pdf);
+    QCOMPARE(text.size(), pages);
+    const QString all = text.join(' ').simplified();
+    const int right = (students + 2) / 3;
+    for (const QString& shown :
+         {QStringLiteral("Korvanel calculation: class report %1 students page 1 of %2")
+              .arg(students)
+              .arg(pages),
+          QStringLiteral("Records read: %1; students: %1; attempts: %1.").arg(students),
+          QStringLiteral("Question 1 %1 %2").arg(right).arg(students - right),
+          QStringLiteral("Student %1").arg(students - 1, 3, 10, QChar(u'0'))})
+        QVERIFY2(all.contains(shown), qPrintable(shown + " in " + all.left(600)));
+    QCOMPARE(PdfTools::run("pdfimages", {"-list", pdf}).trimmed().split('\n').size(), 2);
 }
 
 QTEST_MAIN(TestPaper)

@@ -5,6 +5,8 @@
 #include "panes/textpane.h"
 #include "practice/answerform.h"
 #include "practice/practicepanel.h"
+#include "practice/studentbook.h"
+#include "practice/studentdialog.h"
 #include "subjects.h"
 #include "walkthrough.h"
 #include "windows/exercisewindow.h"
@@ -12,8 +14,11 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using enum Control;
 using Walkthrough::steps;
@@ -30,6 +35,10 @@ private slots:
     void verdictGoesWithAnEdit();
     void saidAsItHappens_data();
     void saidAsItHappens();
+    void studentNamed_data();
+    void studentNamed();
+    void nameAskedOnceOnAMachine();
+    void unkeptRecordsToldOnce();
 };
 
 void TestPractice::formFollowsTheStages_data() {
@@ -195,6 +204,108 @@ void TestPractice::saidAsItHappens() {
     const QStringList ends = said.split('|');
     QVERIFY2(message.startsWith(ends.constFirst()), qPrintable(message));
     QVERIFY2(message.endsWith(ends.constLast()), qPrintable(message));
+}
+
+void TestPractice::studentNamed_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("problem"); // empty when taken, as trimmed
+    QTest::newRow("trimmed") << "  Ana Souza "
+                             << " 20231 "
+                             << "";
+    QTest::newRow("any script, no ID") << "مه‌سا 李"
+                                       << ""
+                                       << "";
+    QTest::newRow("none") << "  "
+                          << ""
+                          << "Type your name.";
+    QTest::newRow("a tab in the name") << "Ana\tSouza"
+                                       << ""
+                                       << "A name cannot hold control characters, such as a tab.";
+    QTest::newRow("an escape in the ID") << "Ana"
+                                         << "1\x1b[2J"
+                                         << "An ID number cannot hold control characters, such "
+                                            "as a tab.";
+}
+
+void TestPractice::studentNamed() {
+    QFETCH(QString, name);
+    QFETCH(QString, id);
+    QFETCH(QString, problem);
+    StudentDialog dialog({});
+    dialog.show();
+    dialog.nameField()->setText(name);
+    dialog.idField()->setText(id);
+    dialog.accept();
+    QCOMPARE(dialog.problem(), problem);
+    QCOMPARE(dialog.result(), problem.isEmpty() ? QDialog::Accepted : QDialog::Rejected);
+    if (problem.isEmpty())
+        QCOMPARE(dialog.student(), (Student{name.trimmed(), id.trimmed()}));
+}
+
+// The first practice on a machine asks whose it is, and the machine keeps
+// the answer; cancelled, practice does not start.
+void TestPractice::nameAskedOnceOnAMachine() {
+    const QTemporaryDir dir;
+    StudentBook book(dir.filePath("settings.ini"));
+    const auto answer = [](const QString& name) {
+        QTimer::singleShot(0, [name] {
+            auto* dialog = qobject_cast<StudentDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (name.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->nameField()->setText(name);
+            dialog->accept();
+        });
+    };
+    {
+        ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+        window.setStudentBook(&book);
+        window.show();
+        answer(QString());
+        window.startPractice(true);
+        QVERIFY(!window.session().practiceMode());
+        answer("Ana Souza");
+        window.startPractice(true);
+        QVERIFY(window.session().practiceMode());
+        QCOMPARE(window.session().attempt()->student.name, "Ana Souza");
+    }
+    QCOMPARE(StudentBook(dir.filePath("settings.ini")).student().name, "Ana Souza");
+    ExerciseWindow again(Subjects::code(0, 72, 0.6, 12.3));
+    again.setStudentBook(&book);
+    again.startPractice(true); // no dialog: it would wait for an answer here
+    QCOMPARE(again.session().student().name, "Ana Souza");
+    QVERIFY(again.session().practiceMode());
+}
+
+// Records that cannot be kept are told in the window as well as to a
+// screen reader, once; practice goes on.
+void TestPractice::unkeptRecordsToldOnce() {
+    const QTemporaryDir dir;
+    QFile plain(dir.filePath("file"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    Session session(Subjects::code(0, 72, 0.6, 12.3));
+    session.setRecordFolder(dir.filePath("file/practice")); // under a plain file
+    ExerciseWindow window(session);
+    window.show();
+    session.setPracticeMode(true);
+    session.check(1, {"159.8"});
+    session.flushRecords();
+    const auto boxes = [&window] {
+        QList<QMessageBox*> shown;
+        for (QMessageBox* box : window.findChildren<QMessageBox*>())
+            if (box->isVisible() && box->text().startsWith("Your answers cannot be kept: "))
+                shown.append(box);
+        return shown;
+    };
+    QTRY_COMPARE(boxes().size(), 1);
+    QVERIFY(window.announcer()->lastMessage().contains("practice"));
+    session.check(1, {"159"});
+    session.flushRecords();
+    QTest::qWait(50);
+    QCOMPARE(boxes().size(), 1);
 }
 
 QTEST_MAIN(TestPractice)

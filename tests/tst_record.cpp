@@ -1,22 +1,36 @@
+#include "classwork/classfigures.h"
+#include "classwork/collation.h"
 #include "judging/attemptsummary.h"
-#include "judging/collation.h"
 #include "judging/recordfolder.h"
+#include "judging/replay.h"
+#include "judging/slips.h"
+#include "model/language.h"
+#include "model/visibletext.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
 using enum Field;
 
-// A record as the program writes one, typed by hand; the first check unreadable.
+// A record as the program writes one, typed by hand; the first check
+// unreadable, the second right (159.8 mmol), the third a known slip (the
+// GTP left out of glucose's 6 ATP).
 const QByteArray written = R"({
     "format": "korvanel practice record",
-    "version": 1,
+    "version": 2,
     "program": "Korvanel",
     "programVersion": "1.00",
+    "student": "Ana Souza",
+    "studentId": "20231",
     "code": "M72-0.6-12.3",
     "started": "2026-12-08T17:41:23.512Z",
     "updated": "2026-12-08T17:52:05.004Z",
@@ -36,6 +50,7 @@ QDateTime utc(const char* text) {
 // What `written` holds.
 Attempt writtenAttempt() {
     Attempt attempt(*SubjectCode::parse(u"M72-0.6-12.3"), utc("2026-12-08T17:41:23.512Z"));
+    attempt.student = {"Ana Souza", "20231"};
     attempt.updated = utc("2026-12-08T17:52:05.004Z");
     attempt.stage = 3;
     attempt.checks = {
@@ -60,6 +75,7 @@ class TestRecord : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Language::speak(QLocale::English); } // its plurals
     void record();
     void damage_data();
     void damage();
@@ -67,11 +83,23 @@ private slots:
     void save();
     void summary_data();
     void summary();
+    void replayed_data();
+    void replayed();
+    void handedIn();
+    void escaped_data();
+    void escaped();
 };
 
 void TestRecord::record() {
     QCOMPARE(Attempt::fromJson(written), writtenAttempt());
     QCOMPARE(writtenAttempt().toJson(), written);
+    // The first version named nobody.
+    Attempt unnamed = writtenAttempt();
+    unnamed.student = {};
+    QCOMPARE(Attempt::fromJson(changed("\"version\": 2,", "\"version\": 1,")
+                                   .replace("\"student\": \"Ana Souza\",", "")
+                                   .replace("\"studentId\": \"20231\",", "")),
+             unnamed);
     QCOMPARE(writtenAttempt().fileName(), "M72-0.6-12.3 2026-12-08T174123.512Z.json");
 
     // What JSON escapes, a double that prints long, a time given in another zone.
@@ -83,9 +111,11 @@ void TestRecord::record() {
     QCOMPARE(odd.fileName(), "W84-0.8-13.9 2026-03-28T225959.999Z.json");
 
     // The class's table is read back by Python's csv module (tst_collate), where nothing
-    // needs quotes.
-    QCOMPARE(csvLine({"", "a,b", "say \"6\"", "a\nb", "a\rb", " \u00b5 "}),
-             ",\"a,b\",\"say \"\"6\"\"\",\"a\nb\",\"a\rb\", \xc2\xb5 \r\n");
+    // needs quotes. No control character reaches it, nor a cell a spreadsheet would run.
+    QCOMPARE(csvLine({"", "a,b", "say \"6\"", "a\nb", "\tb", " \u00b5 ", "=1+1", "-2", "+a",
+                      "@SUM(A1)", "1-2"}),
+             ",\"a,b\",\"say \"\"6\"\"\",a\\u000ab,\\u0009b, \xc2\xb5 ,'=1+1,'-2,'+a,'@SUM(A1),"
+             "1-2\r\n");
 }
 
 void TestRecord::damage_data() {
@@ -111,7 +141,7 @@ void TestRecord::damage_data() {
     row("cut short", written.left(400), "It is cut short: its JSON ends unfinished (unterminated");
     row("a foreign object", R"({"version": 1})", "It is not a Korvanel practice record.");
     row("an array at the top", "[" + written + "]", "It is not a Korvanel practice record.");
-    row("a newer version", changed(": 1,", ": 2,"), "It was written by a newer Korvanel (record");
+    row("a newer version", changed(": 2,", ": 3,"), "It was written by a newer Korvanel (record");
     row("code not a code", changed("12.3", "14.0"), "The record's code \"M72-0.6-14.0\" is not a");
     row("start no time", changed("08T17:41", "32T17:41"), "In the record, \"started\" is \"2026-");
     row("unknown field", changed("glucoseCost", "glucose"),
@@ -120,6 +150,10 @@ void TestRecord::damage_data() {
     row("past a double", changed(": 4,", ": 4e999,"), "It is not JSON: illegal number at byte");
     row("too many checks", changed("[", "[" + QByteArray("{},").repeated(20000)),
         "The record has 20003 checks, more than any attempt could (20000 at most).");
+    row("a name too long", changed("Ana Souza", QByteArray(101, 'a')),
+        "In the record, \"student\" is longer than 100 characters.");
+    row("an ID number not text", changed("\"20231\"", "20231"),
+        "In the record, \"studentId\" is not text.");
     row("over 8 MB", QByteArray(9'500'000, ' '),
         "It is too large for a practice record: 9.5 MB, where a record takes at most 8 MB.");
     row("nested 100,000 deep", changed("\"4\"", QByteArray(100'000, '[')),
@@ -147,23 +181,40 @@ void TestRecord::folder() {
     }
     QVERIFY(put(dir.filePath("d.json"), written)); // e, of another code, is updated last
     QVERIFY(put(dir.filePath("e.json"), changed("M72", "W72").replace("17:52", "23:52")));
-    QVERIFY(put(dir.filePath("cut.json"), written.left(300)));
+    QVERIFY(put(dir.filePath("cut.json"), written.left(350)));
     QFile huge(dir.filePath("huge.json"));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(9'500'000)); // sparse, not read
     huge.close();
 
-    for (const char* name : {"cut", "huge", "cut", "huge"})
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("skipped, ") + name));
+    QString fifo;
+#ifdef Q_OS_UNIX
+    // A FIFO would keep whoever opens it waiting for a writer, for ever.
+    QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.json")).constData(), 0600) == 0);
+    fifo = "|fifo.json: It is not a regular file (it may be a FIFO, a socket or a device), so it "
+           "was not opened.";
+#endif
+
+    const QStringList skipped = {"cut", "fifo", "huge"};
+    for (int twice = 0; twice < 2; ++twice)
+        for (const QString& name : skipped)
+            if (name != "fifo" || !fifo.isEmpty())
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression("skipped, " + name));
     const RecordFolder::Loaded loaded = RecordFolder(dir.path()).load();
     QCOMPARE(loaded.problems.join(u'|'),
-             "cut.json: It is cut short: its JSON ends unfinished "
-             "(unterminated string).|huge.json: It is too large for a "
-             "practice record: 9.5 MB, where a record takes at most 8 MB.");
+             "cut.json: It is cut short: its JSON ends unfinished (unterminated string)." + fifo +
+                 "|huge.json: It is too large for a practice record: 9.5 MB, where a record takes "
+                 "at most 8 MB.");
     QCOMPARE(loaded.attempts.size(), 5);
     QCOMPARE(loaded.attempts.back().stage, 12); // begun last
-    QCOMPARE(RecordFolder(dir.path()).unfinished(*SubjectCode::parse(u"M72-0.6-12.3"))->stage, 5);
-    QVERIFY(!RecordFolder(dir.filePath("none")).unfinished(*SubjectCode::parse(u"M72-0.6-12.3")));
-    QCOMPARE(QFileInfo(dir.filePath("cut.json")).size(), 300);
+    const SubjectCode code = *SubjectCode::parse(u"M72-0.6-12.3");
+    QCOMPARE(RecordFolder(dir.path()).unfinished(code, writtenAttempt().student)->stage, 5);
+    QVERIFY(!RecordFolder(dir.filePath("none")).unfinished(code, writtenAttempt().student));
+    QCOMPARE(QFileInfo(dir.filePath("cut.json")).size(), 350);
+    // Another student's is not offered.
+    for (const QString& name : skipped)
+        if (name != "fifo" || !fifo.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("skipped, " + name));
+    QVERIFY(!RecordFolder(dir.path()).unfinished(code, {"Ben Okafor", ""}));
 }
 
 // A save replaces the attempt's file whole; one that fails says why and
@@ -233,5 +284,164 @@ void TestRecord::summary() {
     QCOMPARE(summary.score, right.count('R'));
 }
 
-QTEST_APPLESS_MAIN(TestRecord)
+// What the record's entries earn is what counts; a record that says
+// otherwise, or could not have been made as it says, is marked edited at
+// its first such check. Verdicts by check: - none, c correct, n not yet, s slip.
+void TestRecord::replayed_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("verdicts");
+    QTest::addColumn<QString>("edited");
+    const auto row = [](const char* name, const QByteArray& from, const QByteArray& to,
+                        const char* verdicts, const char* edited) {
+        QTest::newRow(name) << changed(from, to) << verdicts << edited;
+    };
+    row("as written", "", "", "-cs", "");
+    row("a slip made right", "\"verdict\": \"slip\"", "\"verdict\": \"correct\"", "-cs",
+        "Check 3 says \"Correct\", but its entry \"4\" earns \"Not yet\".");
+    row("an entry changed", "\"159,8\"", "\"150\"", "-ns",
+        "Check 2 says \"Correct\", but its entry \"150\" earns \"Not yet\".");
+    row("the unreadable made readable", "\"150 mg\"", "\"150\"", "ncs",
+        "Check 1 holds no verdict, but its entry \"150\" earns \"Not yet\".");
+    row("a value changed", ": 159.8,", ": 159.9,", "-cs",
+        "Check 2 holds the value 159.9, but its entry \"159,8\" reads 159.8.");
+    row("a check before the one before it", "17:50:00", "17:44:00", "-cs",
+        "Check 3 was made before the check or the start before it.");
+    row("a check before the start", "17:45:00", "17:40:00", "-cs",
+        "Check 1 was made before the check or the start before it.");
+    row("a check after the last update", "17:50:00", "17:53:00", "-cs",
+        "Check 3 was made after the attempt's last update.");
+    row("a question not yet posed", "\"stage\": 3", "\"stage\": 1", "-cs",
+        "Check 3 is of question 2, which was not posed at that point.");
+}
+
+void TestRecord::replayed() {
+    QFETCH(QByteArray, data);
+    QFETCH(QString, verdicts);
+    QFETCH(QString, edited);
+    const std::optional<Attempt> read = Attempt::fromJson(data);
+    QVERIFY(read);
+    const Replay replay = ::replay(*read);
+    QString got;
+    for (const CheckEntry& check : replay.attempt.checks)
+        got += !check.verdict                       ? '-'
+               : *check.verdict == Verdict::correct ? 'c'
+               : *check.verdict == Verdict::slip    ? 's'
+                                                    : 'n';
+    QCOMPARE(got, verdicts);
+    QCOMPARE(replay.edited.value_or(QString()), edited);
+    QCOMPARE(replay.slips.size(), replay.attempt.checks.size());
+}
+
+// A class's records: a copy counts once, a student's finished attempt over
+// a later unfinished one, an edited record by what its entries earn, and
+// what cannot be read is named.
+void TestRecord::handedIn() {
+    QTemporaryDir dir;
+    // Written as the program writes them, each check as its entry earns it.
+    const auto attempt = [](const char* code, Student student, const char* started, int stage,
+                            QList<std::pair<Field, const char*>> entries) {
+        Attempt a(*SubjectCode::parse(QString::fromLatin1(code)), utc(started));
+        a.student = student;
+        a.stage = stage;
+        a.updated = a.started.addSecs(600);
+        for (const auto& [field, entry] : entries)
+            a.checks.append(
+                {a.started.addSecs(60), answerField(field).question, field, entry, {}, {}});
+        return replay(a).attempt;
+    };
+    const Student ana = {"Ana Souza", "20231"};
+    // A man of 72 kg, 0.6 to 12.3 mmol/L: 159.8 mmol; a woman of 65 kg, 0.5 to 10.8: 127.4.
+    const Attempt first = attempt("M72-0.6-12.3", ana, "2026-12-08T10:00:00.000Z", 12,
+                                  {{totalLactate, "159.8"}, {glucoseCost, "4"}});
+    const Attempt second = attempt("M72-0.6-12.3", ana, "2026-12-09T10:00:00.000Z", 2, {});
+    const Attempt ben =
+        attempt("W65-0.5-10.8", {"ben okafor", ""}, "2026-12-08T11:00:00.000Z", 4,
+                {{totalLactate, "13"}, {totalLactate, "127.4"}, {glucoseCost, "4"}});
+    Attempt eve = attempt("W65-0.5-10.8", {"Eve", ""}, "2026-12-08T12:00:00.000Z", 2,
+                          {{totalLactate, "150"}});
+    eve.checks[0].verdict = Verdict::correct; // not what 150 earns, 127.4 being right
+    const QList<std::pair<QString, QByteArray>> files = {
+        {"a.json", first.toJson()},  {"a copy.json", first.toJson()},
+        {"b.json", second.toJson()}, {"ben.json", ben.toJson()},
+        {"eve.json", eve.toJson()},  {"cut.json", written.left(99)}};
+    for (const auto& [name, data] : files)
+        QVERIFY(put(dir.filePath(name), data));
+
+    HandedIn handedIn;
+    handedIn.add(dir.path());
+    handedIn.add(dir.filePath("none.json"));
+    QCOMPARE(handedIn.filesRead(), 5);
+    QStringList rows;
+    for (const HandedInRecord& r : handedIn.records())
+        rows.append(QStringLiteral("%1 %2 %3%4")
+                        .arg(r.attempt.student.name)
+                        .arg(r.copies)
+                        .arg(r.counted ? "counted" : "not")
+                        .arg(r.edited ? " edited" : ""));
+    QCOMPARE(rows, (QStringList{"Ana Souza 2 counted", "Ana Souza 1 not", "ben okafor 1 counted",
+                                "Eve 1 counted edited"}));
+    QCOMPARE(handedIn.students(), 3);
+    const QStringList messages = handedIn.messages();
+    QCOMPARE(messages.size(), 3);
+    QVERIFY2(messages[0].startsWith("Skipped " +
+                                    QDir::toNativeSeparators(dir.filePath("cut.json")) +
+                                    ": It is cut short"),
+             qPrintable(messages[0]));
+    QVERIFY2(messages[1].startsWith("Skipped " +
+                                    QDir::toNativeSeparators(dir.filePath("none.json")) +
+                                    ": It cannot be read: "),
+             qPrintable(messages[1]));
+    QCOMPARE(messages[2], QDir::toNativeSeparators(dir.filePath("eve.json")) +
+                              ": the record was edited. Check 1 says \"Correct\", but its entry "
+                              "\"150\" earns \"Not yet\". The verdicts its entries earn are the "
+                              "ones shown.");
+    QCOMPARE(handedIn.overview().join(' '),
+             "Records read: 5; students: 3; attempts: 4. 1 record held an attempt read already, "
+             "and it counts once. Where a student handed in more than one attempt, the latest "
+             "finished counts, else the latest; the table says which. 1 record was edited; what "
+             "its entries earn is shown, not what they say. 2 files could not be read and are "
+             "left out.");
+
+    // Of the three who count: total lactate right at once, at the last, not yet;
+    // glucose's GTP left out by two, not checked by one.
+    const ClassFigures figures = classFigures(handedIn.counted());
+    QCOMPARE(figures.students, 3);
+    using A = std::array<int, outcomeCount>;
+    QCOMPARE(figures.fields[int(totalLactate)].students, (A{1, 1, 0, 0, 1, 0}));
+    QCOMPARE(figures.fields[int(glucoseCost)].students, (A{0, 0, 0, 0, 2, 1}));
+    QCOMPARE(figures.fields[int(atpNeeded)].students, (A{0, 0, 0, 0, 0, 3}));
+    QCOMPARE(figures.slips.size(), 1);
+    QCOMPARE(figures.slips[0].students, 2);
+    QVERIFY(slips()[size_t(figures.slips[0].slip)].hintForClass().startsWith(
+        "Not yet: the GTP is not counted"));
+}
+
+void TestRecord::escaped_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a screen cleared") << "\x1b[2JM72"
+                                      << "\\u001b[2JM72";
+    QTest::newRow("a terminal retitled") << "\x1b]0;x\a"
+                                         << "\\u001b]0;x\\u0007";
+    QTest::newRow("NUL, DEL and C1")
+        << QString::fromUtf8("a\0b\x7f\u0085", 6) << "a\\u0000b\\u007f\\u0085";
+    QTest::newRow("reversed direction") << "a\u202eb\u2066"
+                                        << "a\\u202eb\\u2066";
+    QTest::newRow("a line separator") << "a\u2028b"
+                                      << "a\\u2028b";
+    QTest::newRow("a surrogate alone") << QString(QChar(0xd83d)) + "x"
+                                       << "\\ud83dx";
+    QTest::newRow("names in any script")
+        << "Ana Sou\u00e7a \u0645\u0647\u200c\u0633\u0627 \U0001F600"
+        << "Ana Sou\u00e7a \u0645\u0647\u200c\u0633\u0627 \U0001F600";
+}
+
+void TestRecord::escaped() {
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(VisibleText::escaped(text), shown);
+    QCOMPARE(VisibleText::hasControl(text), text != shown);
+}
+
+QTEST_GUILESS_MAIN(TestRecord)
 #include "tst_record.moc"

@@ -436,6 +436,7 @@ void TestSession::attemptKeptAndContinued() {
     {
         Session session(code);
         session.setRecordFolder(folder.path());
+        session.setStudent({"Ana Souza", "20231"});
         QVERIFY(!session.unfinishedAttempt());
         session.setPracticeMode(true);
         session.check(1, {"150"}); // wrong: question 3 carries it forward
@@ -446,6 +447,8 @@ void TestSession::attemptKeptAndContinued() {
 
     Session later(code);
     later.setRecordFolder(folder.path());
+    QVERIFY(!later.unfinishedAttempt()); // another student's
+    later.setStudent({"Ana Souza", "20231"});
     const std::optional<Attempt> left = later.unfinishedAttempt();
     QVERIFY(left);
     QCOMPARE(left->stage, 4);
@@ -459,9 +462,11 @@ void TestSession::attemptKeptAndContinued() {
     QCOMPARE(panes.questions, Transcript::pane(later.scenario(), later.stage(), Pane::Questions));
     QCOMPARE(later.check(3, {"600"}).constFirst().verdict, Verdict::carriedForward);
 
-    // Finished, it is offered no more.
+    // Finished, it is offered no more; its summary names whose it is.
     for (int i = 4; i < 12; ++i)
         later.press(steps[i]);
+    QCOMPARE(plain(later.paneLines(Pane::Answer)).value(0),
+             "    Answers of Ana Souza (ID 20231), the first try and the last:");
     later.flushRecords();
     QVERIFY(!later.unfinishedAttempt());
     QCOMPARE(RecordFolder(folder.path()).load().attempts.size(), 1);

@@ -7,8 +7,10 @@
 #include "panes/textpane.h"
 #include "pathwaywindow.h"
 #include "practice/answerform.h"
+#include "practice/practicedialogs.h"
 #include "practice/practicepanel.h"
 #include "stages/exercise.h"
+#include "teacher/teacherwindow.h"
 #include "teacheractions.h"
 
 #include <QAccessible>
@@ -16,8 +18,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -120,11 +120,15 @@ void ExerciseWindow::build() {
     showTitle();
 
     m_teacher = new TeacherActions(*m_session, *this);
+    m_practiceDialogs = new PracticeDialogs(*m_session, *this);
     m_practiceAction = newAction(tr("Pr&actice mode"), QKeySequence(Qt::CTRL | Qt::Key_T));
     m_practiceAction->setCheckable(true);
     connect(m_practiceAction, &QAction::toggled, this, &ExerciseWindow::startPractice);
+    QAction* forTeachers = newAction(tr("For &teachers\u2026"));
+    connect(forTeachers, &QAction::triggered, this, &ExerciseWindow::showTeacherWindow);
     m_ownActions = m_teacher->actions();
-    m_ownActions << newSeparator(this) << m_practiceAction << newSeparator(this);
+    m_ownActions << forTeachers << newSeparator(this) << m_practiceAction
+                 << m_practiceDialogs->nameAction() << newSeparator(this);
 
     connect(m_session, &Session::cleared, this, &ExerciseWindow::clear);
     connect(m_session, &Session::printed, this, &ExerciseWindow::print);
@@ -183,42 +187,31 @@ void ExerciseWindow::showTitle() {
 }
 
 void ExerciseWindow::startPractice(bool on) {
-    if (on && !m_session->practiceMode()) {
-        if (const std::optional<Attempt> unfinished = m_session->unfinishedAttempt()) {
-            QMessageBox ask(
-                QMessageBox::Question, tr("Practice mode"),
-                tr("You started practising subject %1 on %2 and stopped at %3. "
-                   "Continue where you stopped?")
-                    .arg(
-                        unfinished->code.text(),
-                        QLocale().toString(unfinished->started.toLocalTime(), QLocale::ShortFormat),
-                        Stage::fromIndex(unfinished->stage).value_or(Stage()).description()),
-                QMessageBox::Cancel, this);
-            QPushButton* resume = ask.addButton(tr("&Continue"), QMessageBox::AcceptRole);
-            QPushButton* afresh = ask.addButton(tr("Start &again"), QMessageBox::AcceptRole);
-            ask.setDefaultButton(resume);
-            ask.exec();
-            if (ask.clickedButton() == resume) {
-                m_session->continueAttempt(*unfinished);
-                return;
-            }
-            if (ask.clickedButton() != afresh) {
-                const QSignalBlocker quiet(m_practiceAction);
-                m_practiceAction->setChecked(false);
-                return;
-            }
-        }
+    if (!on) {
+        m_session->setPracticeMode(false);
+        return;
     }
-    m_session->setPracticeMode(on);
+    if (!m_practiceDialogs->start()) {
+        const QSignalBlocker quiet(m_practiceAction);
+        m_practiceAction->setChecked(m_session->practiceMode());
+    }
 }
 
-void ExerciseWindow::sayRecordProblem(const QString& message) {
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, tr("Practice mode"),
-                        tr("Your answers cannot be kept: %1 Practice goes on.").arg(message),
-                        QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+void ExerciseWindow::setStudentBook(StudentBook* book) {
+    m_practiceDialogs->setStudentBook(book);
+}
+
+TeacherWindow* ExerciseWindow::teacherWindow() {
+    if (!m_teacherWindow)
+        m_teacherWindow = std::make_unique<TeacherWindow>();
+    return m_teacherWindow.get();
+}
+
+void ExerciseWindow::showTeacherWindow() {
+    TeacherWindow* window = teacherWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 QPushButton* ExerciseWindow::button(Control control) const {

@@ -15,6 +15,9 @@
 class AnswerForm;
 class PathwayWindow;
 class PracticePanel;
+class PracticeDialogs;
+class StudentBook;
+class TeacherWindow;
 class QAction;
 class QPushButton;
 class TeacherActions;
@@ -43,9 +46,15 @@ public:
 
     // The practice form shown now, if any.
     AnswerForm* answerForm() const;
-    // Practice mode on or off as the student asks: on, an unfinished attempt
-    // at this subject is offered to be continued.
+    // Practice mode on or off as the student asks: on, the student is asked
+    // for a name the first time (with a book to remember it in), and an
+    // unfinished attempt at this subject is offered to be continued.
     void startPractice(bool on);
+    void setStudentBook(StudentBook* book);
+
+    // The teacher's window, made when first asked for.
+    TeacherWindow* teacherWindow();
+    void showTeacherWindow();
 
 protected:
     QList<QAction*> contextActions() const override;
@@ -66,12 +75,13 @@ private:
     void spliceTabOrder(AnswerForm* form);
     void showPrinted();
     void showTitle();
-    void sayRecordProblem(const QString& message);
     TextPane* pane(Pane pane) const;
     QColor colour(Pane pane, Ink ink) const; // invalid for the pane's own
 
     std::unique_ptr<Session> m_ownSession;
     Session* m_session;
+    PracticeDialogs* m_practiceDialogs = nullptr;
+    std::unique_ptr<TeacherWindow> m_teacherWindow;
     TextPane* m_questionPane = nullptr;
     TextPane* m_answerPane = nullptr;
     std::array<QPushButton*, size_t(Control::answerPane)> m_buttons{};

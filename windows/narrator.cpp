@@ -55,9 +55,10 @@ void Narrator::checked(int question, const QList<FieldCheck>& checks) {
     for (qsizetype i = 0; i < checks.size() && i < qsizetype(fields.size()); ++i) {
         if (checks[i].message.isEmpty())
             continue;
-        said.append(fields.size() > 1 ? fields[size_t(i)].label.toString() + QStringLiteral(": ") +
-                                            checks[i].message
-                                      : checks[i].message);
+        //: A part of question 2, then its verdict: "Glucose from 2 x lactate: Correct."
+        said.append(fields.size() > 1
+                        ? tr("%1: %2").arg(fields[size_t(i)].labelText(), checks[i].message)
+                        : checks[i].message);
     }
     say(said);
 }

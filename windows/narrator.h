@@ -7,7 +7,7 @@
 // is first activated, the problem as it stands.
 #pragma once
 
-#include "judging/practice.h"
+#include "judging/judge.h"
 #include "stages/transcript.h"
 
 #include <QObject>

@@ -30,13 +30,15 @@ for file in Korvanel.exe README.txt LICENSE.txt Uninstall.exe licenses/Liberatio
             licenses/Qt/LGPL-3.0-only.txt licenses/Qt/THIRD-PARTY.txt; do
     [ -f "$folder/$file" ] || fail "not installed: Program Files\\Korvanel\\$file"
 done
-for link in Korvanel Korvanel\ practice Uninstall; do
+for link in Korvanel Korvanel\ practice Korvanel\ for\ teachers Uninstall; do
     [ -f "$menu/$link.lnk" ] || fail "no Start menu entry $link"
 done
 # A shortcut holds its target and arguments as UTF-16.
 strings -el "$menu/Korvanel.lnk" | grep -qx 'Korvanel.exe' || fail "Korvanel.lnk does not start Korvanel.exe"
 strings -el "$menu/Korvanel practice.lnk" | grep -qx -- '--practice' \
     || fail "the practice entry does not start practice mode"
+strings -el "$menu/Korvanel for teachers.lnk" | grep -qx -- '--teacher' \
+    || fail "the teachers' entry does not open the teacher's window"
 registry "$uninstall" /v DisplayVersion | grep -q "REG_SZ *$version\$" \
     || fail "no uninstall record for version $version"
 registry "$uninstall" /v UninstallString | grep -qF 'C:\Program Files\Korvanel\Uninstall.exe' \

@@ -1,0 +1,76 @@
+#include "classfigures.h"
+
+#include "judging/attemptsummary.h"
+#include "judging/slips.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace {
+
+Outcome outcomeOf(const FieldOutcome& tries) {
+    if (!tries.first)
+        return Outcome::notChecked;
+    if (tries.first->verdict == Verdict::correct)
+        return Outcome::rightFirst;
+    switch (*tries.last->verdict) {
+    case Verdict::correct:
+        return Outcome::rightLast;
+    case Verdict::carriedForward:
+        return Outcome::carriedForward;
+    case Verdict::close:
+        return Outcome::close;
+    case Verdict::slip:
+    case Verdict::notYet:
+        break;
+    }
+    return Outcome::notYet;
+}
+
+} // namespace
+
+ClassFigures classFigures(const QList<const HandedInRecord*>& counted) {
+    ClassFigures figures;
+    figures.students = int(counted.size());
+    for (const AnswerField& field : answerFields())
+        figures.fields.append({field.field, {}});
+    std::map<int, std::set<const HandedInRecord*>> met;
+    for (const HandedInRecord* record : counted) {
+        const AttemptSummary summary = summarize(record->attempt);
+        for (const QuestionOutcome& question : summary.questions)
+            for (const FieldOutcome& tries : question.fields)
+                ++figures.fields[int(tries.field)].students[size_t(outcomeOf(tries))];
+        for (int slip : record->slips)
+            if (slip >= 0)
+                met[slip].insert(record);
+    }
+    for (const auto& [slip, students] : met)
+        figures.slips.append({slip, int(students.size())});
+    std::stable_sort(
+        figures.slips.begin(), figures.slips.end(),
+        [](const SlipFigures& a, const SlipFigures& b) { return a.students > b.students; });
+    return figures;
+}
+
+QString outcomeName(Outcome outcome) {
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("ClassFigures", "Right at the first try"),
+        QT_TRANSLATE_NOOP("ClassFigures", "Right at the last"),
+        QT_TRANSLATE_NOOP("ClassFigures", "Carried forward"),
+        QT_TRANSLATE_NOOP("ClassFigures", "Close"),
+        QT_TRANSLATE_NOOP("ClassFigures", "Not yet"),
+        QT_TRANSLATE_NOOP("ClassFigures", "Not checked"),
+    };
+    return QCoreApplication::translate("ClassFigures", names[int(outcome)]);
+}
+
+QString slipMetLine(const SlipFigures& met) {
+    const Slip& slip = slips()[size_t(met.slip)];
+    //: %1 names the question, %2 is the slip's hint; %n students met it.
+    return QCoreApplication::translate("ClassFigures", "%1, %n student(s): %2", nullptr,
+                                       met.students)
+        .arg(fieldName(answerField(slip.field)), slip.hintForClass());
+}

@@ -1,0 +1,161 @@
+#include "handedin.h"
+
+#include "judging/recordfolder.h"
+#include "judging/replay.h"
+#include "model/visibletext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+QString shownPath(const QString& path) {
+    return VisibleText::escaped(QDir::toNativeSeparators(path));
+}
+
+bool sameAttempt(const Attempt& a, const Attempt& b) {
+    return a.code == b.code && a.started == b.started && a.student == b.student;
+}
+
+// A student's name as a table sorts it.
+QString sortName(const Attempt& attempt) {
+    return attempt.student.name.toCaseFolded();
+}
+
+} // namespace
+
+QString HandedIn::studentKey(const Attempt& attempt) {
+    if (!attempt.student.id.isEmpty())
+        return u'#' + attempt.student.id;
+    if (attempt.student.isNamed())
+        return u'=' + attempt.student.name.toCaseFolded();
+    return QStringLiteral("@%1 %2").arg(attempt.code.text(),
+                                        attempt.started.toString(Qt::ISODateWithMs));
+}
+
+void HandedIn::add(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isDir()) {
+        read(path);
+    } else {
+        const QStringList files = RecordFolder(path).files();
+        if (files.isEmpty())
+            m_unread.append({path, tr("The folder holds no practice records (*.json).")});
+        for (const QString& file : files)
+            read(file);
+    }
+    countLatest();
+}
+
+void HandedIn::clear() {
+    m_records.clear();
+    m_unread.clear();
+    m_filesRead = 0;
+}
+
+void HandedIn::read(const QString& file) {
+    QString why;
+    const std::optional<Attempt> recorded = RecordFolder::read(file, &why);
+    if (!recorded) {
+        m_unread.append({file, VisibleText::escaped(why)});
+        return;
+    }
+    ++m_filesRead;
+    Replay replayed = replay(*recorded);
+    for (HandedInRecord& record : m_records) {
+        if (!sameAttempt(record.attempt, replayed.attempt))
+            continue;
+        ++record.copies;
+        // Of two records of one attempt, the one that came further.
+        if (replayed.attempt.updated > record.attempt.updated)
+            record = {file,
+                      std::move(replayed.attempt),
+                      std::move(replayed.slips),
+                      std::move(replayed.edited),
+                      record.copies,
+                      false};
+        return;
+    }
+    m_records.append({file, std::move(replayed.attempt), std::move(replayed.slips),
+                      std::move(replayed.edited), 1, false});
+}
+
+void HandedIn::countLatest() {
+    std::stable_sort(m_records.begin(), m_records.end(),
+                     [](const HandedInRecord& a, const HandedInRecord& b) {
+                         const QString an = sortName(a.attempt), bn = sortName(b.attempt);
+                         if (an != bn)
+                             return an < bn;
+                         if (a.attempt.student.id != b.attempt.student.id)
+                             return a.attempt.student.id < b.attempt.student.id;
+                         return a.attempt.started < b.attempt.started;
+                     });
+    QHash<QString, HandedInRecord*> latest;
+    for (HandedInRecord& record : m_records) {
+        record.counted = false;
+        HandedInRecord*& best = latest[studentKey(record.attempt)];
+        const auto later = [](const Attempt& a, const Attempt& b) {
+            if (a.finished() != b.finished())
+                return a.finished();
+            return a.started > b.started;
+        };
+        if (!best || later(record.attempt, best->attempt))
+            best = &record;
+    }
+    for (HandedInRecord* record : std::as_const(latest))
+        record->counted = true;
+}
+
+QList<const HandedInRecord*> HandedIn::counted() const {
+    QList<const HandedInRecord*> counted;
+    for (const HandedInRecord& record : m_records)
+        if (record.counted)
+            counted.append(&record);
+    return counted;
+}
+
+int HandedIn::students() const {
+    return int(counted().size());
+}
+
+QStringList HandedIn::messages() const {
+    QStringList messages;
+    for (const UnreadRecord& unread : m_unread)
+        messages.append(tr("Skipped %1: %2").arg(shownPath(unread.file), unread.reason));
+    for (const HandedInRecord& record : m_records)
+        if (record.edited)
+            //: %2 names the check that differs; the table and report show what its entry earns.
+            messages.append(tr("%1: the record was edited. %2 The verdicts its entries earn are "
+                               "the ones shown.")
+                                .arg(shownPath(record.file), *record.edited));
+    return messages;
+}
+
+QStringList HandedIn::overview() const {
+    const int attempts = int(m_records.size());
+    QStringList sentences = {tr("Records read: %1; students: %2; attempts: %3.")
+                                 .arg(QString::number(m_filesRead), QString::number(students()),
+                                      QString::number(attempts))};
+    int copies = 0, edited = 0;
+    for (const HandedInRecord& record : m_records) {
+        copies += record.copies - 1;
+        edited += record.edited.has_value();
+    }
+    if (copies > 0)
+        sentences.append(
+            tr("%n record(s) held an attempt read already, and it counts once.", nullptr, copies));
+    if (attempts > students())
+        sentences.append(tr("Where a student handed in more than one attempt, the latest finished "
+                            "counts, else the latest; the table says which."));
+    if (edited > 0)
+        sentences.append(tr("%n record(s) were edited; what their entries earn is shown, not what "
+                            "they say.",
+                            nullptr, edited));
+    if (!m_unread.isEmpty())
+        sentences.append(
+            tr("%n file(s) could not be read and are left out.", nullptr, int(m_unread.size())));
+    return sentences;
+}

@@ -1,0 +1,60 @@
+#include "verdict.h"
+
+#include <QCoreApplication>
+
+#include <iterator>
+
+namespace {
+
+struct Written {
+    Verdict verdict;
+    QStringView name;
+    const char* words;
+    char16_t mark;
+};
+
+constexpr Written written[] = {
+    {Verdict::correct, u"correct", QT_TRANSLATE_NOOP("Verdict", "Correct"), u'\u221a'},
+    {Verdict::slip, u"slip", QT_TRANSLATE_NOOP("Verdict", "Not yet"), u'\u00d7'},
+    {Verdict::carriedForward, u"carriedForward", QT_TRANSLATE_NOOP("Verdict", "Carried forward"),
+     u'\u2192'},
+    {Verdict::close, u"close", QT_TRANSLATE_NOOP("Verdict", "Close"), u'\u2248'},
+    {Verdict::notYet, u"notYet", QT_TRANSLATE_NOOP("Verdict", "Not yet"), u'\u00d7'},
+};
+// √ is the square root, the nearest to a tick Liberation Sans has; → the
+// right arrow, ≈ almost equal to, × the multiplication sign.
+
+static_assert(std::size(written) == 5);
+
+const Written& of(Verdict verdict) {
+    return written[int(verdict)];
+}
+
+} // namespace
+
+QString verdictWords(Verdict verdict) {
+    return QCoreApplication::translate("Verdict", of(verdict).words);
+}
+
+QString verdictTableWords(Verdict verdict) {
+    return QString::fromLatin1(of(verdict).words);
+}
+
+QChar verdictMark(Verdict verdict) {
+    return QChar(of(verdict).mark);
+}
+
+bool isRight(Verdict verdict) {
+    return verdict == Verdict::correct || verdict == Verdict::carriedForward;
+}
+
+QString verdictName(Verdict verdict) {
+    return of(verdict).name.toString();
+}
+
+std::optional<Verdict> verdictNamed(QStringView name) {
+    for (const Written& w : written)
+        if (w.name == name)
+            return w.verdict;
+    return std::nullopt;
+}

@@ -1,0 +1,127 @@
+#include "language.h"
+
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The catalogue of each language there is, by its file name, and the
+// locale it stands for; English is the source.
+struct Known {
+    const char* name;
+    QLocale::Language language;
+    QLocale::Territory territory;
+};
+
+constexpr Known known[] = {
+    {"en", QLocale::English, QLocale::UnitedStates}, {"de", QLocale::German, QLocale::Germany},
+    {"fr", QLocale::French, QLocale::France},        {"es", QLocale::Spanish, QLocale::Spain},
+    {"pt_BR", QLocale::Portuguese, QLocale::Brazil},
+};
+
+QLocale localeOf(const Known& k) {
+    return QLocale(k.language, k.territory);
+}
+
+const Known* knownOf(QLocale::Language language) {
+    for (const Known& k : known)
+        if (k.language == language)
+            return &k;
+    return nullptr;
+}
+
+struct Spoken {
+    QLocale language = localeOf(known[0]);
+    QLocale numbers = localeOf(known[0]);
+    std::vector<std::unique_ptr<QTranslator>> catalogues;
+};
+
+Spoken& spoken() {
+    static Spoken state;
+    return state;
+}
+
+void forget() {
+    for (const auto& catalogue : spoken().catalogues)
+        QCoreApplication::removeTranslator(catalogue.get());
+    spoken().catalogues.clear();
+}
+
+void install(std::unique_ptr<QTranslator> catalogue) {
+    QCoreApplication::installTranslator(catalogue.get());
+    spoken().catalogues.push_back(std::move(catalogue));
+}
+
+} // namespace
+
+QStringList Language::names() {
+    QStringList names;
+    for (const Known& k : known)
+        names.append(QString::fromLatin1(k.name));
+    return names;
+}
+
+std::optional<QLocale> Language::named(const QString& asked, QString* error) {
+    const QString name = QString(asked).replace(u'-', u'_').trimmed();
+    const QLocale locale(name);
+    // QLocale reads anything it does not know as the C locale.
+    const bool recognised =
+        !name.isEmpty() && locale.language() != QLocale::C &&
+        locale.name().section(u'_', 0, 0).compare(name.section(u'_', 0, 0), Qt::CaseInsensitive) ==
+            0;
+    if (recognised)
+        if (const Known* k = knownOf(locale.language()))
+            return localeOf(*k);
+    if (error)
+        *error = tr("Korvanel speaks no \"%1\"; the languages there are: %2.")
+                     .arg(asked.left(20), names().join(QStringLiteral(", ")));
+    return std::nullopt;
+}
+
+QLocale Language::ofDesktop(const QStringList& uiLanguages) {
+    for (const QString& wanted : uiLanguages) {
+        const QLocale locale(QString(wanted).replace(u'-', u'_'));
+        if (locale.language() == QLocale::C)
+            continue;
+        if (const Known* k = knownOf(locale.language()))
+            return localeOf(*k);
+    }
+    return localeOf(known[0]);
+}
+
+void Language::speak(const QLocale& language) {
+    forget();
+    const Known* k = knownOf(language.language());
+    if (!k)
+        k = &known[0];
+    auto own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral(":/i18n/korvanel_%1.qm").arg(QString::fromLatin1(k->name))))
+        install(std::move(own));
+    auto qt = std::make_unique<QTranslator>();
+    if (k != &known[0] &&
+        qt->load(QStringLiteral(":/i18n/qtbase_%1.qm").arg(QString::fromLatin1(k->name))))
+        install(std::move(qt));
+    spoken().language = spoken().numbers = localeOf(*k);
+}
+
+void Language::speak(QTranslator* catalogue, const QLocale& numbers) {
+    forget();
+    QCoreApplication::installTranslator(catalogue);
+    spoken().language = QLocale(QLocale::C);
+    spoken().numbers = numbers;
+}
+
+QLocale Language::current() {
+    return spoken().language;
+}
+
+bool Language::isEnglish() {
+    return spoken().language.language() == QLocale::English;
+}
+
+QChar Language::decimalPoint() {
+    const QString point = spoken().numbers.decimalPoint();
+    return point.isEmpty() ? u'.' : point.front();
+}

@@ -1,0 +1,86 @@
+#include "practicedialogs.h"
+
+#include "session/session.h"
+#include "studentbook.h"
+#include "studentdialog.h"
+
+#include <QAction>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+PracticeDialogs::PracticeDialogs(Session& session, QWidget& parent)
+    : QObject(&parent)
+    , m_session(session)
+    , m_parent(parent)
+    , m_nameAction(new QAction(tr("Yo&ur name\u2026"), &parent)) {
+    connect(m_nameAction, &QAction::triggered, this, &PracticeDialogs::askForName);
+    connect(&session, &Session::recordProblem, this, &PracticeDialogs::sayRecordProblem);
+}
+
+void PracticeDialogs::sayRecordProblem(const QString& message) {
+    // Said once a session (Session::recordProblem), here as well as to a
+    // screen reader (Narrator).
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, tr("Practice mode"),
+                        //: %1 is the reason, a sentence of its own.
+                        tr("Your answers cannot be kept: %1 Practice goes on.").arg(message),
+                        QMessageBox::Ok, &m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void PracticeDialogs::setStudentBook(StudentBook* book) {
+    m_book = book;
+    if (m_book && !m_session.student().isNamed())
+        m_session.setStudent(m_book->student());
+}
+
+bool PracticeDialogs::start() {
+    if (m_session.practiceMode())
+        return true;
+    if (m_book && !m_session.student().isNamed() && !askForName())
+        return false;
+    bool continued = false;
+    if (!offerUnfinished(&continued))
+        return false;
+    if (!continued)
+        m_session.setPracticeMode(true);
+    return true;
+}
+
+bool PracticeDialogs::askForName() {
+    StudentDialog dialog(m_session.student(), &m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_session.setStudent(dialog.student());
+    if (m_book)
+        m_book->remember(dialog.student());
+    return true;
+}
+
+bool PracticeDialogs::offerUnfinished(bool* continued) {
+    const std::optional<Attempt> unfinished = m_session.unfinishedAttempt();
+    if (!unfinished)
+        return true;
+    QMessageBox ask(
+        QMessageBox::Question, tr("Practice mode"),
+        //: %2 is a date and time; %3 says where: "question 3", "answer 3".
+        tr("You started practising subject %1 on %2 and stopped at %3. Continue where you "
+           "stopped?")
+            .arg(unfinished->code.text(),
+                 QLocale().toString(unfinished->started.toLocalTime(), QLocale::ShortFormat),
+                 Stage::fromIndex(unfinished->stage).value_or(Stage()).description()),
+        QMessageBox::Cancel, &m_parent);
+    QPushButton* resume = ask.addButton(tr("&Continue"), QMessageBox::AcceptRole);
+    QPushButton* afresh = ask.addButton(tr("Start &again"), QMessageBox::AcceptRole);
+    ask.setDefaultButton(resume);
+    ask.exec();
+    if (ask.clickedButton() == resume) {
+        m_session.continueAttempt(*unfinished);
+        *continued = true;
+        return true;
+    }
+    return ask.clickedButton() == afresh;
+}

@@ -1,0 +1,205 @@
+// Korvanel for teachers: a class set written, refused or cancelled without
+// a file left behind; the records handed in read into a sortable table,
+// the chart and the list of what could not be read; the table and the
+// report exported.
+#include "classwork/handedin.h"
+#include "judging/replay.h"
+#include "model/language.h"
+#include "pdftools.h"
+#include "subjects.h"
+#include "teacher/attempttable.h"
+#include "teacher/chartview.h"
+#include "teacher/classsetpage.h"
+#include "teacher/handedinpage.h"
+#include "teacher/teacherwindow.h"
+#include "windows/exercisewindow.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+bool put(const QString& fileName, const QByteArray& data) {
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+// A record as the program writes one: its entries judged.
+QByteArray record(const char* name, const char* code, int hour, int stage,
+                  QList<std::pair<Field, const char*>> entries) {
+    Attempt attempt(*SubjectCode::parse(QString::fromLatin1(code)),
+                    QDateTime(QDate(2026, 12, 8), QTime(hour, 0), QTimeZone::utc()));
+    attempt.student = {QString::fromUtf8(name), QString()};
+    attempt.stage = stage;
+    attempt.updated = attempt.started.addSecs(900);
+    for (const auto& [field, entry] : entries)
+        attempt.checks.append({attempt.started.addSecs(60),
+                               answerField(field).question,
+                               field,
+                               QString::fromLatin1(entry),
+                               {},
+                               {}});
+    return replay(attempt).attempt.toJson();
+}
+
+QStringList column(const QTableView* view, int column) {
+    QStringList texts;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        texts.append(view->model()->index(row, column).data().toString());
+    return texts;
+}
+
+} // namespace
+
+class TestTeacherWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Language::speak(QLocale::English); }
+    void openedFromTheMenu();
+    void classSet_data();
+    void classSet();
+    void classSetCancelled();
+    void handedIn();
+};
+
+void TestTeacherWindow::openedFromTheMenu() {
+    ExerciseWindow exercise(Subjects::code(0, 72, 0.6, 12.3));
+    exercise.show();
+    exercise.openContextMenu(exercise.mapToGlobal(QPoint(100, 100)));
+    QAction* item = nullptr;
+    for (QAction* action : exercise.contextMenu()->actions())
+        if (action->text() == "For &teachers\u2026")
+            item = action;
+    QVERIFY(item);
+    exercise.contextMenu()->hide();
+    item->trigger();
+    QVERIFY(exercise.teacherWindow()->isVisible());
+    QCOMPARE(exercise.teacherWindow()->windowTitle(), "Korvanel for teachers");
+    QCOMPARE(exercise.teacherWindow()->pages()->count(), 2);
+}
+
+void TestTeacherWindow::classSet_data() {
+    QTest::addColumn<QString>("codes"); // empty for 3 random subjects
+    QTest::addColumn<bool>("keys");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("three at random, both sheets")
+        << "" << true << "Written for 3 subjects: the worksheets to "
+        << QStringList{"k.pdf", "w.pdf"};
+    QTest::newRow("two codes, worksheets only")
+        << "M72-0.6-12.3\n w65-0.5-10.8," << false
+        << "Written for 2 subjects: " << QStringList{"w.pdf"};
+    QTest::newRow("a code that does not read")
+        << "M72-0.6-12.3 X1" << true
+        << "The subject code \"X1\" cannot be read: The code starts with \"X\"" << QStringList();
+}
+
+void TestTeacherWindow::classSet() {
+    QFETCH(QString, codes);
+    QFETCH(bool, keys);
+    QFETCH(QString, outcome);
+    QFETCH(QStringList, files);
+    const QTemporaryDir dir;
+    TeacherWindow window;
+    ClassSetPage* page = window.classSet();
+    page->countField()->setValue(3);
+    if (!codes.isEmpty())
+        page->codesField()->setPlainText(codes);
+    QCOMPARE(page->codesChoice()->isChecked(), !codes.isEmpty());
+    page->worksheetFile()->setText(dir.filePath("w.pdf"));
+    page->keyFile()->setText(dir.filePath("k.pdf"));
+    page->keyChoice()->setChecked(keys);
+    page->write();
+    QTRY_VERIFY_WITH_TIMEOUT(!page->isWriting(), 30000);
+    QVERIFY2(page->outcome().startsWith(outcome), qPrintable(page->outcome()));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+}
+
+// Cancelled, a long set leaves nothing: not a file, not half of one.
+void TestTeacherWindow::classSetCancelled() {
+    const QTemporaryDir dir;
+    TeacherWindow window;
+    window.show();
+    ClassSetPage* page = window.classSet();
+    page->countField()->setValue(2000);
+    page->worksheetFile()->setText(dir.filePath("w.pdf"));
+    page->keyFile()->setText(dir.filePath("k.pdf"));
+    page->write();
+    QVERIFY(page->isWriting());
+    QTRY_VERIFY_WITH_TIMEOUT(page->progressDialog() && page->progressDialog()->isVisible(), 10000);
+    QTest::keyClick(page->progressDialog(), Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!page->isWriting(), 30000);
+    QCOMPARE(page->outcome(),
+             "Cancelled: nothing was written, and what stood at those places is as it was.");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+}
+
+// Ben's only attempt; Ana's finished one and a later one not finished; an
+// edited record; a file cut short and a FIFO, named and passed over.
+void TestTeacherWindow::handedIn() {
+    REQUIRE_PDFTOOLS();
+    const QTemporaryDir dir;
+    // 159.8 mmol for M72-0.6-12.3, 127.4 for W65-0.5-10.8.
+    QVERIFY(put(dir.filePath("a1.json"),
+                record("Ana", "M72-0.6-12.3", 9, 12, {{Field::totalLactate, "159.8"}})));
+    QVERIFY(put(dir.filePath("a2.json"), record("Ana", "M72-0.6-12.3", 10, 2, {})));
+    QVERIFY(put(dir.filePath("b.json"),
+                record("Ben", "W65-0.5-10.8", 11, 4, {{Field::totalLactate, "150"}})));
+    QVERIFY(put(dir.filePath("e.json"),
+                record("Eve", "W65-0.5-10.8", 12, 2, {{Field::totalLactate, "150"}})
+                    .replace("\"notYet\"", "\"correct\"")));
+    QVERIFY(put(dir.filePath("cut.json"), "{\"format\": "));
+    int unreadable = 1;
+#ifdef Q_OS_UNIX
+    QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.json")).constData(), 0600) == 0);
+    ++unreadable;
+#endif
+    TeacherWindow window;
+    window.show();
+    window.addRecords({dir.path()});
+    HandedInPage* page = window.handedIn();
+    QCOMPARE(window.pages()->currentWidget(), page);
+    QTableView* table = page->table();
+    QCOMPARE(column(table, AttemptTable::Name), (QStringList{"Ana", "Ana", "Ben", "Eve"}));
+    QCOMPARE(column(table, AttemptTable::Counted), (QStringList{"yes", "no", "yes", "yes"}));
+    QCOMPARE(column(table, AttemptTable::Edited), (QStringList{"no", "no", "no", "yes"}));
+    table->sortByColumn(AttemptTable::Started, Qt::DescendingOrder);
+    QCOMPARE(column(table, AttemptTable::Name), (QStringList{"Eve", "Ben", "Ana", "Ana"}));
+    QCOMPARE(page->problems()->count(), unreadable + 1); // and Eve's edited record
+    QVERIFY(page->overview().startsWith("Records read: 4; students: 3; attempts: 4."));
+    QCOMPARE(page->chart()->figures().students, 3);
+    QCOMPARE(page->chart()->figures().fields.front().students[size_t(Outcome::rightFirst)], 1);
+    QVERIFY(page->chart()->accessibleDescription().startsWith(
+        "Question 1: 1 Right at the first try, 2 Not yet."));
+
+    QVERIFY(page->exportTable(dir.filePath("class.csv")));
+    QFile csv(dir.filePath("class.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll().count("\r\n"), 5);
+    QVERIFY(page->exportReport(dir.filePath("report.pdf")));
+    const QStringList report = PdfTools::pages(dir.filePath("report.pdf"));
+    QCOMPARE(report.size(), 1);
+    QVERIFY(report.front().simplified().contains("Records read: 4; students: 3; attempts: 4."));
+    page->clear();
+    QCOMPARE(table->model()->rowCount(), 0);
+}
+
+QTEST_MAIN(TestTeacherWindow)
+#include "tst_teacherwindow.moc"
