@@ -41,12 +41,13 @@ const QString languageOption = QStringLiteral("language");
 
 void addOptions(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // The first sentence is the project's description (CMakeLists.txt), as
+    // the packages give it.
     parser.setApplicationDescription(
-        CommandLine::tr("%1 %2: %3.\n"
-                        "Without options it opens the exercise for a new, random subject.\n"
-                        "Paper is A4, or Letter where the locale measures in US units.")
-            .arg(QString::fromLatin1(BuildInfo::name), QString::fromLatin1(BuildInfo::version),
-                 QString::fromLatin1(BuildInfo::description).toLower()));
+        CommandLine::tr("%1 %2: worked exercise on lactate clearance and oxygen debt after a "
+                        "sprint.\nWithout options it opens the exercise for a new, random "
+                        "subject.\nPaper is A4, or Letter where the locale measures in US units.")
+            .arg(QString::fromLatin1(BuildInfo::name), QString::fromLatin1(BuildInfo::version)));
     parser.addOptions({
         {{QStringLiteral("h"), QStringLiteral("help")},
          CommandLine::tr("Displays help on command-line options.")},
@@ -417,5 +418,8 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         return usageError(languageProblem);
     CommandLine command = readArguments(arguments, usageError);
     command.language = *language;
+    command.noDisplay = CommandLine::tr("%1: cannot open the window: there is no display to show "
+                                        "it on. --worksheet and --key write paper without one.")
+                            .arg(VisibleText::escaped(program));
     return command;
 }

@@ -21,6 +21,9 @@ public:
 
     Action action = Action::Window;
     QLocale language;   // the run's: asked for, else the desktop's, else English
+    // Said should the window find no display: in the run's language, which
+    // only an application speaks, and there is none then.
+    QString noDisplay;
     int exitStatus = 0; // of Exit: 0 after help or the version, 2 after a usage error
 
     std::optional<SubjectCode> subject; // the window's; a random one without it

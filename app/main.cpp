@@ -95,18 +95,14 @@ int writeResultSlip(const CommandLine& command) {
 // without a display, and the program ends with status 1.
 QtMessageHandler qtMessages = nullptr;
 QList<std::tuple<QtMsgType, QString, QString>> waiting; // type, category, message
+QString noDisplay;
 
 void startingMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
         waiting.append({type, QString::fromLatin1(context.category), message});
         return;
     }
-    std::fprintf(stderr,
-                 "%s: cannot open the window: there is no display to show it on. --worksheet "
-                 "and --key write paper without one.\n",
-                 qUtf8Printable(QCoreApplication::applicationName().isEmpty()
-                                    ? QStringLiteral("korvanel")
-                                    : QCoreApplication::applicationName()));
+    std::fprintf(stderr, "%s\n", qUtf8Printable(noDisplay));
     std::_Exit(1);
 }
 
@@ -139,6 +135,7 @@ int main(int argc, char* argv[]) {
     if (command.action == CommandLine::Action::ResultSlip)
         return onPaper(argv[0], command.language, [&] { return writeResultSlip(command); });
 
+    noDisplay = command.noDisplay;
     qtMessages = qInstallMessageHandler(startingMessages);
     QApplication app(argc, argv);
     startedMessages();

@@ -1,5 +1,8 @@
 #include "entry.h"
 
+#include "model/visibletext.h"
+
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -73,7 +76,11 @@ QString unitsOfKind(const AnswerField& field) {
     if (names.size() == 1)
         return names.front();
     const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    //: Between the units offered, as in "mmol, mol or µmol".
+    const QString comma = QCoreApplication::translate("Entry", ", ");
+    //: Before the last unit offered, as in "mmol, mol or µmol".
+    const QString orLast = QCoreApplication::translate("Entry", " or ");
+    return names.join(comma) + orLast + last;
 }
 
 // The power of ten that takes `typed` to the field's unit, or nothing when
@@ -107,14 +114,16 @@ bool startsWithExponent(QStringView rest) {
 std::optional<double> readEntry(QStringView text, const AnswerField& field, QString* error) {
     const QStringView t = text.trimmed();
     if (t.isEmpty())
-        return refuse(error, QStringLiteral("Nothing is typed here."));
+        return refuse(error, QCoreApplication::translate("Entry", "Nothing is typed here."));
     if (t.size() > longestEntry)
+        return refuse(error, QCoreApplication::translate(
+                                 "Entry", "This is too long for one number (%1 characters).")
+                                 .arg(t.size()));
+    const QString quoted = u'"' + VisibleText::escaped(t) + u'"';
+    if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit() && !isDigit(c); }))
         return refuse(
             error,
-            QStringLiteral("This is too long for one number (%1 characters).").arg(t.size()));
-    const QString quoted = u'"' + t.toString() + u'"';
-    if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit() && !isDigit(c); }))
-        return refuse(error, QStringLiteral("%1 has digits other than 0 to 9.").arg(quoted));
+            QCoreApplication::translate("Entry", "%1 has digits other than 0 to 9.").arg(quoted));
 
     qsizetype i = 0;
     const bool negative = t[0] == u'-' || t[0] == u'\u2212'; // the minus sign of typeset text
@@ -131,46 +140,53 @@ std::optional<double> readEntry(QStringView text, const AnswerField& field, QStr
     const QString rest = t.sliced(i).toString().simplified();
 
     if (!hasDigit(number))
-        return refuse(
-            error, QStringLiteral("%1 is not a number; type it in digits, like 12.5.").arg(quoted));
+        return refuse(error, QCoreApplication::translate(
+                                 "Entry", "%1 is not a number; type it in digits, like 12.5.")
+                                 .arg(quoted));
     if (startsWithExponent(rest))
-        return refuse(
-            error,
-            QStringLiteral("%1 is written with an exponent; type the number in full.").arg(quoted));
+        return refuse(error,
+                      QCoreApplication::translate(
+                          "Entry", "%1 is written with an exponent; type the number in full.")
+                          .arg(quoted));
     if (hasDigit(rest)) {
         const bool letters =
             std::any_of(rest.begin(), rest.end(), [](QChar c) { return c.isLetter(); });
-        return refuse(error,
-                      letters
-                          ? QStringLiteral("%1 is not a number; type digits and at most one "
-                                           "decimal point or comma.")
-                                .arg(quoted)
-                          : QStringLiteral("%1 holds more than one number; type one.").arg(quoted));
+        return refuse(error, letters
+                                 ? QCoreApplication::translate(
+                                       "Entry", "%1 is not a number; type digits and at most one "
+                                                "decimal point or comma.")
+                                       .arg(quoted)
+                                 : QCoreApplication::translate(
+                                       "Entry", "%1 holds more than one number; type one.")
+                                       .arg(quoted));
     }
 
     // "1 234" may be a thousand and more, or two numbers: either way not one plain number.
     if (std::any_of(number.begin(), number.end(), [](QChar c) { return c.isSpace(); }))
-        return refuse(error, QStringLiteral("%1 has a blank inside; type one number, without "
-                                            "thousands separators.")
+        return refuse(error, QCoreApplication::translate(
+                                 "Entry", "%1 has a blank inside; type one number, without "
+                                          "thousands separators.")
                                  .arg(quoted));
 
     const qsizetype marks = std::count_if(number.begin(), number.end(), isMark);
     if (marks > 1)
-        return refuse(error,
-                      QStringLiteral("%1 has more than one point or comma; type it without "
-                                     "thousands separators, with one decimal point or comma.")
-                          .arg(quoted));
+        return refuse(error, QCoreApplication::translate(
+                                 "Entry", "%1 has more than one point or comma; type it without "
+                                          "thousands separators, with one decimal point or comma.")
+                                 .arg(quoted));
     const qsizetype comma = number.indexOf(u',');
     if (comma >= 1 && comma <= 3 && number[0] != u'0' && number.size() - comma - 1 == 3)
-        return refuse(error, QStringLiteral("The comma in %1 could be a thousands separator or a "
-                                            "decimal comma; type the number without it, or with a "
-                                            "decimal point.")
+        return refuse(error, QCoreApplication::translate(
+                                 "Entry", "The comma in %1 could be a thousands separator or a "
+                                          "decimal comma; type the number without it, or with a "
+                                          "decimal point.")
                                  .arg(quoted));
 
     const std::optional<int> shift = shiftTo(field, rest);
     if (!shift)
-        return refuse(error, QStringLiteral("\"%1\" is not the unit here; write %2, or no unit.")
-                                 .arg(rest, unitsOfKind(field)));
+        return refuse(error, QCoreApplication::translate(
+                                 "Entry", "\"%1\" is not the unit here; write %2, or no unit.")
+                                 .arg(VisibleText::escaped(rest), unitsOfKind(field)));
 
     QString plain = number.toString();
     plain.replace(u',', u'.');
@@ -182,11 +198,12 @@ std::optional<double> readEntry(QStringView text, const AnswerField& field, QStr
     bool ok = false;
     const double magnitude = QLocale::c().toDouble(plain, &ok);
     if (!ok)
-        return refuse(
-            error, QStringLiteral("%1 is not a number; type it in digits, like 12.5.").arg(quoted));
+        return refuse(error, QCoreApplication::translate(
+                                 "Entry", "%1 is not a number; type it in digits, like 12.5.")
+                                 .arg(quoted));
     if (magnitude >= tooLarge)
-        return refuse(
-            error,
-            QStringLiteral("%1 is far too large for this answer; check the digits.").arg(quoted));
+        return refuse(error, QCoreApplication::translate(
+                                 "Entry", "%1 is far too large for this answer; check the digits.")
+                                 .arg(quoted));
     return negative ? -magnitude : magnitude;
 }

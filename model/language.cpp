@@ -109,8 +109,7 @@ void Language::speak(const QLocale& language) {
 void Language::speak(QTranslator* catalogue, const QLocale& numbers) {
     forget();
     QCoreApplication::installTranslator(catalogue);
-    spoken().language = QLocale(QLocale::C);
-    spoken().numbers = numbers;
+    spoken().language = spoken().numbers = numbers;
 }
 
 QLocale Language::current() {
@@ -124,4 +123,9 @@ bool Language::isEnglish() {
 QChar Language::decimalPoint() {
     const QString point = spoken().numbers.decimalPoint();
     return point.isEmpty() ? u'.' : point.front();
+}
+
+QLocale Language::dates() {
+    const QLocale desktop = QLocale::system();
+    return isEnglish() || desktop.language() == current().language() ? desktop : current();
 }

@@ -41,4 +41,8 @@ public:
     static bool isEnglish();
     // The decimal separator of its numbers.
     static QChar decimalPoint();
+    // How its dates and times are written: as the desktop writes them where
+    // it speaks this language (and always in English, as Korvanel always
+    // has), else as the language does.
+    static QLocale dates();
 };

@@ -1,5 +1,6 @@
 #include "savegroup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,7 +15,9 @@ bool fail(QString* error, const QString& message) {
 } // namespace
 
 QString SaveGroup::cannotWrite(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Cannot write %1: %2.").arg(QDir::toNativeSeparators(fileName), reason);
+    //: %2 is the reason, as the system gives it.
+    return QCoreApplication::translate("SaveGroup", "Cannot write %1: %2.")
+        .arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 QIODevice* SaveGroup::open(const QString& fileName, QString* error) {
@@ -29,7 +32,7 @@ QIODevice* SaveGroup::open(const QString& fileName, QString* error) {
 
 bool SaveGroup::written(size_t index, QString* error) {
     if (index >= m_files.size())
-        return fail(error, QStringLiteral("Nothing was written."));
+        return fail(error, QCoreApplication::translate("SaveGroup", "Nothing was written."));
     const QSaveFile& file = *m_files[index];
     if (file.error() != QFileDevice::NoError)
         return fail(error, cannotWrite(file.fileName(), file.errorString()));

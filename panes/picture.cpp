@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "diagram.h"
+#include "model/language.h"
 #include "model/logging.h"
 #include "paneaccessibility.h"
 #include "panestyle.h"
@@ -11,42 +13,6 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QXmlStreamReader>
-
-namespace {
-
-struct Captions {
-    QString title;
-    QString desc;
-};
-
-// Only the top-level <title> and <desc> describe the whole image.
-Captions readCaptions(const QByteArray& svg) {
-    Captions captions;
-    QXmlStreamReader reader(svg);
-    int depth = 0;
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            ++depth;
-            if (depth == 2 && reader.name() == u"title")
-                captions.title = reader.readElementText().simplified();
-            else if (depth == 2 && reader.name() == u"desc")
-                captions.desc = reader.readElementText().trimmed();
-            else
-                break;
-            --depth; // readElementText() consumed the end element
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
-            break;
-        }
-    }
-    return captions;
-}
-
-} // namespace
 
 Picture::Picture(const QString& drawing, QWidget* parent)
     : Picture(drawing, Bitmap(), parent) {
@@ -63,10 +29,6 @@ Picture::Picture(const QString& drawing, const Bitmap& at1x, QWidget* parent)
         qCWarning(lcKorvanel, "Cannot open the picture %ls: %ls", qUtf16Printable(drawing),
                   qUtf16Printable(file.errorString()));
     m_imageSize = at1x.resource.isEmpty() ? renderer().defaultSize() : at1x.size;
-
-    const Captions captions = readCaptions(m_drawing);
-    setAccessibleName(captions.title);
-    setAccessibleDescription(captions.desc);
 
     setAutoFillBackground(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -87,7 +49,8 @@ QPixmap Picture::raster(qreal devicePixelRatio, qreal scale) const {
         m_cacheScale == scale)
         return m_cache;
     m_cacheScale = scale;
-    if (devicePixelRatio == 1 && scale == 1 && !m_at1x.resource.isEmpty()) {
+    const bool translated = !Language::isEnglish() && m_translatedLabels;
+    if (devicePixelRatio == 1 && scale == 1 && !m_at1x.resource.isEmpty() && !translated) {
         if (const QImage bitmap = rawImage(m_at1x.resource, m_at1x.size); !bitmap.isNull()) {
             m_cache = QPixmap::fromImage(bitmap);
             return m_cache;
@@ -104,12 +67,20 @@ QPixmap Picture::raster(qreal devicePixelRatio, qreal scale) const {
     QFont font = painter.font();
     PaneStyle::hint(font);
     painter.setFont(font);
-    renderer().render(&painter, QRectF(QPointF(0, 0), logical));
+    if (translated)
+        Diagram(m_drawing).draw(painter, QRectF(QPointF(0, 0), logical));
+    else
+        renderer().render(&painter, QRectF(QPointF(0, 0), logical));
     painter.end();
     // The parsed drawing is needed again only at another scale or ratio.
     m_renderer.reset();
     m_cache = pixmap;
     return m_cache;
+}
+
+void Picture::translateLabels() {
+    m_translatedLabels = true;
+    m_cache = QPixmap();
 }
 
 void Picture::setScale(qreal scale) {

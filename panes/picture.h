@@ -7,8 +7,9 @@
 // zoom and on high-DPI screens; the raster is kept until either changes.
 // A picture shown from start-up may come with a bitmap made from the same
 // drawing for 100 % scale (raw bytes, rawimage.h), which spares the
-// start-up parsing the drawing and loading its fonts. The image's <title> and <desc> become the
-// accessible name and description.
+// start-up parsing the drawing and loading its fonts. A diagram's labels
+// may be drawn in the run's language (Diagram); its names for assistive
+// technology are its owner's to give.
 #pragma once
 
 #include <QPixmap>
@@ -34,6 +35,8 @@ public:
 
     qreal scale() const { return m_scale; }
     void setScale(qreal scale);
+    // Draws the labels in the run's language where it is not English.
+    void translateLabels();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,4 +51,5 @@ private:
     qreal m_scale = 1;
     mutable QPixmap m_cache;
     mutable qreal m_cacheScale = 0;
+    bool m_translatedLabels = false;
 };

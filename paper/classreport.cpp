@@ -123,8 +123,8 @@ bool Paper::writeReport(const HandedIn& handedIn, const QString& fileName, QStri
         }
         return units;
     };
-    return writeOne(fileName,
-                    QCoreApplication::translate("Paper", "Korvanel calculation: class report"),
-                    ClassReport::tr("%n student(s)", nullptr, handedIn.students()),
-                    PaneStyle::paperFont(reportPoints), locale, units, error);
+    return writeOne(
+        fileName, QCoreApplication::translate("Paper", "Korvanel calculation: class report"),
+        QCoreApplication::translate("ClassReport", "%n student(s)", nullptr, handedIn.students()),
+        PaneStyle::paperFont(reportPoints), locale, units, error);
 }

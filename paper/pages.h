@@ -4,7 +4,7 @@
 // fit, and the pages they fall on.
 #pragma once
 
-#include "diagram.h"
+#include "panes/diagram.h"
 #include "panes/linelayout.h"
 #include "panes/textshaper.h"
 #include "paper.h"

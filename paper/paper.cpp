@@ -1,11 +1,12 @@
 #include "paper.h"
 
-#include "diagram.h"
 #include "judging/attemptsummary.h"
 #include "judging/replay.h"
 #include "model/buildinfo.h"
+#include "model/language.h"
 #include "model/savegroup.h"
 #include "pages.h"
+#include "panes/diagram.h"
 #include "panes/linelayout.h"
 #include "panes/panestyle.h"
 #include "panes/textshaper.h"
@@ -68,7 +69,7 @@ std::vector<Unit> worksheet(const Scenario& scenario, const Frame& frame) {
 // Each question with its worked answer, then each diagram on a page of its
 // own, as large as the page allows.
 std::vector<Unit> key(const Scenario& scenario, const Frame& frame,
-                      const std::vector<std::unique_ptr<Paper::Diagram>>& drawings) {
+                      const std::vector<std::unique_ptr<Diagram>>& drawings) {
     std::vector<Unit> units;
     for (const Transcript::Section& section : Transcript::sheet(scenario, Sheet::Key)) {
         Unit unit;
@@ -80,9 +81,7 @@ std::vector<Unit> key(const Scenario& scenario, const Frame& frame,
     for (size_t d = 0; d < pathways().size(); ++d) {
         Unit unit;
         unit.newPage = true;
-        addLines(unit,
-                 {{{PrintItem::fromText(QString::fromLatin1(pathways()[d].title))}, Ink::Title}},
-                 frame);
+        addLines(unit, {{{PrintItem::fromText(pathways()[d].titleText())}, Ink::Title}}, frame);
         addRoom(unit, frame.metrics.lineSpacing());
         const QSizeF size = drawings[d]->size().scaled(
             frame.width, frame.bodyHeight - unit.height(), Qt::KeepAspectRatio);
@@ -219,7 +218,7 @@ bool Paper::writeResultSlip(const Attempt& recorded, const QString& fileName, QS
     const auto units = [&](const Frame& frame) {
         const QDateTime started = attempt.started.toLocalTime();
         const QDateTime updated = attempt.updated.toLocalTime();
-        const QString day = locale.toString(started.date(), QLocale::LongFormat);
+        const QString day = Language::dates().toString(started.date(), QLocale::LongFormat);
         const QString from = started.time().toString(QStringLiteral("HH:mm"));
         const QString to = updated.time().toString(QStringLiteral("HH:mm"));
         const Stage stage = Stage::fromIndex(attempt.stage).value_or(Stage());
@@ -236,10 +235,12 @@ bool Paper::writeResultSlip(const Attempt& recorded, const QString& fileName, QS
                 : line(QCoreApplication::translate("Paper",
                                                    "Subject %1, practised on %2 from %3 to %4.")
                            .arg(attempt.code.text(), day, from, to)),
-            line(attempt.finished()
-                     ? QCoreApplication::translate("Paper", "The exercise was finished.")
-                     : QCoreApplication::translate("Paper", "The exercise was left at %1.")
-                           .arg(stage.description()))};
+            line(attempt.finished() ? QCoreApplication::translate("Paper", "The exercise was finished.")
+                 : stage.posedQuestion()
+                     ? QCoreApplication::translate("Paper", "The exercise was left at question %1.")
+                           .arg(stage.posedQuestion())
+                     : QCoreApplication::translate("Paper", "The exercise was left at answer %1.")
+                           .arg(stage.shownAnswer()))};
         if (replayed.edited)
             lines += wrapped(QCoreApplication::translate(
                                  "Paper", "This record was edited. %1 The verdicts shown are the "

@@ -1,5 +1,6 @@
 #include "practicedialogs.h"
 
+#include "model/language.h"
 #include "session/session.h"
 #include "studentbook.h"
 #include "studentdialog.h"
@@ -64,14 +65,22 @@ bool PracticeDialogs::offerUnfinished(bool* continued) {
     const std::optional<Attempt> unfinished = m_session.unfinishedAttempt();
     if (!unfinished)
         return true;
+    const Stage stage = Stage::fromIndex(unfinished->stage).value_or(Stage());
+    const QString code = unfinished->code.text();
+    const QString when = Language::dates().toString(unfinished->started.toLocalTime(),
+                                                      QLocale::ShortFormat);
+    const QString number = QString::number(std::max(stage.posedQuestion(), stage.shownAnswer()));
     QMessageBox ask(
         QMessageBox::Question, tr("Practice mode"),
-        //: %2 is a date and time; %3 says where: "question 3", "answer 3".
-        tr("You started practising subject %1 on %2 and stopped at %3. Continue where you "
-           "stopped?")
-            .arg(unfinished->code.text(),
-                 QLocale().toString(unfinished->started.toLocalTime(), QLocale::ShortFormat),
-                 Stage::fromIndex(unfinished->stage).value_or(Stage()).description()),
+        stage.posedQuestion()
+            //: %2 is a date and time, %3 the question's number.
+            ? tr("You started practising subject %1 on %2 and stopped at question %3. Continue "
+                 "where you stopped?")
+                  .arg(code, when, number)
+            //: %2 is a date and time, %3 the number of the answer shown.
+            : tr("You started practising subject %1 on %2 and stopped at answer %3. Continue "
+                 "where you stopped?")
+                  .arg(code, when, number),
         QMessageBox::Cancel, &m_parent);
     QPushButton* resume = ask.addButton(tr("&Continue"), QMessageBox::AcceptRole);
     QPushButton* afresh = ask.addButton(tr("Start &again"), QMessageBox::AcceptRole);

@@ -2,157 +2,250 @@
 
 #include "model/constants.h"
 
+#include <QCoreApplication>
+
 using namespace Print;
 using namespace Constants;
+using S = Scenario;
+
+// Each line is a whole sentence for a translator, its numbers as places:
+// the subject's numbers are printed with a blank on either side, as the
+// window has always printed them, the constants without. A "\n" breaks a
+// sentence into the printed lines it takes; a translation may break it
+// elsewhere, or into more lines. An empty Line {} prints an empty line.
 
 namespace Texts {
 
-// An empty Line {} prints an empty line.
-
 const Block statement = {
-    {tab(5), text("You are considering a "), word(&Scenario::person), text(" who weighs "),
-     number(&Scenario::weight), text(" kg. "), word(&Scenario::subjectcap),
-     text("  has just completed a 100 m sprint.")},
+    {.column = 5,
+     //: %1 is the subject's weight.
+     .man = QT_TRANSLATE_NOOP("Exercise", "You are considering a man who weighs %1 kg. He  has "
+                                          "just completed a 100 m sprint."),
+     .woman = QT_TRANSLATE_NOOP("Exercise", "You are considering a woman who weighs %1 kg. She  "
+                                            "has just completed a 100 m sprint."),
+     .places = {number(&S::weight)}},
     {},
-    {tab(5), text("Before the race "), word(&Scenario::possessive), text(" plasma lactate was "),
-     number(&Scenario::lactatebefore), text(" mmol /L")},
-    {tab(5), text("Immediately after the race  "), word(&Scenario::possessive),
-     text("  plasma lactate was "), number(&Scenario::lactateafter), text(" mmol /L")},
-    {tab(5), text("30 minutes later  "), word(&Scenario::possessive), text("  plasma lactate was "),
-     number(&Scenario::lactatelater), text(" mmol /L")},
+    {.column = 5,
+     .man = QT_TRANSLATE_NOOP("Exercise", "Before the race his plasma lactate was %1 mmol /L"),
+     .woman = QT_TRANSLATE_NOOP("Exercise", "Before the race her plasma lactate was %1 mmol /L"),
+     .places = {number(&S::lactatebefore)}},
+    {.column = 5,
+     .man = QT_TRANSLATE_NOOP("Exercise",
+                              "Immediately after the race  his  plasma lactate was %1 mmol /L"),
+     .woman = QT_TRANSLATE_NOOP("Exercise",
+                                "Immediately after the race  her  plasma lactate was %1 mmol /L"),
+     .places = {number(&S::lactateafter)}},
+    {.column = 5,
+     .man = QT_TRANSLATE_NOOP("Exercise", "30 minutes later  his  plasma lactate was %1 mmol /L"),
+     .woman = QT_TRANSLATE_NOOP("Exercise", "30 minutes later  her  plasma lactate was %1 mmol /L"),
+     .places = {number(&S::lactatelater)}},
     {},
-    {text("1)"), tab(5), text("Assuming that extracellular fluid is "), constant(ecfPercent),
-     text("% of body weight,")},
-    {tab(5), text("what is the total amount of lactate that "), word(&Scenario::subject),
-     text(" has metabolised in 30 minutes?")},
+    {.label = "1)",
+     .column = 5,
+     //: %1 is a percentage.
+     .man = QT_TRANSLATE_NOOP("Exercise", "Assuming that extracellular fluid is %1% of body "
+                                          "weight,\nwhat is the total amount of lactate that he "
+                                          "has metabolised in 30 minutes?"),
+     .woman = QT_TRANSLATE_NOOP("Exercise", "Assuming that extracellular fluid is %1% of body "
+                                            "weight,\nwhat is the total amount of lactate that "
+                                            "she has metabolised in 30 minutes?"),
+     .places = {constant(ecfPercent)}},
 };
 
 const Block answer1 = {
     {},
-    {tab(5), text("Extracellular fluid = "), constant(ecfPercent / 100.0), text(" x "),
-     number(&Scenario::weight), text(" = "), number(&Scenario::ecf),
-     text(" L   (You can assume that 1 kg of ecf = 1 L)")},
+    {.column = 5,
+     //: %1 is the share of body weight, %2 the weight, %3 the volume of extracellular fluid.
+     .text = QT_TRANSLATE_NOOP("Exercise", "Extracellular fluid = %1 x %2 = %3 L   (You can "
+                                           "assume that 1 kg of ecf = 1 L)"),
+     .places = {constant(ecfPercent / 100.0), number(&S::weight), number(&S::ecf)}},
     {},
-    {tab(5), text("Over 30 min "), word(&Scenario::possessive), text(" plasma lactate falls by "),
-     number(&Scenario::lactatefall), text(" mmol/L")},
+    {.column = 5,
+     .man = QT_TRANSLATE_NOOP("Exercise", "Over 30 min his plasma lactate falls by %1 mmol/L"),
+     .woman = QT_TRANSLATE_NOOP("Exercise", "Over 30 min her plasma lactate falls by %1 mmol/L"),
+     .places = {number(&S::lactatefall)}},
     {},
-    {tab(5), text("Total lactate metabolised = "), number(&Scenario::lactatefall), text(" x "),
-     number(&Scenario::ecf), text(" = "), number(&Scenario::totallactate), text(" mmol")},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "Total lactate metabolised = %1 x %2 = %3 mmol"),
+     .places = {number(&S::lactatefall), number(&S::ecf), number(&S::totallactate)}},
 };
 
 const Block question2 = {
     {},
-    {tab(5),
-     text("Most of this lactate will be taken up by the liver and used for gluconeogenesis.")},
-    {tab(5), text("Some will be used for synthesis of liver glycogen, but most will be released "
-                  "from the liver as glucose")},
-    {tab(5), text("and used for glycogen synthesis in muscle.")},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "Most of this lactate will be taken up by the liver "
+                                           "and used for gluconeogenesis.")},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "Some will be used for synthesis of liver glycogen, "
+                                           "but most will be released from the liver as "
+                                           "glucose\nand used for glycogen synthesis in muscle.")},
     {},
-    {text("2)"), tab(5),
-     text("What is the total cost in ATP (summing ATP, GTP and UTP) for synthesis of:")},
-    {tab(10), text("glucose from 2 x lactate")},
-    {tab(10), text("liver glycogen from 2 x lactate")},
-    {tab(10), text("muscle glycogen from 2 x lactate")},
+    {.label = "2)",
+     .column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "What is the total cost in ATP (summing ATP, GTP and "
+                                           "UTP) for synthesis of:")},
+    //: The three products of question 2, each a line of their own under the question.
+    {.column = 10, .text = QT_TRANSLATE_NOOP("Exercise", "glucose from 2 x lactate")},
+    {.column = 10, .text = QT_TRANSLATE_NOOP("Exercise", "liver glycogen from 2 x lactate")},
+    {.column = 10, .text = QT_TRANSLATE_NOOP("Exercise", "muscle glycogen from 2 x lactate")},
 };
 
 const Block answer2 = {
     {},
-    {tab(5), text("Synthesis of glucose from 2 x lactate uses "), constant(glucoseAtp),
-     text(" x ATP")},
-    {tab(5), text("Synthesis of liver glycogen from 2 x lactate uses "), constant(liverGlycogenAtp),
-     text(" x ATP")},
-    {tab(5), text("Synthesis of muscle glycogen from 2 x lactate uses "),
-     constant(muscleGlycogenAtp), text(" x ATP")},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "Synthesis of glucose from 2 x lactate uses %1 x ATP"),
+     .places = {constant(glucoseAtp)}},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise",
+                               "Synthesis of liver glycogen from 2 x lactate uses %1 x ATP"),
+     .places = {constant(liverGlycogenAtp)}},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise",
+                               "Synthesis of muscle glycogen from 2 x lactate uses %1 x ATP"),
+     .places = {constant(muscleGlycogenAtp)}},
     {},
-    {tab(5), text("Although gluconogenesis from pyruvate requires NADH, this is provided by the "
-                  "oxidation of lactate to pyruvate.")},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "Although gluconogenesis from pyruvate requires NADH, "
+                                           "this is provided by the oxidation of lactate to "
+                                           "pyruvate.")},
 };
 
 const Block question3 = {
     {},
-    {text("3)"), tab(5),
-     text("How much ATP would be required to convert all of the lactate that has been "
-          "metabolised to muscle glycogen?")},
+    {.label = "3)",
+     .column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "How much ATP would be required to convert all of the "
+                                           "lactate that has been metabolised to muscle "
+                                           "glycogen?")},
 };
 
 const Block answer3 = {
     {},
-    {tab(5), number(&Scenario::totallactate),
-     text(" mmol of lactate has been metabolised; this will require ("),
-     number(&Scenario::totallactate), text(" / 2 x "), constant(muscleGlycogenAtp), text(" ) = "),
-     number(&Scenario::atpneeded), text(" mmol ATP")},
+    {.column = 5,
+     //: %1 and %2 are the lactate metabolised, %3 the ATP for 2 lactate, %4 the ATP required.
+     .text = QT_TRANSLATE_NOOP("Exercise", "%1 mmol of lactate has been metabolised; this will "
+                                           "require (%2 / 2 x %3 ) = %4 mmol ATP"),
+     .places = {number(&S::totallactate), number(&S::totallactate), constant(muscleGlycogenAtp),
+                number(&S::atpneeded)}},
 };
 
 const Block question4 = {
     {},
-    {text("4)"), tab(5),
-     text(" How much lactate must undergo total oxidation to carbon dioxide and water")},
-    {tab(5), text("(via lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle) "
-                  "to provide this ATP?")},
+    {.label = "4)",
+     .column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", " How much lactate must undergo total oxidation to "
+                                           "carbon dioxide and water\n(via lactate dehydrogenase, "
+                                           "pyruvate dehydrogenase and the citric acid cycle) to "
+                                           "provide this ATP?")},
 };
 
 const Block answer4 = {
-    {tab(5), text("1 mol of lactate oxidised to pyruvate yields 1 x NADH =~2.5 ATP")},
-    {tab(5), text("1 mol of pyruvate oxidised to acetyl CoA yields 1 x NADH =~2.5 ATP")},
-    {tab(5), text("1 mol of acetate oxidised in the citric acid cycle yields:")},
-    {tab(10), text("3 x NADH =~7.5 ATP")},
-    {tab(10), text("1 x FADH =~1.5 ATP")},
-    {tab(10), text("1 x GTP = 1 ATP")},
+    {.column = 5,
+     //: %1 NADH, each worth about %2 ATP.
+     .text = QT_TRANSLATE_NOOP("Exercise",
+                               "1 mol of lactate oxidised to pyruvate yields %1 x NADH =~%2 ATP"),
+     .places = {constant(nadhFromLactate), constant(nadhFromLactate* atpPerNadh)}},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP(
+         "Exercise", "1 mol of pyruvate oxidised to acetyl CoA yields %1 x NADH =~%2 ATP"),
+     .places = {constant(nadhFromPyruvate), constant(nadhFromPyruvate* atpPerNadh)}},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise",
+                               "1 mol of acetate oxidised in the citric acid cycle yields:")},
+    //: What the citric acid cycle yields, a line each under the line before.
+    {.column = 10,
+     .text = QT_TRANSLATE_NOOP("Exercise", "%1 x NADH =~%2 ATP"),
+     .places = {constant(nadhInCycle), constant(nadhInCycle* atpPerNadh)}},
+    {.column = 10,
+     .text = QT_TRANSLATE_NOOP("Exercise", "%1 x FADH =~%2 ATP"),
+     .places = {constant(fadh2InCycle), constant(fadh2InCycle* atpPerFadh2)}},
+    {.column = 10,
+     .text = QT_TRANSLATE_NOOP("Exercise", "%1 x GTP = %2 ATP"),
+     .places = {constant(gtpInCycle), constant(gtpInCycle* atpPerGtp)}},
     {},
-    {tab(5), text("Total "), constant(atpPerLactateOxidised),
-     text(" ATP produced per lactate oxidised; "), word(&Scenario::subject), text(" needs "),
-     number(&Scenario::atpneeded), text("mmol ATP")},
-    {tab(5), text("therefore "), word(&Scenario::subject), text(" must oxidise "),
-     number(&Scenario::atpneeded), text("/"), constant(atpPerLactateOxidised), text(" = "),
-     number(&Scenario::lactateoxidised), text(" mmol lactate.")},
+    {.column = 5,
+     //: %1 and %4 are the ATP per lactate, %2 and %3 the ATP needed, %5 the lactate to oxidise.
+     .man = QT_TRANSLATE_NOOP("Exercise", "Total %1 ATP produced per lactate oxidised; he needs "
+                                          "%2mmol ATP\ntherefore he must oxidise %3/%4 = %5 mmol "
+                                          "lactate."),
+     .woman = QT_TRANSLATE_NOOP("Exercise", "Total %1 ATP produced per lactate oxidised; she "
+                                            "needs %2mmol ATP\ntherefore she must oxidise %3/%4 = "
+                                            "%5 mmol lactate."),
+     .places = {constant(atpPerLactateOxidised), number(&S::atpneeded), number(&S::atpneeded),
+                constant(atpPerLactateOxidised), number(&S::lactateoxidised)}},
 };
 
 const Block question5 = {
     {},
-    {tab(5), text("The oxidation of lactate, like that of glucose, consumes "),
-     constant(oxygenPerGram), text(" L of oxygen per gram.")},
-    {tab(5), text("The molecular mass of lactate is "), constant(lactateMolarMass), text(".")},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "The oxidation of lactate, like that of glucose, "
+                                           "consumes %1 L of oxygen per gram."),
+     .places = {constant(oxygenPerGram)}},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "The molecular mass of lactate is %1."),
+     .places = {constant(lactateMolarMass)}},
     {},
-    {text("5)"), tab(5), text("What is "), word(&Scenario::possessive),
-     text(" additional oxygen consumption (in L) over the 30 minutes after the end of the race?")},
+    {.label = "5)",
+     .column = 5,
+     .man = QT_TRANSLATE_NOOP("Exercise", "What is his additional oxygen consumption (in L) over "
+                                          "the 30 minutes after the end of the race?"),
+     .woman = QT_TRANSLATE_NOOP("Exercise", "What is her additional oxygen consumption (in L) "
+                                            "over the 30 minutes after the end of the race?")},
 };
 
 const Block answer5 = {
-    {tab(5), number(&Scenario::lactateoxidised), text(" mmol lactate = "),
-     number(&Scenario::lactateoxidised), text("x "), constant(lactateMolarMass), text("  = "),
-     number(&Scenario::massoxidised), text(" mg")},
+    {.column = 5,
+     //: %1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass.
+     .text = QT_TRANSLATE_NOOP("Exercise", "%1 mmol lactate = %2x %3  = %4 mg"),
+     .places = {number(&S::lactateoxidised), number(&S::lactateoxidised),
+                constant(lactateMolarMass), number(&S::massoxidised)}},
     {},
-    {tab(5), text("Additional oxygen consumed = ("), number(&Scenario::massoxidised),
-     text(" / 1000) x "), constant(oxygenPerGram), text(" = "), number(&Scenario::extraoxygen),
-     text(" L")},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "Additional oxygen consumed = (%1 / 1000) x %2 = %3 L"),
+     .places = {number(&S::massoxidised), constant(oxygenPerGram), number(&S::extraoxygen)}},
     {},
-    {tab(5), text("This is oxygen debt - the extra oxygen that is consumed in the metabolism of "
-                  "lactate to provide")},
-    {tab(5), text("the ATP that is required for gluconeogenesis and the formation of glycogen.")},
+    {.column = 5,
+     .text = QT_TRANSLATE_NOOP("Exercise", "This is oxygen debt - the extra oxygen that is "
+                                           "consumed in the metabolism of lactate to provide\nthe "
+                                           "ATP that is required for gluconeogenesis and the "
+                                           "formation of glycogen.")},
 };
 
 const Block question6 = {
     {},
-    {text("6)"), tab(5), text("Assuming that "), word(&Scenario::possessive),
-     text(" total energy expenditure is "), number(&Scenario::energyexpenditure),
-     text("MJ perday")},
-    {tab(5), text("and that regardless of the fuel being metabolised the energy yield is "),
-     constant(kilojoulesPerLitreOxygen), text(" kJ per L oxygen consumed")},
-    {tab(5), text("what is the pecentage increase in "), word(&Scenario::possessive),
-     text(" oxygen consumption during this 30 minutes?")},
+    {.label = "6)",
+     .column = 5,
+     //: %1 is the total energy expenditure, %2 the energy each litre of oxygen yields.
+     .man = QT_TRANSLATE_NOOP("Exercise", "Assuming that his total energy expenditure is %1MJ "
+                                          "perday\nand that regardless of the fuel being "
+                                          "metabolised the energy yield is %2 kJ per L oxygen "
+                                          "consumed\nwhat is the pecentage increase in his "
+                                          "oxygen consumption during this 30 minutes?"),
+     .woman = QT_TRANSLATE_NOOP("Exercise", "Assuming that her total energy expenditure is %1MJ "
+                                            "perday\nand that regardless of the fuel being "
+                                            "metabolised the energy yield is %2 kJ per L oxygen "
+                                            "consumed\nwhat is the pecentage increase in her "
+                                            "oxygen consumption during this 30 minutes?"),
+     .places = {number(&S::energyexpenditure), constant(kilojoulesPerLitreOxygen)}},
 };
 
 const Block answer6 = {
-    {tab(5), text("total oxygen consumed = total energy expenditure (MJ) x 1000 / "),
-     constant(kilojoulesPerLitreOxygen), text(" = "), number(&Scenario::energyexpenditure),
-     text("x 1000 / "), constant(kilojoulesPerLitreOxygen), text(" = "),
-     number(&Scenario::oxygenperday), text(" L oxygen /day")},
-    {tab(5), text("= "), number(&Scenario::oxygenperday), text(" /"), constant(halfHoursPerDay),
-     text(" = "), number(&Scenario::oxygenper30min), text(" L oxygen per 30 minutes")},
+    {.column = 5,
+     //: %1 and %3 are the kJ per litre of oxygen, %2 the energy expenditure, %4 the litres a day.
+     .text = QT_TRANSLATE_NOOP("Exercise", "total oxygen consumed = total energy expenditure (MJ) "
+                                           "x 1000 / %1 = %2x 1000 / %3 = %4 L oxygen /day"),
+     .places = {constant(kilojoulesPerLitreOxygen), number(&S::energyexpenditure),
+                constant(kilojoulesPerLitreOxygen), number(&S::oxygenperday)}},
+    {.column = 5,
+     //: %1 is the litres a day, %2 the half hours of a day, %3 the litres per 30 minutes.
+     .text = QT_TRANSLATE_NOOP("Exercise", "= %1 /%2 = %3 L oxygen per 30 minutes"),
+     .places = {number(&S::oxygenperday), constant(halfHoursPerDay), number(&S::oxygenper30min)}},
     {},
-    {tab(5), text("percent increase in oxygen consumption = 100 x "),
-     number(&Scenario::extraoxygen), text(" / "), number(&Scenario::oxygenper30min), text("= "),
-     number(&Scenario::percentincrease), text("%")},
+    {.column = 5,
+     //: %1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.
+     .text = QT_TRANSLATE_NOOP("Exercise", "percent increase in oxygen consumption = 100 x %1 / "
+                                           "%2= %3%"),
+     .places = {number(&S::extraoxygen), number(&S::oxygenper30min), number(&S::percentincrease)}},
 };
 
 } // namespace Texts

@@ -1,44 +1,43 @@
 #include "printtemplate.h"
 
-PrintItem Print::Item::resolve(const Scenario& scenario) const {
+#include <QCoreApplication>
+
+Sentence::Place Print::Place::resolve(const Scenario& scenario) const {
     switch (kind) {
-    case Kind::Text:
-        return PrintItem::fromText(QString::fromLatin1(text));
-    case Kind::Tab:
-        return PrintItem::tab(column);
-    case Kind::Word:
-        return PrintItem::fromText(scenario.*word);
     case Kind::Single:
-        return PrintItem::fromNumber(scenario.*single);
+        return Sentence::Place::number(scenario.*single);
     case Kind::Double:
-        return PrintItem::fromNumber(scenario.*dbl);
+        return Sentence::Place::number(scenario.*dbl);
     case Kind::Constant:
-        return PrintItem::fromText(PrintItem::decimal(constant));
+        break;
     }
-    Q_UNREACHABLE();
+    return Sentence::Place::text(PrintItem::decimal(constant));
 }
 
-PrintLine Print::resolve(const Line& line, const Scenario& scenario) {
-    PrintLine items;
-    items.reserve(qsizetype(line.size()));
-    bool joins = false;
-    for (const Item& item : line) {
-        // A constant and the texts around it are one text item, laid out
-        // and drawn as one run, as the one literal they stand for would be.
-        const bool textual = item.kind == Item::Kind::Text || item.kind == Item::Kind::Constant;
-        if (textual && joins)
-            items.last().text += item.resolve(scenario).text;
-        else
-            items.append(item.resolve(scenario));
-        joins = textual;
-    }
-    return items;
+QList<PrintLine> Print::resolve(const Line& line, const Scenario& scenario) {
+    if (line.isEmpty())
+        return {PrintLine()};
+    const char* source = line.source(scenario.sex);
+    const QString sentence = QCoreApplication::translate(context, source);
+    std::vector<Sentence::Place> places;
+    places.reserve(line.places.size());
+    for (const Place& place : line.places)
+        places.push_back(place.resolve(scenario));
+    Sentence::Layout layout{
+        line.label ? QString::fromLatin1(line.label) : QString(), line.column, {}};
+    // The program this one follows printed the subject's words as items of
+    // their own, each drawn as a run of its own: the English lines keep them
+    // so, to the pixel.
+    if (!line.text && sentence == QString::fromUtf8(source))
+        layout.ownWords = {scenario.person, scenario.subjectcap, scenario.subject,
+                           scenario.possessive};
+    return Sentence::lines(sentence, places, layout);
 }
 
 QList<PrintLine> Print::resolve(const Block& block, const Scenario& scenario) {
     QList<PrintLine> lines;
     lines.reserve(qsizetype(block.size()));
     for (const Line& line : block)
-        lines.append(resolve(line, scenario));
+        lines += resolve(line, scenario);
     return lines;
 }

@@ -1,55 +1,63 @@
-// Printed lines written as data: texts, tabs, the Scenario words and
-// numbers they show, filled in from one Scenario when they are printed, and
-// the exercise's constants, printed as part of the text around them.
+// Printed lines written as data: for each line the sentence a translator
+// sees, whole, with numbered places (one sentence for a man and one for a
+// woman where the line speaks of the subject), the tab it starts at, and
+// what fills its places: the subject's numbers, each an item of its own
+// with its blanks, and the exercise's constants, written into the words.
+// Filled in from one Scenario when they are printed; a translation may
+// break its line in two.
 #pragma once
 
 #include "model/scenario.h"
 #include "printitem.h"
+#include "sentence.h"
 
 #include <vector>
 
 namespace Print {
 
-struct Item {
-    enum class Kind { Text, Tab, Word, Single, Double, Constant };
+struct Place {
+    enum class Kind { Single, Double, Constant };
 
-    Kind kind = Kind::Text;
-    const char* text = nullptr;
-    int column = 0;
-    QString Scenario::*word = nullptr;
+    Kind kind = Kind::Constant;
     float Scenario::*single = nullptr;
     double Scenario::*dbl = nullptr;
     double constant = 0;
 
-    PrintItem resolve(const Scenario& scenario) const;
+    Sentence::Place resolve(const Scenario& scenario) const;
 };
 
-using Line = std::vector<Item>;
+// Short names, so that a block reads like the lines it prints.
+inline Place number(float Scenario::*f) {
+    return {Place::Kind::Single, f};
+}
+inline Place number(double Scenario::*d) {
+    return {Place::Kind::Double, nullptr, d};
+}
+// Shortest decimal, without the blanks of a number: "0.746", "20".
+inline Place constant(double value) {
+    return {Place::Kind::Constant, nullptr, nullptr, value};
+}
+
+struct Line {
+    const char* label = nullptr; // before the first tab, as "1)"
+    int column = 0;              // the tab the text starts at; 0 for none
+    const char* text = nullptr;  // for either sex, or
+    const char* man = nullptr;   // one for each
+    const char* woman = nullptr;
+    std::vector<Place> places = {}; // %1, %2...
+
+    bool isEmpty() const { return !text && !man; }
+    // The line's sentence for `sex`, as the source gives it.
+    const char* source(int sex) const { return text ? text : sex ? woman : man; }
+};
+
 using Block = std::vector<Line>;
 
-// Short names, so that a block reads like the lines it prints.
-inline Item text(const char* s) {
-    return {Item::Kind::Text, s};
-}
-inline Item tab(int column) {
-    return {Item::Kind::Tab, nullptr, column};
-}
-inline Item word(QString Scenario::*w) {
-    return {Item::Kind::Word, nullptr, 0, w};
-}
-inline Item number(float Scenario::*f) {
-    return {Item::Kind::Single, nullptr, 0, nullptr, f};
-}
-inline Item number(double Scenario::*d) {
-    return {Item::Kind::Double, nullptr, 0, nullptr, nullptr, d};
-}
-// Shortest decimal, without the blanks of a number item: "0.746", "20";
-// one text item with the texts on either side.
-inline Item constant(double value) {
-    return {Item::Kind::Constant, nullptr, 0, nullptr, nullptr, nullptr, value};
-}
+// The context of the exercise's texts in the catalogues.
+inline constexpr const char* context = "Exercise";
 
-PrintLine resolve(const Line& line, const Scenario& scenario);
+// A line's printed lines: one, or more where a translation breaks it.
+QList<PrintLine> resolve(const Line& line, const Scenario& scenario);
 QList<PrintLine> resolve(const Block& block, const Scenario& scenario);
 
 } // namespace Print

@@ -48,10 +48,3 @@ QString Stage::name() const {
     return posedQuestion() ? QStringLiteral("Q%1").arg(posedQuestion())
                            : QStringLiteral("A%1").arg(shownAnswer());
 }
-
-QString Stage::description() const {
-    if (isFinished())
-        return QStringLiteral("the end");
-    return posedQuestion() ? QStringLiteral("question %1").arg(posedQuestion())
-                           : QStringLiteral("answer %1").arg(shownAnswer());
-}

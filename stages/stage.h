@@ -25,8 +25,7 @@ public:
     bool isFinished() const;
     Stage next() const; // the end stays the end
 
-    QString name() const;        // "Q3", "A3", "Finished"
-    QString description() const; // "question 3", "answer 3", "the end"
+    QString name() const; // "Q3", "A3", "Finished", for tests and logs
 
     friend bool operator==(const Stage&, const Stage&) = default;
 

@@ -5,8 +5,8 @@
 Lines Transcript::lines(const Print::Block& block, const Scenario& scenario, Ink ink) {
     Lines lines;
     lines.reserve(qsizetype(block.size()));
-    for (const Print::Line& line : block)
-        lines.append({Print::resolve(line, scenario), ink});
+    for (const PrintLine& line : Print::resolve(block, scenario))
+        lines.append({line, ink});
     return lines;
 }
 

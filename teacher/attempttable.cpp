@@ -1,6 +1,7 @@
 #include "attempttable.h"
 
 #include "judging/attemptsummary.h"
+#include "model/language.h"
 #include "model/visibletext.h"
 
 #include <QLocale>
@@ -45,7 +46,7 @@ QVariant AttemptTable::data(const QModelIndex& index, int role) const {
         return role == SortRole ? QVariant(attempt.code.index()) : QVariant(attempt.code.text());
     case Started:
         return role == SortRole ? QVariant(attempt.started)
-                                : QVariant(QLocale().toString(attempt.started.toLocalTime(),
+                                : QVariant(Language::dates().toString(attempt.started.toLocalTime(),
                                                               QLocale::ShortFormat));
     case Score: {
         const AttemptSummary summary = summarize(attempt);

@@ -2,12 +2,11 @@
 #include "judging/replay.h"
 #include "model/language.h"
 #include "panes/linelayout.h"
-#include "paper/diagram.h"
+#include "panes/diagram.h"
 #include "paper/paper.h"
 #include "pdftools.h"
 #include "stages/exercise.h"
 #include "subjects.h"
-#include "widestlines.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -83,8 +82,8 @@ QString sheetName(Sheet sheet) {
 } // namespace
 
 // The sheets read back from the PDF as a reader gets them: the window's own
-// lines, headers, vector diagrams with text labels, class sets, and every
-// line of every subject within the text width.
+// lines, headers, vector diagrams with text labels, class sets, and the
+// class report. That every line fits the text width is tst_fit's.
 class TestPaper : public QObject {
     Q_OBJECT
 
@@ -97,7 +96,6 @@ private slots:
     void labelsStandWhereTheRendererPutsThem();
     void classSetHeadsEachSubjectsOwnPages_data();
     void classSetHeadsEachSubjectsOwnPages();
-    void everyLineOfEverySubjectFits();
     void classReport_data();
     void classReport();
 
@@ -221,7 +219,7 @@ void TestPaper::labelsStandWhereTheRendererPutsThem_data() {
 // otherwise shows as hundreds of pixels.
 void TestPaper::labelsStandWhereTheRendererPutsThem() {
     QFETCH(QString, drawing);
-    const Paper::Diagram diagram(drawing);
+    const Diagram diagram(drawing);
     QVERIFY(diagram.isValid());
     QVERIFY2(diagram.labelsAsText(), "the drawing uses what the labels do not follow");
 
@@ -285,24 +283,6 @@ void TestPaper::classSetHeadsEachSubjectsOwnPages() {
 
 // Over all 10,000 subjects, each item of each line at its widest, the line
 // laid out on A4, the narrowest text width paper gets, with the PDF's metrics.
-void TestPaper::everyLineOfEverySubjectFits() {
-    QBuffer buffer;
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(Paper::pageLayout(QLocale(QLocale::English, QLocale::UnitedKingdom)));
-    const QFontMetricsF metrics(Paper::lineFont(), &writer);
-    const qreal room = Paper::lineRoom(writer);
-
-    const WidestLines lines;
-    qreal most = 0;
-    for (const Print::Block* block : WidestLines::blocks())
-        for (const LineLayout& layout : lines.of(*block, metrics)) {
-            QVERIFY2(layout.width() <= room, qPrintable(layout.plainText()));
-            most = std::max(most, layout.width());
-        }
-    qInfo("widest line %.1f mm of %.1f mm", most * 25.4 / writer.resolution(),
-          room * 25.4 / writer.resolution());
-}
-
 void TestPaper::classReport_data() {
     QTest::addColumn<int>("students");
     QTest::addColumn<int>("pages");

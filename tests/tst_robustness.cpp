@@ -203,17 +203,16 @@ void TestRobustness::everyNumberReadsBack() {
     Subjects::forEach([&](const Scenario& s) {
         for (const Print::Block* block : WidestLines::blocks())
             for (const Print::Line& line : *block)
-                for (const Print::Item& item : line) {
-                    if (item.kind != Print::Item::Kind::Single &&
-                        item.kind != Print::Item::Kind::Double)
+                for (const Print::Place& place : line.places) {
+                    if (place.kind == Print::Place::Kind::Constant)
                         continue;
-                    const QString text = item.resolve(s).text;
+                    const QString text = place.resolve(s).item.text;
                     QVERIFY(text.startsWith(u' ') && text.endsWith(u' '));
                     bool ok = false;
-                    if (item.kind == Print::Item::Kind::Single)
-                        QCOMPARE(text.trimmed().toFloat(&ok), s.*item.single);
+                    if (place.kind == Print::Place::Kind::Single)
+                        QCOMPARE(text.trimmed().toFloat(&ok), s.*place.single);
                     else
-                        QCOMPARE(text.trimmed().toDouble(&ok), s.*item.dbl);
+                        QCOMPARE(text.trimmed().toDouble(&ok), s.*place.dbl);
                     QVERIFY(ok);
                     ++numbers;
                 }

@@ -21,14 +21,16 @@ public:
         return all;
     }
 
-    // Reads every subject once.
+    // Reads every subject once. A man's lines and a woman's are kept apart:
+    // a translation may break them differently.
     WidestLines() {
         Subjects::forEach([this](const Scenario& s) {
             for (const Print::Block* block : blocks()) {
-                auto& lines = m_texts[block];
-                lines.resize(block->size());
-                for (size_t i = 0; i < block->size(); ++i) {
-                    const PrintLine line = Print::resolve(block->at(i), s);
+                auto& lines = m_texts[block][s.sex];
+                const QList<PrintLine> printed = Print::resolve(*block, s);
+                lines.resize(size_t(printed.size()));
+                for (size_t i = 0; i < lines.size(); ++i) {
+                    const PrintLine& line = printed[qsizetype(i)];
                     if (lines[i].empty())
                         lines[i] = {line, {}};
                     lines[i].items.resize(size_t(line.size()));
@@ -43,14 +45,16 @@ public:
     template <typename Metrics>
     std::vector<LineLayout> of(const Print::Block& block, const Metrics& metrics) const {
         std::vector<LineLayout> layouts;
-        for (const Line& texts : m_texts.at(&block)) {
-            PrintLine line = texts.first;
-            for (qsizetype j = 0; j < line.size(); ++j)
-                for (const QString& text : texts.items[size_t(j)])
-                    if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(line[j].text))
-                        line[j].text = text;
-            layouts.emplace_back(line, metrics);
-        }
+        for (const auto& [sex, lines] : m_texts.at(&block))
+            for (const Line& texts : lines) {
+                PrintLine line = texts.first;
+                for (qsizetype j = 0; j < line.size(); ++j)
+                    for (const QString& text : texts.items[size_t(j)])
+                        if (metrics.horizontalAdvance(text) >
+                            metrics.horizontalAdvance(line[j].text))
+                            line[j].text = text;
+                layouts.emplace_back(line, metrics);
+            }
         return layouts;
     }
 
@@ -60,5 +64,5 @@ private:
         std::vector<std::set<QString>> items; // every text of each item
         bool empty() const { return items.empty() && first.isEmpty(); }
     };
-    std::map<const Print::Block*, std::vector<Line>> m_texts;
+    std::map<const Print::Block*, std::map<int, std::vector<Line>>> m_texts;
 };

@@ -342,13 +342,6 @@
         <extracomment>%1 names the question, %2 lists the outcomes with their counts.</extracomment>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%1, %n student(s): %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>ClassFigures</name>
@@ -376,6 +369,14 @@
         <source>Not checked</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n student(s): %2</source>
+        <extracomment>%1 names the question, %2 is the slip&apos;s hint; %n students met it.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -386,14 +387,6 @@
     <message>
         <source>No known slip was met.</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%1, %n student(s): %2</source>
-        <extracomment>%1 names the question, %2 is the slip&apos;s hint; %n students met it.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
     <message>
         <source>yes</source>
@@ -577,6 +570,552 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 %2: worked exercise on lactate clearance and oxygen debt after a sprint.
+Without options it opens the exercise for a new, random subject.
+Paper is A4, or Letter where the locale measures in US units.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displays help on command-line options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts with the subject of &lt;code&gt;, such as M72-0.8-12.4, instead of a random one. With --worksheet or --key it may be given several times, one subject each.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts in practice mode, in which the student types the answers and has them checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practises as the student &lt;name&gt;, for this run, instead of the name this computer remembers or asks for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --student: the student&apos;s &lt;id&gt; number, as the school&apos;s gradebook knows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the worksheet, the problem and the six questions with room to work under each, as PDF to &lt;file&gt;, and exits without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the answer key, each question with its worked answer and both pathway diagrams, as PDF to &lt;file&gt;, and exits without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --worksheet or --key: a class set of &lt;n&gt; different random subjects, 1 to %1, each on pages of its own headed by its code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the report of --report or both. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --collate: the class report, as PDF to &lt;file&gt;: for each question how many students were right at the first try and at the last, the known slips met, and a table of the students.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the result slip of the practice record of --record, its entries, verdicts and score on one page, as PDF to &lt;file&gt;, and exits without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --result-slip: the practice record &lt;file&gt; to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --collate or --teacher: practice records (.json), or folders of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--collate reads practice records; it does not go with --%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--collate writes a table, a report or both; give --csv, --report or both, and their files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--collate needs practice records to read: files, or folders of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv and --report name the same file, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv names a practice record, %1; write the table to a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--report names a practice record, %1; write the report to a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--record is read for --result-slip; give --result-slip and its file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--result-slip needs the practice record to read; give --record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--result-slip names the record itself, %1; write the slip to a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv is the table of --collate; give --collate and the records too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--report is the report of --collate; give --collate and the records too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;; only --collate and --teacher take files without an option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs a value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--teacher opens the teacher&apos;s window; it does not go with --%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the subject code &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--student-id goes with --student and the student&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--student names who practises in the window; it does not go with --worksheet or --key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--student: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--student-id: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--count makes a class set on paper; give --worksheet or --key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window shows one subject; give --subject once, or several with --worksheet or --key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--practice is for the window; it does not go with --worksheet or --key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--worksheet and --key name the same file, %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--count draws random subjects and --subject names them; give one or the other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--count takes a whole number of subjects, 1 to %1, not &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>glucose</source>
+        <extracomment>The name of a compound as a label of a pathway diagram: short, as it has little room.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glucose 6-phosphate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glycogen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 x lactate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 x pyruvate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lactate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pyruvate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>acetyl CoA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oxaloacetate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>citrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>isocitrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>α-ketoglutarate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>succinyl CoA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>succinate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fumarate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>malate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>~2.5 ATP</source>
+        <extracomment>About 2.5 ATP for each NADH: write the number as your language writes decimals.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>~1.5 ATP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Entry</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the units offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> or </source>
+        <extracomment>Before the last unit offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is typed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is too long for one number (%1 characters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has digits other than 0 to 9.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number; type it in digits, like 12.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is written with an exponent; type the number in full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number; type digits and at most one decimal point or comma.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds more than one number; type one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a blank inside; type one number, without thousands separators.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has more than one point or comma; type it without thousands separators, with one decimal point or comma.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The comma in %1 could be a thousands separator or a decimal comma; type the number without it, or with a decimal point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the unit here; write %2, or no unit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is far too large for this answer; check the digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Exercise</name>
+    <message>
+        <source>You are considering a man who weighs %1 kg. He  has just completed a 100 m sprint.</source>
+        <extracomment>%1 is the subject&apos;s weight.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are considering a woman who weighs %1 kg. She  has just completed a 100 m sprint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before the race his plasma lactate was %1 mmol /L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before the race her plasma lactate was %1 mmol /L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Immediately after the race  his  plasma lactate was %1 mmol /L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Immediately after the race  her  plasma lactate was %1 mmol /L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 minutes later  his  plasma lactate was %1 mmol /L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 minutes later  her  plasma lactate was %1 mmol /L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assuming that extracellular fluid is %1% of body weight,
+what is the total amount of lactate that he has metabolised in 30 minutes?</source>
+        <extracomment>%1 is a percentage.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assuming that extracellular fluid is %1% of body weight,
+what is the total amount of lactate that she has metabolised in 30 minutes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracellular fluid = %1 x %2 = %3 L   (You can assume that 1 kg of ecf = 1 L)</source>
+        <extracomment>%1 is the share of body weight, %2 the weight, %3 the volume of extracellular fluid.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over 30 min his plasma lactate falls by %1 mmol/L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over 30 min her plasma lactate falls by %1 mmol/L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total lactate metabolised = %1 x %2 = %3 mmol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most of this lactate will be taken up by the liver and used for gluconeogenesis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some will be used for synthesis of liver glycogen, but most will be released from the liver as glucose
+and used for glycogen synthesis in muscle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the total cost in ATP (summing ATP, GTP and UTP) for synthesis of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glucose from 2 x lactate</source>
+        <extracomment>The three products of question 2, each a line of their own under the question.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>liver glycogen from 2 x lactate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>muscle glycogen from 2 x lactate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synthesis of glucose from 2 x lactate uses %1 x ATP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synthesis of liver glycogen from 2 x lactate uses %1 x ATP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synthesis of muscle glycogen from 2 x lactate uses %1 x ATP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Although gluconogenesis from pyruvate requires NADH, this is provided by the oxidation of lactate to pyruvate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much ATP would be required to convert all of the lactate that has been metabolised to muscle glycogen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mmol of lactate has been metabolised; this will require (%2 / 2 x %3 ) = %4 mmol ATP</source>
+        <extracomment>%1 and %2 are the lactate metabolised, %3 the ATP for 2 lactate, %4 the ATP required.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> How much lactate must undergo total oxidation to carbon dioxide and water
+(via lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle) to provide this ATP?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 mol of lactate oxidised to pyruvate yields %1 x NADH =~%2 ATP</source>
+        <extracomment>%1 NADH, each worth about %2 ATP.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 mol of pyruvate oxidised to acetyl CoA yields %1 x NADH =~%2 ATP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 mol of acetate oxidised in the citric acid cycle yields:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x NADH =~%2 ATP</source>
+        <extracomment>What the citric acid cycle yields, a line each under the line before.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x FADH =~%2 ATP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x GTP = %2 ATP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1 ATP produced per lactate oxidised; he needs %2mmol ATP
+therefore he must oxidise %3/%4 = %5 mmol lactate.</source>
+        <extracomment>%1 and %4 are the ATP per lactate, %2 and %3 the ATP needed, %5 the lactate to oxidise.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1 ATP produced per lactate oxidised; she needs %2mmol ATP
+therefore she must oxidise %3/%4 = %5 mmol lactate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The oxidation of lactate, like that of glucose, consumes %1 L of oxygen per gram.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The molecular mass of lactate is %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is his additional oxygen consumption (in L) over the 30 minutes after the end of the race?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is her additional oxygen consumption (in L) over the 30 minutes after the end of the race?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 mmol lactate = %2x %3  = %4 mg</source>
+        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Additional oxygen consumed = (%1 / 1000) x %2 = %3 L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is oxygen debt - the extra oxygen that is consumed in the metabolism of lactate to provide
+the ATP that is required for gluconeogenesis and the formation of glycogen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assuming that his total energy expenditure is %1MJ perday
+and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
+what is the pecentage increase in his oxygen consumption during this 30 minutes?</source>
+        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assuming that her total energy expenditure is %1MJ perday
+and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
+what is the pecentage increase in her oxygen consumption during this 30 minutes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>total oxygen consumed = total energy expenditure (MJ) x 1000 / %1 = %2x 1000 / %3 = %4 L oxygen /day</source>
+        <extracomment>%1 and %3 are the kJ per litre of oxygen, %2 the energy expenditure, %4 the litres a day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>= %1 /%2 = %3 L oxygen per 30 minutes</source>
+        <extracomment>%1 is the litres a day, %2 the half hours of a day, %3 the litres per 30 minutes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>percent increase in oxygen consumption = 100 x %1 / %2= %3%</source>
+        <extracomment>%1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ExerciseWindow</name>
     <message>
         <source>Questions</source>
@@ -596,6 +1135,67 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See answer 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end</source>
+        <extracomment>The button that ends the program, written in small letters as the program always has.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide answer 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See answer 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide answer 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See pathway 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See answer 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide answer 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See pathway 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See answer 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide answer 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See answer 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide answer 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See answer 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide answer 6</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -631,6 +1231,14 @@
     </message>
     <message>
         <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvanel calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvanel logo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -912,11 +1520,150 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The exercise was left at %1.</source>
+        <source>This record was edited. %1 The verdicts shown are the ones its entries earn.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This record was edited. %1 The verdicts shown are the ones its entries earn.</source>
+        <source>The exercise was left at question %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The exercise was left at answer %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Pathway</name>
+    <message>
+        <source>Gluconeogenesis from lactate, and glycogen made in the liver and in muscle. Read from the bottom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 x lactate is oxidised to 2 x pyruvate; this step uses 2 x NAD+ and gives 2 x NADH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the liver, 2 x pyruvate is made into glucose 6-phosphate in three steps, drawn as three arrows going up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first step uses 4 x ATP and gives 4 x ADP, and uses 2 x GTP and gives 2 x GDP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second step uses the 2 x NADH and gives 2 x NAD+.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The third step ends at glucose 6-phosphate, drawn as its open-chain formula with a phosphate group on carbon 6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the liver, glucose 6-phosphate is turned into free glucose, which leaves the liver.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or, in the liver, glucose 6-phosphate is made into glycogen; this step uses UTP and gives UDP + Pi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The free glucose is carried in the blood to muscle, the yellow panel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In muscle, glucose is made into glucose 6-phosphate; this step uses ATP and gives ADP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In muscle, glucose 6-phosphate is made into glycogen; this step uses UTP and gives UDP + Pi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals: making glucose from 2 x lactate uses 6 nucleoside triphosphates (4 ATP and 2 GTP).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making liver glycogen uses 7 (the 6 for glucose and 1 UTP in the liver).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making muscle glycogen uses 8 (the 6 for glucose, 1 ATP and 1 UTP in muscle).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Complete oxidation of lactate through pyruvate, acetyl CoA and the citric acid cycle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lactate is oxidised to pyruvate; this step uses NAD+ and gives NADH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pyruvate is converted to acetyl CoA; this step uses NAD+ and gives NADH, and gives off CO2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acetyl CoA (2 carbons) joins oxaloacetate (4 carbons) to make citrate (6 carbons); this step gives off CoASH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Citrate is rearranged to isocitrate (6 carbons).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isocitrate is oxidised to alpha-ketoglutarate (5 carbons); this step uses NAD+ and gives NADH, and gives off CO2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alpha-ketoglutarate is converted to succinyl CoA (4 carbons); this step uses CoASH and NAD+ and gives NADH, and gives off CO2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Succinyl CoA is converted to succinate (4 carbons); this step gives off CoASH, and uses GDP + Pi and gives GTP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Succinate is oxidised to fumarate (4 carbons); this step uses FAD and gives FADH2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fumarate takes up H2O to make malate (4 carbons).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malate is oxidised to oxaloacetate (4 carbons), which closes the cycle; this step uses NAD+ and gives NADH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about 2.5 ATP, each FADH2 gives about 1.5 ATP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In total one lactate gives 5 NADH, 1 FADH2 and 1 GTP, which make 15 ATP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gluconeogenesis from lactate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvanel calculation: gluconeogenesis from lactate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pathway diagram: gluconeogenesis from lactate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lactate oxidation and the citric acid cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvanel calculation: lactate oxidation and the citric acid cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -951,16 +1698,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You started practising subject %1 on %2 and stopped at %3. Continue where you stopped?</source>
-        <extracomment>%2 is a date and time; %3 says where: &quot;question 3&quot;, &quot;answer 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Continue</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Start &amp;again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You started practising subject %1 on %2 and stopped at question %3. Continue where you stopped?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You started practising subject %1 on %2 and stopped at answer %3. Continue where you stopped?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1027,6 +1777,18 @@
     </message>
     <message>
         <source>Check %1 is of question %2, which was not posed at that point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaveGroup</name>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <extracomment>%2 is the reason, as the system gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

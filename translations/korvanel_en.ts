@@ -2,17 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
     <context>
-        <name>ChartView</name>
-        <message numerus="yes">
-            <source>%1, %n student(s): %2</source>
-            <translation>
-                <numerusform>%1, %n student: %2</numerusform>
-                <numerusform>%1, %n students: %2</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>ClassReport</name>
+        <name>ClassFigures</name>
         <message numerus="yes">
             <source>%1, %n student(s): %2</source>
             <extracomment>%1 names the question, %2 is the slip's hint; %n students met it.</extracomment>
@@ -21,6 +11,9 @@
                 <numerusform>%1, %n students: %2</numerusform>
             </translation>
         </message>
+    </context>
+    <context>
+        <name>ClassReport</name>
         <message numerus="yes">
             <source>%n student(s)</source>
             <translation>

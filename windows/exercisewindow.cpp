@@ -38,22 +38,83 @@ using enum Control;
 constexpr Placed form1[] = {
     {Kind::Logo, "Picture2", nullptr, {12720, 120, 2415, 1455}, answerPane},
     {Kind::QuestionPane, "Picture1", nullptr, {120, 120, 12375, 8895}, answerPane},
-    {Kind::Button, "seeanswer1", "See answer 1", {13080, 1800, 1815, 495}, seeanswer1},
+    {Kind::Button,
+     "seeanswer1",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "See answer 1"),
+     {13080, 1800, 1815, 495},
+     seeanswer1},
     {Kind::AnswerPane, "Picture3", nullptr, {120, 9000, 12375, 2415}, answerPane},
-    {Kind::End, "end", "end", {13080, 10440, 1815, 495}, answerPane},
-    {Kind::Button, "hideanswer1", "Hide answer 1", {13080, 2400, 1815, 495}, hideanswer1},
-    {Kind::Button, "seeanswer2", "See answer 2", {13080, 3000, 1815, 495}, seeanswer2},
-    {Kind::Button, "hideanswer2", "Hide answer 2", {13080, 3600, 1815, 495}, hideanswer2},
-    {Kind::Button, "seepathway1", "See pathway 1", {13080, 4200, 1815, 495}, seepathway1},
-    {Kind::Button, "seeanswer3", "See answer 3", {13080, 4800, 1815, 495}, seeanswer3},
-    {Kind::Button, "hideanswer3", "Hide answer 3", {13080, 5400, 1815, 495}, hideanswer3},
-    {Kind::Button, "seepathway2", "See pathway 2", {13080, 6000, 1815, 495}, seepathway2},
-    {Kind::Button, "seeanswer4", "See answer 4", {13080, 6600, 1815, 495}, seeanswer4},
-    {Kind::Button, "hideanswer4", "Hide answer 4", {13080, 7200, 1815, 495}, hideanswer4},
-    {Kind::Button, "seeanswer5", "See answer 5", {13080, 7800, 1815, 495}, seeanswer5},
-    {Kind::Button, "hideanswer5", "Hide answer 5", {13080, 8400, 1815, 495}, hideanswer5},
-    {Kind::Button, "seeanswer6", "See answer 6", {13080, 9000, 1815, 495}, seeanswer6},
-    {Kind::Button, "hideanswer6", "Hide answer 6", {13080, 9600, 1815, 495}, hideanswer6},
+    //: The button that ends the program, written in small letters as the program always has.
+    {Kind::End,
+     "end",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "end"),
+     {13080, 10440, 1815, 495},
+     answerPane},
+    {Kind::Button,
+     "hideanswer1",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "Hide answer 1"),
+     {13080, 2400, 1815, 495},
+     hideanswer1},
+    {Kind::Button,
+     "seeanswer2",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "See answer 2"),
+     {13080, 3000, 1815, 495},
+     seeanswer2},
+    {Kind::Button,
+     "hideanswer2",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "Hide answer 2"),
+     {13080, 3600, 1815, 495},
+     hideanswer2},
+    {Kind::Button,
+     "seepathway1",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "See pathway 1"),
+     {13080, 4200, 1815, 495},
+     seepathway1},
+    {Kind::Button,
+     "seeanswer3",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "See answer 3"),
+     {13080, 4800, 1815, 495},
+     seeanswer3},
+    {Kind::Button,
+     "hideanswer3",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "Hide answer 3"),
+     {13080, 5400, 1815, 495},
+     hideanswer3},
+    {Kind::Button,
+     "seepathway2",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "See pathway 2"),
+     {13080, 6000, 1815, 495},
+     seepathway2},
+    {Kind::Button,
+     "seeanswer4",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "See answer 4"),
+     {13080, 6600, 1815, 495},
+     seeanswer4},
+    {Kind::Button,
+     "hideanswer4",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "Hide answer 4"),
+     {13080, 7200, 1815, 495},
+     hideanswer4},
+    {Kind::Button,
+     "seeanswer5",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "See answer 5"),
+     {13080, 7800, 1815, 495},
+     seeanswer5},
+    {Kind::Button,
+     "hideanswer5",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "Hide answer 5"),
+     {13080, 8400, 1815, 495},
+     hideanswer5},
+    {Kind::Button,
+     "seeanswer6",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "See answer 6"),
+     {13080, 9000, 1815, 495},
+     seeanswer6},
+    {Kind::Button,
+     "hideanswer6",
+     QT_TRANSLATE_NOOP("ExerciseWindow", "Hide answer 6"),
+     {13080, 9600, 1815, 495},
+     hideanswer6},
 };
 
 // Where the practice forms go: the answer pane's place, empty while a
@@ -102,7 +163,7 @@ void ExerciseWindow::build() {
             break;
         case Kind::Button:
         case Kind::End: {
-            auto* button = new QPushButton(QString::fromLatin1(row.caption), this);
+            auto* button = new QPushButton(tr(row.caption), this);
             if (row.kind == Kind::End) {
                 connect(button, &QPushButton::clicked, this, &ExerciseWindow::end);
             } else {
@@ -180,9 +241,11 @@ QColor ExerciseWindow::colour(Pane which, Ink ink) const {
 // The code stands in the title whenever the subject was not drawn at random
 // for this run, so that a teacher can match a screen to a key.
 void ExerciseWindow::showTitle() {
-    const QString title = QStringLiteral("Korvanel calculation");
-    setWindowTitle(m_session->subjectGiven() ? tr("%1 (%2)").arg(title, m_session->code().text())
-                                             : title);
+    const QString title = FormWindow::title();
+    setWindowTitle(m_session->subjectGiven()
+                       //: The window's title, then the subject's code.
+                       ? tr("%1 (%2)").arg(title, m_session->code().text())
+                       : title);
     setAccessibleName(windowTitle());
 }
 

@@ -45,7 +45,7 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
     }();
     Q_UNUSED(factoryInstalled);
     setObjectName(QString::fromLatin1(name));
-    setWindowTitle(QStringLiteral("Korvanel calculation"));
+    setWindowTitle(title());
     setWindowIcon(PaneStyle::programIcon());
     setFont(PaneStyle::windowFont());
     setPalette(PaneStyle::pagePalette(palette().color(QPalette::WindowText)));
@@ -101,6 +101,10 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
     });
 }
 
+QString FormWindow::title() {
+    return tr("Korvanel calculation");
+}
+
 QAction* FormWindow::newAction(const QString& text, const QKeySequence& shortcut) {
     auto* action = new QAction(text, this);
     action->setShortcut(shortcut);
@@ -138,8 +142,10 @@ void FormWindow::setGeometryAtScale(const Placement& placement) {
 }
 
 Picture* FormWindow::newLogo() {
-    return new Picture(QStringLiteral(":/assets/logo.svg"),
-                       {QStringLiteral(":/assets/logo.rgba"), QSize(165, 100)}, this);
+    auto* logo = new Picture(QStringLiteral(":/assets/logo.svg"),
+                             {QStringLiteral(":/assets/logo.rgba"), QSize(165, 100)}, this);
+    logo->setAccessibleName(tr("Korvanel logo"));
+    return logo;
 }
 
 QList<QAction*> FormWindow::contextActions() const {

@@ -29,6 +29,9 @@ class FormWindow : public QWidget {
 public:
     explicit FormWindow(const char* name, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
+    // "Korvanel calculation", every form's title.
+    static QString title();
+
     qreal layoutScale() const { return m_scale; }
     LayoutScale::Mode scaleMode() const { return m_rule.mode(); }
     void zoomIn();

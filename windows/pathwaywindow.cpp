@@ -48,7 +48,7 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
     , m_pathway(pathway) {
     const PathwayInfo& info = pathwayInfo(pathway);
     const PathwayLayout& layout = layoutOf(pathway);
-    setAccessibleName(QString::fromLatin1(info.accessibleName));
+    setAccessibleName(info.accessibleNameText());
 
     place(newLogo(), "Picture2", layout.logo);
 
@@ -56,8 +56,10 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
     place(hide, "Command1", layout.hide);
 
     m_diagram = new Picture(QString::fromLatin1(info.drawing), this);
+    m_diagram->translateLabels();
     place(m_diagram, "Picture1", layout.picture);
-    m_diagram->setAccessibleName(QString::fromLatin1(info.description));
+    m_diagram->setAccessibleName(info.descriptionText());
+    m_diagram->setAccessibleDescription(info.stepsText());
     // A screen reader reaches the diagram's step-by-step description by Tab.
     m_diagram->setFocusPolicy(Qt::TabFocus);
 
@@ -68,7 +70,7 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
         m_title->setFont(PaneStyle::titleFont());
         m_title->setPalette(PaneStyle::pagePalette(PaneStyle::titleInk));
         // The window's load: its one title line.
-        m_title->printLine({PrintItem::fromText(QString::fromLatin1(info.title))});
+        m_title->printLine({PrintItem::fromText(info.titleText())});
     }
 
     connect(hide, &QPushButton::clicked, this, &QWidget::hide);
@@ -94,6 +96,6 @@ void PathwayWindow::changeEvent(QEvent* event) {
         announcer()->announce(
             tr("%1. The diagram and its step-by-step description follow on Tab; Escape puts "
                "the window away.")
-                .arg(QString::fromLatin1(pathwayInfo(m_pathway).title)));
+                .arg(pathwayInfo(m_pathway).titleText()));
     });
 }

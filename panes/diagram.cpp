@@ -3,6 +3,7 @@
 #include "model/logging.h"
 #include "panes/panestyle.h"
 #include "panes/textshaper.h"
+#include "stages/pathways.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -91,8 +92,7 @@ Style inherit(const Style& parent, QStringView element, bool root,
 
 } // namespace
 
-Paper::Diagram::Diagram(const QString& fileName) {
-    PaneStyle::loadDrawingFaces();
+Diagram::Diagram(const QString& fileName) {
     QFile file(fileName);
     QByteArray source;
     if (file.open(QIODevice::ReadOnly))
@@ -100,19 +100,27 @@ Paper::Diagram::Diagram(const QString& fileName) {
     else
         qCWarning(lcKorvanel, "Cannot open the diagram %ls: %ls", qUtf16Printable(fileName),
                   qUtf16Printable(file.errorString()));
+    load(source, fileName);
+}
 
+Diagram::Diagram(const QByteArray& source) {
+    load(source, QStringLiteral("a drawing"));
+}
+
+void Diagram::load(const QByteArray& source, const QString& name) {
+    PaneStyle::loadDrawingFaces();
     QByteArray drawing;
     m_labelsAsText = takeLabels(source, &drawing);
     if (!m_labelsAsText) {
         m_labels.clear();
         drawing = source;
         qCInfo(lcKorvanel, "The labels of %ls are drawn by the SVG renderer",
-               qUtf16Printable(fileName));
+               qUtf16Printable(name));
     }
     m_drawing.load(drawing);
 }
 
-bool Paper::Diagram::takeLabels(const QByteArray& source, QByteArray* drawing) {
+bool Diagram::takeLabels(const QByteArray& source, QByteArray* drawing) {
     QXmlStreamReader reader(source);
     QXmlStreamWriter writer(drawing);
     std::vector<Style> styles(1);
@@ -135,7 +143,8 @@ bool Paper::Diagram::takeLabels(const QByteArray& source, QByteArray* drawing) {
                     font.setPixelSize(labelPixels);
                     font.setWeight(QFont::Weight(style.weight));
                     PaneStyle::hint(font);
-                    m_labels.append({{*x, *y}, text, font, style.size, ink, style.anchor});
+                    m_labels.append(
+                        {{*x, *y}, diagramLabel(text), font, style.size, ink, style.anchor});
                 }
                 continue; // the whole element is read, and left out of the drawing
             }
@@ -148,9 +157,9 @@ bool Paper::Diagram::takeLabels(const QByteArray& source, QByteArray* drawing) {
     return !reader.hasError();
 }
 
-Paper::Diagram::~Diagram() = default;
+Diagram::~Diagram() = default;
 
-void Paper::Diagram::draw(QPainter& painter, const QRectF& target) const {
+void Diagram::draw(QPainter& painter, const QRectF& target) const {
     m_drawing.render(&painter, target);
 
     const QRectF box = m_drawing.viewBoxF();

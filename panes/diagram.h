@@ -1,13 +1,16 @@
-// A pathway diagram on paper: the drawing through QSvgRenderer, its <text>
-// labels drawn as text.
+// A pathway diagram with its labels drawn as text in the run's language:
+// the drawing through QSvgRenderer, each <text> label translated
+// (diagramLabel()) and set in the font, size, weight, colour and anchor the
+// drawing gives it. Paper draws every diagram so, and the pathway windows
+// in a language other than English.
 //
 // Qt 6.4's SVG renderer draws every glyph of a label as a path, and in a
 // PDF that is slow and large (a key's two diagram pages took 550 kB and a
-// class set of 30 keys 4 s) and cannot be searched or copied. So the labels
-// are taken out of the drawing and drawn from the same source, in the font,
-// size, weight, colour and anchor the drawing gives them. A drawing whose
-// labels use what this does not follow (a transform or style sheet around a
-// label, a tspan, a label in <defs>) is drawn wholly by the renderer.
+// class set of 30 keys 4 s) and cannot be searched or copied; nor can it
+// translate them. So the labels are taken out of the drawing and drawn from
+// the same source. A drawing whose labels use what this does not follow (a
+// transform or style sheet around a label, a tspan, a label in <defs>) is
+// drawn wholly by the renderer, untranslated.
 #pragma once
 
 #include <QColor>
@@ -23,11 +26,10 @@
 class QPainter;
 class TextShaper;
 
-namespace Paper {
-
 class Diagram {
 public:
     explicit Diagram(const QString& fileName);
+    explicit Diagram(const QByteArray& source);
     ~Diagram();
 
     bool isValid() const { return m_drawing.isValid(); }
@@ -47,6 +49,7 @@ private:
         Qt::Alignment anchor;
     };
 
+    void load(const QByteArray& source, const QString& name);
     bool takeLabels(const QByteArray& source, QByteArray* drawing);
 
     mutable QSvgRenderer m_drawing; // render() is not const
@@ -55,5 +58,3 @@ private:
     mutable std::map<QString, std::unique_ptr<TextShaper>> m_shapers;
     bool m_labelsAsText = false;
 };
-
-} // namespace Paper
