@@ -104,6 +104,9 @@ void Language::speak(const QLocale& language) {
         qt->load(QStringLiteral(":/i18n/qtbase_%1.qm").arg(QString::fromLatin1(k->name))))
         install(std::move(qt));
     spoken().language = spoken().numbers = localeOf(*k);
+    // What Qt's widgets and the accessibility bridge take for the
+    // application's locale: a screen reader picks its voice by it.
+    QLocale::setDefault(dates());
 }
 
 void Language::speak(QTranslator* catalogue, const QLocale& numbers) {

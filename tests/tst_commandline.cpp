@@ -63,6 +63,8 @@ private slots:
     void windowTakesQtsOptions();
     void resultSlipFromARecord();
     void recordsFromOutside();
+    void language_data();
+    void language();
 };
 
 void TestCommandLine::answers_data() {
@@ -354,6 +356,45 @@ void TestCommandLine::recordsFromOutside() {
     QCOMPARE(said.size(), expected.size());
     for (qsizetype i = 0; i < said.size(); ++i)
         QVERIFY2(said[i].startsWith(expected[i]), qPrintable(said[i]));
+}
+
+void TestCommandLine::language_data() {
+    QTest::addColumn<QString>("desktop"); // LANGUAGE, most wanted first
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // the start of what it printed
+    QTest::newRow("the desktop's")
+        << "fr" << QStringList{"--help"} << 0 << "Utilisation : korvanel";
+    QTest::newRow("the first the program speaks")
+        << "it:es" << QStringList{"--help"} << 0 << "Uso: korvanel";
+    QTest::newRow("English where it speaks none of them")
+        << "it:nl" << QStringList{"--help"} << 0 << "Usage: korvanel";
+    QTest::newRow("asked for, over the desktop's")
+        << "de" << QStringList{"--language", "en", "--help"} << 0 << "Usage: korvanel";
+    QTest::newRow("Portuguese is Brazil's")
+        << "" << QStringList{"--language=pt", "--help"} << 0 << "Uso: korvanel";
+    QTest::newRow("a usage error in the language asked for")
+        << "" << QStringList{"--language", "de", "--frobnicate"} << 2
+        << "korvanel: Unbekannte Option 'frobnicate'.";
+    QTest::newRow("a language there is none of")
+        << "de" << QStringList{"--language", "xx"} << 2
+        << "korvanel: Korvanel speaks no \"xx\"; the languages there are: en, de, fr, es, pt_BR.";
+}
+
+void TestCommandLine::language() {
+    QFETCH(QString, desktop);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QProcessEnvironment environment = headless();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(name);
+    environment.insert("LANG", "C.UTF-8");
+    environment.insert("LANGUAGE", desktop);
+    const Run result = run(arguments, environment);
+    QCOMPARE(result.status, status);
+    const QString printed = status == 0 ? result.out : result.err;
+    QVERIFY2(printed.startsWith(said), qPrintable(printed));
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -5,376 +5,376 @@
     <name>Announcer</name>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens</translation>
     </message>
 </context>
 <context>
     <name>AnswerField</name>
     <message>
         <source>Total lactate metabolised</source>
-        <translation type="unfinished"></translation>
+        <translation>Lactato total metabolizado</translation>
     </message>
     <message>
         <source>Not yet: extracellular fluid is %1 % of body weight; follow the lactate over the 30 minutes after the race.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: o líquido extracelular corresponde a %1 % do peso corporal; acompanhe o lactato ao longo dos 30 minutos após a corrida.</translation>
     </message>
     <message>
         <source>Glucose from 2 x lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicose a partir de 2 x lactato</translation>
     </message>
     <message>
         <source>glucose</source>
         <extracomment>The part of question 2 that a line of the summary is about.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>glicose</translation>
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make glucose from 2 lactate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: conte todo ATP, GTP e UTP usado para produzir glicose a partir de 2 lactatos.</translation>
     </message>
     <message>
         <source>Liver glycogen from 2 x lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicogênio hepático a partir de 2 x lactato</translation>
     </message>
     <message>
         <source>liver glycogen</source>
         <extracomment>The part of question 2 that a line of the summary is about.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>glicogênio hepático</translation>
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make liver glycogen from 2 lactate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: conte todo ATP, GTP e UTP usado para produzir glicogênio hepático a partir de 2 lactatos.</translation>
     </message>
     <message>
         <source>Muscle glycogen from 2 x lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicogênio muscular a partir de 2 x lactato</translation>
     </message>
     <message>
         <source>muscle glycogen</source>
         <extracomment>The part of question 2 that a line of the summary is about.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>glicogênio muscular</translation>
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make muscle glycogen from 2 lactate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: conte todo ATP, GTP e UTP usado para produzir glicogênio muscular a partir de 2 lactatos.</translation>
     </message>
     <message>
         <source>ATP required</source>
-        <translation type="unfinished"></translation>
+        <translation>ATP necessário</translation>
     </message>
     <message>
         <source>Not yet: all of the lactate metabolised is to become muscle glycogen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: todo o lactato metabolizado deve se tornar glicogênio muscular.</translation>
     </message>
     <message>
         <source>Lactate to be oxidised</source>
-        <translation type="unfinished"></translation>
+        <translation>Lactato a ser oxidado</translation>
     </message>
     <message>
         <source>Not yet: the lactate is oxidised all the way to carbon dioxide and water, through lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: o lactato é oxidado completamente até dióxido de carbono e água, pela lactato desidrogenase, pela piruvato desidrogenase e pelo ciclo do ácido cítrico.</translation>
     </message>
     <message>
         <source>Additional oxygen</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxigênio adicional</translation>
     </message>
     <message>
         <source>Not yet: oxidation consumes %1 L of oxygen per gram of lactate, whose molecular mass is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: a oxidação consome %1 L de oxigênio por grama de lactato, cuja massa molecular é %2.</translation>
     </message>
     <message>
         <source>Increase in oxygen consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumento do consumo de oxigênio</translation>
     </message>
     <message>
         <source>Not yet: total energy expenditure is %1 MJ per day, and each litre of oxygen consumed yields %2 kJ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: o gasto energético total é de %1 MJ por dia, e cada litro de oxigênio consumido fornece %2 kJ.</translation>
     </message>
 </context>
 <context>
     <name>AnswerForm</name>
     <message>
         <source>Your answer to question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua resposta à questão %1</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>What a screen reader calls an answer field: its label, then its unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>Attempt</name>
     <message>
         <source>In the record, &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No registro, falta &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>In check %2, &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %2, falta &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>In the record, &quot;%1&quot; is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>No registro, &quot;%1&quot; não é texto.</translation>
     </message>
     <message>
         <source>In check %2, &quot;%1&quot; is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %2, &quot;%1&quot; não é texto.</translation>
     </message>
     <message>
         <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No registro, &quot;%1&quot; não é um número inteiro de %2 a %3.</translation>
     </message>
     <message>
         <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %4, &quot;%1&quot; não é um número inteiro de %2 a %3.</translation>
     </message>
     <message>
         <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>No registro, &quot;%1&quot; é &quot;%2&quot;, que não é uma data e hora.</translation>
     </message>
     <message>
         <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %3, &quot;%1&quot; é &quot;%2&quot;, que não é uma data e hora.</translation>
     </message>
     <message>
         <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>No registro, &quot;%1&quot; tem mais de %2 caracteres.</translation>
     </message>
     <message>
         <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %3, &quot;%1&quot; tem mais de %2 caracteres.</translation>
     </message>
     <message>
         <source>Check %1 is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 não é um objeto.</translation>
     </message>
     <message>
         <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %1, &quot;field&quot; é &quot;%2&quot;, que não é um campo de resposta.</translation>
     </message>
     <message>
         <source>In check %1, the field %2 is of question %3, not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %1, o campo %2 é da questão %3, não da %4.</translation>
     </message>
     <message>
         <source>In check %1, &quot;value&quot; is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %1, &quot;value&quot; não é um número finito.</translation>
     </message>
     <message>
         <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %1, &quot;verdict&quot; não é correct, slip, carriedForward, close nem notYet.</translation>
     </message>
     <message>
         <source>In check %1, a value and a verdict go together, and one is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na verificação %1, um valor e um veredito andam juntos, e um deles está faltando.</translation>
     </message>
     <message>
         <source>The attempt has no start or update time.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tentativa não tem hora de início nem de atualização.</translation>
     </message>
     <message>
         <source>The attempt&apos;s stage, %1, is not one of 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A etapa da tentativa, %1, não está entre 0 e %2.</translation>
     </message>
     <message>
         <source>The attempt has %1 checks, more than a record holds (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>A tentativa tem %1 verificações, mais do que um registro comporta (%2).</translation>
     </message>
     <message>
         <source>The student&apos;s name or ID number is longer than a record holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome ou o número de identificação do estudante é mais longo do que um registro comporta.</translation>
     </message>
     <message>
         <source>Check %1 of the attempt is not one a record holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 da tentativa não pode ser guardada em um registro.</translation>
     </message>
     <message>
         <source>It is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Está vazio.</translation>
     </message>
     <message>
         <source>It is cut short: its JSON ends unfinished (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Está incompleto: seu JSON termina antes do fim (%1).</translation>
     </message>
     <message>
         <source>It is not JSON: %1 at byte %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é JSON: %1 no byte %2.</translation>
     </message>
     <message>
         <source>It is not a Korvanel practice record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um registro de prática do Korvanel.</translation>
     </message>
     <message>
         <source>The record has no version number.</source>
-        <translation type="unfinished"></translation>
+        <translation>O registro não tem número de versão.</translation>
     </message>
     <message>
         <source>It was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Foi gravado por um Korvanel mais recente (versão de registro %1; este lê a versão %2).</translation>
     </message>
     <message>
         <source>In the record, &quot;checks&quot; is not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>No registro, &quot;checks&quot; não é uma lista.</translation>
     </message>
     <message>
         <source>The record&apos;s code &quot;%1&quot; is not a subject code: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O código &quot;%1&quot; do registro não é um código de indivíduo: %2</translation>
     </message>
     <message>
         <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
-        <translation type="unfinished"></translation>
+        <translation>O registro tem %1 verificações, mais do que qualquer tentativa poderia ter (%2 no máximo).</translation>
     </message>
     <message>
         <source>It is too large for a practice record: %1, where a record takes at most %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>É grande demais para um registro de prática: %1, quando um registro ocupa no máximo %2.</translation>
     </message>
 </context>
 <context>
     <name>AttemptSummary</name>
     <message>
         <source>%1: not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não verificada</translation>
     </message>
     <message>
         <source>%1: %2 %3 (%4)</source>
         <extracomment>%1 names the question, %2 is the verdict&apos;s mark, %3 its words, %4 the entry.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 (%4)</translation>
     </message>
     <message>
         <source>%1: %2 %3 (%4); last %5 %6 (%7)</source>
         <extracomment>The first verdict and entry of a question, then the last: %2 and %5 are marks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 (%4); por último %5 %6 (%7)</translation>
     </message>
     <message>
         <source>Question %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questão %1</translation>
     </message>
     <message>
         <source>Question %1, %2</source>
         <extracomment>%2 is the part of the question: glucose, liver glycogen, muscle glycogen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questão %1, %2</translation>
     </message>
     <message>
         <source>Answers of %1, the first try and the last:</source>
-        <translation type="unfinished"></translation>
+        <translation>Respostas de %1, na primeira tentativa e na última:</translation>
     </message>
     <message>
         <source>Your answers, the first try and the last:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas, na primeira tentativa e na última:</translation>
     </message>
     <message>
         <source>Score: %1 of %2 questions right at the first try.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação: %1 de %2 questões certas na primeira tentativa.</translation>
     </message>
 </context>
 <context>
     <name>AttemptTable</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>nobody named</source>
-        <translation type="unfinished"></translation>
+        <translation>sem nome</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>ID number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº de identificação</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluída</translation>
     </message>
     <message>
         <source>Edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Editada</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Contada</translation>
     </message>
 </context>
 <context>
     <name>ChartView</name>
     <message>
         <source>Each question at the first try and at the last</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada questão na primeira tentativa e na última</translation>
     </message>
     <message>
         <source>No attempts are read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma tentativa foi lida ainda.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>%1 students, %2 what their outcome was: &quot;12 Right at the first try&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 (%1)</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>%1 names the question, %2 lists the outcomes with their counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
     <name>ClassFigures</name>
     <message>
         <source>Right at the first try</source>
-        <translation type="unfinished"></translation>
+        <translation>Certa na primeira tentativa</translation>
     </message>
     <message>
         <source>Right at the last</source>
-        <translation type="unfinished"></translation>
+        <translation>Certa na última</translation>
     </message>
     <message>
         <source>Carried forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro propagado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Quase</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não</translation>
     </message>
     <message>
         <source>Not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Não verificada</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n student(s): %2</source>
         <extracomment>%1 names the question, %2 is the slip&apos;s hint; %n students met it.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n estudante: %2</numerusform>
+            <numerusform>%1, %n estudantes: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -382,65 +382,65 @@
     <name>ClassReport</name>
     <message>
         <source>Known slips met, with how many students met each:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros conhecidos encontrados, com quantos estudantes cometeram cada um:</translation>
     </message>
     <message>
         <source>No known slip was met.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum erro conhecido foi encontrado.</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>Each question at the first try and at the last, students counted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada questão na primeira tentativa e na última, em número de estudantes:</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>ID number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº de identificação</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluída</translation>
     </message>
     <message>
         <source>Edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Editada</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Contada</translation>
     </message>
     <message>
         <source>nobody named</source>
-        <translation type="unfinished"></translation>
+        <translation>sem nome</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n estudante</numerusform>
+            <numerusform>%n estudantes</numerusform>
         </translation>
     </message>
 </context>
@@ -448,125 +448,125 @@
     <name>ClassSetPage</name>
     <message>
         <source>&amp;Random subjects, all different:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indivíduos &amp;aleatórios, todos diferentes:</translation>
     </message>
     <message>
         <source>These subject &amp;codes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes có&amp;digos de indivíduo:</translation>
     </message>
     <message>
         <source>&amp;Worksheets to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Folhas de exercícios em:</translation>
     </message>
     <message>
         <source>Answer &amp;keys to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gabaritos em:</translation>
     </message>
     <message>
         <source>&amp;Write the class set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar o conjunto da turma</translation>
     </message>
     <message>
         <source>Number of subjects</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de indivíduos</translation>
     </message>
     <message>
         <source>Subject codes, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos de indivíduo, um por linha</translation>
     </message>
     <message>
         <source>Worksheets file</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo das folhas de exercícios</translation>
     </message>
     <message>
         <source>Answer keys file</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo dos gabaritos</translation>
     </message>
     <message>
         <source>Subjects</source>
-        <translation type="unfinished"></translation>
+        <translation>Indivíduos</translation>
     </message>
     <message>
         <source>Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Folhas</translation>
     </message>
     <message>
         <source>Worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Folhas de exercícios</translation>
     </message>
     <message>
         <source>Answer keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabaritos</translation>
     </message>
     <message>
         <source>Each subject starts on a page of its own, headed by its code, so that each student&apos;s pages can be handed out alone. Both files are written in full before either replaces anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada indivíduo começa em uma página própria, encabeçada pelo seu código, para que as páginas de cada estudante possam ser entregues separadamente. Os dois arquivos são gravados por completo antes que qualquer um deles substitua algo.</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher…</translation>
     </message>
     <message>
         <source>Choose the file for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher o arquivo para %1</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The subject code &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O código de indivíduo &quot;%1&quot; não pode ser lido: %2</translation>
     </message>
     <message>
         <source>Type the subject codes, one a line, or choose random subjects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite os códigos de indivíduo, um por linha, ou escolha indivíduos aleatórios.</translation>
     </message>
     <message>
         <source>Choose where to save the worksheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha onde salvar as folhas de exercícios.</translation>
     </message>
     <message>
         <source>Choose where to save the answer keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha onde salvar os gabaritos.</translation>
     </message>
     <message>
         <source>Choose the worksheets, the answer keys or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha as folhas de exercícios, os gabaritos ou ambos.</translation>
     </message>
     <message>
         <source>The worksheets and the answer keys need files of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>As folhas de exercícios e os gabaritos precisam de arquivos separados.</translation>
     </message>
     <message>
         <source>Writing the class set…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando o conjunto da turma…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Class set</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto da turma</translation>
     </message>
     <message numerus="yes">
         <source>Written for %n subject(s): the worksheets to %1 and the answer keys to %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gravado para %n indivíduo: as folhas de exercícios em %1 e os gabaritos em %2.</numerusform>
+            <numerusform>Gravado para %n indivíduos: as folhas de exercícios em %1 e os gabaritos em %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Written for %n subject(s): %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gravado para %n indivíduo: %1.</numerusform>
+            <numerusform>Gravado para %n indivíduos: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled: nothing was written, and what stood at those places is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: nada foi gravado, e o que havia nesses locais continua como estava.</translation>
     </message>
 </context>
 <context>
@@ -575,191 +575,193 @@
         <source>%1 %2: worked exercise on lactate clearance and oxygen debt after a sprint.
 Without options it opens the exercise for a new, random subject.
 Paper is A4, or Letter where the locale measures in US units.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: exercício resolvido sobre a depuração do lactato e o débito de oxigênio após uma corrida de velocidade.
+Sem opções, abre o exercício para um indivíduo novo, aleatório.
+O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>Displays help on command-line options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibe a ajuda sobre as opções de linha de comando.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibe informações sobre a versão.</translation>
     </message>
     <message>
         <source>Starts with the subject of &lt;code&gt;, such as M72-0.8-12.4, instead of a random one. With --worksheet or --key it may be given several times, one subject each.</source>
-        <translation type="unfinished"></translation>
+        <translation>Começa com o indivíduo de &lt;code&gt;, como M72-0.8-12.4, em vez de um aleatório. Com --worksheet ou --key, pode ser dado várias vezes, um indivíduo de cada vez.</translation>
     </message>
     <message>
         <source>Starts in practice mode, in which the student types the answers and has them checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Começa no modo de prática, no qual o estudante digita as respostas e as verifica.</translation>
     </message>
     <message>
         <source>Practises as the student &lt;name&gt;, for this run, instead of the name this computer remembers or asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pratica como o estudante &lt;name&gt;, nesta execução, em vez do nome que este computador lembra ou pergunta.</translation>
     </message>
     <message>
         <source>With --student: the student&apos;s &lt;id&gt; number, as the school&apos;s gradebook knows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --student: o número &lt;id&gt; do estudante, como consta no diário de classe da escola.</translation>
     </message>
     <message>
         <source>Writes the worksheet, the problem and the six questions with room to work under each, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava a folha de exercícios, o problema e as seis questões com espaço para os cálculos abaixo de cada uma, como PDF em &lt;file&gt;, e sai sem abrir janela.</translation>
     </message>
     <message>
         <source>Writes the answer key, each question with its worked answer and both pathway diagrams, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava o gabarito, cada questão com sua resposta resolvida e os dois diagramas das vias, como PDF em &lt;file&gt;, e sai sem abrir janela.</translation>
     </message>
     <message>
         <source>With --worksheet or --key: a class set of &lt;n&gt; different random subjects, 1 to %1, each on pages of its own headed by its code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --worksheet ou --key: um conjunto da turma com &lt;n&gt; indivíduos aleatórios diferentes, de 1 a %1, cada um em páginas próprias encabeçadas pelo seu código.</translation>
     </message>
     <message>
         <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the report of --report or both. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lê os registros de prática dados como argumentos, arquivos ou pastas deles, julga de novo cada verificação a partir do valor digitado e grava a tabela de --csv, o relatório de --report ou ambos. Um registro que não pode ser lido, ou que foi editado, é indicado. Sai sem abrir janela.</translation>
     </message>
     <message>
         <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --collate: o &lt;file&gt; CSV a gravar, uma linha por tentativa: o nome e o número de identificação do estudante, o código do indivíduo, quando a tentativa começou, o primeiro e o último veredito de cada questão, a pontuação e se ela foi concluída, editada e contada.</translation>
     </message>
     <message>
         <source>With --collate: the class report, as PDF to &lt;file&gt;: for each question how many students were right at the first try and at the last, the known slips met, and a table of the students.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --collate: o relatório da turma, como PDF em &lt;file&gt;: para cada questão, quantos estudantes acertaram na primeira tentativa e na última, os erros conhecidos encontrados e uma tabela dos estudantes.</translation>
     </message>
     <message>
         <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa o idioma de &lt;code&gt;, um de %1, em vez do idioma da área de trabalho: pt ou pt_BR para português do Brasil.</translation>
     </message>
     <message>
         <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o Korvanel para professores, para conjuntos da turma e os registros entregues, com os registros dados como argumentos, arquivos ou pastas deles.</translation>
     </message>
     <message>
         <source>Writes the result slip of the practice record of --record, its entries, verdicts and score on one page, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava a folha de resultados do registro de prática de --record, com seus valores digitados, vereditos e pontuação em uma página, como PDF em &lt;file&gt;, e sai sem abrir janela.</translation>
     </message>
     <message>
         <source>With --result-slip: the practice record &lt;file&gt; to read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --result-slip: o &lt;file&gt; do registro de prática a ler.</translation>
     </message>
     <message>
         <source>With --collate or --teacher: practice records (.json), or folders of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --collate ou --teacher: registros de prática (.json), ou pastas deles.</translation>
     </message>
     <message>
         <source>--collate reads practice records; it does not go with --%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--collate lê registros de prática; não combina com --%1.</translation>
     </message>
     <message>
         <source>--collate writes a table, a report or both; give --csv, --report or both, and their files.</source>
-        <translation type="unfinished"></translation>
+        <translation>--collate grava uma tabela, um relatório ou ambos; indique --csv, --report ou ambos, e seus arquivos.</translation>
     </message>
     <message>
         <source>--collate needs practice records to read: files, or folders of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>--collate precisa de registros de prática para ler: arquivos, ou pastas deles.</translation>
     </message>
     <message>
         <source>--csv and --report name the same file, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv e --report indicam o mesmo arquivo, %1.</translation>
     </message>
     <message>
         <source>--csv names a practice record, %1; write the table to a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv indica um registro de prática, %1; grave a tabela em um arquivo próprio.</translation>
     </message>
     <message>
         <source>--report names a practice record, %1; write the report to a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>--report indica um registro de prática, %1; grave o relatório em um arquivo próprio.</translation>
     </message>
     <message>
         <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--result-slip grava a folha de resultados de um registro de prática; não combina com --%1.</translation>
     </message>
     <message>
         <source>--record is read for --result-slip; give --result-slip and its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>--record é lido para --result-slip; indique --result-slip e seu arquivo.</translation>
     </message>
     <message>
         <source>--result-slip needs the practice record to read; give --record.</source>
-        <translation type="unfinished"></translation>
+        <translation>--result-slip precisa do registro de prática a ler; indique --record.</translation>
     </message>
     <message>
         <source>--result-slip names the record itself, %1; write the slip to a file of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>--result-slip indica o próprio registro, %1; grave a folha de resultados em um arquivo próprio.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 foi dado mais de uma vez.</translation>
     </message>
     <message>
         <source>--csv is the table of --collate; give --collate and the records too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv é a tabela de --collate; indique também --collate e os registros.</translation>
     </message>
     <message>
         <source>--report is the report of --collate; give --collate and the records too.</source>
-        <translation type="unfinished"></translation>
+        <translation>--report é o relatório de --collate; indique também --collate e os registros.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;; only --collate and --teacher take files without an option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado &apos;%1&apos;; só --collate e --teacher aceitam arquivos sem opção.</translation>
     </message>
     <message>
         <source>--%1 needs a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 precisa de um valor.</translation>
     </message>
     <message>
         <source>--teacher opens the teacher&apos;s window; it does not go with --%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--teacher abre a janela do professor; não combina com --%1.</translation>
     </message>
     <message>
         <source>Cannot read the subject code &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o código de indivíduo &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>--student-id goes with --student and the student&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--student-id acompanha --student e o nome do estudante.</translation>
     </message>
     <message>
         <source>--student names who practises in the window; it does not go with --worksheet or --key.</source>
-        <translation type="unfinished"></translation>
+        <translation>--student indica quem pratica na janela; não combina com --worksheet nem com --key.</translation>
     </message>
     <message>
         <source>--student: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student: %1</translation>
     </message>
     <message>
         <source>--student-id: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--student-id: %1</translation>
     </message>
     <message>
         <source>--count makes a class set on paper; give --worksheet or --key.</source>
-        <translation type="unfinished"></translation>
+        <translation>--count gera um conjunto da turma em papel; indique --worksheet ou --key.</translation>
     </message>
     <message>
         <source>The window shows one subject; give --subject once, or several with --worksheet or --key.</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela mostra um só indivíduo; indique --subject uma vez, ou várias vezes com --worksheet ou --key.</translation>
     </message>
     <message>
         <source>--practice is for the window; it does not go with --worksheet or --key.</source>
-        <translation type="unfinished"></translation>
+        <translation>--practice é para a janela; não combina com --worksheet nem com --key.</translation>
     </message>
     <message>
         <source>--worksheet and --key name the same file, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--worksheet e --key indicam o mesmo arquivo, %1.</translation>
     </message>
     <message>
         <source>--count draws random subjects and --subject names them; give one or the other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--count sorteia indivíduos e --subject os indica; use um ou outro.</translation>
     </message>
     <message>
         <source>--count takes a whole number of subjects, 1 to %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--count aceita um número inteiro de indivíduos, de 1 a %1, não &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimente &apos;%1 --help&apos; para mais informações.</translation>
     </message>
     <message>
         <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é possível abrir a janela: não há tela para exibi-la. --worksheet e --key geram o papel sem ela.</translation>
     </message>
 </context>
 <context>
@@ -767,76 +769,76 @@ Paper is A4, or Letter where the locale measures in US units.</source>
     <message>
         <source>glucose</source>
         <extracomment>The name of a compound as a label of a pathway diagram: short, as it has little room.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>glicose</translation>
     </message>
     <message>
         <source>glucose 6-phosphate</source>
-        <translation type="unfinished"></translation>
+        <translation>glicose 6-fosfato</translation>
     </message>
     <message>
         <source>glycogen</source>
-        <translation type="unfinished"></translation>
+        <translation>glicogênio</translation>
     </message>
     <message>
         <source>2 x lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>2 x lactato</translation>
     </message>
     <message>
         <source>2 x pyruvate</source>
-        <translation type="unfinished"></translation>
+        <translation>2 x piruvato</translation>
     </message>
     <message>
         <source>lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>lactato</translation>
     </message>
     <message>
         <source>pyruvate</source>
-        <translation type="unfinished"></translation>
+        <translation>piruvato</translation>
     </message>
     <message>
         <source>acetyl CoA</source>
-        <translation type="unfinished"></translation>
+        <translation>acetil-CoA</translation>
     </message>
     <message>
         <source>oxaloacetate</source>
-        <translation type="unfinished"></translation>
+        <translation>oxaloacetato</translation>
     </message>
     <message>
         <source>citrate</source>
-        <translation type="unfinished"></translation>
+        <translation>citrato</translation>
     </message>
     <message>
         <source>isocitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>isocitrato</translation>
     </message>
     <message>
         <source>α-ketoglutarate</source>
-        <translation type="unfinished"></translation>
+        <translation>α-cetoglutarato</translation>
     </message>
     <message>
         <source>succinyl CoA</source>
-        <translation type="unfinished"></translation>
+        <translation>succinil-CoA</translation>
     </message>
     <message>
         <source>succinate</source>
-        <translation type="unfinished"></translation>
+        <translation>succinato</translation>
     </message>
     <message>
         <source>fumarate</source>
-        <translation type="unfinished"></translation>
+        <translation>fumarato</translation>
     </message>
     <message>
         <source>malate</source>
-        <translation type="unfinished"></translation>
+        <translation>malato</translation>
     </message>
     <message>
         <source>~2.5 ATP</source>
         <extracomment>About 2.5 ATP for each NADH: write the number as your language writes decimals.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>~2,5 ATP</translation>
     </message>
     <message>
         <source>~1.5 ATP</source>
-        <translation type="unfinished"></translation>
+        <translation>~1,5 ATP</translation>
     </message>
 </context>
 <context>
@@ -844,60 +846,60 @@ Paper is A4, or Letter where the locale measures in US units.</source>
     <message>
         <source>, </source>
         <extracomment>Between the units offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source> or </source>
         <extracomment>Before the last unit offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>Nothing is typed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi digitado aqui.</translation>
     </message>
     <message>
         <source>This is too long for one number (%1 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto é longo demais para um número (%1 caracteres).</translation>
     </message>
     <message>
         <source>%1 has digits other than 0 to 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem dígitos que não são de 0 a 9.</translation>
     </message>
     <message>
         <source>%1 is not a number; type it in digits, like 12.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número; digite-o em algarismos, como 12,5.</translation>
     </message>
     <message>
         <source>%1 is written with an exponent; type the number in full.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está escrito com expoente; digite o número completo.</translation>
     </message>
     <message>
         <source>%1 is not a number; type digits and at most one decimal point or comma.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um número; digite algarismos e no máximo uma vírgula ou um ponto decimal.</translation>
     </message>
     <message>
         <source>%1 holds more than one number; type one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contém mais de um número; digite só um.</translation>
     </message>
     <message>
         <source>%1 has a blank inside; type one number, without thousands separators.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem um espaço no meio; digite um único número, sem separadores de milhar.</translation>
     </message>
     <message>
         <source>%1 has more than one point or comma; type it without thousands separators, with one decimal point or comma.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem mais de um ponto ou vírgula; digite-o sem separadores de milhar, com uma única vírgula ou ponto decimal.</translation>
     </message>
     <message>
         <source>The comma in %1 could be a thousands separator or a decimal comma; type the number without it, or with a decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation>A vírgula em %1 pode ser um separador de milhar ou uma vírgula decimal; digite o número sem ela, ou com ponto decimal.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the unit here; write %2, or no unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é a unidade aqui; escreva %2, ou nenhuma unidade.</translation>
     </message>
     <message>
         <source>%1 is far too large for this answer; check the digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é grande demais para esta resposta; confira os algarismos.</translation>
     </message>
 </context>
 <context>
@@ -905,385 +907,396 @@ Paper is A4, or Letter where the locale measures in US units.</source>
     <message>
         <source>You are considering a man who weighs %1 kg. He  has just completed a 100 m sprint.</source>
         <extracomment>%1 is the subject&apos;s weight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Considere um homem que pesa %1 kg. Ele acabou de completar uma corrida de 100 m rasos.</translation>
     </message>
     <message>
         <source>You are considering a woman who weighs %1 kg. She  has just completed a 100 m sprint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Considere uma mulher que pesa %1 kg. Ela acabou de completar uma corrida de 100 m rasos.</translation>
     </message>
     <message>
         <source>Before the race his plasma lactate was %1 mmol /L</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes da corrida, o lactato plasmático dele era de %1 mmol/L</translation>
     </message>
     <message>
         <source>Before the race her plasma lactate was %1 mmol /L</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes da corrida, o lactato plasmático dela era de %1 mmol/L</translation>
     </message>
     <message>
         <source>Immediately after the race  his  plasma lactate was %1 mmol /L</source>
-        <translation type="unfinished"></translation>
+        <translation>Imediatamente após a corrida, o lactato plasmático dele era de %1 mmol/L</translation>
     </message>
     <message>
         <source>Immediately after the race  her  plasma lactate was %1 mmol /L</source>
-        <translation type="unfinished"></translation>
+        <translation>Imediatamente após a corrida, o lactato plasmático dela era de %1 mmol/L</translation>
     </message>
     <message>
         <source>30 minutes later  his  plasma lactate was %1 mmol /L</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutos depois, o lactato plasmático dele era de %1 mmol/L</translation>
     </message>
     <message>
         <source>30 minutes later  her  plasma lactate was %1 mmol /L</source>
-        <translation type="unfinished"></translation>
+        <translation>30 minutos depois, o lactato plasmático dela era de %1 mmol/L</translation>
     </message>
     <message>
         <source>Assuming that extracellular fluid is %1% of body weight,
 what is the total amount of lactate that he has metabolised in 30 minutes?</source>
         <extracomment>%1 is a percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Considerando que o líquido extracelular corresponde a %1% do peso corporal,
+qual é a quantidade total de lactato que ele metabolizou em 30 minutos?</translation>
     </message>
     <message>
         <source>Assuming that extracellular fluid is %1% of body weight,
 what is the total amount of lactate that she has metabolised in 30 minutes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Considerando que o líquido extracelular corresponde a %1% do peso corporal,
+qual é a quantidade total de lactato que ela metabolizou em 30 minutos?</translation>
     </message>
     <message>
         <source>Extracellular fluid = %1 x %2 = %3 L   (You can assume that 1 kg of ecf = 1 L)</source>
         <extracomment>%1 is the share of body weight, %2 the weight, %3 the volume of extracellular fluid.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Líquido extracelular = %1 x %2 = %3 L   (Considere que 1 kg de LEC = 1 L)</translation>
     </message>
     <message>
         <source>Over 30 min his plasma lactate falls by %1 mmol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Em 30 min, o lactato plasmático dele cai %1 mmol/L</translation>
     </message>
     <message>
         <source>Over 30 min her plasma lactate falls by %1 mmol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Em 30 min, o lactato plasmático dela cai %1 mmol/L</translation>
     </message>
     <message>
         <source>Total lactate metabolised = %1 x %2 = %3 mmol</source>
-        <translation type="unfinished"></translation>
+        <translation>Lactato total metabolizado = %1 x %2 = %3 mmol</translation>
     </message>
     <message>
         <source>Most of this lactate will be taken up by the liver and used for gluconeogenesis.</source>
-        <translation type="unfinished"></translation>
+        <translation>A maior parte desse lactato será captada pelo fígado e usada na gliconeogênese.</translation>
     </message>
     <message>
         <source>Some will be used for synthesis of liver glycogen, but most will be released from the liver as glucose
 and used for glycogen synthesis in muscle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma parte será usada na síntese de glicogênio hepático, mas a maior parte será liberada
+pelo fígado como glicose e usada na síntese de glicogênio no músculo.</translation>
     </message>
     <message>
         <source>What is the total cost in ATP (summing ATP, GTP and UTP) for synthesis of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qual é o custo total em ATP (somando ATP, GTP e UTP) da síntese de:</translation>
     </message>
     <message>
         <source>glucose from 2 x lactate</source>
         <extracomment>The three products of question 2, each a line of their own under the question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>glicose a partir de 2 x lactato</translation>
     </message>
     <message>
         <source>liver glycogen from 2 x lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>glicogênio hepático a partir de 2 x lactato</translation>
     </message>
     <message>
         <source>muscle glycogen from 2 x lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>glicogênio muscular a partir de 2 x lactato</translation>
     </message>
     <message>
         <source>Synthesis of glucose from 2 x lactate uses %1 x ATP</source>
-        <translation type="unfinished"></translation>
+        <translation>A síntese de glicose a partir de 2 x lactato usa %1 x ATP</translation>
     </message>
     <message>
         <source>Synthesis of liver glycogen from 2 x lactate uses %1 x ATP</source>
-        <translation type="unfinished"></translation>
+        <translation>A síntese de glicogênio hepático a partir de 2 x lactato usa %1 x ATP</translation>
     </message>
     <message>
         <source>Synthesis of muscle glycogen from 2 x lactate uses %1 x ATP</source>
-        <translation type="unfinished"></translation>
+        <translation>A síntese de glicogênio muscular a partir de 2 x lactato usa %1 x ATP</translation>
     </message>
     <message>
         <source>Although gluconogenesis from pyruvate requires NADH, this is provided by the oxidation of lactate to pyruvate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Embora a gliconeogênese a partir do piruvato exija NADH, este é fornecido pela oxidação do lactato a piruvato.</translation>
     </message>
     <message>
         <source>How much ATP would be required to convert all of the lactate that has been metabolised to muscle glycogen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto ATP seria necessário para converter em glicogênio muscular todo o lactato que foi metabolizado?</translation>
     </message>
     <message>
         <source>%1 mmol of lactate has been metabolised; this will require (%2 / 2 x %3 ) = %4 mmol ATP</source>
         <extracomment>%1 and %2 are the lactate metabolised, %3 the ATP for 2 lactate, %4 the ATP required.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mmol de lactato foram metabolizados; isso exigirá (%2 / 2 x %3) = %4 mmol de ATP</translation>
     </message>
     <message>
         <source> How much lactate must undergo total oxidation to carbon dioxide and water
 (via lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle) to provide this ATP?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto lactato precisa sofrer oxidação total a dióxido de carbono e água
+(via lactato desidrogenase, piruvato desidrogenase e ciclo do ácido cítrico) para fornecer esse ATP?</translation>
     </message>
     <message>
         <source>1 mol of lactate oxidised to pyruvate yields %1 x NADH =~%2 ATP</source>
         <extracomment>%1 NADH, each worth about %2 ATP.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 mol de lactato oxidado a piruvato produz %1 x NADH =~%2 ATP</translation>
     </message>
     <message>
         <source>1 mol of pyruvate oxidised to acetyl CoA yields %1 x NADH =~%2 ATP</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mol de piruvato oxidado a acetil-CoA produz %1 x NADH =~%2 ATP</translation>
     </message>
     <message>
         <source>1 mol of acetate oxidised in the citric acid cycle yields:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mol de acetato oxidado no ciclo do ácido cítrico produz:</translation>
     </message>
     <message>
         <source>%1 x NADH =~%2 ATP</source>
         <extracomment>What the citric acid cycle yields, a line each under the line before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x NADH =~%2 ATP</translation>
     </message>
     <message>
         <source>%1 x FADH =~%2 ATP</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x FADH2 =~%2 ATP</translation>
     </message>
     <message>
         <source>%1 x GTP = %2 ATP</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x GTP = %2 ATP</translation>
     </message>
     <message>
         <source>Total %1 ATP produced per lactate oxidised; he needs %2mmol ATP
 therefore he must oxidise %3/%4 = %5 mmol lactate.</source>
         <extracomment>%1 and %4 are the ATP per lactate, %2 and %3 the ATP needed, %5 the lactate to oxidise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total de %1 ATP produzidos por lactato oxidado; ele precisa de %2 mmol de ATP,
+portanto ele deve oxidar %3/%4 = %5 mmol de lactato.</translation>
     </message>
     <message>
         <source>Total %1 ATP produced per lactate oxidised; she needs %2mmol ATP
 therefore she must oxidise %3/%4 = %5 mmol lactate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de %1 ATP produzidos por lactato oxidado; ela precisa de %2 mmol de ATP,
+portanto ela deve oxidar %3/%4 = %5 mmol de lactato.</translation>
     </message>
     <message>
         <source>The oxidation of lactate, like that of glucose, consumes %1 L of oxygen per gram.</source>
-        <translation type="unfinished"></translation>
+        <translation>A oxidação do lactato, assim como a da glicose, consome %1 L de oxigênio por grama.</translation>
     </message>
     <message>
         <source>The molecular mass of lactate is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A massa molecular do lactato é %1.</translation>
     </message>
     <message>
         <source>What is his additional oxygen consumption (in L) over the 30 minutes after the end of the race?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qual é o consumo adicional de oxigênio dele (em L) nos 30 minutos após o fim da corrida?</translation>
     </message>
     <message>
         <source>What is her additional oxygen consumption (in L) over the 30 minutes after the end of the race?</source>
-        <translation type="unfinished"></translation>
+        <translation>Qual é o consumo adicional de oxigênio dela (em L) nos 30 minutos após o fim da corrida?</translation>
     </message>
     <message>
         <source>%1 mmol lactate = %2x %3  = %4 mg</source>
         <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mmol de lactato = %2 x %3 = %4 mg</translation>
     </message>
     <message>
         <source>Additional oxygen consumed = (%1 / 1000) x %2 = %3 L</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxigênio adicional consumido = (%1 / 1000) x %2 = %3 L</translation>
     </message>
     <message>
         <source>This is oxygen debt - the extra oxygen that is consumed in the metabolism of lactate to provide
 the ATP that is required for gluconeogenesis and the formation of glycogen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este é o débito de oxigênio – o oxigênio extra consumido no metabolismo do lactato
+para fornecer o ATP necessário para a gliconeogênese e a formação de glicogênio.</translation>
     </message>
     <message>
         <source>Assuming that his total energy expenditure is %1MJ perday
 and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
 what is the pecentage increase in his oxygen consumption during this 30 minutes?</source>
         <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Considerando que o gasto energético total dele é de %1 MJ por dia e que, qualquer que seja
+o combustível metabolizado, o rendimento energético é de %2 kJ por L de oxigênio consumido,
+qual é o aumento percentual do consumo de oxigênio dele durante esses 30 minutos?</translation>
     </message>
     <message>
         <source>Assuming that her total energy expenditure is %1MJ perday
 and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
 what is the pecentage increase in her oxygen consumption during this 30 minutes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Considerando que o gasto energético total dela é de %1 MJ por dia e que, qualquer que seja
+o combustível metabolizado, o rendimento energético é de %2 kJ por L de oxigênio consumido,
+qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minutos?</translation>
     </message>
     <message>
         <source>total oxygen consumed = total energy expenditure (MJ) x 1000 / %1 = %2x 1000 / %3 = %4 L oxygen /day</source>
         <extracomment>%1 and %3 are the kJ per litre of oxygen, %2 the energy expenditure, %4 the litres a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oxigênio total consumido = gasto energético total (MJ) x 1000 / %1 = %2 x 1000 / %3 = %4 L de oxigênio/dia</translation>
     </message>
     <message>
         <source>= %1 /%2 = %3 L oxygen per 30 minutes</source>
         <extracomment>%1 is the litres a day, %2 the half hours of a day, %3 the litres per 30 minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>= %1 / %2 = %3 L de oxigênio por 30 minutos</translation>
     </message>
     <message>
         <source>percent increase in oxygen consumption = 100 x %1 / %2= %3%</source>
         <extracomment>%1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aumento percentual do consumo de oxigênio = 100 x %1 / %2 = %3%</translation>
     </message>
 </context>
 <context>
     <name>ExerciseWindow</name>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Questões</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta</translation>
     </message>
     <message>
         <source>Pr&amp;actice mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de &amp;prática</translation>
     </message>
     <message>
         <source>For &amp;teachers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Para p&amp;rofessores…</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>See answer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver resposta 1</translation>
     </message>
     <message>
         <source>end</source>
         <extracomment>The button that ends the program, written in small letters as the program always has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sair</translation>
     </message>
     <message>
         <source>Hide answer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar resposta 1</translation>
     </message>
     <message>
         <source>See answer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver resposta 2</translation>
     </message>
     <message>
         <source>Hide answer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar resposta 2</translation>
     </message>
     <message>
         <source>See pathway 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver diagrama 1</translation>
     </message>
     <message>
         <source>See answer 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver resposta 3</translation>
     </message>
     <message>
         <source>Hide answer 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar resposta 3</translation>
     </message>
     <message>
         <source>See pathway 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver diagrama 2</translation>
     </message>
     <message>
         <source>See answer 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver resposta 4</translation>
     </message>
     <message>
         <source>Hide answer 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar resposta 4</translation>
     </message>
     <message>
         <source>See answer 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver resposta 5</translation>
     </message>
     <message>
         <source>Hide answer 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar resposta 5</translation>
     </message>
     <message>
         <source>See answer 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver resposta 6</translation>
     </message>
     <message>
         <source>Hide answer 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar resposta 6</translation>
     </message>
 </context>
 <context>
     <name>FormWindow</name>
     <message>
         <source>Zoom &amp;in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aumentar zoom</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diminuir zoom</translation>
     </message>
     <message>
         <source>&amp;Reset zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Res&amp;taurar zoom</translation>
     </message>
     <message>
         <source>&amp;Fit to window</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justar à janela</translation>
     </message>
     <message>
         <source>Zoom %1 %, fitted to the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom de %1 %, ajustado à janela</translation>
     </message>
     <message>
         <source>Zoom %1 %, as the screen allows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom de %1 %, o quanto a tela permite</translation>
     </message>
     <message>
         <source>Zoom %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom de %1 %</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Korvanel calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo Korvanel</translation>
     </message>
     <message>
         <source>Korvanel logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo do Korvanel</translation>
     </message>
 </context>
 <context>
     <name>HandedIn</name>
     <message>
         <source>The folder holds no practice records (*.json).</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta não contém registros de prática (*.json).</translation>
     </message>
     <message>
         <source>Skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignorado: %2</translation>
     </message>
     <message>
         <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
         <extracomment>%2 names the check that differs; the table and report show what its entry earns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: o registro foi editado. %2 Os vereditos mostrados são os que seus valores digitados merecem.</translation>
     </message>
     <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros lidos: %1; estudantes: %2; tentativas: %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) held an attempt read already, and it counts once.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro continha uma tentativa já lida, que conta uma só vez.</numerusform>
+            <numerusform>%n registros continham uma tentativa já lida, que conta uma só vez.</numerusform>
         </translation>
     </message>
     <message>
         <source>Where a student handed in more than one attempt, the latest finished counts, else the latest; the table says which.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando um estudante entregou mais de uma tentativa, conta a última concluída ou, se não houver, a última; a tabela indica qual.</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) were edited; what their entries earn is shown, not what they say.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro foi editado; mostra-se o que seus valores digitados merecem, não o que ele afirma.</numerusform>
+            <numerusform>%n registros foram editados; mostra-se o que seus valores digitados merecem, não o que eles afirmam.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) could not be read and are left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo não pôde ser lido e foi deixado de fora.</numerusform>
+            <numerusform>%n arquivos não puderam ser lidos e foram deixados de fora.</numerusform>
         </translation>
     </message>
 </context>
@@ -1291,493 +1304,493 @@ what is the pecentage increase in her oxygen consumption during this 30 minutes?
     <name>HandedInPage</name>
     <message>
         <source>Records not read, or edited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros não lidos ou editados:</translation>
     </message>
     <message>
         <source>Export &amp;table…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;tabela…</translation>
     </message>
     <message>
         <source>Export &amp;report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;relatório…</translation>
     </message>
     <message>
         <source>Attempts handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas entregues</translation>
     </message>
     <message>
         <source>Records not read, or edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros não lidos ou editados</translation>
     </message>
     <message>
         <source>Add &amp;records…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar re&amp;gistros…</translation>
     </message>
     <message>
         <source>Add a &amp;folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar &amp;pasta…</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar</translation>
     </message>
     <message>
         <source>Add the records (.json) your students hand in, or drop their files or folders on this window. Each record&apos;s checks are judged again from its entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione os registros (.json) que seus estudantes entregam, ou solte os arquivos ou pastas deles nesta janela. As verificações de cada registro são julgadas de novo a partir dos valores digitados.</translation>
     </message>
     <message>
         <source>No records are read yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum registro foi lido ainda.</translation>
     </message>
     <message>
         <source>Add records</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar registros</translation>
     </message>
     <message>
         <source>Practice records (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de prática (*.json)</translation>
     </message>
     <message>
         <source>Add a folder of records</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma pasta de registros</translation>
     </message>
     <message>
         <source>Export table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar tabela</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The table is written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tabela foi gravada em %1.</translation>
     </message>
     <message>
         <source>No table was written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma tabela foi gravada. %1</translation>
     </message>
     <message>
         <source>Export report</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar relatório</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The report is written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O relatório foi gravado em %1.</translation>
     </message>
     <message>
         <source>No report was written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum relatório foi gravado. %1</translation>
     </message>
 </context>
 <context>
     <name>Judge</name>
     <message>
         <source>Type an answer first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma resposta primeiro.</translation>
     </message>
     <message>
         <source>Not yet: only the sign is wrong; the amount is positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: só o sinal está errado; a quantidade é positiva.</translation>
     </message>
     <message>
         <source>Not yet: the amount is positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: a quantidade é positiva.</translation>
     </message>
     <message>
         <source>Correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correto.</translation>
     </message>
     <message>
         <source>Close: within %1 % of the answer but not within %2 %; check the arithmetic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quase: dentro de %1 % da resposta, mas não dentro de %2 %; confira as contas.</translation>
     </message>
     <message>
         <source>Carried forward: your method is right; the difference comes from your answer to question %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro propagado: seu método está certo; a diferença vem da sua resposta à questão %1 (%2).</translation>
     </message>
     <message>
         <source>Carried forward: your method is right; the difference comes from your answers to questions %1 (%2) and %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro propagado: seu método está certo; a diferença vem das suas respostas às questões %1 (%2) e %3 (%4).</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Korvanel não fala &quot;%1&quot;; os idiomas disponíveis são: %2.</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar %1: %2</translation>
     </message>
     <message>
         <source>Cannot read the record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o registro %1: %2</translation>
     </message>
     <message>
         <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o registro foi editado. %2 Os vereditos mostrados são os que seus valores digitados merecem.</translation>
     </message>
 </context>
 <context>
     <name>Narrator</name>
     <message>
         <source>Exercise complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercício concluído.</translation>
     </message>
     <message>
         <source>Practice mode on: type each answer and check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de prática ativado: digite cada resposta e verifique-a.</translation>
     </message>
     <message>
         <source>Practice mode off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de prática desativado.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A part of question 2, then its verdict: &quot;Glucose from 2 x lactate: Correct.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Paper</name>
     <message>
         <source>Korvanel calculation: class report</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo Korvanel: relatório da turma</translation>
     </message>
     <message>
         <source>page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>página %1 de %2</translation>
     </message>
     <message>
         <source>cannot draw on the page</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível desenhar na página</translation>
     </message>
     <message>
         <source>cannot start a new page</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível iniciar uma nova página</translation>
     </message>
     <message>
         <source>cannot finish the page</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível concluir a página</translation>
     </message>
     <message>
         <source>Korvanel calculation: answer key</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo Korvanel: gabarito</translation>
     </message>
     <message>
         <source>Korvanel calculation: worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo Korvanel: folha de exercícios</translation>
     </message>
     <message>
         <source>There is no subject to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há indivíduo para imprimir.</translation>
     </message>
     <message>
         <source>Cannot draw on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível desenhar na página.</translation>
     </message>
     <message>
         <source>It was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>A operação foi cancelada.</translation>
     </message>
     <message>
         <source>Cannot start a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível iniciar uma nova página.</translation>
     </message>
     <message>
         <source>Cannot finish the pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível concluir as páginas.</translation>
     </message>
     <message>
         <source>Nothing was written: it was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi gravado: a operação foi cancelada.</translation>
     </message>
     <message>
         <source>Korvanel calculation: result slip</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo Korvanel: folha de resultados</translation>
     </message>
     <message>
         <source>Subject %1, practised by %2 on %3 from %4 to %5.</source>
         <extracomment>%1 is the subject&apos;s code, %2 the student, %3 the day, %4 and %5 times.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indivíduo %1, exercício feito por %2 em %3, das %4 às %5.</translation>
     </message>
     <message>
         <source>Subject %1, practised on %2 from %3 to %4.</source>
         <extracomment>%1 is the subject&apos;s code, %2 the day, %3 and %4 times.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indivíduo %1, exercício feito em %2, das %3 às %4.</translation>
     </message>
     <message>
         <source>The exercise was finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>O exercício foi concluído.</translation>
     </message>
     <message>
         <source>This record was edited. %1 The verdicts shown are the ones its entries earn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro foi editado. %1 Os vereditos mostrados são os que seus valores digitados merecem.</translation>
     </message>
     <message>
         <source>The exercise was left at question %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O exercício foi interrompido na questão %1.</translation>
     </message>
     <message>
         <source>The exercise was left at answer %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O exercício foi interrompido na resposta %1.</translation>
     </message>
 </context>
 <context>
     <name>Pathway</name>
     <message>
         <source>Gluconeogenesis from lactate, and glycogen made in the liver and in muscle. Read from the bottom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gliconeogênese a partir do lactato, e glicogênio formado no fígado e no músculo. Leia de baixo para cima.</translation>
     </message>
     <message>
         <source>2 x lactate is oxidised to 2 x pyruvate; this step uses 2 x NAD+ and gives 2 x NADH.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 x lactato é oxidado a 2 x piruvato; esta etapa usa 2 x NAD+ e gera 2 x NADH.</translation>
     </message>
     <message>
         <source>In the liver, 2 x pyruvate is made into glucose 6-phosphate in three steps, drawn as three arrows going up.</source>
-        <translation type="unfinished"></translation>
+        <translation>No fígado, 2 x piruvato é convertido em glicose 6-fosfato em três etapas, desenhadas como três setas para cima.</translation>
     </message>
     <message>
         <source>The first step uses 4 x ATP and gives 4 x ADP, and uses 2 x GTP and gives 2 x GDP.</source>
-        <translation type="unfinished"></translation>
+        <translation>A primeira etapa usa 4 x ATP e gera 4 x ADP, e usa 2 x GTP e gera 2 x GDP.</translation>
     </message>
     <message>
         <source>The second step uses the 2 x NADH and gives 2 x NAD+.</source>
-        <translation type="unfinished"></translation>
+        <translation>A segunda etapa usa os 2 x NADH e gera 2 x NAD+.</translation>
     </message>
     <message>
         <source>The third step ends at glucose 6-phosphate, drawn as its open-chain formula with a phosphate group on carbon 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>A terceira etapa termina na glicose 6-fosfato, desenhada em sua fórmula de cadeia aberta, com um grupo fosfato no carbono 6.</translation>
     </message>
     <message>
         <source>In the liver, glucose 6-phosphate is turned into free glucose, which leaves the liver.</source>
-        <translation type="unfinished"></translation>
+        <translation>No fígado, a glicose 6-fosfato é convertida em glicose livre, que sai do fígado.</translation>
     </message>
     <message>
         <source>Or, in the liver, glucose 6-phosphate is made into glycogen; this step uses UTP and gives UDP + Pi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou, no fígado, a glicose 6-fosfato é convertida em glicogênio; esta etapa usa UTP e gera UDP + Pi.</translation>
     </message>
     <message>
         <source>The free glucose is carried in the blood to muscle, the yellow panel.</source>
-        <translation type="unfinished"></translation>
+        <translation>A glicose livre é levada pelo sangue até o músculo, o painel amarelo.</translation>
     </message>
     <message>
         <source>In muscle, glucose is made into glucose 6-phosphate; this step uses ATP and gives ADP.</source>
-        <translation type="unfinished"></translation>
+        <translation>No músculo, a glicose é convertida em glicose 6-fosfato; esta etapa usa ATP e gera ADP.</translation>
     </message>
     <message>
         <source>In muscle, glucose 6-phosphate is made into glycogen; this step uses UTP and gives UDP + Pi.</source>
-        <translation type="unfinished"></translation>
+        <translation>No músculo, a glicose 6-fosfato é convertida em glicogênio; esta etapa usa UTP e gera UDP + Pi.</translation>
     </message>
     <message>
         <source>Totals: making glucose from 2 x lactate uses 6 nucleoside triphosphates (4 ATP and 2 GTP).</source>
-        <translation type="unfinished"></translation>
+        <translation>Totais: produzir glicose a partir de 2 x lactato usa 6 nucleosídeos trifosfato (4 ATP e 2 GTP).</translation>
     </message>
     <message>
         <source>Making liver glycogen uses 7 (the 6 for glucose and 1 UTP in the liver).</source>
-        <translation type="unfinished"></translation>
+        <translation>Produzir glicogênio hepático usa 7 (os 6 da glicose e 1 UTP no fígado).</translation>
     </message>
     <message>
         <source>Making muscle glycogen uses 8 (the 6 for glucose, 1 ATP and 1 UTP in muscle).</source>
-        <translation type="unfinished"></translation>
+        <translation>Produzir glicogênio muscular usa 8 (os 6 da glicose, 1 ATP e 1 UTP no músculo).</translation>
     </message>
     <message>
         <source>Complete oxidation of lactate through pyruvate, acetyl CoA and the citric acid cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxidação completa do lactato via piruvato, acetil-CoA e ciclo do ácido cítrico.</translation>
     </message>
     <message>
         <source>Lactate is oxidised to pyruvate; this step uses NAD+ and gives NADH.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato é oxidado a piruvato; esta etapa usa NAD+ e gera NADH.</translation>
     </message>
     <message>
         <source>Pyruvate is converted to acetyl CoA; this step uses NAD+ and gives NADH, and gives off CO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O piruvato é convertido em acetil-CoA; esta etapa usa NAD+ e gera NADH, e libera CO2.</translation>
     </message>
     <message>
         <source>Acetyl CoA (2 carbons) joins oxaloacetate (4 carbons) to make citrate (6 carbons); this step gives off CoASH.</source>
-        <translation type="unfinished"></translation>
+        <translation>A acetil-CoA (2 carbonos) se une ao oxaloacetato (4 carbonos) para formar citrato (6 carbonos); esta etapa libera CoASH.</translation>
     </message>
     <message>
         <source>Citrate is rearranged to isocitrate (6 carbons).</source>
-        <translation type="unfinished"></translation>
+        <translation>O citrato é rearranjado em isocitrato (6 carbonos).</translation>
     </message>
     <message>
         <source>Isocitrate is oxidised to alpha-ketoglutarate (5 carbons); this step uses NAD+ and gives NADH, and gives off CO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O isocitrato é oxidado a alfa-cetoglutarato (5 carbonos); esta etapa usa NAD+ e gera NADH, e libera CO2.</translation>
     </message>
     <message>
         <source>Alpha-ketoglutarate is converted to succinyl CoA (4 carbons); this step uses CoASH and NAD+ and gives NADH, and gives off CO2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O alfa-cetoglutarato é convertido em succinil-CoA (4 carbonos); esta etapa usa CoASH e NAD+ e gera NADH, e libera CO2.</translation>
     </message>
     <message>
         <source>Succinyl CoA is converted to succinate (4 carbons); this step gives off CoASH, and uses GDP + Pi and gives GTP.</source>
-        <translation type="unfinished"></translation>
+        <translation>A succinil-CoA é convertida em succinato (4 carbonos); esta etapa libera CoASH, e usa GDP + Pi e gera GTP.</translation>
     </message>
     <message>
         <source>Succinate is oxidised to fumarate (4 carbons); this step uses FAD and gives FADH2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O succinato é oxidado a fumarato (4 carbonos); esta etapa usa FAD e gera FADH2.</translation>
     </message>
     <message>
         <source>Fumarate takes up H2O to make malate (4 carbons).</source>
-        <translation type="unfinished"></translation>
+        <translation>O fumarato incorpora H2O para formar malato (4 carbonos).</translation>
     </message>
     <message>
         <source>Malate is oxidised to oxaloacetate (4 carbons), which closes the cycle; this step uses NAD+ and gives NADH.</source>
-        <translation type="unfinished"></translation>
+        <translation>O malato é oxidado a oxaloacetato (4 carbonos), o que fecha o ciclo; esta etapa usa NAD+ e gera NADH.</translation>
     </message>
     <message>
         <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about 2.5 ATP, each FADH2 gives about 1.5 ATP.</source>
-        <translation type="unfinished"></translation>
+        <translation>O quadro no centro do ciclo mostra as taxas de conversão: cada NADH gera cerca de 2,5 ATP, cada FADH2 gera cerca de 1,5 ATP.</translation>
     </message>
     <message>
         <source>In total one lactate gives 5 NADH, 1 FADH2 and 1 GTP, which make 15 ATP.</source>
-        <translation type="unfinished"></translation>
+        <translation>No total, um lactato gera 5 NADH, 1 FADH2 e 1 GTP, que produzem 15 ATP.</translation>
     </message>
     <message>
         <source>Gluconeogenesis from lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Gliconeogênese a partir do lactato</translation>
     </message>
     <message>
         <source>Korvanel calculation: gluconeogenesis from lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo Korvanel: gliconeogênese a partir do lactato</translation>
     </message>
     <message>
         <source>Pathway diagram: gluconeogenesis from lactate</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama da via: gliconeogênese a partir do lactato</translation>
     </message>
     <message>
         <source>Lactate oxidation and the citric acid cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxidação do lactato e ciclo do ácido cítrico</translation>
     </message>
     <message>
         <source>Korvanel calculation: lactate oxidation and the citric acid cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo Korvanel: oxidação do lactato e ciclo do ácido cítrico</translation>
     </message>
     <message>
         <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama da via: oxidação do lactato e ciclo do ácido cítrico</translation>
     </message>
 </context>
 <context>
     <name>PathwayWindow</name>
     <message>
         <source>Hide pathway</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar diagrama</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>%1. The diagram and its step-by-step description follow on Tab; Escape puts the window away.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. O diagrama e sua descrição passo a passo vêm a seguir, com Tab; Esc fecha a janela.</translation>
     </message>
 </context>
 <context>
     <name>PracticeDialogs</name>
     <message>
         <source>Yo&amp;ur name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;u nome…</translation>
     </message>
     <message>
         <source>Practice mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de prática</translation>
     </message>
     <message>
         <source>Your answers cannot be kept: %1 Practice goes on.</source>
         <extracomment>%1 is the reason, a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suas respostas não podem ser guardadas: %1 A prática continua.</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuar</translation>
     </message>
     <message>
         <source>Start &amp;again</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar de &amp;novo</translation>
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at question %3. Continue where you stopped?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você começou a praticar com o indivíduo %1 em %2 e parou na questão %3. Continuar de onde parou?</translation>
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at answer %3. Continue where you stopped?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você começou a praticar com o indivíduo %1 em %2 e parou na resposta %3. Continuar de onde parou?</translation>
     </message>
 </context>
 <context>
     <name>RecordFolder</name>
     <message>
         <source>It is a folder, not a record.</source>
-        <translation type="unfinished"></translation>
+        <translation>É uma pasta, não um registro.</translation>
     </message>
     <message>
         <source>It is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo comum (pode ser um FIFO, um socket ou um dispositivo), por isso não foi aberto.</translation>
     </message>
     <message>
         <source>It cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não pode ser lido: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The folder cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta não pode ser lida.</translation>
     </message>
     <message>
         <source>It is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma pasta.</translation>
     </message>
     <message>
         <source>Cannot save the practice record %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível salvar o registro de prática %1: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta %1 não pode ser criada.</translation>
     </message>
 </context>
 <context>
     <name>Replay</name>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; is not a number the judge can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 diz &quot;%2&quot;, mas seu valor digitado, &quot;%3&quot;, não é um número que o avaliador consiga ler.</translation>
     </message>
     <message>
         <source>Check %1 holds no verdict, but its entry &quot;%2&quot; earns &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 não tem veredito, mas seu valor digitado, &quot;%2&quot;, merece &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; earns &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 diz &quot;%2&quot;, mas seu valor digitado, &quot;%3&quot;, merece &quot;%4&quot;.</translation>
     </message>
     <message>
         <source>Check %1 holds the value %2, but its entry &quot;%3&quot; reads %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 contém o valor %2, mas seu valor digitado, &quot;%3&quot;, é lido como %4.</translation>
     </message>
     <message>
         <source>Check %1 was made before the check or the start before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 foi feita antes da verificação anterior ou do início da tentativa.</translation>
     </message>
     <message>
         <source>Check %1 was made after the attempt&apos;s last update.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 foi feita depois da última atualização da tentativa.</translation>
     </message>
     <message>
         <source>Check %1 is of question %2, which was not posed at that point.</source>
-        <translation type="unfinished"></translation>
+        <translation>A verificação %1 é da questão %2, que ainda não tinha sido apresentada naquele momento.</translation>
     </message>
 </context>
 <context>
@@ -1785,378 +1798,378 @@ what is the pecentage increase in her oxygen consumption during this 30 minutes?
     <message>
         <source>Cannot write %1: %2.</source>
         <extracomment>%2 is the reason, as the system gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar %1: %2.</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi gravado.</translation>
     </message>
 </context>
 <context>
     <name>Slip</name>
     <message>
         <source>Not yet: you multiplied the fall by the whole body weight, %1 kg; the lactate is spread through the extracellular fluid only, %2 % of body weight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: você multiplicou a queda pelo peso corporal inteiro, %1 kg; o lactato se distribui apenas pelo líquido extracelular, %2 % do peso corporal.</translation>
     </message>
     <message>
         <source>Not yet: you took the fall from %1 mmol/L, the level before the race; the lactate metabolised is the fall over the 30 minutes after it, to %2 mmol/L.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: você calculou a queda a partir de %1 mmol/L, o nível antes da corrida; o lactato metabolizado é a queda nos 30 minutos após a corrida, até %2 mmol/L.</translation>
     </message>
     <message>
         <source>Not yet: that is the fall in concentration, in mmol/L; multiply it by the volume of fluid the lactate is spread through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: essa é a queda na concentração, em mmol/L; multiplique-a pelo volume de líquido pelo qual o lactato se distribui.</translation>
     </message>
     <message>
         <source>Not yet: that is all the lactate there was just after the race, at %1 mmol/L; only the fall over the next 30 minutes has been metabolised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: esse é todo o lactato que havia logo após a corrida, com %1 mmol/L; só a queda nos 30 minutos seguintes foi metabolizada.</translation>
     </message>
     <message>
         <source>Not yet: the GTP is not counted: making phosphoenolpyruvate from oxaloacetate uses one GTP for each lactate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: o GTP não foi contado: formar fosfoenolpiruvato a partir de oxaloacetato usa um GTP para cada lactato.</translation>
     </message>
     <message>
         <source>Not yet: the UTP is not counted: adding glucose to glycogen uses one UTP to make UDP-glucose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: o UTP não foi contado: adicionar glicose ao glicogênio usa um UTP para formar UDP-glicose.</translation>
     </message>
     <message>
         <source>Not yet: the muscle&apos;s own phosphorylation is not counted: muscle spends one ATP turning the glucose it takes up into glucose 6-phosphate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: a fosforilação no próprio músculo não foi contada: o músculo gasta um ATP para converter a glicose que capta em glicose 6-fosfato.</translation>
     </message>
     <message>
         <source>Not yet: that is the cost for one lactate; the question asks for 2 x lactate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: esse é o custo para um lactato; a questão pede para 2 x lactato.</translation>
     </message>
     <message>
         <source>Not yet: the NADH is not a cost here: oxidising the lactate to pyruvate provides it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: o NADH não é um custo aqui: a oxidação do lactato a piruvato o fornece.</translation>
     </message>
     <message>
         <source>Not yet: the %1 ATP are the cost for 2 lactate, and you took them for each lactate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: os %1 ATP são o custo para 2 lactatos, e você os contou para cada lactato.</translation>
     </message>
     <message>
         <source>Not yet: %1 ATP for 2 lactate is the cost of glucose; this lactate becomes muscle glycogen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: %1 ATP para 2 lactatos é o custo da glicose; este lactato se torna glicogênio muscular.</translation>
     </message>
     <message>
         <source>Not yet: %1 ATP for 2 lactate is the cost of liver glycogen; this lactate becomes muscle glycogen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: %1 ATP para 2 lactatos é o custo do glicogênio hepático; este lactato se torna glicogênio muscular.</translation>
     </message>
     <message>
         <source>Not yet: that counts %1 ATP per NADH and %2 per FADH2, %3 per lactate; take %4 and %5, which give %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: essa conta usa %1 ATP por NADH e %2 por FADH2, %3 por lactato; use %4 e %5, que dão %6.</translation>
     </message>
     <message>
         <source>Not yet: the NADH from lactate to pyruvate is left out; it yields %1 ATP as well, %2 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: ficou de fora o NADH da oxidação do lactato a piruvato; ele também rende %1 ATP, %2 no total.</translation>
     </message>
     <message>
         <source>Not yet: that counts the citric acid cycle only; the NADH from lactate to pyruvate and from pyruvate to acetyl CoA yield %1 ATP each, %2 in all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: essa conta considera só o ciclo do ácido cítrico; os NADH do lactato a piruvato e do piruvato a acetil-CoA rendem %1 ATP cada, %2 no total.</translation>
     </message>
     <message>
         <source>Not yet: you multiplied by the %1 ATP each lactate yields; the ATP needed is to be divided by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: você multiplicou pelos %1 ATP que cada lactato rende; o ATP necessário deve ser dividido por esse valor.</translation>
     </message>
     <message>
         <source>Not yet: the mass is in mg: %1 mg is to be divided by 1000 before it is multiplied by %2 L per gram.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: a massa está em mg: %1 mg devem ser divididos por 1000 antes de serem multiplicados por %2 L por grama.</translation>
     </message>
     <message>
         <source>Not yet: the %1 L is for each gram, not each mmol: the molecular mass, %2, turns %3 mmol into mg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: os %1 L são por grama, não por mmol: a massa molecular, %2, converte %3 mmol em mg.</translation>
     </message>
     <message>
         <source>Not yet: that is the mass of lactate in grams; each gram consumes %1 L of oxygen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: essa é a massa de lactato em gramas; cada grama consome %1 L de oxigênio.</translation>
     </message>
     <message>
         <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a %2th of the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: isso compara o oxigênio extra com o de um dia inteiro, %1 L; a questão é sobre 30 minutos, 1/%2 do dia.</translation>
     </message>
     <message>
         <source>Not yet: that is a fraction; a percentage is 100 times it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: isso é uma fração; a porcentagem é 100 vezes esse valor.</translation>
     </message>
     <message>
         <source>Not yet: that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: isso compara o oxigênio extra com o de uma hora, 1/24 do dia; 30 minutos são 1/%1 do dia.</translation>
     </message>
     <message>
         <source>Not yet: that is the extra oxygen as a share of all the oxygen used; the increase is measured against the usual %1 L per 30 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não: essa é a fração do oxigênio extra em relação a todo o oxigênio usado; o aumento é medido em relação aos %1 L habituais por 30 minutos.</translation>
     </message>
 </context>
 <context>
     <name>Student</name>
     <message>
         <source>Type your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu nome.</translation>
     </message>
     <message>
         <source>A name cannot hold control characters, such as a tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um nome não pode conter caracteres de controle, como uma tabulação.</translation>
     </message>
     <message>
         <source>A name has at most %1 characters; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um nome tem no máximo %1 caracteres; este tem %2.</translation>
     </message>
     <message>
         <source>An ID number cannot hold control characters, such as a tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um número de identificação não pode conter caracteres de controle, como uma tabulação.</translation>
     </message>
     <message>
         <source>An ID number has at most %1 characters; this one has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um número de identificação tem no máximo %1 caracteres; este tem %2.</translation>
     </message>
     <message>
         <source>%1 (ID %2)</source>
         <comment>a student&apos;s name and ID number</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ID %2)</translation>
     </message>
 </context>
 <context>
     <name>StudentDialog</name>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>Your name goes into the record of each practice attempt and onto its result slip, so that your teacher knows whose it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome vai para o registro de cada tentativa de prática e para a folha de resultados, para que o professor saiba de quem é.</translation>
     </message>
     <message>
         <source>ID number, if your school gives one</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de identificação, se a sua escola fornecer um</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>&amp;ID number (optional):</source>
         <extracomment>Moodle&apos;s word for the number a school&apos;s gradebook knows a student by.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Número de &amp;identificação (opcional):</translation>
     </message>
 </context>
 <context>
     <name>SubjectCode</name>
     <message>
         <source>The weight is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta o peso.</translation>
     </message>
     <message>
         <source>Weight %1 has digits other than 0 to 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>O peso %1 tem dígitos que não são de 0 a 9.</translation>
     </message>
     <message>
         <source>Weight %1 is not a number like %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O peso %1 não é um número como %2.</translation>
     </message>
     <message>
         <source>Weight %1 is not a whole number of kg.</source>
-        <translation type="unfinished"></translation>
+        <translation>O peso %1 não é um número inteiro de kg.</translation>
     </message>
     <message>
         <source>Weight %1 is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>O peso %1 está fora do intervalo.</translation>
     </message>
     <message>
         <source>The lactate before the race is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta o lactato antes da corrida.</translation>
     </message>
     <message>
         <source>Lactate before %1 has digits other than 0 to 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato antes da corrida, %1, tem dígitos que não são de 0 a 9.</translation>
     </message>
     <message>
         <source>Lactate before %1 is not a number like %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato antes da corrida, %1, não é um número como %2.</translation>
     </message>
     <message>
         <source>Lactate before %1 has more than one decimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato antes da corrida, %1, tem mais de uma casa decimal.</translation>
     </message>
     <message>
         <source>Lactate before %1 is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato antes da corrida, %1, está fora do intervalo.</translation>
     </message>
     <message>
         <source>The lactate after the race is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta o lactato depois da corrida.</translation>
     </message>
     <message>
         <source>Lactate after %1 has digits other than 0 to 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato depois da corrida, %1, tem dígitos que não são de 0 a 9.</translation>
     </message>
     <message>
         <source>Lactate after %1 is not a number like %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato depois da corrida, %1, não é um número como %2.</translation>
     </message>
     <message>
         <source>Lactate after %1 has more than one decimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato depois da corrida, %1, tem mais de uma casa decimal.</translation>
     </message>
     <message>
         <source>Lactate after %1 is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>O lactato depois da corrida, %1, está fora do intervalo.</translation>
     </message>
     <message>
         <source>%1 A code reads like %2: M or W, weight %3 to %4 kg, lactate before %5 to %6 and after %7 to %8 mmol/L.</source>
         <extracomment>%1 says what is wrong with the code as typed, in a sentence of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Um código tem a forma %2: M (homem) ou W (mulher), peso de %3 a %4 kg, lactato antes da corrida de %5 a %6 e depois de %7 a %8 mmol/L.</translation>
     </message>
     <message>
         <source>The code is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O código está vazio.</translation>
     </message>
     <message>
         <source>The code is too long (%1 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>O código é longo demais (%1 caracteres).</translation>
     </message>
     <message>
         <source>The code starts with &quot;%1&quot;; it must start with M or W.</source>
-        <translation type="unfinished"></translation>
+        <translation>O código começa com &quot;%1&quot;; ele deve começar com M (homem) ou W (mulher).</translation>
     </message>
     <message>
         <source>The code has &quot;%1&quot; where it needs a plain &quot;-&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O código tem &quot;%1&quot; onde precisa de um &quot;-&quot; simples.</translation>
     </message>
     <message>
         <source>The lactates before and after the race are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltam os lactatos antes e depois da corrida.</translation>
     </message>
     <message>
         <source>The code has %1 parts joined by &quot;-&quot; instead of 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O código tem %1 partes unidas por &quot;-&quot; em vez de 3.</translation>
     </message>
     <message>
         <source>A class set holds 1 to %1 different subjects, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um conjunto da turma tem de 1 a %1 indivíduos diferentes, não %2.</translation>
     </message>
 </context>
 <context>
     <name>SubjectDialog</name>
     <message>
         <source>Subject from code</source>
-        <translation type="unfinished"></translation>
+        <translation>Indivíduo pelo código</translation>
     </message>
     <message>
         <source>&amp;Subject code, such as M72-0.8-12.4:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Código do indivíduo, por exemplo M72-0.8-12.4:</translation>
     </message>
     <message>
         <source>Subject code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código do indivíduo</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema</translation>
     </message>
 </context>
 <context>
     <name>TeacherActions</name>
     <message>
         <source>&amp;New subject</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo indivíduo</translation>
     </message>
     <message>
         <source>Subject from &amp;code…</source>
-        <translation type="unfinished"></translation>
+        <translation>Indivíduo pelo &amp;código…</translation>
     </message>
     <message>
         <source>Cop&amp;y subject code</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opiar código do indivíduo</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>&amp;Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar PDF…</translation>
     </message>
     <message>
         <source>Export result &amp;slip…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;folha de resultados…</translation>
     </message>
     <message>
         <source>The worksheet, to hand out, or the answer key, for subject %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>A folha de exercícios, para distribuir, ou o gabarito, do indivíduo %1?</translation>
     </message>
     <message>
         <source>&amp;Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Folha de exercícios</translation>
     </message>
     <message>
         <source>Answer &amp;key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gabarito</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Nothing was printed. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi impresso. %1</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Export result slip</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar folha de resultados</translation>
     </message>
     <message>
         <source>No result slip was written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma folha de resultados foi gravada. %1</translation>
     </message>
     <message>
         <source>No PDF was written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum PDF foi gravado. %1</translation>
     </message>
 </context>
 <context>
     <name>TeacherWindow</name>
     <message>
         <source>Korvanel for teachers</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvanel para professores</translation>
     </message>
     <message>
         <source>&amp;Class set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conjunto da turma</translation>
     </message>
     <message>
         <source>&amp;Handed in</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entregues</translation>
     </message>
 </context>
 <context>
     <name>Verdict</name>
     <message>
         <source>Correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Correto</translation>
     </message>
     <message>
         <source>Not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não</translation>
     </message>
     <message>
         <source>Carried forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro propagado</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Quase</translation>
     </message>
 </context>
 </TS>
