@@ -35,7 +35,11 @@ const Known* knownOf(QLocale::Language language) {
 struct Spoken {
     QLocale language = localeOf(known[0]);
     QLocale numbers = localeOf(known[0]);
+    // Installed into the application, and kept loaded for the next one of
+    // the run: the command line is read by an application of its own.
     std::vector<std::unique_ptr<QTranslator>> catalogues;
+    const Known* loaded = nullptr;
+    QTranslator* test = nullptr;
 };
 
 Spoken& spoken() {
@@ -43,15 +47,12 @@ Spoken& spoken() {
     return state;
 }
 
-void forget() {
+void uninstall() {
     for (const auto& catalogue : spoken().catalogues)
         QCoreApplication::removeTranslator(catalogue.get());
-    spoken().catalogues.clear();
-}
-
-void install(std::unique_ptr<QTranslator> catalogue) {
-    QCoreApplication::installTranslator(catalogue.get());
-    spoken().catalogues.push_back(std::move(catalogue));
+    if (spoken().test)
+        QCoreApplication::removeTranslator(spoken().test);
+    spoken().test = nullptr;
 }
 
 } // namespace
@@ -92,17 +93,23 @@ QLocale Language::ofDesktop(const QStringList& uiLanguages) {
 }
 
 void Language::speak(const QLocale& language) {
-    forget();
+    uninstall();
     const Known* k = knownOf(language.language());
     if (!k)
         k = &known[0];
-    auto own = std::make_unique<QTranslator>();
-    if (own->load(QStringLiteral(":/i18n/korvanel_%1.qm").arg(QString::fromLatin1(k->name))))
-        install(std::move(own));
-    auto qt = std::make_unique<QTranslator>();
-    if (k != &known[0] &&
-        qt->load(QStringLiteral(":/i18n/qtbase_%1.qm").arg(QString::fromLatin1(k->name))))
-        install(std::move(qt));
+    if (spoken().loaded != k) {
+        spoken().catalogues.clear();
+        const QString name = QString::fromLatin1(k->name);
+        for (const QString& file : {QStringLiteral(":/i18n/korvanel_%1.qm").arg(name),
+                                    QStringLiteral(":/i18n/qtbase_%1.qm").arg(name)}) {
+            auto catalogue = std::make_unique<QTranslator>();
+            if (catalogue->load(file))
+                spoken().catalogues.push_back(std::move(catalogue));
+        }
+        spoken().loaded = k;
+    }
+    for (const auto& catalogue : spoken().catalogues)
+        QCoreApplication::installTranslator(catalogue.get());
     spoken().language = spoken().numbers = localeOf(*k);
     // What Qt's widgets and the accessibility bridge take for the
     // application's locale: a screen reader picks its voice by it.
@@ -110,8 +117,9 @@ void Language::speak(const QLocale& language) {
 }
 
 void Language::speak(QTranslator* catalogue, const QLocale& numbers) {
-    forget();
+    uninstall();
     QCoreApplication::installTranslator(catalogue);
+    spoken().test = catalogue;
     spoken().language = spoken().numbers = numbers;
 }
 

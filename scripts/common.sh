@@ -7,7 +7,7 @@ build=${KORVANEL_BUILD_DIR:-$root/build}
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev
+    qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation2
     xvfb xauth imagemagick matchbox-window-manager
     at-spi2-core python3-pyatspi dbus-daemon xdotool
