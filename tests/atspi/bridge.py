@@ -4,8 +4,10 @@
 # a See and a Hide press produce (enough to spell each pane's text from the
 # events alone), the caret moving line by line in a pane, the context menu
 # opened by Shift+F10 with valid items each time, and in practice mode each
-# field named by its focus event before anything else of it arrives. Runs
-# inside run.sh (Xvfb, a window manager, the AT-SPI bus).
+# field named by its focus event before anything else of it arrives; in
+# German, the frame named in German and the application's locale told to
+# the bridge, by which a reader picks its voice. Runs inside run.sh (Xvfb,
+# a window manager, the AT-SPI bus).
 import os
 import subprocess
 import sys
@@ -223,6 +225,42 @@ try:
 finally:
     practice.terminate()
     practice.wait(5)
+
+# The application's locale, as the bridge's Application interface gives it.
+def bridge_locale(process):
+    from gi.repository import Gio
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, GLib.VariantType("(s)"), 0, -1, None).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+    call = lambda name, path, interface, method, args, reply: bus.call_sync(
+        name, path, interface, method, args, GLib.VariantType(reply), 0, -1, None).unpack()
+    for name in call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                     "ListNames", None, "(as)")[0]:
+        try:
+            pid = call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                       "GetConnectionUnixProcessID", GLib.Variant("(s)", (name,)), "(u)")[0]
+        except GLib.Error:
+            continue
+        if name.startswith(":") and pid == process.pid:
+            return call(name, "/org/a11y/atspi/accessible/root", "org.a11y.atspi.Application",
+                        "GetLocale", GLib.Variant("(u)", (0,)), "(s)")[0]
+    return None
+
+german = subprocess.Popen([program, "--language", "de"], env=env, stderr=log)
+try:
+    app = application(german)
+    pump(1.0)
+    check("in German the exercise window is the frame 'Korvanel-Rechenübung'",
+          app is not None and find(app, pyatspi.ROLE_FRAME, "Korvanel-Rechenübung") is not None)
+    locale = bridge_locale(german)
+    check("in German the bridge tells the application's locale as German",
+          bool(locale) and locale.startswith("de"), locale)
+finally:
+    german.terminate()
+    german.wait(5)
 
 print(f"{len(failures)} failed" if failures else "all passed")
 sys.exit(1 if failures else 0)
