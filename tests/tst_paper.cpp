@@ -1,10 +1,10 @@
 #include "classwork/handedin.h"
-#include "judging/replay.h"
 #include "model/language.h"
-#include "panes/linelayout.h"
 #include "panes/diagram.h"
+#include "panes/linelayout.h"
 #include "paper/paper.h"
 #include "pdftools.h"
+#include "records.h"
 #include "stages/exercise.h"
 #include "subjects.h"
 

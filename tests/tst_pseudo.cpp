@@ -3,7 +3,6 @@
 // numbers with the decimal comma) the walk, practice, menus, dialogs, the
 // teacher's window and paper show no English word left outside brackets.
 #include "classwork/handedin.h"
-#include "judging/replay.h"
 #include "model/language.h"
 #include "panes/announcer.h"
 #include "panes/textpane.h"
@@ -11,6 +10,7 @@
 #include "pdftools.h"
 #include "practice/answerform.h"
 #include "practice/studentdialog.h"
+#include "records.h"
 #include "stagetable.h"
 #include "subjects.h"
 #include "teacher/classsetpage.h"
@@ -245,17 +245,11 @@ void TestPseudo::dialogs() {
 
 void TestPseudo::teacherWindow() {
     Findings findings({m_dir.path(), QDir::toNativeSeparators(m_dir.path())});
-    Attempt attempt(Subjects::code(1, 65, 0.5, 10.8));
-    attempt.student = {QStringLiteral("Ñúñó"), QStringLiteral("7")};
-    attempt.checks.append({attempt.started, 1, Field::totalLactate, "13", {}, {}});
-    QFile record(m_dir.filePath("a.json"));
-    QVERIFY(record.open(QIODevice::WriteOnly));
-    record.write(replay(attempt).attempt.toJson().replace("notYet", "correct"));
-    record.close();
-    QFile cut(m_dir.filePath("b.json"));
-    QVERIFY(cut.open(QIODevice::WriteOnly));
-    cut.write("{");
-    cut.close();
+    const Attempt attempt =
+        Records::judged("W65-0.5-10.8", {QStringLiteral("Ñúñó"), "7"}, "2026-12-08T10:00:00.000Z",
+                        2, {{Field::totalLactate, "13"}});
+    QVERIFY(Records::put(m_dir.filePath("a.json"), attempt.toJson().replace("notYet", "correct")));
+    QVERIFY(Records::put(m_dir.filePath("b.json"), "{"));
 
     TeacherWindow window;
     window.show();
@@ -274,16 +268,13 @@ void TestPseudo::paper() {
     QVERIFY(Paper::writePdf(
         {{Sheet::Worksheet, m_dir.filePath("w.pdf")}, {Sheet::Key, m_dir.filePath("k.pdf")}},
         {code}));
-    Attempt attempt(code);
-    attempt.student = {QStringLiteral("Ñúñó"), QString()};
-    attempt.checks.append({attempt.started, 1, Field::totalLactate, "150", {}, {}});
+    const Attempt attempt =
+        Records::judged("M72-0.6-12.3", {QStringLiteral("Ñúñó"), {}}, "2026-12-08T10:00:00.000Z", 2,
+                        {{Field::totalLactate, "150"}});
     QVERIFY(Paper::writeResultSlip(attempt, m_dir.filePath("s.pdf")));
+    QVERIFY(Records::put(m_dir.filePath("r.json"), attempt.toJson()));
     HandedIn handedIn;
-    QFile record(m_dir.filePath("r.json"));
-    QVERIFY(record.open(QIODevice::WriteOnly));
-    record.write(replay(attempt).attempt.toJson());
-    record.close();
-    handedIn.add(record.fileName());
+    handedIn.add(m_dir.filePath("r.json"));
     QVERIFY(Paper::writeReport(handedIn, m_dir.filePath("report.pdf")));
     for (const char* pdf : {"w.pdf", "k.pdf", "s.pdf", "report.pdf"})
         findings.checkPdf(QString::fromLatin1(pdf), m_dir.filePath(QString::fromLatin1(pdf)));

@@ -6,6 +6,7 @@
 #include "judging/slips.h"
 #include "model/language.h"
 #include "model/visibletext.h"
+#include "records.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -64,10 +65,7 @@ QByteArray changed(const QByteArray& from, const QByteArray& to) {
     return QByteArray(written).replace(from, to);
 }
 
-bool put(const QString& fileName, const QByteArray& data) {
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
+using Records::put;
 
 } // namespace
 

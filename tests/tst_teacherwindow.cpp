@@ -3,9 +3,9 @@
 // the chart and the list of what could not be read; the table and the
 // report exported.
 #include "classwork/handedin.h"
-#include "judging/replay.h"
 #include "model/language.h"
 #include "pdftools.h"
+#include "records.h"
 #include "subjects.h"
 #include "teacher/attempttable.h"
 #include "teacher/chartview.h"
@@ -27,7 +27,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimeZone>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -35,27 +34,16 @@
 
 namespace {
 
-bool put(const QString& fileName, const QByteArray& data) {
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
+using Records::put;
 
-// A record as the program writes one: its entries judged.
+// A record of `name`'s attempt on 8 December 2026 at `hour`.
 QByteArray record(const char* name, const char* code, int hour, int stage,
-                  QList<std::pair<Field, const char*>> entries) {
-    Attempt attempt(*SubjectCode::parse(QString::fromLatin1(code)),
-                    QDateTime(QDate(2026, 12, 8), QTime(hour, 0), QTimeZone::utc()));
-    attempt.student = {QString::fromUtf8(name), QString()};
-    attempt.stage = stage;
-    attempt.updated = attempt.started.addSecs(900);
-    for (const auto& [field, entry] : entries)
-        attempt.checks.append({attempt.started.addSecs(60),
-                               answerField(field).question,
-                               field,
-                               QString::fromLatin1(entry),
-                               {},
-                               {}});
-    return replay(attempt).attempt.toJson();
+                  const QList<std::pair<Field, const char*>>& entries) {
+    const QByteArray started =
+        QStringLiteral("2026-12-08T%1:00:00.000Z").arg(hour, 2, 10, QChar(u'0')).toLatin1();
+    return Records::judged(code, {QString::fromUtf8(name), QString()}, started.constData(), stage,
+                           entries)
+        .toJson();
 }
 
 QStringList column(const QTableView* view, int column) {

@@ -31,12 +31,20 @@ count() {
     convert "$1" -crop "$2" +repage -fill black -fuzz 8% +opaque "$3" -fill white \
         -opaque "$3" -format '%[fx:round(mean*w*h)]' info:
 }
-# The screen's <geometry> into <file>, once the logo's yellow shows in it.
+# The screen's <geometry> into <file>, once the logo's yellow shows in it
+# and the screen has settled: the same a second later, so that a window
+# that Wine shows for a moment (another check's, under load) is not taken.
 shoot_when_open() {
+    local before="$1.before.png"
     for _ in $(seq 60); do
         sleep 1
         import -window root -crop "$2" +repage "$1"
-        [ "$(count "$1" 250x250+774+0 'rgb(255,216,0)')" -gt 500 ] && return 0
+        if [ "$(count "$1" 250x250+774+0 'rgb(255,216,0)')" -gt 500 ] && [ -f "$before" ] &&
+            [ "$(compare -metric AE "$1" "$before" /dev/null 2>&1)" = 0 ]; then
+            rm -f "$before"
+            return 0
+        fi
+        cp "$1" "$before"
     done
     fail "no window with the logo within a minute (last screen: $1)"
 }
