@@ -1,7 +1,7 @@
 // Saving a practice record after a check, in-process: RecordFolder::save of
 // an attempt of 30 checks, a sitting's worth, and of 300, from the call to
 // the file committed and synced to disk. Then a class's 300 records, for
-// scripts/bench to collate from outside.
+// scripts/bench to collate from outside and to hand to the teacher window.
 //
 //   bench_record FOLDER [SAVES]
 //
@@ -11,7 +11,8 @@
 // making of the JSON text alone:
 //   save LABEL median_ms p95_ms max_ms n
 //   json LABEL median_ms p95_ms max_ms n
-// and FOLDER/class then holds the class's records.
+// and FOLDER/class then holds the class's records, FOLDER/class30 the
+// first 30 of them.
 #include "bench/stats.h"
 #include "judging/recordfolder.h"
 #include "judging/replay.h"
@@ -28,14 +29,15 @@ const char* const typed[] = {"159.8", "160 mmol", "7", "1,234", "abc", "2,43 L",
 const Verdict verdicts[] = {Verdict::correct, Verdict::notYet, Verdict::slip, Verdict::close,
                             Verdict::carriedForward};
 
-// An attempt of `count` checks over the six questions in turn, each tenth
-// of them unreadable, as a student who tries again writes them.
+// An attempt of `count` checks through the six questions in turn, several
+// of each field, each tenth of them unreadable, as a student who tries
+// again writes them: a genuine record, which nothing marks edited.
 Attempt attemptOf(int subject, int count) {
     Attempt attempt(*SubjectCode::fromIndex(subject),
                     QDateTime::currentDateTimeUtc().addSecs(-3600 - subject));
     const auto fields = answerFields();
     for (int i = 0; i < count; ++i) {
-        const AnswerField& field = fields[std::size_t(i) % fields.size()];
+        const AnswerField& field = fields[std::size_t(i) * fields.size() / std::size_t(count)];
         CheckEntry check{attempt.started.addMSecs(1000 * i + 7),
                          field.question,
                          field.field,
@@ -95,12 +97,17 @@ int main(int argc, char* argv[]) {
 
     // A class of 300, each between 10 and 60 checks into the exercise, named
     // and judged as the program writes them, for collation to judge again.
+    // The first 30 of them stand again in a folder of their own, a class of
+    // 30 to measure the 300 against.
     const RecordFolder classRecords(QDir(folder).filePath(QStringLiteral("class")));
+    const RecordFolder smallClass(QDir(folder).filePath(QStringLiteral("class30")));
     for (int student = 0; student < 300; ++student) {
         Attempt attempt = attemptOf(student * 33, 10 + student % 51);
         attempt.student = {QStringLiteral("Student %1").arg(student), QString::number(student)};
-        QString error;
-        if (!classRecords.save(replay(attempt).attempt, &error)) {
+        const Attempt judged = replay(attempt).attempt;
+        QString error = replay(judged).edited.value_or(QString());
+        if (!error.isEmpty() || !classRecords.save(judged, &error) ||
+            (student < 30 && !smallClass.save(judged, &error))) {
             std::fprintf(stderr, "bench_record: %s\n", qUtf8Printable(error));
             return 1;
         }
