@@ -240,13 +240,8 @@ CommandLine readResultSlip(const QCommandLineParser& parser, const UsageError& u
     return command;
 }
 
-} // namespace
-
-namespace {
-
 template <typename UsageError>
 CommandLine readArguments(const QStringList& arguments, const UsageError& usageError) {
-
     QCommandLineParser parser;
     addOptions(parser);
     if (!parser.parse(arguments))

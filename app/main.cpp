@@ -20,7 +20,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,14 +62,9 @@ int collate(const CommandLine& command) {
     for (const QString& message : handedIn.messages())
         say(message);
 
-    if (!command.csv.isEmpty()) {
-        const QByteArray table = collateCsv(handedIn.records());
-        QSaveFile csv(command.csv);
-        if (!csv.open(QIODevice::WriteOnly) || csv.write(table) != table.size() || !csv.commit())
-            return say(QCoreApplication::translate("Main", "Cannot write %1: %2")
-                           .arg(command.csv, csv.errorString()));
-    }
     QString error;
+    if (!command.csv.isEmpty() && !writeCsv(handedIn.records(), command.csv, &error))
+        return say(error);
     if (!command.report.isEmpty() && !Paper::writeReport(handedIn, command.report, &error))
         return say(error);
     return handedIn.unread().isEmpty() ? 0 : 1;
@@ -83,9 +77,7 @@ int writeResultSlip(const CommandLine& command) {
         return say(QCoreApplication::translate("Main", "Cannot read the record %1: %2")
                        .arg(command.record, error));
     if (const std::optional<QString> edited = replay(*attempt).edited)
-        say(QCoreApplication::translate("Main", "%1: the record was edited. %2 The verdicts its "
-                                                "entries earn are the ones shown.")
-                .arg(command.record, *edited));
+        say(HandedIn::editedMessage(command.record, *edited));
     return Paper::writeResultSlip(*attempt, command.resultSlip, &error) ? 0 : say(error);
 }
 

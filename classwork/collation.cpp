@@ -1,8 +1,11 @@
 #include "collation.h"
 
 #include "judging/attemptsummary.h"
+#include "model/savegroup.h"
 #include "model/visibletext.h"
 #include "stages/exercise.h"
+
+#include <QSaveFile>
 
 namespace {
 
@@ -72,4 +75,14 @@ QByteArray collateCsv(const QList<HandedInRecord>& records) {
         csv += csvLine(line);
     }
     return csv;
+}
+
+bool writeCsv(const QList<HandedInRecord>& records, const QString& fileName, QString* error) {
+    const QByteArray table = collateCsv(records);
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
+        return true;
+    if (error)
+        *error = SaveGroup::cannotWrite(fileName, file.errorString());
+    return false;
 }

@@ -16,6 +16,10 @@
 // one line for each attempt in the order given.
 QByteArray collateCsv(const QList<HandedInRecord>& records);
 
+// The same table written to `fileName`, replaced whole or not at all;
+// false, with *error naming the file, when it cannot be written.
+bool writeCsv(const QList<HandedInRecord>& records, const QString& fileName, QString* error);
+
 // One line of CSV in UTF-8, ended by CR LF: a field that holds a comma, a
 // quote, CR or LF is quoted, its quotes doubled; control characters are
 // written out ("\u001b"), and a field that a spreadsheet would take for a

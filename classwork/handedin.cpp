@@ -65,22 +65,20 @@ void HandedIn::read(const QString& file) {
     }
     ++m_filesRead;
     Replay replayed = replay(*recorded);
+    HandedInRecord read{file, std::move(replayed.attempt), std::move(replayed.slips),
+                        std::move(replayed.edited)};
     for (HandedInRecord& record : m_records) {
-        if (!sameAttempt(record.attempt, replayed.attempt))
+        if (!sameAttempt(record.attempt, read.attempt))
             continue;
-        ++record.copies;
+        read.copies = record.copies + 1;
         // Of two records of one attempt, the one that came further.
-        if (replayed.attempt.updated > record.attempt.updated)
-            record = {file,
-                      std::move(replayed.attempt),
-                      std::move(replayed.slips),
-                      std::move(replayed.edited),
-                      record.copies,
-                      false};
+        if (read.attempt.updated > record.attempt.updated)
+            record = std::move(read);
+        else
+            record.copies = read.copies;
         return;
     }
-    m_records.append({file, std::move(replayed.attempt), std::move(replayed.slips),
-                      std::move(replayed.edited), 1, false});
+    m_records.append(std::move(read));
 }
 
 void HandedIn::countLatest() {
@@ -93,16 +91,17 @@ void HandedIn::countLatest() {
                              return a.attempt.student.id < b.attempt.student.id;
                          return a.attempt.started < b.attempt.started;
                      });
+    // The latest finished, else the latest.
+    const auto counts = [](const Attempt& a, const Attempt& b) {
+        if (a.finished() != b.finished())
+            return a.finished();
+        return a.started > b.started;
+    };
     QHash<QString, HandedInRecord*> latest;
     for (HandedInRecord& record : m_records) {
         record.counted = false;
         HandedInRecord*& best = latest[studentKey(record.attempt)];
-        const auto later = [](const Attempt& a, const Attempt& b) {
-            if (a.finished() != b.finished())
-                return a.finished();
-            return a.started > b.started;
-        };
-        if (!best || later(record.attempt, best->attempt))
+        if (!best || counts(record.attempt, best->attempt))
             best = &record;
     }
     for (HandedInRecord* record : std::as_const(latest))
@@ -127,11 +126,14 @@ QStringList HandedIn::messages() const {
         messages.append(tr("Skipped %1: %2").arg(shownPath(unread.file), unread.reason));
     for (const HandedInRecord& record : m_records)
         if (record.edited)
-            //: %2 names the check that differs; the table and report show what its entry earns.
-            messages.append(tr("%1: the record was edited. %2 The verdicts its entries earn are "
-                               "the ones shown.")
-                                .arg(shownPath(record.file), *record.edited));
+            messages.append(editedMessage(record.file, *record.edited));
     return messages;
+}
+
+QString HandedIn::editedMessage(const QString& file, const QString& why) {
+    //: %2 names the check that differs; the table and report show what its entry earns.
+    return tr("%1: the record was edited. %2 The verdicts its entries earn are the ones shown.")
+        .arg(shownPath(file), why);
 }
 
 QStringList HandedIn::overview() const {

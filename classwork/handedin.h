@@ -54,6 +54,9 @@ public:
     // the same name, whatever its case; nobody named is a student of each
     // attempt.
     static QString studentKey(const Attempt& attempt);
+    // "FILE: the record was edited. WHY The verdicts its entries earn are
+    // the ones shown.", the file's name escaped.
+    static QString editedMessage(const QString& file, const QString& why);
 
 private:
     void read(const QString& file);

@@ -1,7 +1,6 @@
 #include "recordfolder.h"
 
 #include "model/logging.h"
-#include "replay.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,8 +105,6 @@ std::optional<Attempt> RecordFolder::unfinished(const SubjectCode& code,
             (!attempt.student.isNamed() || attempt.student == student) &&
             (!latest || attempt.updated >= latest->updated))
             latest = std::move(attempt);
-    if (latest)
-        latest = replay(*latest).attempt;
     return latest;
 }
 

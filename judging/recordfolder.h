@@ -40,7 +40,8 @@ public:
     Loaded load() const;
 
     // The unfinished attempt of `code` by `student` (or by nobody named)
-    // last updated, if any, as the judge replays it.
+    // last updated, if any, as its record says; Session::continueAttempt()
+    // replays it.
     std::optional<Attempt> unfinished(const SubjectCode& code, const Student& student = {}) const;
 
     // Writes the record in place of the attempt's earlier one, making the

@@ -160,13 +160,11 @@ QString Slip::hintText(const Scenario& s) const {
 }
 
 QString Slip::hintForClass() const {
-    QStringList texts;
+    QString filled = QCoreApplication::translate(context, hint);
     for (const ScenarioNumber& quote : quotes)
         if (quote)
-            texts.append(quote.isConstant ? quote.text(Scenario()) : QStringLiteral("\u2026"));
-    QString filled = QCoreApplication::translate(context, hint);
-    for (const QString& text : texts)
-        filled = filled.arg(text);
+            filled =
+                filled.arg(quote.isConstant ? quote.text(Scenario()) : QStringLiteral("\u2026"));
     return filled;
 }
 

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <QXmlStreamReader>
 
 Picture::Picture(const QString& drawing, QWidget* parent)
     : Picture(drawing, Bitmap(), parent) {

@@ -30,7 +30,7 @@ void fillRect(QPainter& painter, const QRectF& rect, Outcome outcome) {
     const Look& look = looks[int(outcome)];
     if (look.pattern != Qt::SolidPattern)
         painter.fillRect(rect, look.colour.lighter(160));
-    painter.fillRect(rect, ClassChart::fill(outcome));
+    painter.fillRect(rect, QBrush(look.colour, look.pattern));
 }
 
 // A count on a patterned fill stands on a small white plate.
@@ -49,33 +49,15 @@ void drawCount(QPainter& painter, const QRectF& box, const QString& text, Outcom
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
-} // namespace
-
-QBrush ClassChart::fill(Outcome outcome) {
-    return QBrush(looks[int(outcome)].colour, looks[int(outcome)].pattern);
-}
-
-QColor ClassChart::ink(Outcome outcome) {
-    return looks[int(outcome)].ink;
-}
-
-qreal ClassChart::keyHeight(const QFontMetricsF& metrics) {
-    return 2 * metrics.lineSpacing();
-}
-
-qreal ClassChart::barHeight(const QFontMetricsF& metrics) {
-    // The bar, and under it a lane for counts too wide for their segments.
-    return 2.4 * metrics.lineSpacing();
-}
-
-qreal ClassChart::nameWidth(const QFontMetricsF& metrics) {
+// Room for the fields' names at the left of the bars.
+qreal nameWidth(const QFontMetricsF& metrics) {
     qreal widest = 0;
     for (const AnswerField& field : answerFields())
         widest = std::max(widest, metrics.horizontalAdvance(fieldName(field)));
     return widest + 2 * metrics.averageCharWidth();
 }
 
-void ClassChart::drawKey(QPainter& painter, const QRectF& row, const QFont& font) {
+void drawKey(QPainter& painter, const QRectF& row, const QFont& font) {
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const qreal swatch = metrics.ascent();
@@ -100,8 +82,8 @@ void ClassChart::drawKey(QPainter& painter, const QRectF& row, const QFont& font
     }
 }
 
-void ClassChart::drawBar(QPainter& painter, const QRectF& row, const FieldFigures& field,
-                         int students, const QFont& font, qreal nameWidth) {
+void drawBar(QPainter& painter, const QRectF& row, const FieldFigures& field, int students,
+             const QFont& font, qreal nameWidth) {
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const qreal barTop = row.top() + 0.2 * metrics.lineSpacing();
@@ -146,6 +128,17 @@ void ClassChart::drawBar(QPainter& painter, const QRectF& row, const FieldFigure
     }
     painter.setPen(QPen(Qt::black, 0));
     painter.drawRect(bar);
+}
+
+} // namespace
+
+qreal ClassChart::keyHeight(const QFontMetricsF& metrics) {
+    return 2 * metrics.lineSpacing();
+}
+
+qreal ClassChart::barHeight(const QFontMetricsF& metrics) {
+    // The bar, and under it a lane for counts too wide for their segments.
+    return 2.4 * metrics.lineSpacing();
 }
 
 qreal ClassChart::height(const ClassFigures& figures, const QFontMetricsF& metrics) {

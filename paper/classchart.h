@@ -7,7 +7,6 @@
 
 #include "classwork/classfigures.h"
 
-#include <QBrush>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QRectF>
@@ -16,18 +15,9 @@ class QPainter;
 
 namespace ClassChart {
 
-QBrush fill(Outcome outcome);
-QColor ink(Outcome outcome); // of a count written on its fill
-
 // The rows of a chart in `font`: a key, then a bar for each field.
 qreal keyHeight(const QFontMetricsF& metrics);
 qreal barHeight(const QFontMetricsF& metrics);
-// Room for the fields' names at the left of the bars.
-qreal nameWidth(const QFontMetricsF& metrics);
-
-void drawKey(QPainter& painter, const QRectF& row, const QFont& font);
-void drawBar(QPainter& painter, const QRectF& row, const FieldFigures& field, int students,
-             const QFont& font, qreal nameWidth);
 
 // The whole chart in `area`: the key and every bar.
 qreal height(const ClassFigures& figures, const QFontMetricsF& metrics);

@@ -2,14 +2,12 @@
 #include "classchart.h"
 #include "classwork/classfigures.h"
 #include "judging/attemptsummary.h"
-#include "model/savegroup.h"
 #include "model/visibletext.h"
 #include "pages.h"
 #include "panes/panestyle.h"
 #include "paper.h"
 
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace {
 
@@ -27,7 +25,7 @@ InkedLine line(const QString& text, Ink ink = Ink::Question) {
     return {{PrintItem::fromText(text)}, ink};
 }
 
-// The opening lines: what was read, who counts; the notes of things amiss in red.
+// The opening lines: what was read, who counts, what was amiss.
 Lines opening(const HandedIn& handedIn, const Frame& frame) {
     Lines lines;
     const QStringList sentences = handedIn.overview();

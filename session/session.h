@@ -59,7 +59,7 @@ public:
     void setRecordFolder(const QString& path);
     QString recordFolder() const { return m_recordFolder; }
     // An attempt at this subject by this student that was left unfinished,
-    // to be offered, as the judge replays it.
+    // to be offered.
     std::optional<Attempt> unfinishedAttempt() const;
     // Waits for the records handed over to be written.
     void flushRecords();

@@ -4,7 +4,6 @@
 #include "chartview.h"
 #include "classwork/classfigures.h"
 #include "classwork/collation.h"
-#include "model/savegroup.h"
 #include "panes/announcer.h"
 #include "paper/paper.h"
 
@@ -17,7 +16,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -185,16 +183,13 @@ void HandedInPage::exportTable() {
 }
 
 bool HandedInPage::exportTable(const QString& fileName) {
-    const QByteArray table = collateCsv(m_handedIn.records());
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit()) {
+    QString error;
+    if (writeCsv(m_handedIn.records(), fileName, &error)) {
         m_announcer->announce(
             tr("The table is written to %1.").arg(QDir::toNativeSeparators(fileName)));
         return true;
     }
-    QMessageBox::warning(
-        this, tr("Export table"),
-        tr("No table was written. %1").arg(SaveGroup::cannotWrite(fileName, file.errorString())));
+    QMessageBox::warning(this, tr("Export table"), tr("No table was written. %1").arg(error));
     return false;
 }
 

@@ -1429,16 +1429,8 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
 <context>
     <name>Main</name>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Cannot read the record %1: %2</source>
         <translation>Das Protokoll %1 ist nicht lesbar: %2</translation>
-    </message>
-    <message>
-        <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <translation>%1: Das Protokoll wurde verändert. %2 Angezeigt werden die Bewertungen, die seine Eingaben ergeben.</translation>
     </message>
 </context>
 <context>

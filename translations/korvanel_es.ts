@@ -1431,16 +1431,8 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
 <context>
     <name>Main</name>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>No se puede escribir %1: %2</translation>
-    </message>
-    <message>
         <source>Cannot read the record %1: %2</source>
         <translation>No se puede leer el registro %1: %2</translation>
-    </message>
-    <message>
-        <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <translation>%1: el registro fue editado. %2 Los veredictos que se muestran son los que merecen sus entradas.</translation>
     </message>
 </context>
 <context>

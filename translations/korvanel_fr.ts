@@ -1430,16 +1430,8 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
 <context>
     <name>Main</name>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Cannot read the record %1: %2</source>
         <translation>Impossible de lire l&apos;enregistrement %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <translation>%1&#xa0;: l&apos;enregistrement a été modifié. %2 Les verdicts affichés sont ceux que méritent ses saisies.</translation>
     </message>
 </context>
 <context>

@@ -1428,16 +1428,8 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
 <context>
     <name>Main</name>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Não é possível gravar %1: %2</translation>
-    </message>
-    <message>
         <source>Cannot read the record %1: %2</source>
         <translation>Não é possível ler o registro %1: %2</translation>
-    </message>
-    <message>
-        <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <translation>%1: o registro foi editado. %2 Os vereditos mostrados são os que seus valores digitados merecem.</translation>
     </message>
 </context>
 <context>
