@@ -12,9 +12,12 @@
 #include "panes/textshaper.h"
 #include "stages/pathways.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <algorithm>
@@ -114,6 +117,11 @@ QPageLayout Paper::pageLayout(const QLocale& locale) {
     return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(sideMarginMm, topMarginMm, sideMarginMm, topMarginMm),
                        QPageLayout::Millimeter);
+}
+
+QString Paper::documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QFont Paper::lineFont() {
@@ -235,7 +243,8 @@ bool Paper::writeResultSlip(const Attempt& recorded, const QString& fileName, QS
                 : line(QCoreApplication::translate("Paper",
                                                    "Subject %1, practised on %2 from %3 to %4.")
                            .arg(attempt.code.text(), day, from, to)),
-            line(attempt.finished() ? QCoreApplication::translate("Paper", "The exercise was finished.")
+            line(attempt.finished()
+                     ? QCoreApplication::translate("Paper", "The exercise was finished.")
                  : stage.posedQuestion()
                      ? QCoreApplication::translate("Paper", "The exercise was left at question %1.")
                            .arg(stage.posedQuestion())

@@ -30,6 +30,11 @@ namespace Paper {
 // print dialog, so that the dialog starts from it.
 QPageLayout pageLayout(const QLocale& locale = QLocale::system());
 
+// Where a sheet or a table is first offered to be saved: the user's
+// documents folder, or the home folder where there is none (a new account
+// on Debian has no ~/Documents until something makes it).
+QString documentsFolder();
+
 // How far a long class set has come, and the asking to stop it, from
 // another thread: drawing stops at the next subject.
 struct Progress {

@@ -19,7 +19,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -36,8 +35,7 @@ struct ClassSetPage::Job {
 namespace {
 
 QString inDocuments(const QString& name) {
-    return QDir::toNativeSeparators(
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name));
+    return QDir::toNativeSeparators(QDir(Paper::documentsFolder()).filePath(name));
 }
 
 } // namespace

@@ -19,7 +19,6 @@
 #include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -31,11 +30,11 @@ HandedInPage::HandedInPage(QWidget* parent)
     , m_chart(new ChartView(this))
     , m_overview(new QLabel(this))
     , m_problems(new QListWidget(this))
-    , m_problemsLabel(new QLabel(tr("Records not read, or edited:"), this))
+    , m_problemsBox(new QWidget(this))
     , m_exportTable(new QPushButton(tr("Export &table\u2026"), this))
     , m_exportReport(new QPushButton(tr("Export &report\u2026"), this))
     , m_announcer(new Announcer(this))
-    , m_lastFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+    , m_lastFolder(Paper::documentsFolder()) {
     setObjectName(QStringLiteral("handedIn"));
     m_model->setHandedIn(&m_handedIn);
     m_sorted->setSourceModel(m_model);
@@ -60,7 +59,6 @@ HandedInPage::HandedInPage(QWidget* parent)
     m_problems->setObjectName(QStringLiteral("problems"));
     m_problems->setAccessibleName(tr("Records not read, or edited"));
     m_problems->setWordWrap(true);
-    m_problemsLabel->setBuddy(m_problems);
 
     auto* addFiles = new QPushButton(tr("Add &records\u2026"), this);
     auto* addFolder = new QPushButton(tr("Add a &folder\u2026"), this);
@@ -87,11 +85,13 @@ HandedInPage::HandedInPage(QWidget* parent)
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(m_view);
     split->addWidget(chartArea);
-    auto* bottom = new QWidget(split);
-    auto* bottomLayout = new QVBoxLayout(bottom);
-    bottomLayout->setContentsMargins(0, 0, 0, 0);
-    bottomLayout->addWidget(m_problemsLabel);
-    bottomLayout->addWidget(m_problems);
+    auto* problemsLabel = new QLabel(tr("Records not read, or edited:"), m_problemsBox);
+    problemsLabel->setBuddy(m_problems);
+    auto* problemsLayout = new QVBoxLayout(m_problemsBox);
+    problemsLayout->setContentsMargins(0, 0, 0, 0);
+    problemsLayout->addWidget(problemsLabel);
+    problemsLayout->addWidget(m_problems);
+    split->addWidget(m_problemsBox);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 0);
     split->setStretchFactor(2, 0);
@@ -141,8 +141,7 @@ void HandedInPage::refresh() {
                             : m_handedIn.overview().join(u' '));
     m_problems->clear();
     m_problems->addItems(m_handedIn.messages());
-    m_problems->setVisible(m_problems->count() > 0);
-    m_problemsLabel->setVisible(m_problems->count() > 0);
+    m_problemsBox->setVisible(m_problems->count() > 0);
     const bool any = !m_handedIn.records().isEmpty();
     m_exportTable->setEnabled(any);
     m_exportReport->setEnabled(any);

@@ -52,7 +52,7 @@ private:
     ChartView* m_chart;
     QLabel* m_overview;
     QListWidget* m_problems;
-    QLabel* m_problemsLabel;
+    QWidget* m_problemsBox; // the list and its label, shown while it lists any
     QPushButton* m_exportTable;
     QPushButton* m_exportReport;
     Announcer* m_announcer;

@@ -14,7 +14,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
 
 TeacherActions::TeacherActions(Session& session, QWidget& parent)
     : QObject(&parent)
@@ -111,9 +110,7 @@ QString TeacherActions::suggestedName(Sheet sheet) const {
 
 QString TeacherActions::askFileName(const QString& title, const QString& suggested) {
     QString fileName = QFileDialog::getSaveFileName(
-        &m_parent, title,
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(suggested),
+        &m_parent, title, QDir(Paper::documentsFolder()).filePath(suggested),
         tr("PDF files (*.pdf)"));
     if (!fileName.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
         fileName += QStringLiteral(".pdf");
