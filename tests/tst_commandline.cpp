@@ -302,16 +302,21 @@ void TestCommandLine::windowTakesQtsOptions() {
 void TestCommandLine::resultSlipFromARecord() {
     REQUIRE_PDFTOOLS();
     QTemporaryDir dir;
-    Attempt attempt(*SubjectCode::parse(u"W65-0.5-10.8"));
+    Attempt attempt(*SubjectCode::parse(u"W65-0.5-10.8"),
+                    QDateTime::fromString("2026-12-08T17:41:23.512Z", Qt::ISODateWithMs));
     attempt.student = {"Ana Souza", "20231"};
+    attempt.updated = attempt.started.addSecs(11 * 60);
     attempt.checks = {{attempt.started, 1, Field::totalLactate, "127.4", 127.4, Verdict::correct},
-                      {attempt.started, 2, Field::glucoseCost, "5", 5, Verdict::correct}};
+                      {attempt.updated, 2, Field::glucoseCost, "5", 5, Verdict::correct}};
     QFile record(dir.filePath("a.json"));
     QVERIFY(record.open(QIODevice::WriteOnly));
     record.write(attempt.toJson());
     record.close();
 
-    const Run result = run({"--result-slip", dir.filePath("s.pdf"), "--record", record.fileName()});
+    QProcessEnvironment inIndia = headless();
+    inIndia.insert("TZ", "IST-5:30");
+    const Run result =
+        run({"--result-slip", dir.filePath("s.pdf"), "--record", record.fileName()}, inIndia);
     QCOMPARE(result.status, 0);
     QVERIFY2(result.err.contains("korvanel: " + record.fileName() +
                                  ": the record was edited. Check 2 says \"Correct\", but its "
@@ -320,8 +325,9 @@ void TestCommandLine::resultSlipFromARecord() {
              qPrintable(result.err));
     const QString text = PdfTools::pages(dir.filePath("s.pdf")).join(QString()).simplified();
     for (const char* line :
-         {"W65-0.5-10.8, practised by Ana Souza (ID 20231) on", "This record was edited.",
-          "Question 1: \u221a Correct (127.4)", "Question 2, glucose: \u00d7 Not yet (5)",
+         {"W65-0.5-10.8, practised by Ana Souza (ID 20231) on", "from 23:11 to 23:22.",
+          "This record was edited.", "Question 1: \u221a Correct (127.4)",
+          "Question 2, glucose: \u00d7 Not yet (5)",
           "Score: 1 of 6 questions right at the first try."})
         QVERIFY2(text.contains(QString::fromUtf8(line)), qPrintable(text));
 }

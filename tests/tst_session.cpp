@@ -440,6 +440,10 @@ void TestSession::attemptKeptAndContinued() {
         QVERIFY(!session.unfinishedAttempt());
         session.setPracticeMode(true);
         session.check(1, {"150"}); // wrong: question 3 carries it forward
+        session.flushRecords();    // kept as it is checked, not at the next press
+        const RecordFolder::Loaded kept = RecordFolder(folder.path()).load();
+        QCOMPARE(kept.attempts.size(), 1);
+        QCOMPARE(kept.attempts.front().checks.size(), 1);
         for (int i = 0; i < 4; ++i)
             session.press(steps[i]);
         session.flushRecords();
