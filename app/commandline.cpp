@@ -309,7 +309,8 @@ CommandLine readArguments(const QStringList& arguments, const UsageError& usageE
         const std::optional<SubjectCode> code = SubjectCode::parse(text, &problem);
         if (!code)
             return usageError(
-                CommandLine::tr("Cannot read the subject code \"%1\": %2").arg(text, problem));
+                //: %2 says what is wrong with the code, in sentences of their own.
+                CommandLine::tr("Cannot read the subject code \"%1\". %2").arg(text, problem));
         command.subjects.append(*code);
     }
 
@@ -323,9 +324,14 @@ CommandLine readArguments(const QStringList& arguments, const UsageError& usageE
         const QString name = parser.value(studentOption);
         const QString id = parser.value(studentIdOption);
         if (const std::optional<QString> problem = Student::nameProblem(name))
-            return usageError(CommandLine::tr("--student: %1").arg(*problem));
+            //: %1 says what is wrong with the name, in a sentence of its own.
+            return usageError(CommandLine::tr("The name given with --student cannot be taken. %1")
+                                  .arg(*problem));
         if (const std::optional<QString> problem = Student::idProblem(id))
-            return usageError(CommandLine::tr("--student-id: %1").arg(*problem));
+            //: %1 says what is wrong with the ID number, in a sentence of its own.
+            return usageError(
+                CommandLine::tr("The ID number given with --student-id cannot be taken. %1")
+                    .arg(*problem));
         command.student = Student::fromTyped(name, id);
     }
 

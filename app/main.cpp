@@ -74,7 +74,8 @@ int writeResultSlip(const CommandLine& command) {
     QString error;
     const std::optional<Attempt> attempt = RecordFolder::read(command.record, &error);
     if (!attempt)
-        return say(QCoreApplication::translate("Main", "Cannot read the record %1: %2")
+        //: %2 says why, in a sentence of its own, such as "The file is empty."
+        return say(QCoreApplication::translate("Main", "Cannot read the record %1. %2")
                        .arg(command.record, error));
     if (const std::optional<QString> edited = replay(*attempt).edited)
         say(HandedIn::editedMessage(command.record, *edited));

@@ -56,10 +56,12 @@ ClassFigures classFigures(const QList<const HandedInRecord*>& counted) {
 }
 
 QString outcomeName(Outcome outcome) {
+    //: An outcome in the key of the class's chart.
     static const char* const names[] = {
         QT_TRANSLATE_NOOP("ClassFigures", "Right at the first try"),
         QT_TRANSLATE_NOOP("ClassFigures", "Right at the last"),
         QT_TRANSLATE_NOOP("ClassFigures", "Carried forward"),
+        //: The verdict: near the answer, but not within its tolerance.
         QT_TRANSLATE_NOOP("ClassFigures", "Close"),
         QT_TRANSLATE_NOOP("ClassFigures", "Not yet"),
         QT_TRANSLATE_NOOP("ClassFigures", "Not checked"),
@@ -67,10 +69,26 @@ QString outcomeName(Outcome outcome) {
     return QCoreApplication::translate("ClassFigures", names[int(outcome)]);
 }
 
+QString outcomeTally(Outcome outcome, int students) {
+    //: How many students of the class came to an outcome in one part of the exercise, as a
+    //: screen reader says a bar of the class's chart.
+    static const char* const counts[] = {
+        QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) right at the first try"),
+        QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) right at the last try"),
+        QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) carried forward"),
+        //: Close: near the answer, but not within its tolerance.
+        QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) close"),
+        QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) not yet right"),
+        QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) who did not check it"),
+    };
+    return QCoreApplication::translate("ClassFigures", counts[int(outcome)], nullptr, students);
+}
+
 QString slipMetLine(const SlipFigures& met) {
     const Slip& slip = slips()[size_t(met.slip)];
-    //: %1 names the question, %2 is the slip's hint; %n students met it.
-    return QCoreApplication::translate("ClassFigures", "%1, %n student(s): %2", nullptr,
+    //: %1 names the question; %n students met the slip; %2 is the slip's hint, a sentence of
+    //: its own.
+    return QCoreApplication::translate("ClassFigures", "%1: %n student(s). %2", nullptr,
                                        met.students)
         .arg(fieldName(answerField(slip.field)), slip.hintForClass());
 }

@@ -123,7 +123,8 @@ int HandedIn::students() const {
 QStringList HandedIn::messages() const {
     QStringList messages;
     for (const UnreadRecord& unread : m_unread)
-        messages.append(tr("Skipped %1: %2").arg(shownPath(unread.file), unread.reason));
+        //: %1 is a file or folder, %2 why, in a sentence of its own such as "The file is empty."
+        messages.append(tr("%1 is left out. %2").arg(shownPath(unread.file), unread.reason));
     for (const HandedInRecord& record : m_records)
         if (record.edited)
             messages.append(editedMessage(record.file, *record.edited));
@@ -131,8 +132,9 @@ QStringList HandedIn::messages() const {
 }
 
 QString HandedIn::editedMessage(const QString& file, const QString& why) {
-    //: %2 names the check that differs; the table and report show what its entry earns.
-    return tr("%1: the record was edited. %2 The verdicts its entries earn are the ones shown.")
+    //: %1 is the record's file; %2 names the check that differs, in a sentence of its own; the
+    //: table and report show what its entry earns.
+    return tr("The record %1 was edited. %2 The verdicts its entries earn are the ones shown.")
         .arg(shownPath(file), why);
 }
 

@@ -330,8 +330,10 @@ QByteArray Attempt::toJson() const {
 std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error) {
     if (const std::optional<QString> problem = tooLarge(data.size()))
         return refuse(error, *problem);
+    // The reasons are sentences of their own, each after one that names the file.
     if (data.trimmed().isEmpty())
-        return refuse(error, tr("It is empty."));
+        //: Follows a sentence that names the file.
+        return refuse(error, tr("The file is empty."));
 
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parse);
@@ -343,21 +345,26 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
         const bool cut = parse.offset >= end;
         return refuse(
             error,
-            cut ? tr("It is cut short: its JSON ends unfinished (%1).").arg(parse.errorString())
-                : tr("It is not JSON: %1 at byte %2.")
+            //: Follows a sentence that names the file; %1 is the JSON parser's own words.
+            cut ? tr("The file is cut short: its JSON ends unfinished (%1).")
+                      .arg(parse.errorString())
+                //: Follows a sentence that names the file; %1 is the JSON parser's own words.
+                : tr("The file is not JSON: %1 at byte %2.")
                       .arg(parse.errorString(), QString::number(parse.offset)));
     }
     const QJsonObject object = document.object();
     if (!document.isObject() || object.value(QStringLiteral("format")).toString() != formatMark)
-        return refuse(error, tr("It is not a Korvanel practice record."));
+        //: Follows a sentence that names the file.
+        return refuse(error, tr("The file is not a Korvanel practice record."));
 
     const QJsonValue versionValue = object.value(QStringLiteral("version"));
     const double version = versionValue.toDouble();
     if (!versionValue.isDouble() || version != std::floor(version) || version < 1)
         return refuse(error, tr("The record has no version number."));
     if (version > formatVersion)
-        return refuse(error, tr("It was written by a newer Korvanel (record version %1; this one "
-                                "reads version %2).")
+        //: Follows a sentence that names the file.
+        return refuse(error, tr("The record was written by a newer Korvanel (record version %1; "
+                                "this one reads version %2).")
                                  .arg(QString::number(version), QString::number(formatVersion)));
 
     QString problem;
@@ -382,7 +389,8 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
     if (!code)
         return refuse(
             error,
-            tr("The record's code \"%1\" is not a subject code: %2").arg(quoted(codeText), why));
+            //: %2 says what is wrong with the code, in sentences of their own.
+            tr("The record's code \"%1\" is not a subject code. %2").arg(quoted(codeText), why));
     const QJsonArray checks = list.toArray();
     if (checks.size() > mostChecks)
         return refuse(error,
@@ -406,7 +414,8 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
 std::optional<QString> Attempt::tooLarge(qint64 bytes) {
     if (bytes <= largestFile)
         return std::nullopt;
-    return tr("It is too large for a practice record: %1, where a record takes at most %2.")
+    //: Follows a sentence that names the file; %1 and %2 are sizes, such as "9.1 MB".
+    return tr("The file is too large for a practice record: %1, where a record takes at most %2.")
         .arg(dataSize(bytes, 1), dataSize(largestFile, 0));
 }
 

@@ -88,11 +88,11 @@ Lines summaryLines(const AttemptSummary& summary, const Student& student) {
     for (const QuestionOutcome& question : summary.questions)
         for (const FieldOutcome& field : question.fields)
             lines.append(outcomeLine(fieldName(answerField(field.field)), field));
-    lines.append(
-        sentence(QCoreApplication::translate("AttemptSummary",
-                                             "Score: %1 of %2 questions right at the first try."),
-                 {Place::text(QString::number(summary.score)),
-                  Place::text(QString::number(summary.questionCount))},
-                 Ink::Question));
+    //: %n questions of the %1 were right at the first try.
+    lines.append(sentence(
+        QCoreApplication::translate("AttemptSummary",
+                                    "Score: %n of %1 questions right at the first try.", nullptr,
+                                    summary.score),
+        {Place::text(QString::number(summary.questionCount))}, Ink::Question));
     return lines;
 }

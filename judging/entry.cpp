@@ -1,5 +1,6 @@
 #include "entry.h"
 
+#include "model/language.h"
 #include "model/visibletext.h"
 
 #include <QCoreApplication>
@@ -66,21 +67,14 @@ const Unit* findUnit(QStringView name) {
     return nullptr;
 }
 
-// What the refusal of a unit offers: "mmol, mol or µmol".
+// What the refusal of a unit offers: "mmol, mol, and µmol", in the run's language.
 QString unitsOfKind(const AnswerField& field) {
     QStringList names = {field.unit.toString()};
     if (const Unit* own = findUnit(field.unit))
         for (const Unit& unit : units)
             if (unit.kind == own->kind && unit.name != field.unit && !unit.spelling)
                 names.append(unit.name.toString());
-    if (names.size() == 1)
-        return names.front();
-    const QString last = names.takeLast();
-    //: Between the units offered, as in "mmol, mol or µmol".
-    const QString comma = QCoreApplication::translate("Entry", ", ");
-    //: Before the last unit offered, as in "mmol, mol or µmol".
-    const QString orLast = QCoreApplication::translate("Entry", " or ");
-    return names.join(comma) + orLast + last;
+    return Language::current().createSeparatedList(names);
 }
 
 // The power of ten that takes `typed` to the field's unit, or nothing when
@@ -185,7 +179,9 @@ std::optional<double> readEntry(QStringView text, const AnswerField& field, QStr
     const std::optional<int> shift = shiftTo(field, rest);
     if (!shift)
         return refuse(error, QCoreApplication::translate(
-                                 "Entry", "\"%1\" is not the unit here; write %2, or no unit.")
+                                 //: %2 lists the units the answer takes: "mmol, mol, and µmol".
+                                 "Entry", "\"%1\" is not a unit of this answer, which takes %2, "
+                                          "or no unit.")
                                  .arg(VisibleText::escaped(rest), unitsOfKind(field)));
 
     QString plain = number.toString();

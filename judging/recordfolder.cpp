@@ -44,21 +44,26 @@ std::optional<Attempt> RecordFolder::read(const QString& fileName, QString* erro
         return std::nullopt;
     };
     const QFileInfo info(fileName);
+    // Each reason follows a sentence that names the file.
     if (info.isDir())
-        return refuse(tr("It is a folder, not a record."));
+        //: Follows a sentence that names the path.
+        return refuse(tr("The path is a folder, not a record."));
     if (info.exists() && !info.isFile())
-        return refuse(tr("It is not a regular file (it may be a FIFO, a socket or a device), so "
-                         "it was not opened."));
+        //: Follows a sentence that names the path.
+        return refuse(tr("The path is not a regular file (it may be a FIFO, a socket or a "
+                         "device), so it was not opened."));
     QFile file(fileName);
     if (const std::optional<QString> problem = Attempt::tooLarge(file.size()))
         return refuse(*problem);
+    //: Follows a sentence that names the file; %1 is the system's reason.
+    const char* const unreadable = QT_TR_NOOP("The file cannot be read: %1");
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(tr("It cannot be read: %1").arg(sentence(file.errorString())));
+        return refuse(tr(unreadable).arg(sentence(file.errorString())));
     // A byte past the largest record is enough to refuse a file that grew
     // since its size was taken.
     const QByteArray data = file.read(Attempt::largestFile + 1);
     if (file.error() != QFileDevice::NoError)
-        return refuse(tr("It cannot be read: %1").arg(sentence(file.errorString())));
+        return refuse(tr(unreadable).arg(sentence(file.errorString())));
     return Attempt::fromJson(data, error);
 }
 
@@ -75,9 +80,9 @@ RecordFolder::Loaded RecordFolder::load() const {
     Loaded loaded;
     const QFileInfo where(m_path);
     if (where.exists() && (!where.isDir() || !where.isReadable())) {
-        const QString problem = tr("%1: %2").arg(QDir::toNativeSeparators(m_path),
-                                                 where.isDir() ? tr("The folder cannot be read.")
-                                                               : tr("It is not a folder."));
+        const QString shown = QDir::toNativeSeparators(m_path);
+        const QString problem = where.isDir() ? tr("The folder %1 cannot be read.").arg(shown)
+                                              : tr("%1 is not a folder.").arg(shown);
         qCWarning(lcKorvanel, "Practice records not read, %s", qUtf8Printable(problem));
         loaded.problems.append(problem);
         return loaded;
@@ -88,7 +93,8 @@ RecordFolder::Loaded RecordFolder::load() const {
             loaded.attempts.append(std::move(*attempt));
             continue;
         }
-        const QString problem = tr("%1: %2").arg(QFileInfo(file).fileName(), why);
+        //: %1 is a file's name, %2 why, in a sentence of its own such as "The file is empty."
+        const QString problem = tr("%1 is passed over. %2").arg(QFileInfo(file).fileName(), why);
         qCWarning(lcKorvanel, "Practice record skipped, %s", qUtf8Printable(problem));
         loaded.problems.append(problem);
     }
@@ -110,9 +116,14 @@ std::optional<Attempt> RecordFolder::unfinished(const SubjectCode& code,
 
 bool RecordFolder::save(const Attempt& attempt, QString* error) const {
     const QString fileName = filePath(attempt);
+    const QString shown = QDir::toNativeSeparators(fileName);
+    //: %2 says why, in a sentence of its own.
     const auto cannotSave = [&](const QString& why) {
-        return fail(error, tr("Cannot save the practice record %1: %2")
-                               .arg(QDir::toNativeSeparators(fileName), why));
+        return fail(error, tr("Cannot save the practice record %1. %2").arg(shown, why));
+    };
+    //: %2 is the system's reason.
+    const auto systemRefuses = [&](const QString& why) {
+        return fail(error, tr("Cannot save the practice record %1: %2").arg(shown, why));
     };
     // What could not be read back must not replace what can.
     if (const std::optional<QString> fault = attempt.fault())
@@ -125,8 +136,8 @@ bool RecordFolder::save(const Attempt& attempt, QString* error) const {
             tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(m_path)));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return cannotSave(sentence(file.errorString()));
+        return systemRefuses(sentence(file.errorString()));
     if (file.write(json) != json.size() || !file.commit())
-        return cannotSave(sentence(file.errorString()));
+        return systemRefuses(sentence(file.errorString()));
     return true;
 }

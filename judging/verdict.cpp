@@ -13,11 +13,18 @@ struct Written {
     char16_t mark;
 };
 
+// Every message of a verdict starts with its words, in every language.
 constexpr Written written[] = {
+    //: A verdict on an answer: right.
     {Verdict::correct, u"correct", QT_TRANSLATE_NOOP("Verdict", "Correct"), u'\u221a'},
+    //: A verdict on an answer: not right yet, said kindly, for it invites another try.
     {Verdict::slip, u"slip", QT_TRANSLATE_NOOP("Verdict", "Not yet"), u'\u00d7'},
+    //: A verdict on an answer: the method is right, and the difference comes from the
+    //: student's own wrong answer to an earlier question.
     {Verdict::carriedForward, u"carriedForward", QT_TRANSLATE_NOOP("Verdict", "Carried forward"),
      u'\u2192'},
+    //: A verdict on an answer: near it, but not within its tolerance; not the command that
+    //: closes a window.
     {Verdict::close, u"close", QT_TRANSLATE_NOOP("Verdict", "Close"), u'\u2248'},
     {Verdict::notYet, u"notYet", QT_TRANSLATE_NOOP("Verdict", "Not yet"), u'\u00d7'},
 };

@@ -20,6 +20,12 @@ QString SaveGroup::cannotWrite(const QString& fileName, const QString& reason) {
         .arg(QDir::toNativeSeparators(fileName), reason);
 }
 
+QString SaveGroup::notWritten(const QString& fileName, const QString& why) {
+    //: %2 says why, in a sentence of its own.
+    return QCoreApplication::translate("SaveGroup", "Cannot write %1. %2")
+        .arg(QDir::toNativeSeparators(fileName), why);
+}
+
 QIODevice* SaveGroup::open(const QString& fileName, QString* error) {
     auto file = std::make_unique<QSaveFile>(fileName);
     if (!file->open(QIODevice::WriteOnly)) {

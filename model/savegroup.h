@@ -26,8 +26,10 @@ public:
     // could not be, after taking away what this group made.
     bool commit(QString* error);
 
-    // "Cannot write FILE: REASON."
+    // "Cannot write FILE: REASON.", the reason as the system gives it.
     static QString cannotWrite(const QString& fileName, const QString& reason);
+    // "Cannot write FILE. WHY", the program's own reason, a sentence of its own.
+    static QString notWritten(const QString& fileName, const QString& why);
 
 private:
     std::vector<std::unique_ptr<QSaveFile>> m_files;

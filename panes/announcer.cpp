@@ -9,6 +9,7 @@ Announcer::Announcer(QWidget* parent)
     , m_message(new SpokenMessage(this)) {
     installPaneAccessibility();
     setObjectName(QStringLiteral("announcer"));
+    //: What a screen reader calls the source of the window's spoken messages.
     setAccessibleName(tr("Messages"));
     setFixedSize(0, 0);
     m_message->setFixedSize(0, 0);

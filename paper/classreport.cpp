@@ -101,9 +101,22 @@ bool Paper::writeReport(const HandedIn& handedIn, const QString& fileName, QStri
         addRoom(units[1], frame.metrics.lineSpacing());
 
         const Table table{{0, 0.36, 0.52, 0.66, 0.76, 0.84, 0.92}};
-        units[2].rows.push_back(table.row({ClassReport::tr("Name"), ClassReport::tr("ID number"),
-                                           ClassReport::tr("Code"), ClassReport::tr("Score"),
-                                           ClassReport::tr("Finished"), ClassReport::tr("Edited"),
+        // The heads of the students' table, as the teacher's window has them.
+        units[2].rows.push_back(table.row({//: The student's name.
+                                           ClassReport::tr("Name"),
+                                           //: Moodle's word for the number a school knows a
+                                           //: student by.
+                                           ClassReport::tr("ID number"),
+                                           //: The subject's code, such as M72-0.8-12.4.
+                                           ClassReport::tr("Code"),
+                                           //: Questions right at the first try, "4 of 6".
+                                           ClassReport::tr("Score"),
+                                           //: Whether the student finished the attempt.
+                                           ClassReport::tr("Finished"),
+                                           //: Whether the record was changed by hand.
+                                           ClassReport::tr("Edited"),
+                                           //: Whether this attempt is the one that counts for
+                                           //: its student.
                                            ClassReport::tr("Counted")},
                                           true, frame));
         for (const HandedInRecord& record : handedIn.records()) {

@@ -151,13 +151,13 @@ bool drawPages(QPagedPaintDevice& device, const Frame& frame, const std::vector<
     const std::vector<Page> pages = paginate(units, frame.bodyHeight);
     QPainter painter;
     if (!painter.begin(&device)) {
-        *problem = QCoreApplication::translate("Paper", "cannot draw on the page");
+        *problem = QCoreApplication::translate("Paper", "Cannot draw on the page.");
         return false;
     }
     painter.setRenderHint(QPainter::Antialiasing);
     for (size_t p = 0; p < pages.size(); ++p) {
         if (p > 0 && !device.newPage()) {
-            *problem = QCoreApplication::translate("Paper", "cannot start a new page");
+            *problem = QCoreApplication::translate("Paper", "Cannot start a new page.");
             return false;
         }
         painter.setWorldTransform(QTransform::fromScale(frame.scale, frame.scale));
@@ -165,7 +165,7 @@ bool drawPages(QPagedPaintDevice& device, const Frame& frame, const std::vector<
         drawPage(painter, frame, pages[p]);
     }
     if (!painter.end()) {
-        *problem = QCoreApplication::translate("Paper", "cannot finish the page");
+        *problem = QCoreApplication::translate("Paper", "Cannot finish the pages.");
         return false;
     }
     return true;
@@ -192,7 +192,7 @@ bool writeOne(const QString& fileName, const QString& heading, const QString& mi
         QString problem;
         if (!drawPages(writer, frame, units(frame), heading, middle, &problem)) {
             if (error)
-                *error = SaveGroup::cannotWrite(fileName, problem);
+                *error = SaveGroup::notWritten(fileName, problem);
             return false;
         }
     }

@@ -150,7 +150,7 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
     bool first = true;
     for (const SubjectCode& code : subjects) {
         if (progress && progress->cancelled)
-            return fail(error, QCoreApplication::translate("Paper", "It was cancelled."));
+            return fail(error, QCoreApplication::translate("Paper", "Drawing was cancelled."));
         const Scenario scenario = code.scenario();
         const std::vector<Unit> units =
             sheet == Sheet::Key ? key(scenario, frame, drawings) : worksheet(scenario, frame);
@@ -208,10 +208,10 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
     // Cancelled, nothing is put in place, and what stood at the paths stays.
     if (progress && progress->cancelled)
         return fail(error,
-                    QCoreApplication::translate("Paper", "Nothing was written: it was cancelled."));
+                    QCoreApplication::translate("Paper", "Cancelled: nothing was written."));
     for (size_t i = 0; i < devices.size(); ++i) {
         if (!problems[i].isEmpty())
-            return fail(error, SaveGroup::cannotWrite(outputs[qsizetype(i)].fileName, problems[i]));
+            return fail(error, SaveGroup::notWritten(outputs[qsizetype(i)].fileName, problems[i]));
         if (!files.written(i, error))
             return false;
     }

@@ -72,6 +72,7 @@ AnswerForm::AnswerForm(int question, QWidget* parent)
         m_verdicts.append(verdict);
         ++row;
     }
+    //: The button that has the answers typed judged: a command, not the noun.
     m_check = new QPushButton(tr("Check"), this);
     m_check->setObjectName(QStringLiteral("check"));
     grid->addWidget(m_check, row, 1);

@@ -25,8 +25,8 @@ void PracticeDialogs::sayRecordProblem(const QString& message) {
     // screen reader (Narrator).
     auto* box =
         new QMessageBox(QMessageBox::Warning, tr("Practice mode"),
-                        //: %1 is the reason, a sentence of its own.
-                        tr("Your answers cannot be kept: %1 Practice goes on.").arg(message),
+                        //: %1 says why, in a sentence of its own that names the record.
+                        tr("Your answers cannot be kept. %1 Practice goes on.").arg(message),
                         QMessageBox::Ok, &m_parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -30,6 +30,7 @@ StudentDialog::StudentDialog(const Student& student, QWidget* parent)
     m_id->setAccessibleName(tr("ID number, if your school gives one"));
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
+    //: Where the dialog says what is wrong with what was typed.
     m_problem->setAccessibleName(tr("Problem"));
     m_problem->setObjectName(QStringLiteral("problem"));
     m_problem->hide();

@@ -13,12 +13,17 @@ using S = Scenario;
 // window has always printed them, the constants without. A "\n" breaks a
 // sentence into the printed lines it takes; a translation may break it
 // elsewhere, or into more lines. An empty Line {} prints an empty line.
+//
+// The English sentences are the exercise's own, to the character: its slips
+// ("gluconogenesis", "perday", "pecentage", "FADH" for FADH2) and its doubled
+// and leading blanks are kept on purpose, and must not be mended here. A
+// translation carries their meaning, correctly spelt.
 
 namespace Texts {
 
 const Block statement = {
     {.column = 5,
-     //: %1 is the subject's weight.
+     //: %1 is the subject's weight. The doubled blank is the English exercise's own.
      .man = QT_TRANSLATE_NOOP("Exercise", "You are considering a man who weighs %1 kg. He  has "
                                           "just completed a 100 m sprint."),
      .woman = QT_TRANSLATE_NOOP("Exercise", "You are considering a woman who weighs %1 kg. She  "
@@ -30,12 +35,14 @@ const Block statement = {
      .woman = QT_TRANSLATE_NOOP("Exercise", "Before the race her plasma lactate was %1 mmol /L"),
      .places = {number(&S::lactatebefore)}},
     {.column = 5,
+     //: The doubled blanks are the English exercise's own.
      .man = QT_TRANSLATE_NOOP("Exercise",
                               "Immediately after the race  his  plasma lactate was %1 mmol /L"),
      .woman = QT_TRANSLATE_NOOP("Exercise",
                                 "Immediately after the race  her  plasma lactate was %1 mmol /L"),
      .places = {number(&S::lactateafter)}},
     {.column = 5,
+     //: The doubled blanks are the English exercise's own.
      .man = QT_TRANSLATE_NOOP("Exercise", "30 minutes later  his  plasma lactate was %1 mmol /L"),
      .woman = QT_TRANSLATE_NOOP("Exercise", "30 minutes later  her  plasma lactate was %1 mmol /L"),
      .places = {number(&S::lactatelater)}},
@@ -105,6 +112,8 @@ const Block answer2 = {
      .places = {constant(muscleGlycogenAtp)}},
     {},
     {.column = 5,
+     //: "gluconogenesis" is the English exercise's own slip for gluconeogenesis: write the word
+     //: correctly. The NADH that gluconeogenesis uses is supplied by the oxidation of lactate.
      .text = QT_TRANSLATE_NOOP("Exercise", "Although gluconogenesis from pyruvate requires NADH, "
                                            "this is provided by the oxidation of lactate to "
                                            "pyruvate.")},
@@ -133,6 +142,7 @@ const Block question4 = {
     {},
     {.label = "4)",
      .column = 5,
+     //: The leading blank is the English exercise's own.
      .text = QT_TRANSLATE_NOOP("Exercise", " How much lactate must undergo total oxidation to "
                                            "carbon dioxide and water\n(via lactate dehydrogenase, "
                                            "pyruvate dehydrogenase and the citric acid cycle) to "
@@ -157,6 +167,7 @@ const Block answer4 = {
      .text = QT_TRANSLATE_NOOP("Exercise", "%1 x NADH =~%2 ATP"),
      .places = {constant(nadhInCycle), constant(nadhInCycle* atpPerNadh)}},
     {.column = 10,
+     //: "FADH" is the English exercise's own for FADH2: write FADH2.
      .text = QT_TRANSLATE_NOOP("Exercise", "%1 x FADH =~%2 ATP"),
      .places = {constant(fadh2InCycle), constant(fadh2InCycle* atpPerFadh2)}},
     {.column = 10,
@@ -195,7 +206,8 @@ const Block question5 = {
 
 const Block answer5 = {
     {.column = 5,
-     //: %1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass.
+     //: %1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass. The doubled
+     //: blank is the English exercise's own.
      .text = QT_TRANSLATE_NOOP("Exercise", "%1 mmol lactate = %2x %3  = %4 mg"),
      .places = {number(&S::lactateoxidised), number(&S::lactateoxidised),
                 constant(lactateMolarMass), number(&S::massoxidised)}},
@@ -216,6 +228,8 @@ const Block question6 = {
     {.label = "6)",
      .column = 5,
      //: %1 is the total energy expenditure, %2 the energy each litre of oxygen yields.
+     //: "perday" and "pecentage" are the English exercise's own slips: write "per day" and
+     //: "percentage" correctly.
      .man = QT_TRANSLATE_NOOP("Exercise", "Assuming that his total energy expenditure is %1MJ "
                                           "perday\nand that regardless of the fuel being "
                                           "metabolised the energy yield is %2 kJ per L oxygen "

@@ -76,20 +76,28 @@ QVariant AttemptTable::headerData(int section, Qt::Orientation orientation, int 
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (Column(section)) {
     case Name:
+        //: The student's name.
         return tr("Name");
     case IdNumber:
+        //: Moodle's word for the number a school knows a student by.
         return tr("ID number");
     case Code:
+        //: The subject's code, such as M72-0.8-12.4.
         return tr("Code");
     case Started:
+        //: When the student started the attempt: a date and time.
         return tr("Started");
     case Score:
+        //: Questions right at the first try, "4 of 6".
         return tr("Score");
     case Finished:
+        //: Whether the student finished the attempt: yes or no.
         return tr("Finished");
     case Edited:
+        //: Whether the record was changed by hand: yes or no.
         return tr("Edited");
     case Counted:
+        //: Whether this attempt is the one that counts for its student: yes or no.
         return tr("Counted");
     case ColumnCount:
         break;

@@ -1,6 +1,7 @@
 #include "chartview.h"
 
 #include "judging/attemptsummary.h"
+#include "model/language.h"
 #include "paper/classchart.h"
 
 #include <QPainter>
@@ -31,12 +32,11 @@ QString ChartView::description() const {
         QStringList parts;
         for (int o = 0; o < outcomeCount; ++o)
             if (field.students[size_t(o)] > 0)
-                //: %1 students, %2 what their outcome was: "12 Right at the first try".
-                parts.append(tr("%1 %2").arg(QString::number(field.students[size_t(o)]),
-                                             outcomeName(Outcome(o))));
-        //: %1 names the question, %2 lists the outcomes with their counts.
+                parts.append(outcomeTally(Outcome(o), field.students[size_t(o)]));
+        //: %1 names the question, %2 lists the outcomes with their counts: "12 students right
+        //: at the first try, 5 students close and 1 student not yet right".
         lines.append(tr("%1: %2.").arg(fieldName(answerField(field.field)),
-                                       parts.join(QStringLiteral(", "))));
+                                       Language::current().createSeparatedList(parts)));
     }
     for (const SlipFigures& met : m_figures.slips)
         lines.append(slipMetLine(met));

@@ -71,6 +71,7 @@ ClassSetPage::ClassSetPage(QWidget* parent)
     m_outcome->setObjectName(QStringLiteral("outcome"));
     m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
+    //: The invented people the worksheets are about, one for each student.
     auto* subjects = new QGroupBox(tr("Subjects"), this);
     auto* subjectsLayout = new QGridLayout(subjects);
     subjectsLayout->addWidget(m_random, 0, 0);
@@ -83,6 +84,7 @@ ClassSetPage::ClassSetPage(QWidget* parent)
             m_listed->setChecked(true);
     });
 
+    //: The sheets of paper to write: worksheets and answer keys.
     auto* sheets = new QGroupBox(tr("Sheets"), this);
     auto* sheetsLayout = new QGridLayout(sheets);
     sheetsLayout->addWidget(m_worksheet, 0, 0);
@@ -153,7 +155,8 @@ QList<SubjectCode> ClassSetPage::subjects(QString* error) const {
         QString why;
         const std::optional<SubjectCode> code = SubjectCode::parse(text, &why);
         if (!code) {
-            *error = tr("The subject code \"%1\" cannot be read: %2")
+            //: %2 says what is wrong with the code, in sentences of their own.
+            *error = tr("The subject code \"%1\" cannot be read. %2")
                          .arg(VisibleText::escaped(text.left(40)), why);
             return {};
         }

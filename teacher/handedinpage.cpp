@@ -62,6 +62,7 @@ HandedInPage::HandedInPage(QWidget* parent)
 
     auto* addFiles = new QPushButton(tr("Add &records\u2026"), this);
     auto* addFolder = new QPushButton(tr("Add a &folder\u2026"), this);
+    //: Empties the page of every record read.
     auto* clear = new QPushButton(tr("C&lear"), this);
     connect(addFiles, &QPushButton::clicked, this, &HandedInPage::chooseFiles);
     connect(addFolder, &QPushButton::clicked, this, &HandedInPage::chooseFolder);

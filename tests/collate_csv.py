@@ -37,9 +37,9 @@ put("e.json", "M72-0.6-12.3", "2026-12-30T20:00:00.000Z", 0, [("totalLactate", "
     student=("Eve, the second", ""))
 result = run(folder)
 assert result.returncode == 1 and result.stderr.decode().splitlines() == [
-    f"korvanel: Skipped {folder}/c.json: It is cut short: its JSON ends unfinished "
+    f"korvanel: {folder}/c.json is left out. The file is cut short: its JSON ends unfinished "
     "(unterminated string).",
-    f"korvanel: {folder}/e.json: the record was edited. Check 1 says \"Correct\", but its entry "
+    f"korvanel: The record {folder}/e.json was edited. Check 1 says \"Correct\", but its entry "
     "\"150\" earns \"Not yet\". The verdicts its entries earn are the ones shown."], result
 data = open(table, "rb").read()
 assert not data.startswith(b"\xef\xbb\xbf") and data.count(b"\n") == data.count(b"\r\n") == 4

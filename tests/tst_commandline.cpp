@@ -95,7 +95,7 @@ void TestCommandLine::answers_data() {
         << QStringList{s} << 2 << "Missing value after '--subject'" << QStringList();
     QTest::newRow("not a code, with the code's own message")
         << QStringList{s, "X72-0.8-12.4", w, "%dir/w.pdf"} << 2
-        << "\"X72-0.8-12.4\": The code starts with \"X\"; it must start with M or W."
+        << "\"X72-0.8-12.4\". The code starts with \"X\"; it must start with M or W."
         << QStringList();
     QTest::newRow("an argument that is no option")
         << QStringList{"w.pdf"} << 2 << "Unexpected argument 'w.pdf'" << QStringList();
@@ -135,7 +135,7 @@ void TestCommandLine::answers_data() {
         << "--csv and --report name the same file" << QStringList();
     QTest::newRow("a report of a folder that holds no records")
         << QStringList{c, "%dir", "--report", "%dir/r.pdf"} << 1
-        << "korvanel: Skipped %dir: The folder holds no practice records (*.json)."
+        << "korvanel: %dir is left out. The folder holds no practice records (*.json)."
         << QStringList{"r.pdf"};
     QTest::newRow("collate without records")
         << QStringList{c, csv, "%dir/t.csv"} << 2 << "needs practice records" << QStringList();
@@ -157,7 +157,7 @@ void TestCommandLine::answers_data() {
         << "it does not go with --key." << QStringList();
     QTest::newRow("a record that is not there, named")
         << QStringList{slip, "%dir/s.pdf", record, "%dir/a.json"} << 1
-        << "Cannot read the record %dir/a.json: " << QStringList();
+        << "Cannot read the record %dir/a.json. " << QStringList();
 
     // Who practises is named for the window; the teacher's window takes records.
     QTest::newRow("a student on paper")
@@ -168,7 +168,8 @@ void TestCommandLine::answers_data() {
         << QStringList();
     QTest::newRow("a name with a control character, written out")
         << QStringList{"--student", "Ana\x1b[2J"} << 2
-        << "--student: A name cannot hold control characters, such as a tab." << QStringList();
+        << "The name given with --student cannot be taken. A name cannot hold control "
+              "characters, such as a tab." << QStringList();
     QTest::newRow("a name too long")
         << QStringList{"--student", QString(101, 'a')} << 2
         << "A name has at most 100 characters; this one has 101." << QStringList();
@@ -318,8 +319,8 @@ void TestCommandLine::resultSlipFromARecord() {
     const Run result =
         run({"--result-slip", dir.filePath("s.pdf"), "--record", record.fileName()}, inIndia);
     QCOMPARE(result.status, 0);
-    QVERIFY2(result.err.contains("korvanel: " + record.fileName() +
-                                 ": the record was edited. Check 2 says \"Correct\", but its "
+    QVERIFY2(result.err.contains("korvanel: The record " + record.fileName() +
+                                 " was edited. Check 2 says \"Correct\", but its "
                                  "entry \"5\" earns \"Not yet\". The verdicts its entries earn "
                                  "are the ones shown.\n"),
              qPrintable(result.err));
@@ -342,16 +343,16 @@ void TestCommandLine::recordsFromOutside() {
     record.write(
         R"({"format": "korvanel practice record", "version": 1, "code": "M72\u001b[2J\u001b]0;x\u0007\u0000", "started": "2026-12-08T17:41:23.512Z", "updated": "2026-12-08T17:41:23.512Z", "stage": 0, "checks": []})");
     record.close();
-    QStringList expected = {"korvanel: Skipped " + record.fileName() +
-                            ": The record's code \"M72\\u001b[2J\\u001b]0;x\\u0007\\u0000\" is "
-                            "not a subject code: "};
+    QStringList expected = {"korvanel: " + record.fileName() +
+                            " is left out. The record's code "
+                            "\"M72\\u001b[2J\\u001b]0;x\\u0007\\u0000\" is not a subject code. "};
     QStringList arguments = {"--collate", record.fileName()};
 #ifdef Q_OS_UNIX
     const QString fifo = dir.filePath("pipe.json");
     QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
     arguments.append(fifo);
-    expected.append("korvanel: Skipped " + fifo +
-                    ": It is not a regular file (it may be a FIFO, "
+    expected.append("korvanel: " + fifo +
+                    " is left out. The path is not a regular file (it may be a FIFO, "
                     "a socket or a device), so it was not opened.");
 #endif
     const Run result = run(arguments + QStringList{"--csv", dir.filePath("t.csv")});

@@ -137,11 +137,12 @@ void TestJudging::entries_data() {
         << q1 << "1,234" << none << "The comma in \"1,234\" could be a thousands";
     QTest::newRow("a mass for an amount")
         << q1 << "136 mg" << none
-        << "\"mg\" is not the unit here; write mmol, mol or \u00b5mol, or no unit.";
+        << "\"mg\" is not a unit of this answer, which takes mmol, mol, and \u00b5mol, or no "
+           "unit.";
     QTest::newRow("an amount for a count")
-        << q2 << "6 mmol" << none << "\"mmol\" is not the unit here; write ATP, or no unit.";
+        << q2 << "6 mmol" << none << "\"mmol\" is not a unit of this answer, which takes ATP, or no unit.";
     QTest::newRow("a small m is milli, not mega")
-        << made << "12.1 mJ" << none << "\"mJ\" is not the unit here; write kJ or MJ, or no unit.";
+        << made << "12.1 mJ" << none << "\"mJ\" is not a unit of this answer, which takes kJ and MJ, or no unit.";
     QTest::newRow("too large") << q1 << "1000000000" << none << "\"1000000000\" is far too large";
     QTest::newRow("Arabic-Indic digits") << q1 << "١٥٩" << none << "\"١٥٩\" has digits other than";
 }

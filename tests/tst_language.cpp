@@ -1,9 +1,14 @@
 // The run's language: asked for by name, found among the desktop's, and the
 // numbers it writes.
+#include "judging/judge.h"
+#include "judging/slips.h"
 #include "model/language.h"
 #include "stages/printitem.h"
+#include "subjects.h"
 
 #include <QTest>
+
+#include <set>
 
 class TestLanguage : public QObject {
     Q_OBJECT
@@ -15,6 +20,8 @@ private slots:
     void ofDesktop();
     void numbers_data();
     void numbers();
+    void verdictsStartWithTheirWords_data();
+    void verdictsStartWithTheirWords();
 };
 
 void TestLanguage::named_data() {
@@ -84,6 +91,48 @@ void TestLanguage::numbers() {
                  PrintItem::decimal(2.0),
              shown);
     QCOMPARE(QLocale().language(), Language::dates().language());
+    Language::speak(QLocale::English);
+}
+
+void TestLanguage::verdictsStartWithTheirWords_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& name : Language::names())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// Whatever the judge says of an entry starts with its verdict's words, in
+// every catalogue: the summary shows those words alone, and a student who
+// hears a verdict hears them first.
+void TestLanguage::verdictsStartWithTheirWords() {
+    QFETCH(QString, language);
+    Language::speak(*Language::named(language, nullptr));
+    const Scenario s = Subjects::make(0, 72, 0.6, 12.3); // 159.8 mmol, 639 mmol ATP, ...
+    const Judge judge(s);
+    std::set<Verdict> seen;
+    const auto judged = [&](Field field, double value, const LatestEntries& earlier = {}) {
+        const FieldCheck check =
+            judge.judge(answerField(field), QString::number(value, 'f', 3), earlier);
+        QVERIFY2(check.verdict, qPrintable(check.message));
+        seen.insert(*check.verdict);
+        const QString words = verdictWords(*check.verdict);
+        const QStringView after = QStringView(check.message).sliced(
+            std::min(words.size(), check.message.size()));
+        QVERIFY2(check.message.startsWith(words) && !after.isEmpty() && !after[0].isLetter(),
+                 qPrintable(check.message));
+    };
+    for (const AnswerField& field : answerFields()) {
+        const double right = field.workedValue(s);
+        for (const double value : {right, right * 1.04, -right, -1.0, 0.001})
+            judged(field.field, value);
+    }
+    for (const Slip& slip : slips())
+        judged(slip.field, slip.value(s));
+    LatestEntries earlier;
+    earlier[size_t(Field::totalLactate)] = 150;
+    judged(Field::atpNeeded, 600, earlier); // from 150 mmol
+    earlier[size_t(Field::muscleGlycogenCost)] = 9;
+    judged(Field::atpNeeded, 675, earlier); // from 150 mmol and 9 ATP
+    QCOMPARE(seen.size(), size_t(5));
     Language::speak(QLocale::English);
 }
 

@@ -296,7 +296,7 @@ void TestPractice::unkeptRecordsToldOnce() {
     const auto boxes = [&window] {
         QList<QMessageBox*> shown;
         for (QMessageBox* box : window.findChildren<QMessageBox*>())
-            if (box->isVisible() && box->text().startsWith("Your answers cannot be kept: "))
+            if (box->isVisible() && box->text().startsWith("Your answers cannot be kept. "))
                 shown.append(box);
         return shown;
     };

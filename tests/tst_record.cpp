@@ -75,6 +75,8 @@ class TestRecord : public QObject {
 private slots:
     void initTestCase() { Language::speak(QLocale::English); } // its plurals
     void record();
+    void sameInEveryLanguage_data();
+    void sameInEveryLanguage();
     void damage_data();
     void damage();
     void folder();
@@ -116,6 +118,32 @@ void TestRecord::record() {
              "1-2\r\n");
 }
 
+void TestRecord::sameInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& name : Language::names())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// A record written in Lisbon reads in Leipzig, and a class's table says its
+// verdicts in the same English words whoever made it: values with a point,
+// whatever the run's decimal separator.
+void TestRecord::sameInEveryLanguage() {
+    QFETCH(QString, language);
+    Language::speak(*Language::named(language, nullptr));
+    QCOMPARE(writtenAttempt().toJson(), written);
+    QCOMPARE(Attempt::fromJson(written), writtenAttempt());
+    const Replay replayed = replay(writtenAttempt());
+    const QList<QByteArray> lines =
+        collateCsv({{"a.json", replayed.attempt, replayed.slips, replayed.edited}}).split('\n');
+    QCOMPARE(lines.size(), 3);
+    // After the name, ID number, code and start.
+    QCOMPARE(lines[1].split(',').mid(4).join(','),
+             "Correct,Correct,Not yet / not checked / not checked,Not yet / not checked / not "
+             "checked,not checked,not checked,not checked,not checked,not checked,not checked,not "
+             "checked,not checked,1,1 of 6,no,no,no\r");
+    Language::speak(QLocale::English);
+}
+
 void TestRecord::damage_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("message"); // its start
@@ -135,17 +163,17 @@ void TestRecord::damage_data() {
             << data.replace(start, end - start, "[]")
             << QString::fromUtf8((k++ < 4 ? "In the record, \"" : "In check 3, \"") + member + '"');
     }
-    row("empty file", "\n \r\n", "It is empty.");
-    row("cut short", written.left(400), "It is cut short: its JSON ends unfinished (unterminated");
-    row("a foreign object", R"({"version": 1})", "It is not a Korvanel practice record.");
-    row("an array at the top", "[" + written + "]", "It is not a Korvanel practice record.");
-    row("a newer version", changed(": 2,", ": 3,"), "It was written by a newer Korvanel (record");
+    row("empty file", "\n \r\n", "The file is empty.");
+    row("cut short", written.left(400), "The file is cut short: its JSON ends unfinished (unterminated");
+    row("a foreign object", R"({"version": 1})", "The file is not a Korvanel practice record.");
+    row("an array at the top", "[" + written + "]", "The file is not a Korvanel practice record.");
+    row("a newer version", changed(": 2,", ": 3,"), "The record was written by a newer Korvanel (record");
     row("code not a code", changed("12.3", "14.0"), "The record's code \"M72-0.6-14.0\" is not a");
     row("start no time", changed("08T17:41", "32T17:41"), "In the record, \"started\" is \"2026-");
     row("unknown field", changed("glucoseCost", "glucose"),
         "In check 3, \"field\" is \"glucose\",");
     row("field not its question", changed(": 2, \"field\"", ": 3, \"field\""), "In check 3, the");
-    row("past a double", changed(": 4,", ": 4e999,"), "It is not JSON: illegal number at byte");
+    row("past a double", changed(": 4,", ": 4e999,"), "The file is not JSON: illegal number at byte");
     row("too many checks", changed("[", "[" + QByteArray("{},").repeated(20000)),
         "The record has 20003 checks, more than any attempt could (20000 at most).");
     row("a name too long", changed("Ana Souza", QByteArray(101, 'a')),
@@ -153,9 +181,9 @@ void TestRecord::damage_data() {
     row("an ID number not text", changed("\"20231\"", "20231"),
         "In the record, \"studentId\" is not text.");
     row("over 8 MB", QByteArray(9'500'000, ' '),
-        "It is too large for a practice record: 9.5 MB, where a record takes at most 8 MB.");
+        "The file is too large for a practice record: 9.5 MB, where a record takes at most 8 MB.");
     row("nested 100,000 deep", changed("\"4\"", QByteArray(100'000, '[')),
-        "It is not JSON: too deeply nested document at byte");
+        "The file is not JSON: too deeply nested document at byte");
 }
 
 void TestRecord::damage() {
@@ -188,8 +216,8 @@ void TestRecord::folder() {
 #ifdef Q_OS_UNIX
     // A FIFO would keep whoever opens it waiting for a writer, for ever.
     QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.json")).constData(), 0600) == 0);
-    fifo = "|fifo.json: It is not a regular file (it may be a FIFO, a socket or a device), so it "
-           "was not opened.";
+    fifo = "|fifo.json is passed over. The path is not a regular file (it may be a FIFO, a "
+           "socket or a device), so it was not opened.";
 #endif
 
     const QStringList skipped = {"cut", "fifo", "huge"};
@@ -199,9 +227,11 @@ void TestRecord::folder() {
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression("skipped, " + name));
     const RecordFolder::Loaded loaded = RecordFolder(dir.path()).load();
     QCOMPARE(loaded.problems.join(u'|'),
-             "cut.json: It is cut short: its JSON ends unfinished (unterminated string)." + fifo +
-                 "|huge.json: It is too large for a practice record: 9.5 MB, where a record takes "
-                 "at most 8 MB.");
+             "cut.json is passed over. The file is cut short: its JSON ends unfinished "
+             "(unterminated string)." +
+                 fifo +
+                 "|huge.json is passed over. The file is too large for a practice record: 9.5 MB, "
+                 "where a record takes at most 8 MB.");
     QCOMPARE(loaded.attempts.size(), 5);
     QCOMPARE(loaded.attempts.back().stage, 12); // begun last
     const SubjectCode code = *SubjectCode::parse(u"M72-0.6-12.3");
@@ -228,7 +258,7 @@ void TestRecord::save() {
     QVERIFY(!folder.save(attempt, &error));
     QCOMPARE(error, "Cannot save the practice record " +
                         QDir::toNativeSeparators(folder.filePath(attempt)) +
-                        ": Check 2 of the attempt is not one a record holds.");
+                        ". Check 2 of the attempt is not one a record holds.");
     QCOMPARE(folder.load().attempts, QList<Attempt>{writtenAttempt()});
 
     // No permission stops root; a plain file where the folder goes stops anyone.
@@ -381,16 +411,14 @@ void TestRecord::handedIn() {
     QCOMPARE(handedIn.students(), 3);
     const QStringList messages = handedIn.messages();
     QCOMPARE(messages.size(), 3);
-    QVERIFY2(messages[0].startsWith("Skipped " +
-                                    QDir::toNativeSeparators(dir.filePath("cut.json")) +
-                                    ": It is cut short"),
+    QVERIFY2(messages[0].startsWith(QDir::toNativeSeparators(dir.filePath("cut.json")) +
+                                    " is left out. The file is cut short"),
              qPrintable(messages[0]));
-    QVERIFY2(messages[1].startsWith("Skipped " +
-                                    QDir::toNativeSeparators(dir.filePath("none.json")) +
-                                    ": It cannot be read: "),
+    QVERIFY2(messages[1].startsWith(QDir::toNativeSeparators(dir.filePath("none.json")) +
+                                    " is left out. The file cannot be read: "),
              qPrintable(messages[1]));
-    QCOMPARE(messages[2], QDir::toNativeSeparators(dir.filePath("eve.json")) +
-                              ": the record was edited. Check 1 says \"Correct\", but its entry "
+    QCOMPARE(messages[2], "The record " + QDir::toNativeSeparators(dir.filePath("eve.json")) +
+                              " was edited. Check 1 says \"Correct\", but its entry "
                               "\"150\" earns \"Not yet\". The verdicts its entries earn are the "
                               "ones shown.");
     QCOMPARE(handedIn.overview().join(' '),

@@ -96,7 +96,7 @@ void TestTeacherWindow::classSet_data() {
         << "Written for 2 subjects: " << QStringList{"w.pdf"};
     QTest::newRow("a code that does not read")
         << "M72-0.6-12.3 X1" << true
-        << "The subject code \"X1\" cannot be read: The code starts with \"X\"" << QStringList();
+        << "The subject code \"X1\" cannot be read. The code starts with \"X\"" << QStringList();
 }
 
 void TestTeacherWindow::classSet() {
@@ -175,7 +175,7 @@ void TestTeacherWindow::handedIn() {
     QCOMPARE(page->chart()->figures().students, 3);
     QCOMPARE(page->chart()->figures().fields.front().students[size_t(Outcome::rightFirst)], 1);
     QVERIFY(page->chart()->accessibleDescription().startsWith(
-        "Question 1: 1 Right at the first try, 2 Not yet."));
+        "Question 1: 1 student right at the first try and 2 students not yet right."));
 
     QVERIFY(page->exportTable(dir.filePath("class.csv")));
     QFile csv(dir.filePath("class.csv"));

@@ -1,5 +1,6 @@
 #include "exercisewindow.h"
 
+#include "model/language.h"
 #include "narrator.h"
 #include "panes/announcer.h"
 #include "panes/panestyle.h"
@@ -117,6 +118,18 @@ constexpr Placed form1[] = {
      hideanswer6},
 };
 
+// The captions of a translated run need more room than the 1815 twips the
+// English ones have ("Antwort 1 ausblenden", "Masquer la réponse 1"): there
+// the column takes the gap beside the panes and reaches the logo's right
+// edge, so that the layout keeps its size. English keeps its own, to the
+// pixel.
+Twips buttonPlace(const Twips& english) {
+    if (Language::isEnglish())
+        return english;
+    constexpr int left = 12600, right = 15135;
+    return {left, english.top, right - left, english.height};
+}
+
 // Where the practice forms go: the answer pane's place, empty while a
 // question is posed.
 constexpr Twips answerPaneArea() {
@@ -153,12 +166,14 @@ void ExerciseWindow::build() {
         case Kind::QuestionPane:
             widget = m_questionPane = new TextPane(this);
             m_questionPane->setFocusPolicy(Qt::StrongFocus);
+            //: The pane that holds the problem and the questions posed so far.
             m_questionPane->setAccessibleName(tr("Questions"));
             break;
         case Kind::AnswerPane:
             widget = m_answerPane = new TextPane(this);
             m_answerPane->setFocusPolicy(Qt::StrongFocus);
             m_answerPane->setPalette(PaneStyle::pagePalette(PaneStyle::answerInk));
+            //: The pane that shows a worked answer (a noun).
             m_answerPane->setAccessibleName(tr("Answer"));
             break;
         case Kind::Button:
@@ -171,8 +186,8 @@ void ExerciseWindow::build() {
                 const Control control = row.control;
                 connect(button, &QPushButton::clicked, this, [this, control] { click(control); });
             }
-            widget = button;
-            break;
+            place(button, row.name, buttonPlace(row.twips));
+            continue;
         }
         }
         place(widget, row.name, row.twips);

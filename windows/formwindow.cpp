@@ -281,6 +281,7 @@ void FormWindow::openContextMenu(const QPoint& globalPos) {
     if (!m_menu) {
         m_menu = new QMenu(this);
         m_menu->setObjectName(QStringLiteral("contextMenu"));
+        //: The window's context menu.
         m_menu->setAccessibleName(tr("Menu"));
         m_menu->addActions(contextActions());
     }

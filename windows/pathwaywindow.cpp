@@ -66,6 +66,7 @@ PathwayWindow::PathwayWindow(Pathway pathway, QWidget* parent)
     if (info.titleInWindow) {
         m_title = new TextPane(this);
         place(m_title, "Picture3", layout.titlePane, Face::Title);
+        //: The pane that holds the diagram's title.
         m_title->setAccessibleName(tr("Title"));
         m_title->setFont(PaneStyle::titleFont());
         m_title->setPalette(PaneStyle::pagePalette(PaneStyle::titleInk));

@@ -20,6 +20,7 @@ SubjectDialog::SubjectDialog(QWidget* parent)
     m_field->setAccessibleName(tr("Subject code"));
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
+    //: Where the dialog says what is wrong with the code typed.
     m_problem->setAccessibleName(tr("Problem"));
     m_problem->setObjectName(QStringLiteral("problem"));
     m_problem->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 50);
