@@ -31,6 +31,9 @@ const QString keyOption = QStringLiteral("key");
 const QString countOption = QStringLiteral("count");
 const QString collateOption = QStringLiteral("collate");
 const QString csvOption = QStringLiteral("csv");
+const QString gradebookOption = QStringLiteral("gradebook");
+const QString handInOption = QStringLiteral("hand-in");
+const QString watchOption = QStringLiteral("watch");
 const QString resultSlipOption = QStringLiteral("result-slip");
 const QString recordOption = QStringLiteral("record");
 const QString reportOption = QStringLiteral("report");
@@ -84,14 +87,30 @@ void addOptions(QCommandLineParser& parser) {
         {collateOption,
          CommandLine::tr("Reads the practice records given as arguments, files or folders of "
                          "them, judges each check again from its entry, and writes the table of "
-                         "--csv, the report of --report or both. A record that cannot be read, or "
-                         "was edited, is named. Exits without opening a window.")},
+                         "--csv, the gradebook file of --gradebook, the report of --report, or "
+                         "several of them. A record that cannot be read, or was edited, is named. "
+                         "Exits without opening a window.")},
         {csvOption,
          CommandLine::tr("With --collate: the CSV <file> to write, a line for each attempt: the "
                          "student's name and ID number, the subject code, when the attempt "
                          "started, each question's first and last verdicts, the score and "
                          "whether it was finished, edited and counted."),
          QStringLiteral("file")},
+        {gradebookOption,
+         CommandLine::tr("With --collate: the CSV <file> to import into the gradebook, a line for "
+                         "each student: the ID number, the name, the score of the attempt that "
+                         "counts and a short feedback. A student it cannot name by a good ID "
+                         "number is left out and named."),
+         QStringLiteral("file")},
+        {handInOption,
+         CommandLine::tr("Hands practice attempts in to the folder <dir> for this run, whatever "
+                         "this computer's settings say: each attempt's record is kept there too, "
+                         "after every check."),
+         QStringLiteral("dir")},
+        {watchOption,
+         CommandLine::tr("With --teacher: watches the folder <dir> that students hand in to, and "
+                         "shows each record as it arrives or changes."),
+         QStringLiteral("dir")},
         {reportOption,
          CommandLine::tr("With --collate: the class report, as PDF to <file>: for each question "
                          "how many students were right at the first try and at the last, the "
@@ -171,43 +190,46 @@ std::optional<QString> givenOf(const QCommandLineParser& parser, const QStringLi
 
 template <typename UsageError>
 CommandLine readCollation(const QCommandLineParser& parser, const UsageError& usageError) {
-    if (const auto other =
-            givenOf(parser, {subjectOption, practiceOption, worksheetOption, keyOption, countOption,
-                             teacherOption, studentOption, studentIdOption}))
+    if (const auto other = givenOf(parser, {subjectOption, practiceOption, worksheetOption,
+                                            keyOption, countOption, teacherOption, studentOption,
+                                            studentIdOption, handInOption, watchOption}))
         return usageError(
             CommandLine::tr("--collate reads practice records; it does not go with --%1.")
                 .arg(*other));
     CommandLine command;
     command.records = parser.positionalArguments();
     command.csv = parser.value(csvOption);
+    command.gradebook = parser.value(gradebookOption);
     command.report = parser.value(reportOption);
-    if (command.csv.isEmpty() && command.report.isEmpty())
+    const std::pair<QString, QString> outputs[] = {{csvOption, command.csv},
+                                                   {gradebookOption, command.gradebook},
+                                                   {reportOption, command.report}};
+    if (command.csv.isEmpty() && command.gradebook.isEmpty() && command.report.isEmpty())
         return usageError(CommandLine::tr(
-            "--collate writes a table, a report or both; give --csv, --report or both, and "
-            "their files."));
+            "--collate writes the class's table, a file for the gradebook, a report, or more than "
+            "one of them; give --csv, --gradebook, --report or several, each with its file."));
     if (command.records.isEmpty())
         return usageError(CommandLine::tr(
             "--collate needs practice records to read: files, or folders of them."));
-    if (!command.csv.isEmpty() && absolutePath(command.csv) == absolutePath(command.report))
-        return usageError(
-            CommandLine::tr("--csv and --report name the same file, %1.").arg(command.csv));
-    // Neither may take the place of a record, given or in a folder given.
-    for (const QString& output : {command.csv, command.report}) {
+    for (size_t i = 0; i < std::size(outputs); ++i) {
+        const auto& [option, output] = outputs[i];
         if (output.isEmpty())
             continue;
+        for (size_t j = i + 1; j < std::size(outputs); ++j)
+            if (!outputs[j].second.isEmpty() &&
+                absolutePath(output) == absolutePath(outputs[j].second))
+                return usageError(CommandLine::tr("--%1 and --%2 name the same file, %3.")
+                                      .arg(option, outputs[j].first, output));
+        // None may take the place of a record, given or in a folder given.
         const QFileInfo written(output);
         for (const QString& record : command.records)
             if (absolutePath(record) == absolutePath(output) ||
                 (QFileInfo(record).isDir() && written.exists() &&
                  absolutePath(written.absolutePath()) == absolutePath(record) &&
                  written.fileName().endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)))
-                return usageError(
-                    (output == command.csv
-                         ? CommandLine::tr("--csv names a practice record, %1; write the table "
-                                           "to a file of its own.")
-                         : CommandLine::tr("--report names a practice record, %1; write the "
-                                           "report to a file of its own."))
-                        .arg(output));
+                return usageError(CommandLine::tr("--%1 names a practice record, %2; write to a "
+                                                  "file of its own.")
+                                      .arg(option, output));
     }
     command.action = CommandLine::Action::Collate;
     return command;
@@ -217,8 +239,8 @@ template <typename UsageError>
 CommandLine readResultSlip(const QCommandLineParser& parser, const UsageError& usageError) {
     if (const auto other =
             givenOf(parser, {subjectOption, practiceOption, worksheetOption, keyOption, countOption,
-                             collateOption, csvOption, reportOption, teacherOption, studentOption,
-                             studentIdOption}))
+                             collateOption, csvOption, gradebookOption, reportOption, teacherOption,
+                             studentOption, studentIdOption, handInOption, watchOption}))
         return usageError(CommandLine::tr("--result-slip writes the slip of one practice record; "
                                           "it does not go with --%1.")
                               .arg(*other));
@@ -261,6 +283,9 @@ CommandLine readArguments(const QStringList& arguments, const UsageError& usageE
     if (!collate && parser.isSet(csvOption))
         return usageError(CommandLine::tr("--csv is the table of --collate; give --collate and the "
                                           "records too."));
+    if (!collate && parser.isSet(gradebookOption))
+        return usageError(CommandLine::tr("--gradebook is the gradebook file of --collate; give "
+                                          "--collate and the records too."));
     if (!collate && parser.isSet(reportOption))
         return usageError(CommandLine::tr("--report is the report of --collate; give --collate and "
                                           "the records too."));
@@ -271,8 +296,8 @@ CommandLine readArguments(const QStringList& arguments, const UsageError& usageE
                 .arg(parser.positionalArguments().front()));
     // A second value would silently win over the first.
     for (const QString& option :
-         {worksheetOption, keyOption, countOption, csvOption, resultSlipOption, recordOption,
-          reportOption, studentOption, studentIdOption}) {
+         {worksheetOption, keyOption, countOption, csvOption, gradebookOption, resultSlipOption,
+          recordOption, reportOption, studentOption, studentIdOption, handInOption, watchOption}) {
         const QStringList values = parser.values(option);
         if (values.size() > 1)
             return usageError(CommandLine::tr("--%1 is given more than once.").arg(option));
@@ -284,16 +309,26 @@ CommandLine readArguments(const QStringList& arguments, const UsageError& usageE
         return readCollation(parser, usageError);
     if (parser.isSet(resultSlipOption) || parser.isSet(recordOption))
         return readResultSlip(parser, usageError);
+    if (parser.isSet(watchOption) && !teacher)
+        return usageError(CommandLine::tr("--watch is for the teacher's window; give --teacher "
+                                          "too."));
+    // A folder, or what may yet become one (a share not mounted yet); never a file.
+    for (const QString& option : {handInOption, watchOption})
+        if (parser.isSet(option) && QFileInfo(parser.value(option)).exists() &&
+            !QFileInfo(parser.value(option)).isDir())
+            return usageError(CommandLine::tr("--%1 names %2, which is not a folder.")
+                                  .arg(option, parser.value(option)));
     if (teacher) {
         if (const auto other =
                 givenOf(parser, {subjectOption, practiceOption, worksheetOption, keyOption,
-                                 countOption, studentOption, studentIdOption}))
+                                 countOption, studentOption, studentIdOption, handInOption}))
             return usageError(CommandLine::tr("--teacher opens the teacher's window; it does not "
                                               "go with --%1.")
                                   .arg(*other));
         CommandLine command;
         command.action = CommandLine::Action::Teacher;
         command.records = parser.positionalArguments();
+        command.watch = parser.value(watchOption);
         return command;
     }
 
@@ -314,6 +349,11 @@ CommandLine readArguments(const QStringList& arguments, const UsageError& usageE
         command.subjects.append(*code);
     }
 
+    command.handIn = parser.value(handInOption);
+    if (paper && !command.handIn.isEmpty())
+        return usageError(CommandLine::tr("--hand-in is for practice in the window; it does not "
+                                          "go with --worksheet or --key."));
+
     if (parser.isSet(studentIdOption) && !parser.isSet(studentOption))
         return usageError(
             CommandLine::tr("--student-id goes with --student and the student's name."));
@@ -325,8 +365,8 @@ CommandLine readArguments(const QStringList& arguments, const UsageError& usageE
         const QString id = parser.value(studentIdOption);
         if (const std::optional<QString> problem = Student::nameProblem(name))
             //: %1 says what is wrong with the name, in a sentence of its own.
-            return usageError(CommandLine::tr("The name given with --student cannot be taken. %1")
-                                  .arg(*problem));
+            return usageError(
+                CommandLine::tr("The name given with --student cannot be taken. %1").arg(*problem));
         if (const std::optional<QString> problem = Student::idProblem(id))
             //: %1 says what is wrong with the ID number, in a sentence of its own.
             return usageError(

@@ -3,9 +3,9 @@
 // a display.
 #pragma once
 
-#include "judging/student.h"
 #include "model/subjectcode.h"
 #include "paper/paper.h"
+#include "records/student.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -20,7 +20,7 @@ public:
     enum class Action { Window, Teacher, Paper, Collate, ResultSlip, Exit };
 
     Action action = Action::Window;
-    QLocale language;   // the run's: asked for, else the desktop's, else English
+    QLocale language; // the run's: asked for, else the desktop's, else English
     // Said should the window find no display: in the run's language, which
     // only an application speaks, and there is none then.
     QString noDisplay;
@@ -29,12 +29,15 @@ public:
     std::optional<SubjectCode> subject; // the window's; a random one without it
     bool practice = false;
     std::optional<Student> student; // who practises, given for the run
+    QString handIn;                 // where the attempt is handed in, for the run
 
     QList<Paper::Output> outputs; // what Paper writes, for every subject
     QList<SubjectCode> subjects;
 
     QStringList records; // what Collate and Teacher read: record files, or folders of them
-    QString csv;         // and the table and the report Collate writes, either or both
+    QString watch;       // the folder Teacher watches, if any
+    QString csv;         // and the table, the gradebook file and the report Collate writes
+    QString gradebook;
     QString report;
 
     QString record;     // what ResultSlip reads

@@ -4,17 +4,18 @@
 #include "classwork/collation.h"
 #include "classwork/handedin.h"
 #include "commandline.h"
-#include "judging/recordfolder.h"
-#include "judging/replay.h"
 #include "model/clockdraws.h"
 #include "model/language.h"
 #include "model/visibletext.h"
 #include "paper/paper.h"
 #include "platform.h"
+#include "practice/handinsettings.h"
 #include "practice/studentbook.h"
+#include "program.h"
+#include "records/recordfolder.h"
+#include "records/replay.h"
 #include "teacher/teacherwindow.h"
 #include "windows/applicationinfo.h"
-#include "windows/exercisewindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -147,17 +148,23 @@ int main(int argc, char* argv[]) {
     Session session(command.subject ? *command.subject : SubjectCode::draw(std::ref(draws)),
                     command.subject ? Session::Origin::Given : Session::Origin::Drawn);
     session.setRecordFolder(RecordFolder::defaultPath());
-    ExerciseWindow window(session);
+    Program program(session);
     // A student named on the command line practises under that name for the
-    // run; otherwise the machine remembers, and asks the first time.
+    // run; otherwise the machine remembers, and asks the first time. A
+    // hand-in folder given stands for the run, whatever the settings say.
     StudentBook book;
     if (command.student)
         session.setStudent(*command.student);
     else
-        window.setStudentBook(&book);
-    window.showMaximized();
+        program.practice().setStudentBook(&book);
+    HandInSettings handIn;
+    if (!command.handIn.isEmpty())
+        program.practice().setHandInFolderForRun(command.handIn);
+    else
+        program.practice().setHandInSettings(&handIn);
+    program.window().showMaximized();
     if (command.practice)
-        window.startPractice(true);
+        program.practice().start();
     const int status = app.exec();
     session.flushRecords();
     return status;

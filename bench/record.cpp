@@ -14,8 +14,9 @@
 // and FOLDER/class then holds the class's records, FOLDER/class30 the
 // first 30 of them.
 #include "bench/stats.h"
-#include "judging/recordfolder.h"
-#include "judging/replay.h"
+#include "records/recordfolder.h"
+#include "records/recordjson.h"
+#include "records/replay.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -83,7 +84,7 @@ int main(int argc, char* argv[]) {
             if (save > 0) // the first makes the folder
                 times.push_back(ms);
             clock.restart();
-            const QByteArray text = attempt.toJson();
+            const QByteArray text = RecordJson::write(attempt);
             texts.push_back(double(clock.nsecsElapsed()) / 1e6);
             if (text.isEmpty())
                 return 1;

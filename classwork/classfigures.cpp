@@ -1,7 +1,7 @@
 #include "classfigures.h"
 
-#include "judging/attemptsummary.h"
 #include "judging/slips.h"
+#include "records/attemptsummary.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 #include "collation.h"
 
-#include "judging/attemptsummary.h"
 #include "model/savegroup.h"
 #include "model/visibletext.h"
+#include "records/attemptsummary.h"
 #include "stages/exercise.h"
 
 #include <QSaveFile>

@@ -1,8 +1,8 @@
 #include "handedin.h"
 
-#include "judging/recordfolder.h"
-#include "judging/replay.h"
 #include "model/visibletext.h"
+#include "records/recordfolder.h"
+#include "records/replay.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 // finished, else the latest. What cannot be read is kept with its reason.
 #pragma once
 
-#include "judging/attempt.h"
+#include "records/attempt.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -9,6 +9,9 @@ namespace Constants {
 
 // Extracellular fluid, per cent of body weight; 1 kg of it taken as 1 L.
 inline constexpr int ecfPercent = 20;
+// Thirty minutes after the race the plasma lactate stands at this many
+// times its level before it.
+inline constexpr int laterLactateFactor = 2;
 
 // ATP, GTP and UTP spent making each product from 2 lactate.
 inline constexpr int glucoseAtp = 6;
@@ -50,6 +53,17 @@ inline constexpr int oldAtpPerLactateOxidised =
 
 inline constexpr double lactateMolarMass = 90.1; // g/mol
 inline constexpr double oxygenPerGram = 0.746;   // L of oxygen per g of lactate oxidised
+
+// Basal metabolic rate in MJ a day from the body weight in kg, a man's and
+// a woman's (Schofield's equations for 18 to 30 years), and the total
+// energy expenditure as a multiple of it, in tenths: an activity level of 1.7.
+struct BmrEquation {
+    double perKg;
+    double base;
+};
+inline constexpr BmrEquation manBmr{0.0485, 3.67};
+inline constexpr BmrEquation womanBmr{0.0364, 3.47};
+inline constexpr int activityTenths = 17;
 
 // Energy yielded per litre of oxygen consumed, whatever the fuel.
 inline constexpr int kilojoulesPerLitreOxygen = 20;

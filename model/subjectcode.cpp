@@ -176,6 +176,36 @@ std::optional<SubjectCode> SubjectCode::parse(QStringView text, QString* error) 
     return SubjectCode(indexOf(letter == u'W', *weight, *before, *after));
 }
 
+std::optional<QList<SubjectCode>> SubjectCode::parseList(QStringView text, QString* error) {
+    QList<SubjectCode> codes;
+    qsizetype from = 0;
+    const auto parts = [](QChar c) {
+        return c.isSpace() || c == u',' || c == u';';
+    };
+    while (from < text.size()) {
+        while (from < text.size() && parts(text[from]))
+            ++from;
+        qsizetype end = from;
+        while (end < text.size() && !parts(text[end]))
+            ++end;
+        if (end == from)
+            break;
+        const QStringView typed = text.sliced(from, end - from);
+        QString why;
+        const std::optional<SubjectCode> code = parse(typed, &why);
+        if (!code) {
+            if (error)
+                //: %2 says what is wrong with the code, in sentences of their own.
+                *error = tr("The subject code \"%1\" cannot be read. %2")
+                             .arg(VisibleText::escaped(typed.left(40)), why);
+            return std::nullopt;
+        }
+        codes.append(*code);
+        from = end;
+    }
+    return codes;
+}
+
 std::optional<SubjectCode> SubjectCode::fromIndex(int index) {
     if (index < 0 || index >= count)
         return std::nullopt;
@@ -183,35 +213,22 @@ std::optional<SubjectCode> SubjectCode::fromIndex(int index) {
 }
 
 SubjectCode SubjectCode::draw(const std::function<double()>& draw) {
-    // As makeScenario() takes them: floor(r * span) + offset, in this order.
-    const auto whole = [&draw](int span) {
-        return std::clamp(int(std::floor(draw() * span)), 0, span - 1);
+    // floor(r * count) rather than floor(r * count + low): for the largest
+    // double below 1 the sum rounds up to low + count in double precision,
+    // one past the top of the range. The clamp keeps a draw of 1 in range.
+    const auto whole = [&draw](const InputRange& range) {
+        return range.low + std::clamp(int(std::floor(draw() * range.count)), 0, range.count - 1);
     };
-    const int sex = Inputs::sex.low + whole(Inputs::sex.count);
-    const int weight = Inputs::weight.low + whole(Inputs::weight.count);
-    const int before = Inputs::beforeTenths.low + whole(Inputs::beforeTenths.count);
-    const int after = Inputs::afterTenths.low + whole(Inputs::afterTenths.count);
+    const int sex = whole(Inputs::sex);
+    const int weight = whole(Inputs::weight);
+    const int before = whole(Inputs::beforeTenths);
+    const int after = whole(Inputs::afterTenths);
     return SubjectCode(indexOf(sex, weight, before, after));
 }
 
 QString SubjectCode::text() const {
     return (sex() == 0 ? u'M' : u'W') + QString::number(weight()) + u'-' + tenths(beforeTenths()) +
            u'-' + tenths(afterTenths());
-}
-
-std::array<double, 4> SubjectCode::draws() const {
-    const auto middle = [](int value, const InputRange& range) {
-        return (value - range.low + 0.5) / range.count;
-    };
-    return {middle(sex(), Inputs::sex), middle(weight(), Inputs::weight),
-            middle(beforeTenths(), Inputs::beforeTenths),
-            middle(afterTenths(), Inputs::afterTenths)};
-}
-
-Scenario SubjectCode::scenario() const {
-    const std::array<double, 4> values = draws();
-    std::size_t next = 0;
-    return makeScenario([&] { return values[std::min(next++, values.size() - 1)]; });
 }
 
 QList<SubjectCode> differentSubjects(int n, const std::function<double()>& draw, QString* error) {

@@ -1,18 +1,34 @@
 // Subject codes: the four inputs of a subject as a teacher writes them on a
-// board (M72-0.8-12.4), read back from what people type, and turned into the
-// Scenario that the same four draws give.
+// board (M72-0.8-12.4), read back from what people type, and drawn at random.
 #pragma once
-
-#include "model/scenario.h"
 
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringView>
 
-#include <array>
 #include <functional>
 #include <optional>
+
+// The four inputs a subject is drawn with, each a run of whole steps: sex
+// 0 or 1, the weight in kg and the two lactate levels in tenths of a
+// mmol/L. Codes, their draws and every message that states the ranges take
+// them from here.
+struct InputRange {
+    int low;
+    int count;
+    constexpr int high() const { return low + count - 1; }
+    constexpr bool holds(int value) const { return value >= low && value <= high(); }
+};
+
+namespace Inputs {
+inline constexpr InputRange sex{0, 2};
+inline constexpr InputRange weight{60, 25};       // kg
+inline constexpr InputRange beforeTenths{4, 5};   // lactate before the race
+inline constexpr InputRange afterTenths{100, 40}; // lactate just after it
+inline constexpr int subjectCount =
+    sex.count * weight.count * beforeTenths.count * afterTenths.count;
+} // namespace Inputs
 
 class SubjectCode {
     Q_DECLARE_TR_FUNCTIONS(SubjectCode)
@@ -24,11 +40,18 @@ public:
     // written without its decimal (w60-0.4-10); refuses anything else, and
     // then *error says what is wrong and what a code looks like.
     static std::optional<SubjectCode> parse(QStringView text, QString* error = nullptr);
+    // Codes as a teacher lists them, one a line or parted by blanks, commas or
+    // semicolons, each read by parse(); nothing, with *error naming the first
+    // code that does not read. Empty for a text that lists none.
+    static std::optional<QList<SubjectCode>> parseList(QStringView text, QString* error = nullptr);
 
     // The order of the index is sex, weight, lactate before, lactate after,
     // the last changing fastest: 0 is M60-0.4-10.0, count - 1 W84-0.8-13.9.
     static std::optional<SubjectCode> fromIndex(int index);
-    // The subject that makeScenario() makes of the same four draws.
+    // A random subject of four uniform draws in [0, 1), taken in the order
+    // sex, weight, lactate before, lactate after: each input is the low end
+    // of its range and floor(r x its count) steps, so that every subject is
+    // equally likely. The one way a subject is drawn.
     static SubjectCode draw(const std::function<double()>& draw);
 
     QString text() const;
@@ -41,11 +64,6 @@ public:
         return Inputs::beforeTenths.low + place(Inputs::beforeTenths, afterStep);
     }
     int afterTenths() const { return Inputs::afterTenths.low + place(Inputs::afterTenths, 1); }
-
-    // The middle of the interval of each draw, in the order makeScenario()
-    // takes them; any draw in the interval gives the same subject.
-    std::array<double, 4> draws() const;
-    Scenario scenario() const;
 
     friend bool operator==(const SubjectCode&, const SubjectCode&) = default;
 

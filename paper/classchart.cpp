@@ -1,6 +1,6 @@
 #include "classchart.h"
 
-#include "judging/attemptsummary.h"
+#include "records/attemptsummary.h"
 
 #include <QPainter>
 

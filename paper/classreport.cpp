@@ -1,11 +1,11 @@
 // The class report: Paper::writeReport().
 #include "classchart.h"
 #include "classwork/classfigures.h"
-#include "judging/attemptsummary.h"
 #include "model/visibletext.h"
 #include "pages.h"
 #include "panes/panestyle.h"
 #include "paper.h"
+#include "records/attemptsummary.h"
 
 #include <QPainter>
 
@@ -102,23 +102,24 @@ bool Paper::writeReport(const HandedIn& handedIn, const QString& fileName, QStri
 
         const Table table{{0, 0.36, 0.52, 0.66, 0.76, 0.84, 0.92}};
         // The heads of the students' table, as the teacher's window has them.
-        units[2].rows.push_back(table.row({//: The student's name.
-                                           ClassReport::tr("Name"),
-                                           //: Moodle's word for the number a school knows a
-                                           //: student by.
-                                           ClassReport::tr("ID number"),
-                                           //: The subject's code, such as M72-0.8-12.4.
-                                           ClassReport::tr("Code"),
-                                           //: Questions right at the first try, "4 of 6".
-                                           ClassReport::tr("Score"),
-                                           //: Whether the student finished the attempt.
-                                           ClassReport::tr("Finished"),
-                                           //: Whether the record was changed by hand.
-                                           ClassReport::tr("Edited"),
-                                           //: Whether this attempt is the one that counts for
-                                           //: its student.
-                                           ClassReport::tr("Counted")},
-                                          true, frame));
+        units[2].rows.push_back(table.row(
+            {//: The student's name.
+             ClassReport::tr("Name"),
+             //: Moodle's word for the number a school knows a
+             //: student by.
+             ClassReport::tr("ID number"),
+             //: The subject's code, such as M72-0.8-12.4.
+             ClassReport::tr("Code"),
+             //: Questions right at the first try, "4 of 6".
+             ClassReport::tr("Score"),
+             //: Whether the student finished the attempt.
+             ClassReport::tr("Finished"),
+             //: Whether the record was changed by hand.
+             ClassReport::tr("Edited"),
+             //: Whether this attempt is the one that counts for
+             //: its student.
+             ClassReport::tr("Counted")},
+            true, frame));
         for (const HandedInRecord& record : handedIn.records()) {
             const Attempt& attempt = record.attempt;
             const AttemptSummary summary = summarize(attempt);

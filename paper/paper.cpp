@@ -1,15 +1,16 @@
 #include "paper.h"
 
-#include "judging/attemptsummary.h"
-#include "judging/replay.h"
 #include "model/buildinfo.h"
 #include "model/language.h"
 #include "model/savegroup.h"
+#include "model/subject.h"
 #include "pages.h"
 #include "panes/diagram.h"
 #include "panes/linelayout.h"
 #include "panes/panestyle.h"
 #include "panes/textshaper.h"
+#include "records/attemptsummary.h"
+#include "records/replay.h"
 #include "stages/pathways.h"
 
 #include <QDir>
@@ -151,7 +152,8 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
     for (const SubjectCode& code : subjects) {
         if (progress && progress->cancelled)
             return fail(error, QCoreApplication::translate("Paper", "Drawing was cancelled."));
-        const Scenario scenario = code.scenario();
+        const Subject subject(code);
+        const Scenario& scenario = subject.numbers();
         const std::vector<Unit> units =
             sheet == Sheet::Key ? key(scenario, frame, drawings) : worksheet(scenario, frame);
         const std::vector<Page> pages = paginate(units, frame.bodyHeight);
@@ -207,8 +209,7 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
 
     // Cancelled, nothing is put in place, and what stood at the paths stays.
     if (progress && progress->cancelled)
-        return fail(error,
-                    QCoreApplication::translate("Paper", "Cancelled: nothing was written."));
+        return fail(error, QCoreApplication::translate("Paper", "Cancelled: nothing was written."));
     for (size_t i = 0; i < devices.size(); ++i) {
         if (!problems[i].isEmpty())
             return fail(error, SaveGroup::notWritten(outputs[qsizetype(i)].fileName, problems[i]));

@@ -8,8 +8,8 @@
 #pragma once
 
 #include "classwork/handedin.h"
-#include "judging/attempt.h"
 #include "model/subjectcode.h"
+#include "records/attempt.h"
 #include "stages/transcript.h"
 
 #include <QFont>

@@ -53,7 +53,7 @@ AnswerForm::AnswerForm(int question, QWidget* parent)
         const QString unit = field.unit.toString();
         auto* edit = new EntryField(this);
         edit->setObjectName(QStringLiteral("field%1").arg(row + 1));
-        edit->setAccessibleName(fieldName(field));
+        edit->setAccessibleName(field.spokenName());
         // No buddy: a screen reader would name the field by the label alone
         // and leave out the unit its accessible name carries.
         auto* caption = new QLabel(label, this);
@@ -85,11 +85,6 @@ AnswerForm::AnswerForm(int question, QWidget* parent)
             setTabOrder(previous, next);
         previous = next;
     }
-}
-
-QString AnswerForm::fieldName(const AnswerField& field) {
-    //: What a screen reader calls an answer field: its label, then its unit.
-    return tr("%1, %2").arg(field.labelText(), field.unit.toString());
 }
 
 QWidgetList AnswerForm::tabOrder() const {

@@ -28,9 +28,6 @@ public:
     // Shows each check's message under its field, until the field is edited.
     void showChecks(const QList<FieldCheck>& checks);
 
-    // What a field is called to a screen reader: its label and unit.
-    static QString fieldName(const AnswerField& field);
-
 signals:
     // Enter or Check: the texts of the fields, in order.
     void checkRequested(int question, const QStringList& entries);

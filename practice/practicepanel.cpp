@@ -2,14 +2,36 @@
 
 #include "answerform.h"
 
+#include <QLabel>
 #include <QStackedLayout>
+#include <QVBoxLayout>
 
 PracticePanel::PracticePanel(QWidget* parent)
     : QWidget(parent)
-    , m_stack(new QStackedLayout(this)) {
+    , m_stack(new QStackedLayout)
+    , m_handIn(new QLabel(this)) {
     setObjectName(QStringLiteral("practice"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(m_stack, 1);
+    layout->addWidget(m_handIn);
     m_stack->setContentsMargins(0, 0, 0, 0);
+    m_handIn->setObjectName(QStringLiteral("handInStatus"));
+    m_handIn->setTextFormat(Qt::PlainText);
+    m_handIn->setWordWrap(true);
+    m_handIn->hide();
     hide();
+}
+
+void PracticePanel::setHandInStatus(const QString& status) {
+    m_handIn->setText(status);
+    m_handIn->setAccessibleName(status);
+    m_handIn->setVisible(!status.isEmpty());
+}
+
+QString PracticePanel::handInStatus() const {
+    return m_handIn->isHidden() ? QString() : m_handIn->text();
 }
 
 AnswerForm* PracticePanel::form() const {

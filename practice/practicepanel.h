@@ -1,6 +1,7 @@
 // Practice mode's place in the exercise window: over the answer pane's
 // place, a stack with the form of each question, made when first needed,
-// the one of the question posed on top.
+// the one of the question posed on top; under it, where the attempt was
+// last handed in, where it is.
 #pragma once
 
 #include "judging/judge.h"
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 class AnswerForm;
+class QLabel;
 class QStackedLayout;
 
 class PracticePanel : public QWidget {
@@ -22,6 +24,9 @@ public:
     // Forgets every form and what it showed.
     void reset();
     void showChecks(int question, const QList<FieldCheck>& checks);
+    // Shown under the forms; nothing for an empty text.
+    void setHandInStatus(const QString& status);
+    QString handInStatus() const;
 
 signals:
     void checkRequested(int question, const QStringList& entries);
@@ -29,5 +34,6 @@ signals:
 
 private:
     QStackedLayout* m_stack;
+    QLabel* m_handIn;
     QList<AnswerForm*> m_forms;
 };

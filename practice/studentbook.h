@@ -3,7 +3,7 @@
 // (QSettings: ~/.config/Korvanel/Korvanel.conf, or the registry on Windows).
 #pragma once
 
-#include "judging/student.h"
+#include "records/student.h"
 
 #include <QString>
 

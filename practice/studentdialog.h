@@ -4,7 +4,7 @@
 // stays open.
 #pragma once
 
-#include "judging/student.h"
+#include "records/student.h"
 
 #include <QDialog>
 

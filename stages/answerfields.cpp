@@ -85,20 +85,13 @@ static_assert(inFieldOrder(), "answerField() looks a field up by its place in th
 
 } // namespace
 
-QString ScenarioNumber::text(const Scenario& s) const {
-    return single ? PrintItem::decimal(s.*single) : PrintItem::decimal(of(s));
-}
-
-QString withNumbers(QStringView text, std::span<const ScenarioNumber> numbers, const Scenario& s) {
-    QString filled = text.toString();
-    for (const ScenarioNumber& number : numbers)
-        if (number)
-            filled = filled.arg(number.text(s));
-    return filled;
-}
-
 QString AnswerField::labelText() const {
     return QCoreApplication::translate(context, label);
+}
+
+QString AnswerField::spokenName() const {
+    //: What a screen reader calls an answer field: its label, then its unit.
+    return QCoreApplication::translate(context, "%1, %2").arg(labelText(), unit.toString());
 }
 
 QString AnswerField::partText() const {

@@ -2,7 +2,7 @@
 // label and unit a form shows, and the value the worked answer arrives at.
 #pragma once
 
-#include "model/scenario.h"
+#include "scenarionumber.h"
 
 #include <QString>
 #include <QStringView>
@@ -23,40 +23,6 @@ enum class Field {
 
 constexpr int fieldCount = 8;
 
-// One number of the Scenario, in the precision it is computed in, or one of
-// the exercise's constants.
-struct ScenarioNumber {
-    float Scenario::*single = nullptr;
-    double Scenario::*dbl = nullptr;
-    double fixed = 0;
-    bool isConstant = false;
-
-    constexpr ScenarioNumber() = default;
-    constexpr ScenarioNumber(float Scenario::*f)
-        : single(f) {}
-    constexpr ScenarioNumber(double Scenario::*d)
-        : dbl(d) {}
-    static constexpr ScenarioNumber constant(double value) {
-        ScenarioNumber number;
-        number.fixed = value;
-        number.isConstant = true;
-        return number;
-    }
-
-    explicit operator bool() const { return single || dbl || isConstant; }
-    double of(const Scenario& s) const { return single ? double(s.*single) : dbl ? s.*dbl : fixed; }
-    // As the worked answers print it: 14.4, not 14.3999996.
-    QString text(const Scenario& s) const;
-};
-
-// One of the exercise's constants, quoted as the worked answers print it.
-constexpr ScenarioNumber fixed(double value) {
-    return ScenarioNumber::constant(value);
-}
-
-// `text` with %1, %2... filled in with the numbers given, as printed.
-QString withNumbers(QStringView text, std::span<const ScenarioNumber> numbers, const Scenario& s);
-
 struct AnswerField {
     Field field;
     int question;
@@ -73,6 +39,8 @@ struct AnswerField {
     const char* part;
 
     QString labelText() const;
+    // What a screen reader calls the field: its label, then its unit.
+    QString spokenName() const;
     QString partText() const; // empty for a question of one part
     QString factText(const Scenario& s) const;
 

@@ -2,17 +2,19 @@
 
 #include <QCoreApplication>
 
-Sentence::Place Print::Place::resolve(const Scenario& scenario) const {
-    switch (kind) {
-    case Kind::Single:
-        return Sentence::Place::number(scenario.*single);
-    case Kind::Double:
-        return Sentence::Place::number(scenario.*dbl);
-    case Kind::Constant:
-        break;
-    }
-    return Sentence::Place::text(PrintItem::decimal(constant));
+namespace {
+
+// The words the English lines use for the subject, as the program this one
+// follows printed them: each drawn as a run of its own.
+QStringList englishWords(int sex) {
+    if (sex == 0)
+        return {QStringLiteral("man"), QStringLiteral("He"), QStringLiteral("he"),
+                QStringLiteral("his")};
+    return {QStringLiteral("woman"), QStringLiteral("She"), QStringLiteral("she"),
+            QStringLiteral("her")};
 }
+
+} // namespace
 
 QList<PrintLine> Print::resolve(const Line& line, const Scenario& scenario) {
     if (line.isEmpty())
@@ -21,16 +23,13 @@ QList<PrintLine> Print::resolve(const Line& line, const Scenario& scenario) {
     const QString sentence = QCoreApplication::translate(context, source);
     std::vector<Sentence::Place> places;
     places.reserve(line.places.size());
-    for (const Place& place : line.places)
-        places.push_back(place.resolve(scenario));
+    for (const ScenarioNumber& place : line.places)
+        places.push_back(place.place(scenario));
     Sentence::Layout layout{
         line.label ? QString::fromLatin1(line.label) : QString(), line.column, {}};
-    // The program this one follows printed the subject's words as items of
-    // their own, each drawn as a run of its own: the English lines keep them
-    // so, to the pixel.
+    // The English lines keep the subject's words as items of their own, to the pixel.
     if (!line.text && sentence == QString::fromUtf8(source))
-        layout.ownWords = {scenario.person, scenario.subjectcap, scenario.subject,
-                           scenario.possessive};
+        layout.ownWords = englishWords(scenario.sex);
     return Sentence::lines(sentence, places, layout);
 }
 

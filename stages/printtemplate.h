@@ -7,35 +7,23 @@
 // break its line in two.
 #pragma once
 
-#include "model/scenario.h"
 #include "printitem.h"
-#include "sentence.h"
+#include "scenarionumber.h"
 
 #include <vector>
 
 namespace Print {
 
-struct Place {
-    enum class Kind { Single, Double, Constant };
-
-    Kind kind = Kind::Constant;
-    float Scenario::*single = nullptr;
-    double Scenario::*dbl = nullptr;
-    double constant = 0;
-
-    Sentence::Place resolve(const Scenario& scenario) const;
-};
-
 // Short names, so that a block reads like the lines it prints.
-inline Place number(float Scenario::*f) {
-    return {Place::Kind::Single, f};
+inline ScenarioNumber number(float Scenario::*f) {
+    return f;
 }
-inline Place number(double Scenario::*d) {
-    return {Place::Kind::Double, nullptr, d};
+inline ScenarioNumber number(double Scenario::*d) {
+    return d;
 }
 // Shortest decimal, without the blanks of a number: "0.746", "20".
-inline Place constant(double value) {
-    return {Place::Kind::Constant, nullptr, nullptr, value};
+inline ScenarioNumber constant(double value) {
+    return fixed(value);
 }
 
 struct Line {
@@ -44,7 +32,7 @@ struct Line {
     const char* text = nullptr;  // for either sex, or
     const char* man = nullptr;   // one for each
     const char* woman = nullptr;
-    std::vector<Place> places = {}; // %1, %2...
+    std::vector<ScenarioNumber> places = {}; // %1, %2...
 
     bool isEmpty() const { return !text && !man; }
     // The line's sentence for `sex`, as the source gives it.

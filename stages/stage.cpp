@@ -34,6 +34,10 @@ int Stage::shownAnswer() const {
     return m_index % 2 ? (m_index + 1) / 2 : 0;
 }
 
+int Stage::reachedQuestion() const {
+    return isFinished() ? Exercise::questionCount() : std::max(posedQuestion(), shownAnswer());
+}
+
 bool Stage::isFinished() const {
     return m_index == count() - 1;
 }

@@ -22,6 +22,9 @@ public:
     int index() const { return m_index; }
     int posedQuestion() const; // 0 unless a question is posed
     int shownAnswer() const;   // 0 unless an answer is shown
+    // The question the student has come to: posed, or its answer shown;
+    // the last once finished.
+    int reachedQuestion() const;
     bool isFinished() const;
     Stage next() const; // the end stays the end
 

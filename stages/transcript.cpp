@@ -29,10 +29,8 @@ Lines Transcript::answer(const Scenario& scenario, int question) {
 Lines Transcript::pane(const Scenario& scenario, Stage stage, Pane pane) {
     if (pane == Pane::Answer)
         return stage.shownAnswer() ? answer(scenario, stage.shownAnswer()) : Lines();
-    const int posed = stage.isFinished() ? Exercise::questionCount()
-                                         : std::max(stage.posedQuestion(), stage.shownAnswer());
     Lines all;
-    for (int question = 1; question <= posed; ++question)
+    for (int question = 1; question <= stage.reachedQuestion(); ++question)
         all += prompt(scenario, question);
     return all;
 }

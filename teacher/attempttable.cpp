@@ -1,8 +1,8 @@
 #include "attempttable.h"
 
-#include "judging/attemptsummary.h"
 #include "model/language.h"
 #include "model/visibletext.h"
+#include "records/attemptsummary.h"
 
 #include <QLocale>
 
@@ -47,7 +47,7 @@ QVariant AttemptTable::data(const QModelIndex& index, int role) const {
     case Started:
         return role == SortRole ? QVariant(attempt.started)
                                 : QVariant(Language::dates().toString(attempt.started.toLocalTime(),
-                                                              QLocale::ShortFormat));
+                                                                      QLocale::ShortFormat));
     case Score: {
         const AttemptSummary summary = summarize(attempt);
         return role == SortRole ? QVariant(summary.score)

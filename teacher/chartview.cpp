@@ -1,8 +1,8 @@
 #include "chartview.h"
 
-#include "judging/attemptsummary.h"
 #include "model/language.h"
 #include "paper/classchart.h"
+#include "records/attemptsummary.h"
 
 #include <QPainter>
 

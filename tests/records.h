@@ -2,7 +2,7 @@
 // the entries given, each check judged, and a file to hold it.
 #pragma once
 
-#include "judging/replay.h"
+#include "records/replay.h"
 
 #include <QFile>
 

@@ -1,5 +1,6 @@
-#include "judging/attempt.h"
 #include "pdftools.h"
+#include "records/attempt.h"
+#include "records/recordjson.h"
 
 #include <QDir>
 #include <QProcess>
@@ -126,7 +127,8 @@ void TestCommandLine::answers_data() {
     // Reading records and writing the table: tst_collate.
     const QString c = "--collate", csv = "--csv";
     QTest::newRow("collate without a table or a report")
-        << QStringList{c, "%dir"} << 2 << "give --csv, --report or both" << QStringList();
+        << QStringList{c, "%dir"} << 2 << "give --csv, --gradebook, --report or several"
+        << QStringList();
     QTest::newRow("a report without collate")
         << QStringList{"--report", "%dir/r.pdf"} << 2 << "--report is the report of --collate"
         << QStringList();
@@ -169,7 +171,8 @@ void TestCommandLine::answers_data() {
     QTest::newRow("a name with a control character, written out")
         << QStringList{"--student", "Ana\x1b[2J"} << 2
         << "The name given with --student cannot be taken. A name cannot hold control "
-              "characters, such as a tab." << QStringList();
+           "characters, such as a tab."
+        << QStringList();
     QTest::newRow("a name too long")
         << QStringList{"--student", QString(101, 'a')} << 2
         << "A name has at most 100 characters; this one has 101." << QStringList();
@@ -311,7 +314,7 @@ void TestCommandLine::resultSlipFromARecord() {
                       {attempt.updated, 2, Field::glucoseCost, "5", 5, Verdict::correct}};
     QFile record(dir.filePath("a.json"));
     QVERIFY(record.open(QIODevice::WriteOnly));
-    record.write(attempt.toJson());
+    record.write(RecordJson::write(attempt));
     record.close();
 
     QProcessEnvironment inIndia = headless();

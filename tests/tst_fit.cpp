@@ -1,3 +1,4 @@
+#include "app/program.h"
 #include "model/language.h"
 #include "panes/panestyle.h"
 #include "panes/textpane.h"
@@ -125,7 +126,8 @@ void TestFit::captionsFit() {
 
 // Each item of a menu is reached by a letter of its own.
 void TestFit::menuKeysDiffer() {
-    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    Program program(Subjects::code(0, 72, 0.6, 12.3));
+    ExerciseWindow& window = program.window();
     window.show();
     window.openContextMenu(window.mapToGlobal(QPoint(10, 10)));
     QMap<QChar, QString> keys;

@@ -140,9 +140,11 @@ void TestJudging::entries_data() {
         << "\"mg\" is not a unit of this answer, which takes mmol, mol, and \u00b5mol, or no "
            "unit.";
     QTest::newRow("an amount for a count")
-        << q2 << "6 mmol" << none << "\"mmol\" is not a unit of this answer, which takes ATP, or no unit.";
+        << q2 << "6 mmol" << none
+        << "\"mmol\" is not a unit of this answer, which takes ATP, or no unit.";
     QTest::newRow("a small m is milli, not mega")
-        << made << "12.1 mJ" << none << "\"mJ\" is not a unit of this answer, which takes kJ and MJ, or no unit.";
+        << made << "12.1 mJ" << none
+        << "\"mJ\" is not a unit of this answer, which takes kJ and MJ, or no unit.";
     QTest::newRow("too large") << q1 << "1000000000" << none << "\"1000000000\" is far too large";
     QTest::newRow("Arabic-Indic digits") << q1 << "١٥٩" << none << "\"١٥٩\" has digits other than";
 }
@@ -249,7 +251,7 @@ void TestJudging::everySubject() {
     QMap<QString, int> slipIsRight; // hint, and for how many subjects
     Subjects::forEach([&](const Scenario& s) {
         const QByteArray who = QStringLiteral("%1 %2 kg %3-%4: ")
-                                   .arg(s.person)
+                                   .arg(s.sex ? u'W' : u'M')
                                    .arg(s.weight)
                                    .arg(s.lactatebefore)
                                    .arg(s.lactateafter)

@@ -1,6 +1,7 @@
 // Practice mode in the window: the stages do not change, the form comes and
 // goes with the question posed, the keyboard reaches it, and the last step
 // sums up. The judging itself is tst_judging's.
+#include "app/program.h"
 #include "panes/announcer.h"
 #include "panes/textpane.h"
 #include "practice/answerform.h"
@@ -192,14 +193,15 @@ void TestPractice::saidAsItHappens() {
     QFETCH(bool, toggle);
     QFETCH(QString, said);
 
-    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    Program program(Subjects::code(0, 72, 0.6, 12.3));
+    ExerciseWindow& window = program.window();
     if (!toggle)
         window.session().setPracticeMode(true);
     window.show();
     for (int i = 0; i < presses; ++i)
         window.button(steps[i])->click();
     if (toggle)
-        window.startPractice(true);
+        program.practice().practiceAction()->trigger();
     const QString message = window.findChild<Announcer*>()->lastMessage();
     const QStringList ends = said.split('|');
     QVERIFY2(message.startsWith(ends.constFirst()), qPrintable(message));
@@ -261,21 +263,23 @@ void TestPractice::nameAskedOnceOnAMachine() {
         });
     };
     {
-        ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
-        window.setStudentBook(&book);
-        window.show();
+        Program program(Subjects::code(0, 72, 0.6, 12.3));
+        program.practice().setStudentBook(&book);
+        program.window().show();
         answer(QString());
-        window.startPractice(true);
-        QVERIFY(!window.session().practiceMode());
+        program.practice().practiceAction()->trigger();
+        QVERIFY(!program.session().practiceMode());
+        QVERIFY(!program.practice().practiceAction()->isChecked());
         answer("Ana Souza");
-        window.startPractice(true);
-        QVERIFY(window.session().practiceMode());
-        QCOMPARE(window.session().attempt()->student.name, "Ana Souza");
+        program.practice().practiceAction()->trigger();
+        QVERIFY(program.session().practiceMode());
+        QVERIFY(program.practice().practiceAction()->isChecked());
+        QCOMPARE(program.session().attempt()->student.name, "Ana Souza");
     }
     QCOMPARE(StudentBook(dir.filePath("settings.ini")).student().name, "Ana Souza");
-    ExerciseWindow again(Subjects::code(0, 72, 0.6, 12.3));
-    again.setStudentBook(&book);
-    again.startPractice(true); // no dialog: it would wait for an answer here
+    Program again(Subjects::code(0, 72, 0.6, 12.3));
+    again.practice().setStudentBook(&book);
+    QVERIFY(again.practice().start()); // no dialog: it would wait for an answer here
     QCOMPARE(again.session().student().name, "Ana Souza");
     QVERIFY(again.session().practiceMode());
 }
@@ -288,7 +292,8 @@ void TestPractice::unkeptRecordsToldOnce() {
     QVERIFY(plain.open(QIODevice::WriteOnly));
     Session session(Subjects::code(0, 72, 0.6, 12.3));
     session.setRecordFolder(dir.filePath("file/practice")); // under a plain file
-    ExerciseWindow window(session);
+    Program program(session);
+    ExerciseWindow& window = program.window();
     window.show();
     session.setPracticeMode(true);
     session.check(1, {"159.8"});

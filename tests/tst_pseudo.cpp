@@ -2,6 +2,7 @@
 // pseudo-translation (each message bracketed in ⟦ ⟧, its letters accented,
 // numbers with the decimal comma) the walk, practice, menus, dialogs, the
 // teacher's window and paper show no English word left outside brackets.
+#include "app/program.h"
 #include "classwork/handedin.h"
 #include "model/language.h"
 #include "panes/announcer.h"
@@ -11,6 +12,7 @@
 #include "practice/answerform.h"
 #include "practice/studentdialog.h"
 #include "records.h"
+#include "records/recordjson.h"
 #include "stagetable.h"
 #include "subjects.h"
 #include "teacher/classsetpage.h"
@@ -19,7 +21,6 @@
 #include "windows/exercisewindow.h"
 #include "windows/pathwaywindow.h"
 #include "windows/subjectdialog.h"
-#include "windows/teacheractions.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -183,7 +184,8 @@ void TestPseudo::initTestCase() {
 // both pathway windows and the context menu.
 void TestPseudo::walkAndPractice() {
     Findings findings;
-    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    Program program(Subjects::code(0, 72, 0.6, 12.3));
+    ExerciseWindow& window = program.window();
     window.show();
     window.session().setStudent({QStringLiteral("Ñúñó"), QString()});
     window.session().setPracticeMode(true);
@@ -233,13 +235,13 @@ void TestPseudo::dialogs() {
     left.flushRecords();
     Session session(Subjects::code(0, 72, 0.6, 12.3));
     session.setRecordFolder(folder.path());
-    ExerciseWindow window(session);
-    window.show();
+    Program program(session);
+    program.window().show();
     whenOpen(findings, "continue",
              [](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    window.startPractice(true);
+    program.practice().start();
     whenOpen(findings, "sheet", [](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    window.teacher()->exportPdf();
+    program.teacher().exportPdf();
     QVERIFY2(findings.found().isEmpty(), qPrintable(findings.found().join(u'\n')));
 }
 
@@ -248,7 +250,8 @@ void TestPseudo::teacherWindow() {
     const Attempt attempt =
         Records::judged("W65-0.5-10.8", {QStringLiteral("Ñúñó"), "7"}, "2026-12-08T10:00:00.000Z",
                         2, {{Field::totalLactate, "13"}});
-    QVERIFY(Records::put(m_dir.filePath("a.json"), attempt.toJson().replace("notYet", "correct")));
+    QVERIFY(Records::put(m_dir.filePath("a.json"),
+                         RecordJson::write(attempt).replace("notYet", "correct")));
     QVERIFY(Records::put(m_dir.filePath("b.json"), "{"));
 
     TeacherWindow window;
@@ -272,7 +275,7 @@ void TestPseudo::paper() {
         Records::judged("M72-0.6-12.3", {QStringLiteral("Ñúñó"), {}}, "2026-12-08T10:00:00.000Z", 2,
                         {{Field::totalLactate, "150"}});
     QVERIFY(Paper::writeResultSlip(attempt, m_dir.filePath("s.pdf")));
-    QVERIFY(Records::put(m_dir.filePath("r.json"), attempt.toJson()));
+    QVERIFY(Records::put(m_dir.filePath("r.json"), RecordJson::write(attempt)));
     HandedIn handedIn;
     handedIn.add(m_dir.filePath("r.json"));
     QVERIFY(Paper::writeReport(handedIn, m_dir.filePath("report.pdf")));

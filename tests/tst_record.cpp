@@ -1,12 +1,13 @@
 #include "classwork/classfigures.h"
 #include "classwork/collation.h"
-#include "judging/attemptsummary.h"
-#include "judging/recordfolder.h"
-#include "judging/replay.h"
 #include "judging/slips.h"
 #include "model/language.h"
 #include "model/visibletext.h"
 #include "records.h"
+#include "records/attemptsummary.h"
+#include "records/recordfolder.h"
+#include "records/recordjson.h"
+#include "records/replay.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -91,14 +92,14 @@ private slots:
 };
 
 void TestRecord::record() {
-    QCOMPARE(Attempt::fromJson(written), writtenAttempt());
-    QCOMPARE(writtenAttempt().toJson(), written);
+    QCOMPARE(RecordJson::read(written), writtenAttempt());
+    QCOMPARE(RecordJson::write(writtenAttempt()), written);
     // The first version named nobody.
     Attempt unnamed = writtenAttempt();
     unnamed.student = {};
-    QCOMPARE(Attempt::fromJson(changed("\"version\": 2,", "\"version\": 1,")
-                                   .replace("\"student\": \"Ana Souza\",", "")
-                                   .replace("\"studentId\": \"20231\",", "")),
+    QCOMPARE(RecordJson::read(changed("\"version\": 2,", "\"version\": 1,")
+                                  .replace("\"student\": \"Ana Souza\",", "")
+                                  .replace("\"studentId\": \"20231\",", "")),
              unnamed);
     QCOMPARE(writtenAttempt().fileName(), "M72-0.6-12.3 2026-12-08T174123.512Z.json");
 
@@ -107,7 +108,7 @@ void TestRecord::record() {
     odd.stage = 12;
     odd.checks = {{odd.started, 6, percentIncrease, "\"1\"\\\n\t\x01\u00b5mol \u2212 \U0001F600",
                    0.1 + 0.2, Verdict::close}};
-    QCOMPARE(Attempt::fromJson(odd.toJson()), odd); // 0.30000000000000004, not 0.3
+    QCOMPARE(RecordJson::read(RecordJson::write(odd)), odd); // 0.30000000000000004, not 0.3
     QCOMPARE(odd.fileName(), "W84-0.8-13.9 2026-03-28T225959.999Z.json");
 
     // The class's table is read back by Python's csv module (tst_collate), where nothing
@@ -130,8 +131,8 @@ void TestRecord::sameInEveryLanguage_data() {
 void TestRecord::sameInEveryLanguage() {
     QFETCH(QString, language);
     Language::speak(*Language::named(language, nullptr));
-    QCOMPARE(writtenAttempt().toJson(), written);
-    QCOMPARE(Attempt::fromJson(written), writtenAttempt());
+    QCOMPARE(RecordJson::write(writtenAttempt()), written);
+    QCOMPARE(RecordJson::read(written), writtenAttempt());
     const Replay replayed = replay(writtenAttempt());
     const QList<QByteArray> lines =
         collateCsv({{"a.json", replayed.attempt, replayed.slips, replayed.edited}}).split('\n');
@@ -164,16 +165,19 @@ void TestRecord::damage_data() {
             << QString::fromUtf8((k++ < 4 ? "In the record, \"" : "In check 3, \"") + member + '"');
     }
     row("empty file", "\n \r\n", "The file is empty.");
-    row("cut short", written.left(400), "The file is cut short: its JSON ends unfinished (unterminated");
+    row("cut short", written.left(400),
+        "The file is cut short: its JSON ends unfinished (unterminated");
     row("a foreign object", R"({"version": 1})", "The file is not a Korvanel practice record.");
     row("an array at the top", "[" + written + "]", "The file is not a Korvanel practice record.");
-    row("a newer version", changed(": 2,", ": 3,"), "The record was written by a newer Korvanel (record");
+    row("a newer version", changed(": 2,", ": 3,"),
+        "The record was written by a newer Korvanel (record");
     row("code not a code", changed("12.3", "14.0"), "The record's code \"M72-0.6-14.0\" is not a");
     row("start no time", changed("08T17:41", "32T17:41"), "In the record, \"started\" is \"2026-");
     row("unknown field", changed("glucoseCost", "glucose"),
         "In check 3, \"field\" is \"glucose\",");
     row("field not its question", changed(": 2, \"field\"", ": 3, \"field\""), "In check 3, the");
-    row("past a double", changed(": 4,", ": 4e999,"), "The file is not JSON: illegal number at byte");
+    row("past a double", changed(": 4,", ": 4e999,"),
+        "The file is not JSON: illegal number at byte");
     row("too many checks", changed("[", "[" + QByteArray("{},").repeated(20000)),
         "The record has 20003 checks, more than any attempt could (20000 at most).");
     row("a name too long", changed("Ana Souza", QByteArray(101, 'a')),
@@ -190,7 +194,7 @@ void TestRecord::damage() {
     QFETCH(QByteArray, data);
     QFETCH(QString, message);
     QString error;
-    QVERIFY(!Attempt::fromJson(data, &error));
+    QVERIFY(!RecordJson::read(data, &error));
     QVERIFY2(error.startsWith(message) && !error.contains('\n'), qPrintable(error));
 }
 
@@ -267,7 +271,7 @@ void TestRecord::save() {
         QVERIFY(!underFile.save(writtenAttempt(), &error));
         QCOMPARE(error, "Cannot save the practice record " +
                             QDir::toNativeSeparators(underFile.filePath(attempt)) +
-                            ": The folder " + QDir::toNativeSeparators(underFile.path()) +
+                            ". The folder " + QDir::toNativeSeparators(underFile.path()) +
                             " cannot be made.");
     }
     QCOMPARE(QDir(folder.path()).count(), 3u); // ".", "..", the record
@@ -346,7 +350,7 @@ void TestRecord::replayed() {
     QFETCH(QByteArray, data);
     QFETCH(QString, verdicts);
     QFETCH(QString, edited);
-    const std::optional<Attempt> read = Attempt::fromJson(data);
+    const std::optional<Attempt> read = RecordJson::read(data);
     QVERIFY(read);
     const Replay replay = ::replay(*read);
     QString got;
@@ -389,9 +393,9 @@ void TestRecord::handedIn() {
                           {{totalLactate, "150"}});
     eve.checks[0].verdict = Verdict::correct; // not what 150 earns, 127.4 being right
     const QList<std::pair<QString, QByteArray>> files = {
-        {"a.json", first.toJson()},  {"a copy.json", first.toJson()},
-        {"b.json", second.toJson()}, {"ben.json", ben.toJson()},
-        {"eve.json", eve.toJson()},  {"cut.json", written.left(99)}};
+        {"a.json", RecordJson::write(first)},  {"a copy.json", RecordJson::write(first)},
+        {"b.json", RecordJson::write(second)}, {"ben.json", RecordJson::write(ben)},
+        {"eve.json", RecordJson::write(eve)},  {"cut.json", written.left(99)}};
     for (const auto& [name, data] : files)
         QVERIFY(put(dir.filePath(name), data));
 

@@ -57,7 +57,7 @@ void TestRobustness::pressStorm() {
         const SubjectCode code =
             Subjects::code(random.bounded(2), 60 + random.bounded(25),
                            0.4 + random.bounded(5) / 10.0, 10.0 + random.bounded(40) / 10.0);
-        const Scenario scenario = code.scenario();
+        const Scenario scenario = makeScenario(code);
         QStringList record;
         QList<QStringList> answers;
         for (const Question& question : Exercise::questions()) {
@@ -203,13 +203,13 @@ void TestRobustness::everyNumberReadsBack() {
     Subjects::forEach([&](const Scenario& s) {
         for (const Print::Block* block : WidestLines::blocks())
             for (const Print::Line& line : *block)
-                for (const Print::Place& place : line.places) {
-                    if (place.kind == Print::Place::Kind::Constant)
+                for (const ScenarioNumber& place : line.places) {
+                    if (!place.ofSubject())
                         continue;
-                    const QString text = place.resolve(s).item.text;
+                    const QString text = place.place(s).item.text;
                     QVERIFY(text.startsWith(u' ') && text.endsWith(u' '));
                     bool ok = false;
-                    if (place.kind == Print::Place::Kind::Single)
+                    if (place.single)
                         QCOMPARE(text.trimmed().toFloat(&ok), s.*place.single);
                     else
                         QCOMPARE(text.trimmed().toDouble(&ok), s.*place.dbl);

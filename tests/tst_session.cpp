@@ -1,7 +1,7 @@
 // The exercise as a session, with no window: the thirteen stages reached by
 // presses alone, every press on a control that is not live refused, and
 // every line printed, in the worked examples' numbers and words.
-#include "judging/recordfolder.h"
+#include "records/recordfolder.h"
 #include "session/session.h"
 #include "stagetable.h"
 #include "subjects.h"
@@ -292,7 +292,7 @@ void TestSession::newSubjectFromEveryStage() {
             if (session.isVisible(Control(c)))
                 panes.shown.append(Control(c));
         QSignalSpy changed(&session, &Session::stageChanged);
-        session.setSubject(after);
+        session.setSubject(after, Session::Origin::Given);
 
         QCOMPARE(session.code(), after);
         QCOMPARE(session.stage(), Stage());

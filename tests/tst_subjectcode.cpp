@@ -8,17 +8,9 @@
 #include <cmath>
 #include <tuple>
 
-namespace {
+Q_DECLARE_METATYPE(QList<double>)
 
-// Every field, compared with == so that a code must give the very bits the
-// random draws give.
-auto fields(const Scenario& s) {
-    return std::tie(s.sex, s.person, s.subjectcap, s.subject, s.possessive, s.weight,
-                    s.lactatebefore, s.lactateafter, s.lactatelater, s.ecf, s.lactatefall,
-                    s.totallactate, s.atpneeded, s.lactateoxidised, s.massoxidised, s.extraoxygen,
-                    s.bmr, s.energyexpenditure, s.oxygenperday, s.oxygenper30min,
-                    s.percentincrease);
-}
+namespace {
 
 const QString ranges = "A code reads like M72-0.8-12.4: M or W, weight 60 to 84 kg, lactate "
                        "before 0.4 to 0.8 and after 10.0 to 13.9 mmol/L.";
@@ -32,59 +24,64 @@ class TestSubjectCode : public QObject {
 
 private slots:
     void everyCode();
-    void anyDrawGivesItsCodesScenario();
+    void draws_data();
+    void draws();
     void read_data();
     void read();
+    void lists_data();
+    void lists();
     void classSets_data();
     void classSets();
 };
 
+// Each subject's code, its index in order and its inputs, both ways.
 void TestSubjectCode::everyCode() {
     int index = 0;
     for (int sex = 0; sex < 2; ++sex)
         for (int weight = 60; weight <= 84; ++weight)
             for (int before = 4; before <= 8; ++before)
                 for (int after = 100; after <= 139; ++after, ++index) {
-                    const Scenario drawn =
-                        Subjects::fromDraws(Subjects::drawsFor(sex, weight, before, after));
                     const QString text = QStringLiteral("%1%2-0.%3-%4.%5")
                                              .arg(sex ? 'W' : 'M')
                                              .arg(weight)
                                              .arg(before)
                                              .arg(after / 10)
                                              .arg(after % 10);
-                    const QList<double> draws = Subjects::drawsFor(sex, weight, before, after);
-                    qsizetype next = 0;
-                    const auto code =
-                        std::optional(SubjectCode::draw([&] { return draws.value(next++, 0.0); }));
-                    QCOMPARE(next, 4);
+                    const std::optional<SubjectCode> code = SubjectCode::fromIndex(index);
+                    QVERIFY(code);
                     QCOMPARE(code->text(), text);
                     QCOMPARE(code->index(), index);
-                    QCOMPARE(SubjectCode::fromIndex(index), code);
+                    QCOMPARE(std::tuple(code->sex(), code->weight(), code->beforeTenths(),
+                                        code->afterTenths()),
+                             std::tuple(sex, weight, before, after));
                     QString error;
                     QVERIFY2(SubjectCode::parse(text, &error) == code, qPrintable(error));
-                    QVERIFY2(fields(code->scenario()) == fields(drawn), qPrintable(text));
                 }
     QCOMPARE(index, SubjectCode::count);
     QVERIFY(!SubjectCode::fromIndex(-1));
     QVERIFY(!SubjectCode::fromIndex(SubjectCode::count));
 }
 
-// The same four draws give the same subject as a code and as a Scenario:
-// not only the middle of each draw's interval, its ends and random draws too.
-void TestSubjectCode::anyDrawGivesItsCodesScenario() {
-    ClockDraws random(7);
-    for (int i = 0; i < 20000; ++i) {
-        const double fixed = i == 0 ? 0.0 : largestBelowOne;
-        QList<double> draws;
-        for (int d = 0; d < 4; ++d)
-            draws.append(i < 2 ? fixed : random());
-        qsizetype next = 0;
-        const Scenario drawn = makeScenario([&] { return draws.value(next++); });
-        next = 0;
-        const SubjectCode code = SubjectCode::draw([&] { return draws.value(next++); });
-        QVERIFY2(fields(code.scenario()) == fields(drawn), qPrintable(code.text()));
-    }
+void TestSubjectCode::draws_data() {
+    QTest::addColumn<QList<double>>("draws"); // sex, weight, before, after
+    QTest::addColumn<QString>("code");
+    const double top = largestBelowOne;
+    QTest::newRow("zero") << QList<double>{0, 0, 0, 0} << "M60-0.4-10.0";
+    // floor(r x count + low) would round up to one past the top here.
+    QTest::newRow("largest below one") << QList<double>{top, top, top, top} << "W84-0.8-13.9";
+    QTest::newRow("a half") << QList<double>{0.5, 0.5, 0.5, 0.5} << "W72-0.6-12.0";
+    QTest::newRow("just below a step") << QList<double>{0.49, 0.039, 0.19, 0.024} << "M60-0.4-10.0";
+    QTest::newRow("at a step") << QList<double>{0.5, 0.04, 0.2, 0.025} << "W61-0.5-10.1";
+    QTest::newRow("one, out of range") << QList<double>{1, 1, 1, 1} << "W84-0.8-13.9";
+}
+
+// Four draws, in order, each the low end of its range and floor(r x count) steps.
+void TestSubjectCode::draws() {
+    QFETCH(QList<double>, draws);
+    QFETCH(QString, code);
+    qsizetype next = 0;
+    QCOMPARE(SubjectCode::draw([&] { return draws.value(next++, 0.0); }).text(), code);
+    QCOMPARE(next, 4);
 }
 
 void TestSubjectCode::read_data() {
@@ -137,6 +134,45 @@ void TestSubjectCode::read() {
         QVERIFY2(error.startsWith(result), qPrintable(error));
         QVERIFY2(error.endsWith(u' ' + ranges), qPrintable(error));
     }
+}
+
+void TestSubjectCode::lists_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("codes"); // as written back, a blank between; or the message's start
+    QTest::newRow("one a line") << "M72-0.8-12.4\nw65-0.5-10.8\n"
+                                << "M72-0.8-12.4 W65-0.5-10.8";
+    QTest::newRow("commas, semicolons and blanks") << " M60-0.4-10, W84-0.8-13.9;M72-0.6-12.3 \t"
+                                                   << "M60-0.4-10.0 W84-0.8-13.9 M72-0.6-12.3";
+    QTest::newRow("a code twice") << "M72-0.8-12.4 m72-0.8-12.4"
+                                  << "M72-0.8-12.4 M72-0.8-12.4";
+    QTest::newRow("none") << " \n,; "
+                          << "";
+    QTest::newRow("one that does not read")
+        << "M72-0.8-12.4\nX1\nW65-0.5-10.8"
+        << "!The subject code \"X1\" cannot be read. The code starts with \"X\";";
+    QTest::newRow("a control character, written out")
+        << "M72-0.8-12.4 M\x1b[2J"
+        << "!The subject code \"M\\u001b[2J\" cannot be read.";
+    QTest::newRow("a paste too long to quote")
+        << QString(300, u'M') << "!The subject code \"" + QString(40, u'M') + "\" cannot be read.";
+}
+
+// A teacher's list of codes, read by the code's own parser.
+void TestSubjectCode::lists() {
+    QFETCH(QString, text);
+    QFETCH(QString, codes);
+    QString error;
+    const std::optional<QList<SubjectCode>> read = SubjectCode::parseList(text, &error);
+    if (codes.startsWith(u'!')) {
+        QVERIFY(!read);
+        QVERIFY2(error.startsWith(codes.mid(1)), qPrintable(error));
+        return;
+    }
+    QVERIFY2(read, qPrintable(error));
+    QStringList written;
+    for (const SubjectCode& code : *read)
+        written.append(code.text());
+    QCOMPARE(written.join(u' '), codes);
 }
 
 void TestSubjectCode::classSets_data() {

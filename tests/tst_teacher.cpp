@@ -1,5 +1,6 @@
 // The teacher's items in the exercise window: a new subject from any
 // stage, a subject from a code, the code on the clipboard.
+#include "app/program.h"
 #include "model/subjectcode.h"
 #include "panes/textpane.h"
 #include "pdftools.h"
@@ -9,7 +10,6 @@
 #include "windows/exercisewindow.h"
 #include "windows/pathwaywindow.h"
 #include "windows/subjectdialog.h"
-#include "windows/teacheractions.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -58,7 +58,8 @@ void TestTeacher::newSubjectFromEveryStage() {
 
     const SubjectCode before = Subjects::code(0, 72, 0.6, 12.3);
     const SubjectCode after = Subjects::code(1, 65, 0.5, 10.8);
-    ExerciseWindow window(before);
+    Program program(before);
+    ExerciseWindow& window = program.window();
     window.session().setPracticeMode(practice);
     window.showMaximized();
     QApplication::setActiveWindow(&window);
@@ -68,7 +69,7 @@ void TestTeacher::newSubjectFromEveryStage() {
         if (Walkthrough::steps[i] == seeanswer2)
             window.button(seepathway1)->click();
     }
-    window.session().setSubject(after);
+    window.session().setSubject(after, Session::Origin::Given);
 
     ExerciseWindow fresh(after);
     fresh.session().setPracticeMode(practice);
@@ -114,7 +115,8 @@ void TestTeacher::subjectFromCode() {
     QFETCH(QString, typed);
     QFETCH(QString, problem);
 
-    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
+    Program program(Subjects::code(0, 72, 0.6, 12.3));
+    ExerciseWindow& window = program.window();
     window.show();
     window.button(seeanswer1)->click();
     const QStringList answer = window.answerPane()->plainLines();
@@ -135,7 +137,7 @@ void TestTeacher::subjectFromCode() {
         if (dialog->isVisible())
             dialog->reject();
     });
-    window.teacher()->askForSubject();
+    program.teacher().askForSubject();
 
     QVERIFY2(problem.isEmpty() ? shown.isEmpty() : shown.startsWith(problem), qPrintable(shown));
     if (!problem.isEmpty()) {
@@ -159,8 +161,9 @@ void TestTeacher::subjectFromCode() {
 }
 
 void TestTeacher::copySubjectCode() {
-    ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
-    window.teacher()->copySubjectCode();
+    Program program(Subjects::code(0, 72, 0.8, 12.4));
+    ExerciseWindow& window = program.window();
+    program.teacher().copySubjectCode();
     QCOMPARE(QGuiApplication::clipboard()->text(), "M72-0.8-12.4");
 }
 
@@ -180,7 +183,8 @@ void TestTeacher::exportPdf() {
 
     const QTemporaryDir folder;
     const QString path = folder.filePath(fileName);
-    ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
+    Program program(Subjects::code(0, 72, 0.8, 12.4));
+    ExerciseWindow& window = program.window();
     QString message;
     QTimer::singleShot(0, &window, [&message] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -188,7 +192,7 @@ void TestTeacher::exportPdf() {
             box->reject();
         }
     });
-    QCOMPARE(window.teacher()->exportPdf(Sheet::Key, path), said.isEmpty());
+    QCOMPARE(program.teacher().exportPdf(Sheet::Key, path), said.isEmpty());
     QVERIFY2(said.isEmpty() ? message.isEmpty() : message.startsWith(said), qPrintable(message));
     QCOMPARE(QFileInfo::exists(path), said.isEmpty());
 }
@@ -199,7 +203,8 @@ void TestTeacher::printSuggestsTheWholeCode() {
 #ifdef Q_OS_WIN
     QSKIP("Windows's print dialog is its own, not a Qt widget a test can reach");
 #endif
-    ExerciseWindow window(Subjects::code(0, 72, 0.8, 12.4));
+    Program program(Subjects::code(0, 72, 0.8, 12.4));
+    ExerciseWindow& window = program.window();
     QString name;
     QTimer::singleShot(0, &window, [&] {
         auto* ask = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -214,7 +219,7 @@ void TestTeacher::printSuggestsTheWholeCode() {
             }
         });
     });
-    window.teacher()->print();
+    program.teacher().print();
     QCOMPARE(name, "korvanel-M72-0.8-12.4-key.pdf");
 }
 
@@ -222,13 +227,14 @@ void TestTeacher::printSuggestsTheWholeCode() {
 void TestTeacher::resultSlip() {
     REQUIRE_PDFTOOLS();
     const QTemporaryDir folder;
-    ExerciseWindow window(Subjects::code(0, 72, 0.6, 12.3));
-    QVERIFY(!window.teacher()->actions().constLast()->isEnabled());
+    Program program(Subjects::code(0, 72, 0.6, 12.3));
+    ExerciseWindow& window = program.window();
+    QVERIFY(!program.practice().resultSlipAction()->isEnabled());
     window.session().setPracticeMode(true);
-    QVERIFY(window.teacher()->actions().constLast()->isEnabled());
+    QVERIFY(program.practice().resultSlipAction()->isEnabled());
     window.session().check(1, {"159.8"});
     const QString pdf = folder.filePath("slip.pdf");
-    QVERIFY(window.teacher()->exportResultSlip(pdf));
+    QVERIFY(program.practice().exportResultSlip(pdf));
     const QStringList pages = PdfTools::pages(pdf);
     QCOMPARE(pages.size(), 1);
     for (const char* line :
@@ -254,7 +260,8 @@ void TestTeacher::unfinishedAttemptOffered() {
     for (const char* choice : {"&Continue", "Start &again"}) {
         Session session(code);
         session.setRecordFolder(folder.path());
-        ExerciseWindow window(session);
+        Program program(session);
+        ExerciseWindow& window = program.window();
         window.show();
         QString asked;
         QTimer::singleShot(0, &window, [&] {
@@ -265,7 +272,7 @@ void TestTeacher::unfinishedAttemptOffered() {
                 if (button->text() == QString::fromLatin1(choice))
                     button->click();
         });
-        window.startPractice(true);
+        program.practice().start();
         QVERIFY2(asked.contains("subject M72-0.6-12.3") && asked.contains("stopped at question 3"),
                  qPrintable(asked));
         QVERIFY(session.practiceMode());

@@ -2,10 +2,12 @@
 // a file left behind; the records handed in read into a sortable table,
 // the chart and the list of what could not be read; the table and the
 // report exported.
+#include "app/program.h"
 #include "classwork/handedin.h"
 #include "model/language.h"
 #include "pdftools.h"
 #include "records.h"
+#include "records/recordjson.h"
 #include "subjects.h"
 #include "teacher/attempttable.h"
 #include "teacher/chartview.h"
@@ -41,9 +43,8 @@ QByteArray record(const char* name, const char* code, int hour, int stage,
                   const QList<std::pair<Field, const char*>>& entries) {
     const QByteArray started =
         QStringLiteral("2026-12-08T%1:00:00.000Z").arg(hour, 2, 10, QChar(u'0')).toLatin1();
-    return Records::judged(code, {QString::fromUtf8(name), QString()}, started.constData(), stage,
-                           entries)
-        .toJson();
+    return RecordJson::write(Records::judged(code, {QString::fromUtf8(name), QString()},
+                                             started.constData(), stage, entries));
 }
 
 QStringList column(const QTableView* view, int column) {
@@ -68,7 +69,8 @@ private slots:
 };
 
 void TestTeacherWindow::openedFromTheMenu() {
-    ExerciseWindow exercise(Subjects::code(0, 72, 0.6, 12.3));
+    Program program(Subjects::code(0, 72, 0.6, 12.3));
+    ExerciseWindow& exercise = program.window();
     exercise.show();
     exercise.openContextMenu(exercise.mapToGlobal(QPoint(100, 100)));
     QAction* item = nullptr;
@@ -78,9 +80,9 @@ void TestTeacherWindow::openedFromTheMenu() {
     QVERIFY(item);
     exercise.contextMenu()->hide();
     item->trigger();
-    QVERIFY(exercise.teacherWindow()->isVisible());
-    QCOMPARE(exercise.teacherWindow()->windowTitle(), "Korvanel for teachers");
-    QCOMPARE(exercise.teacherWindow()->pages()->count(), 2);
+    QVERIFY(program.teacherWindow().isVisible());
+    QCOMPARE(program.teacherWindow().windowTitle(), "Korvanel for teachers");
+    QCOMPARE(program.teacherWindow().pages()->count(), 2);
 }
 
 void TestTeacherWindow::classSet_data() {

@@ -8,16 +8,14 @@
 #include "panes/textpane.h"
 #include "pathwaywindow.h"
 #include "practice/answerform.h"
-#include "practice/practicedialogs.h"
 #include "practice/practicepanel.h"
 #include "stages/exercise.h"
-#include "teacher/teacherwindow.h"
-#include "teacheractions.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -130,6 +128,11 @@ Twips buttonPlace(const Twips& english) {
     return {left, english.top, right - left, english.height};
 }
 
+// At the end of an attempt, the column's top: "Hand in…", and under it
+// where the attempt was last handed in.
+constexpr Twips handInButtonArea = {13080, 1800, 1815, 495};
+constexpr Twips handInStatusArea = {13080, 2400, 1815, 2400};
+
 // Where the practice forms go: the answer pane's place, empty while a
 // question is posed.
 constexpr Twips answerPaneArea() {
@@ -195,17 +198,6 @@ void ExerciseWindow::build() {
 
     showTitle();
 
-    m_teacher = new TeacherActions(*m_session, *this);
-    m_practiceDialogs = new PracticeDialogs(*m_session, *this);
-    m_practiceAction = newAction(tr("Pr&actice mode"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    m_practiceAction->setCheckable(true);
-    connect(m_practiceAction, &QAction::toggled, this, &ExerciseWindow::startPractice);
-    QAction* forTeachers = newAction(tr("For &teachers\u2026"));
-    connect(forTeachers, &QAction::triggered, this, &ExerciseWindow::showTeacherWindow);
-    m_ownActions = m_teacher->actions();
-    m_ownActions << forTeachers << newSeparator(this) << m_practiceAction
-                 << m_practiceDialogs->nameAction() << newSeparator(this);
-
     connect(m_session, &Session::cleared, this, &ExerciseWindow::clear);
     connect(m_session, &Session::printed, this, &ExerciseWindow::print);
     connect(m_session, &Session::controlShown, this, &ExerciseWindow::setControlVisible);
@@ -213,6 +205,7 @@ void ExerciseWindow::build() {
     connect(m_session, &Session::stageChanged, this, &ExerciseWindow::stageChanged);
     connect(m_session, &Session::pathwayRequested, this, &ExerciseWindow::showPathway);
     connect(m_session, &Session::practiceModeChanged, this, &ExerciseWindow::practiceModeChanged);
+    connect(m_session, &Session::handInChanged, this, &ExerciseWindow::showHandIn);
     // After the window's own handlers: the focus has moved when it speaks.
     new Narrator(*m_session, *this, *announcer());
 
@@ -226,21 +219,17 @@ void ExerciseWindow::showSession() {
             pane(which)->printLine(line.items, colour(which, line.ink));
     for (int c = 0; c < controlCount; ++c)
         setControlVisible(Control(c), m_session->isVisible(Control(c)));
-    {
-        const QSignalBlocker quiet(m_practiceAction);
-        m_practiceAction->setChecked(m_session->practiceMode());
-    }
     showPractice(true);
     if (!answerForm())
         focusNextStep();
 }
 
-TeacherActions* ExerciseWindow::teacher() {
-    return m_teacher;
+QList<QAction*> ExerciseWindow::contextActions() const {
+    return m_menuActions + FormWindow::contextActions();
 }
 
-QList<QAction*> ExerciseWindow::contextActions() const {
-    return m_ownActions + FormWindow::contextActions();
+void ExerciseWindow::setMenuActions(const QList<QAction*>& actions) {
+    m_menuActions = actions;
 }
 
 TextPane* ExerciseWindow::pane(Pane which) const {
@@ -262,34 +251,6 @@ void ExerciseWindow::showTitle() {
                        ? tr("%1 (%2)").arg(title, m_session->code().text())
                        : title);
     setAccessibleName(windowTitle());
-}
-
-void ExerciseWindow::startPractice(bool on) {
-    if (!on) {
-        m_session->setPracticeMode(false);
-        return;
-    }
-    if (!m_practiceDialogs->start()) {
-        const QSignalBlocker quiet(m_practiceAction);
-        m_practiceAction->setChecked(m_session->practiceMode());
-    }
-}
-
-void ExerciseWindow::setStudentBook(StudentBook* book) {
-    m_practiceDialogs->setStudentBook(book);
-}
-
-TeacherWindow* ExerciseWindow::teacherWindow() {
-    if (!m_teacherWindow)
-        m_teacherWindow = std::make_unique<TeacherWindow>();
-    return m_teacherWindow.get();
-}
-
-void ExerciseWindow::showTeacherWindow() {
-    TeacherWindow* window = teacherWindow();
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 QPushButton* ExerciseWindow::button(Control control) const {
@@ -381,18 +342,18 @@ void ExerciseWindow::stageChanged() {
     if (m_followFocus)
         focusNextStep();
     showPractice(m_followFocus);
+    showHandIn();
     showPrinted();
     m_printedFrom = {-1, -1};
     m_followFocus = false;
 }
 
 void ExerciseWindow::practiceModeChanged(bool on) {
-    const QSignalBlocker quiet(m_practiceAction);
-    m_practiceAction->setChecked(on);
     const bool focusWasInForm = answerForm() && answerForm()->isAncestorOf(focusWidget());
     if (m_practice && !on)
         m_practice->reset();
     showPractice(on);
+    showHandIn();
     if (focusWasInForm)
         focusNextStep();
 }
@@ -411,10 +372,45 @@ void ExerciseWindow::showPractice(bool focus) {
         connect(m_practice, &PracticePanel::checkRequested, m_session, &Session::check);
         connect(m_session, &Session::checked, m_practice, &PracticePanel::showChecks);
         connect(m_practice, &PracticePanel::formMade, this, &ExerciseWindow::spliceTabOrder);
+        m_practice->setHandInStatus(handInStatus());
     }
     AnswerForm* form = m_practice->showQuestion(posed);
     if (form && focus)
         form->fields().constFirst()->setFocus(Qt::TabFocusReason);
+}
+
+void ExerciseWindow::setHandInAction(QAction* action) {
+    m_handInAction = action;
+    showHandIn();
+}
+
+QString ExerciseWindow::handInStatus() const {
+    return m_session->practiceMode() ? m_session->handIn().status() : QString();
+}
+
+void ExerciseWindow::showHandIn() {
+    const QString status = handInStatus();
+    if (m_practice)
+        m_practice->setHandInStatus(status);
+    const bool atEnd = m_session->practiceMode() && m_session->isFinished() && m_handInAction;
+    if (atEnd && !m_handInButton) {
+        m_handInButton = new QPushButton(m_handInAction->text(), this);
+        m_handInButton->setObjectName(QStringLiteral("handin"));
+        connect(m_handInButton, &QPushButton::clicked, m_handInAction, &QAction::trigger);
+        placeOver(m_handInButton, buttonPlace(handInButtonArea));
+        m_handInEnd = new QLabel(this);
+        m_handInEnd->setObjectName(QStringLiteral("handInEnd"));
+        m_handInEnd->setWordWrap(true);
+        m_handInEnd->setTextFormat(Qt::PlainText);
+        m_handInEnd->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        placeOver(m_handInEnd, buttonPlace(handInStatusArea));
+    }
+    if (!m_handInButton)
+        return;
+    m_handInButton->setVisible(atEnd);
+    m_handInEnd->setVisible(atEnd);
+    m_handInEnd->setText(status);
+    m_handInEnd->setAccessibleName(status);
 }
 
 void ExerciseWindow::spliceTabOrder(AnswerForm* form) {

@@ -1,9 +1,12 @@
 // The exercise window: question pane, answer pane, logo and the column of
 // buttons, built from its layout table. It shows a session: what the
 // session prints goes into the panes, what it shows and hides is shown and
-// hidden, and a button's click is the session's press. Beyond that it
-// keeps the keyboard's place (the focus follows the walk) and brings what
-// was printed into view.
+// hidden, and a button's click is the session's press. In practice mode the
+// forms stand at the answer pane's place, with where the attempt was last
+// handed in, and at the end "Hand in…" stands beside the summary. Beyond
+// that it keeps the keyboard's place (the focus follows the walk) and
+// brings what was printed into view. Its menu's own items, and their
+// dialogs, are whoever owns it's.
 #pragma once
 
 #include "formwindow.h"
@@ -15,12 +18,9 @@
 class AnswerForm;
 class PathwayWindow;
 class PracticePanel;
-class PracticeDialogs;
-class StudentBook;
-class TeacherWindow;
 class QAction;
+class QLabel;
 class QPushButton;
-class TeacherActions;
 class TextPane;
 
 class ExerciseWindow : public FormWindow {
@@ -34,7 +34,6 @@ public:
     ~ExerciseWindow() override;
 
     Session& session() const { return *m_session; }
-    TeacherActions* teacher();
     TextPane* questionPane() const { return m_questionPane; }
     TextPane* answerPane() const { return m_answerPane; }
     QPushButton* button(Control control) const;
@@ -46,15 +45,16 @@ public:
 
     // The practice form shown now, if any.
     AnswerForm* answerForm() const;
-    // Practice mode on or off as the student asks: on, the student is asked
-    // for a name the first time (with a book to remember it in), and an
-    // unfinished attempt at this subject is offered to be continued.
-    void startPractice(bool on);
-    void setStudentBook(StudentBook* book);
+    // Where the attempt was last handed in, as the window says it; empty
+    // where it is not handed in.
+    QString handInStatus() const;
+    // "Hand in…" at the end of an attempt: `action`'s, which must be this
+    // window's.
+    void setHandInAction(QAction* action);
+    QPushButton* handInButton() const { return m_handInButton; }
 
-    // The teacher's window, made when first asked for.
-    TeacherWindow* teacherWindow();
-    void showTeacherWindow();
+    // The context menu's items before its view items, separators among them.
+    void setMenuActions(const QList<QAction*>& actions);
 
 protected:
     QList<QAction*> contextActions() const override;
@@ -71,6 +71,7 @@ private:
     void subjectChanged();
     void practiceModeChanged(bool on);
     void showPractice(bool focus);
+    void showHandIn();
     void focusNextStep();
     void spliceTabOrder(AnswerForm* form);
     void showPrinted();
@@ -80,16 +81,15 @@ private:
 
     std::unique_ptr<Session> m_ownSession;
     Session* m_session;
-    PracticeDialogs* m_practiceDialogs = nullptr;
-    std::unique_ptr<TeacherWindow> m_teacherWindow;
     TextPane* m_questionPane = nullptr;
     TextPane* m_answerPane = nullptr;
     std::array<QPushButton*, size_t(Control::answerPane)> m_buttons{};
     std::array<std::unique_ptr<PathwayWindow>, 2> m_pathways;
-    PracticePanel* m_practice = nullptr; // made when practice first starts
-    TeacherActions* m_teacher = nullptr;
-    QAction* m_practiceAction = nullptr;
-    QList<QAction*> m_ownActions; // the context menu's, before the view's
+    PracticePanel* m_practice = nullptr;   // made when practice first starts
+    QPushButton* m_handInButton = nullptr; // beside the summary, made when first needed
+    QLabel* m_handInEnd = nullptr;         // under it, where the attempt was handed in
+    QAction* m_handInAction = nullptr;
+    QList<QAction*> m_menuActions; // the context menu's, before the view's
 
     // What the press or new start under way printed: the first line in
     // each pane, and whether the focus follows the walk.

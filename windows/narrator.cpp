@@ -1,7 +1,6 @@
 #include "narrator.h"
 
 #include "panes/announcer.h"
-#include "practice/answerform.h"
 #include "session/session.h"
 #include "stages/exercise.h"
 
@@ -20,6 +19,9 @@ Narrator::Narrator(Session& session, QWidget& window, Announcer& announcer)
     connect(&session, &Session::practiceModeChanged, this, &Narrator::practiceModeChanged);
     connect(&session, &Session::recordProblem, this,
             [this](const QString& message) { say({message}); });
+    connect(&session, &Session::handInChanged, this, &Narrator::handInChanged);
+    connect(&session, &Session::handInProblem, this,
+            [this] { say({m_session.handIn().status()}); });
     window.installEventFilter(this);
 }
 
@@ -34,8 +36,7 @@ void Narrator::finished() {
 void Narrator::stageChanged() {
     // A question posed in practice mode: where the answer goes.
     if (m_session.practiceMode() && m_session.posedQuestion() && !m_pending.isEmpty())
-        m_pending.append(
-            AnswerForm::fieldName(Exercise::question(m_session.posedQuestion()).fields.front()));
+        m_pending.append(Exercise::question(m_session.posedQuestion()).fields.front().spokenName());
     say(m_pending);
     m_pending.clear();
 }
@@ -44,9 +45,17 @@ void Narrator::practiceModeChanged(bool on) {
     QStringList said = {on ? tr("Practice mode on: type each answer and check it.")
                            : tr("Practice mode off.")};
     if (on && m_session.posedQuestion())
-        said.append(
-            AnswerForm::fieldName(Exercise::question(m_session.posedQuestion()).fields.front()));
+        said.append(Exercise::question(m_session.posedQuestion()).fields.front().spokenName());
     say(said);
+}
+
+// Once when handing in begins and once when it comes back: after every
+// check it would drown the verdicts.
+void Narrator::handInChanged(const HandIn& handIn) {
+    const bool handedIn = handIn.handedIn.isValid() && !handIn.problem;
+    if (handedIn && !m_handedIn)
+        say({handIn.status()});
+    m_handedIn = handedIn;
 }
 
 void Narrator::checked(int question, const QList<FieldCheck>& checks) {

@@ -3,11 +3,14 @@
 // moved the focus (so that the reader names the focused control first),
 // ending, in practice mode, with the name of the field to answer in;
 // "Exercise complete." at the end; practice mode turned on or off; each
-// verdict of a check; a record that cannot be kept; and, when the window
-// is first activated, the problem as it stands.
+// verdict of a check; a record that cannot be kept; where the attempt is
+// handed in, when that begins or comes back after a problem, and the
+// problem once; and, when the window is first activated, the problem as it
+// stands.
 #pragma once
 
 #include "judging/judge.h"
+#include "session/session.h"
 #include "stages/transcript.h"
 
 #include <QObject>
@@ -15,7 +18,6 @@
 
 class Announcer;
 class QWidget;
-class Session;
 
 class Narrator : public QObject {
     Q_OBJECT
@@ -33,6 +35,7 @@ private:
     void stageChanged();
     void checked(int question, const QList<FieldCheck>& checks);
     void practiceModeChanged(bool on);
+    void handInChanged(const HandIn& handIn);
     // The lines with words, trimmed, as one message.
     void say(const QStringList& lines);
 
@@ -40,4 +43,5 @@ private:
     Announcer& m_announcer;
     QStringList m_pending; // of the press under way
     bool m_greeted = false;
+    bool m_handedIn = false; // said so since the folder was set or came back
 };

@@ -1,9 +1,8 @@
-#include "attempt.h"
+#include "recordjson.h"
 
 #include "model/buildinfo.h"
 #include "model/visibletext.h"
 #include "stages/exercise.h"
-#include "stages/stage.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -102,19 +101,21 @@ struct Problem {
     const char* ofCheck;
 };
 
-constexpr Problem missing = {QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is missing."),
-                             QT_TRANSLATE_NOOP("Attempt", "In check %2, \"%1\" is missing.")};
-constexpr Problem notText = {QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is not text."),
-                             QT_TRANSLATE_NOOP("Attempt", "In check %2, \"%1\" is not text.")};
+constexpr Problem missing = {QT_TRANSLATE_NOOP("RecordJson", "In the record, \"%1\" is missing."),
+                             QT_TRANSLATE_NOOP("RecordJson", "In check %2, \"%1\" is missing.")};
+constexpr Problem notText = {QT_TRANSLATE_NOOP("RecordJson", "In the record, \"%1\" is not text."),
+                             QT_TRANSLATE_NOOP("RecordJson", "In check %2, \"%1\" is not text.")};
 constexpr Problem notWhole = {
-    QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is not a whole number from %2 to %3."),
-    QT_TRANSLATE_NOOP("Attempt", "In check %4, \"%1\" is not a whole number from %2 to %3.")};
+    QT_TRANSLATE_NOOP("RecordJson", "In the record, \"%1\" is not a whole number from %2 to %3."),
+    QT_TRANSLATE_NOOP("RecordJson", "In check %4, \"%1\" is not a whole number from %2 to %3.")};
 constexpr Problem notTime = {
-    QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is \"%2\", which is not a date and time."),
-    QT_TRANSLATE_NOOP("Attempt", "In check %3, \"%1\" is \"%2\", which is not a date and time.")};
+    QT_TRANSLATE_NOOP("RecordJson",
+                      "In the record, \"%1\" is \"%2\", which is not a date and time."),
+    QT_TRANSLATE_NOOP("RecordJson",
+                      "In check %3, \"%1\" is \"%2\", which is not a date and time.")};
 constexpr Problem tooLong = {
-    QT_TRANSLATE_NOOP("Attempt", "In the record, \"%1\" is longer than %2 characters."),
-    QT_TRANSLATE_NOOP("Attempt", "In check %3, \"%1\" is longer than %2 characters.")};
+    QT_TRANSLATE_NOOP("RecordJson", "In the record, \"%1\" is longer than %2 characters."),
+    QT_TRANSLATE_NOOP("RecordJson", "In check %3, \"%1\" is longer than %2 characters.")};
 
 // Reads the members of one JSON object, and says what is wrong with the
 // first that does not read: "In check 3, \"time\" is missing."
@@ -172,8 +173,8 @@ public:
             return;
         if (m_check > 0)
             places.append(QString::number(m_check));
-        const QString text = QCoreApplication::translate("Attempt", m_check > 0 ? problem.ofCheck
-                                                                                : problem.ofRecord);
+        const QString text = QCoreApplication::translate(
+            "RecordJson", m_check > 0 ? problem.ofCheck : problem.ofRecord);
         *m_problem = places.size() == 1   ? text.arg(places[0])
                      : places.size() == 2 ? text.arg(places[0], places[1])
                      : places.size() == 3 ? text.arg(places[0], places[1], places[2])
@@ -195,7 +196,7 @@ private:
 std::optional<CheckEntry> readCheck(const QJsonValue& value, qsizetype index, QString* problem) {
     const QString number = QString::number(index + 1);
     if (!value.isObject()) {
-        *problem = Attempt::tr("Check %1 is not an object.").arg(number);
+        *problem = RecordJson::tr("Check %1 is not an object.").arg(number);
         return std::nullopt;
     }
     Members check(value.toObject(), index + 1, problem);
@@ -213,26 +214,27 @@ std::optional<CheckEntry> readCheck(const QJsonValue& value, qsizetype index, QS
         entry.field = *known;
     else
         check.failCheck(
-            Attempt::tr("In check %1, \"field\" is \"%2\", which is not an answer field.")
+            RecordJson::tr("In check %1, \"field\" is \"%2\", which is not an answer field.")
                 .arg(number, quoted(field)));
     if (!check.failed() && answerField(entry.field).question != entry.question)
-        check.failCheck(Attempt::tr("In check %1, the field %2 is of question %3, not %4.")
+        check.failCheck(RecordJson::tr("In check %1, the field %2 is of question %3, not %4.")
                             .arg(number, field, QString::number(answerField(entry.field).question),
                                  QString::number(entry.question)));
     // Qt 6.4's parser refuses a number past a double's range; the record does not rely on it.
     if (!amount.isNull() && (!amount.isDouble() || !std::isfinite(amount.toDouble())))
-        check.failCheck(Attempt::tr("In check %1, \"value\" is not a finite number.").arg(number));
+        check.failCheck(
+            RecordJson::tr("In check %1, \"value\" is not a finite number.").arg(number));
     if (!verdict.isNull()) {
         if (const std::optional<Verdict> known = verdictNamed(verdict.toString()))
             entry.verdict = *known;
         else
-            check.failCheck(Attempt::tr("In check %1, \"verdict\" is not one of correct, slip, "
-                                        "carriedForward, close or notYet.")
+            check.failCheck(RecordJson::tr("In check %1, \"verdict\" is not one of correct, slip, "
+                                           "carriedForward, close or notYet.")
                                 .arg(number));
     }
     if (!check.failed() && amount.isNull() != verdict.isNull())
         check.failCheck(
-            Attempt::tr("In check %1, a value and a verdict go together, and one is missing.")
+            RecordJson::tr("In check %1, a value and a verdict go together, and one is missing.")
                 .arg(number));
     if (check.failed())
         return std::nullopt;
@@ -253,41 +255,9 @@ QString dataSize(qint64 bytes, int decimals) {
 
 } // namespace
 
-int Attempt::finalStage() {
-    return Stage::finished().index();
-}
-
-Attempt::Attempt(const SubjectCode& code, const QDateTime& started)
-    : code(code)
-    , started(started.toUTC())
-    , updated(this->started) {
-}
-
-std::optional<QString> Attempt::fault() const {
-    if (!started.isValid() || !updated.isValid())
-        return tr("The attempt has no start or update time.");
-    if (stage < 0 || stage > finalStage())
-        return tr("The attempt's stage, %1, is not one of 0 to %2.")
-            .arg(QString::number(stage), QString::number(finalStage()));
-    if (checks.size() > mostChecks)
-        return tr("The attempt has %1 checks, more than a record holds (%2).")
-            .arg(QString::number(checks.size()), QString::number(mostChecks));
-    if (student.name.size() > Student::longestName || student.id.size() > Student::longestId)
-        return tr("The student's name or ID number is longer than a record holds.");
-    for (qsizetype i = 0; i < checks.size(); ++i) {
-        const CheckEntry& check = checks[i];
-        if (!check.time.isValid() || int(check.field) < 0 || int(check.field) >= fieldCount ||
-            check.question != answerField(check.field).question ||
-            check.value.has_value() != check.verdict.has_value() ||
-            (check.value && !std::isfinite(*check.value)))
-            return tr("Check %1 of the attempt is not one a record holds.").arg(i + 1);
-    }
-    return std::nullopt;
-}
-
-QByteArray Attempt::toJson() const {
+QByteArray RecordJson::write(const Attempt& attempt) {
     QByteArray json;
-    json.reserve(400 + 160 * checks.size());
+    json.reserve(400 + 160 * attempt.checks.size());
     json += "{\n    \"format\": ";
     appendText(json, formatMark);
     json += ",\n    \"version\": " + QByteArray::number(formatVersion) + ",\n    \"program\": ";
@@ -295,18 +265,18 @@ QByteArray Attempt::toJson() const {
     json += ",\n    \"programVersion\": ";
     appendText(json, QString::fromLatin1(BuildInfo::version));
     json += ",\n    \"student\": ";
-    appendText(json, student.name);
+    appendText(json, attempt.student.name);
     json += ",\n    \"studentId\": ";
-    appendText(json, student.id);
+    appendText(json, attempt.student.id);
     json += ",\n    \"code\": ";
-    appendText(json, code.text());
+    appendText(json, attempt.code.text());
     json += ",\n    \"started\": ";
-    appendTime(json, started);
+    appendTime(json, attempt.started);
     json += ",\n    \"updated\": ";
-    appendTime(json, updated);
-    json += ",\n    \"stage\": " + QByteArray::number(stage) + ",\n    \"checks\": [";
-    for (qsizetype i = 0; i < checks.size(); ++i) {
-        const CheckEntry& check = checks[i];
+    appendTime(json, attempt.updated);
+    json += ",\n    \"stage\": " + QByteArray::number(attempt.stage) + ",\n    \"checks\": [";
+    for (qsizetype i = 0; i < attempt.checks.size(); ++i) {
+        const CheckEntry& check = attempt.checks[i];
         json += i == 0 ? "\n        {\"time\": " : ",\n        {\"time\": ";
         appendTime(json, check.time);
         json += ", \"question\": " + QByteArray::number(check.question) + ", \"field\": ";
@@ -323,11 +293,11 @@ QByteArray Attempt::toJson() const {
             json += "null";
         json += '}';
     }
-    json += checks.isEmpty() ? "]\n}\n" : "\n    ]\n}\n";
+    json += attempt.checks.isEmpty() ? "]\n}\n" : "\n    ]\n}\n";
     return json;
 }
 
-std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error) {
+std::optional<Attempt> RecordJson::read(const QByteArray& data, QString* error) {
     if (const std::optional<QString> problem = tooLarge(data.size()))
         return refuse(error, *problem);
     // The reasons are sentences of their own, each after one that names the file.
@@ -378,7 +348,7 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
     const QString codeText = record.text(QStringLiteral("code"));
     const QDateTime started = record.time(QStringLiteral("started"));
     const QDateTime updated = record.time(QStringLiteral("updated"));
-    const int stage = record.integer(QStringLiteral("stage"), 0, finalStage());
+    const int stage = record.integer(QStringLiteral("stage"), 0, Attempt::finalStage());
     const QJsonValue list = record.get(QStringLiteral("checks"));
     if (!record.failed() && !list.isArray())
         record.failCheck(tr("In the record, \"checks\" is not a list."));
@@ -392,10 +362,10 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
             //: %2 says what is wrong with the code, in sentences of their own.
             tr("The record's code \"%1\" is not a subject code. %2").arg(quoted(codeText), why));
     const QJsonArray checks = list.toArray();
-    if (checks.size() > mostChecks)
-        return refuse(error,
-                      tr("The record has %1 checks, more than any attempt could (%2 at most).")
-                          .arg(QString::number(checks.size()), QString::number(mostChecks)));
+    if (checks.size() > Attempt::mostChecks)
+        return refuse(
+            error, tr("The record has %1 checks, more than any attempt could (%2 at most).")
+                       .arg(QString::number(checks.size()), QString::number(Attempt::mostChecks)));
 
     Attempt attempt(*code, started);
     attempt.student = student;
@@ -411,16 +381,10 @@ std::optional<Attempt> Attempt::fromJson(const QByteArray& data, QString* error)
     return attempt;
 }
 
-std::optional<QString> Attempt::tooLarge(qint64 bytes) {
+std::optional<QString> RecordJson::tooLarge(qint64 bytes) {
     if (bytes <= largestFile)
         return std::nullopt;
     //: Follows a sentence that names the file; %1 and %2 are sizes, such as "9.1 MB".
     return tr("The file is too large for a practice record: %1, where a record takes at most %2.")
         .arg(dataSize(bytes, 1), dataSize(largestFile, 0));
-}
-
-QString Attempt::fileName() const {
-    return code.text() + u' ' +
-           started.toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HHmmss.zzz")) +
-           QStringLiteral("Z.json");
 }

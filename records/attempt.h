@@ -1,15 +1,12 @@
-// One practice attempt as data: the subject, how far the student has come
-// and every check of a field, written as one JSON document and read back
-// with every member checked, so that a damaged or foreign file is refused
-// with its reason rather than half believed.
+// One practice attempt as data: the subject, whose it is, how far the
+// student has come and every check of a field. Its record is RecordJson's.
 #pragma once
 
+#include "judging/verdict.h"
 #include "model/subjectcode.h"
 #include "stages/answerfields.h"
 #include "student.h"
-#include "verdict.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
@@ -38,8 +35,6 @@ public:
     static int finalStage();
     // Far more than a student types in a sitting; a longer list is not a record.
     static constexpr int mostChecks = 20'000;
-    // A record of mostChecks checks takes under 8 MB.
-    static constexpr qint64 largestFile = 8'000'000;
 
     // Started now, or at `started`, with nothing checked.
     explicit Attempt(const SubjectCode& code,
@@ -56,15 +51,8 @@ public:
     bool finished() const { return stage == finalStage(); }
 
     // What would keep the record of this attempt from being read back, in
-    // one sentence, or nothing; toJson() writes it all the same.
+    // one sentence, or nothing.
     std::optional<QString> fault() const;
-
-    QByteArray toJson() const;
-    // Nothing when `data` is not a whole, valid record; then *error says why
-    // in one sentence.
-    static std::optional<Attempt> fromJson(const QByteArray& data, QString* error = nullptr);
-    // Why a file of `bytes` is not read, or nothing when its size is fine.
-    static std::optional<QString> tooLarge(qint64 bytes);
 
     // The code and the start to the millisecond, in UTC, with nothing a
     // Windows file name may not hold: "M72-0.8-12.4 2026-12-08T174123.512Z.json".

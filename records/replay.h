@@ -8,7 +8,7 @@
 #pragma once
 
 #include "attempt.h"
-#include "judge.h"
+#include "judging/judge.h"
 
 #include <QList>
 

@@ -1,6 +1,7 @@
 #include "recordfolder.h"
 
 #include "model/logging.h"
+#include "recordjson.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ std::optional<Attempt> RecordFolder::read(const QString& fileName, QString* erro
         return refuse(tr("The path is not a regular file (it may be a FIFO, a socket or a "
                          "device), so it was not opened."));
     QFile file(fileName);
-    if (const std::optional<QString> problem = Attempt::tooLarge(file.size()))
+    if (const std::optional<QString> problem = RecordJson::tooLarge(file.size()))
         return refuse(*problem);
     //: Follows a sentence that names the file; %1 is the system's reason.
     const char* const unreadable = QT_TR_NOOP("The file cannot be read: %1");
@@ -61,10 +62,10 @@ std::optional<Attempt> RecordFolder::read(const QString& fileName, QString* erro
         return refuse(tr(unreadable).arg(sentence(file.errorString())));
     // A byte past the largest record is enough to refuse a file that grew
     // since its size was taken.
-    const QByteArray data = file.read(Attempt::largestFile + 1);
+    const QByteArray data = file.read(RecordJson::largestFile + 1);
     if (file.error() != QFileDevice::NoError)
         return refuse(tr(unreadable).arg(sentence(file.errorString())));
-    return Attempt::fromJson(data, error);
+    return RecordJson::read(data, error);
 }
 
 QStringList RecordFolder::files() const {
@@ -115,7 +116,18 @@ std::optional<Attempt> RecordFolder::unfinished(const SubjectCode& code,
 }
 
 bool RecordFolder::save(const Attempt& attempt, QString* error) const {
-    const QString fileName = filePath(attempt);
+    if (!QDir().mkpath(m_path)) {
+        //: %2 says why, in a sentence of its own.
+        return fail(
+            error,
+            tr("Cannot save the practice record %1. %2")
+                .arg(QDir::toNativeSeparators(filePath(attempt)),
+                     tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(m_path))));
+    }
+    return write(attempt, filePath(attempt), error);
+}
+
+bool RecordFolder::write(const Attempt& attempt, const QString& fileName, QString* error) {
     const QString shown = QDir::toNativeSeparators(fileName);
     //: %2 says why, in a sentence of its own.
     const auto cannotSave = [&](const QString& why) {
@@ -128,12 +140,9 @@ bool RecordFolder::save(const Attempt& attempt, QString* error) const {
     // What could not be read back must not replace what can.
     if (const std::optional<QString> fault = attempt.fault())
         return cannotSave(*fault);
-    const QByteArray json = attempt.toJson();
-    if (const std::optional<QString> problem = Attempt::tooLarge(json.size()))
+    const QByteArray json = RecordJson::write(attempt);
+    if (const std::optional<QString> problem = RecordJson::tooLarge(json.size()))
         return cannotSave(*problem);
-    if (!QDir().mkpath(m_path))
-        return cannotSave(
-            tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(m_path)));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return systemRefuses(sentence(file.errorString()));

@@ -1,14 +1,13 @@
 #include "teacheractions.h"
 
 #include "model/clockdraws.h"
+#include "panes/savefilename.h"
 #include "session/session.h"
-#include "subjectdialog.h"
+#include "windows/subjectdialog.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -35,11 +34,9 @@ TeacherActions::TeacherActions(Session& session, QWidget& parent)
     m_actions.append(separator);
     add(tr("&Print…"), QKeySequence::Print, &TeacherActions::print);
     add(tr("&Export PDF…"), QKeySequence(), qOverload<>(&TeacherActions::exportPdf));
-    add(tr("Export result &slip…"), QKeySequence(), qOverload<>(&TeacherActions::exportResultSlip));
-    // A student's results exist only in practice mode.
-    QAction* slip = m_actions.constLast();
-    slip->setEnabled(session.practiceMode());
-    connect(&session, &Session::practiceModeChanged, slip, &QAction::setEnabled);
+    m_forTeachers = new QAction(tr("For &teachers\u2026"), &m_parent);
+    m_parent.addAction(m_forTeachers);
+    connect(m_forTeachers, &QAction::triggered, this, &TeacherActions::teacherWindowRequested);
 }
 
 QString TeacherActions::code() const {
@@ -48,7 +45,7 @@ QString TeacherActions::code() const {
 
 void TeacherActions::newSubject() {
     ClockDraws draws;
-    m_session.setSubject(SubjectCode::draw(std::ref(draws)));
+    m_session.setSubject(SubjectCode::draw(std::ref(draws)), Session::Origin::Drawn);
 }
 
 void TeacherActions::askForSubject() {
@@ -62,10 +59,10 @@ void TeacherActions::copySubjectCode() {
 }
 
 std::optional<Sheet> TeacherActions::askSheet(const QString& title) {
-    QMessageBox ask(
-        QMessageBox::Question, title,
-        tr("The worksheet, to hand out, or the answer key, for subject %1?").arg(code()),
-        QMessageBox::Cancel, &m_parent);
+    QMessageBox ask(QMessageBox::Question, title,
+                    tr("Which sheet for subject %1: the worksheet, to hand out, or the answer key?")
+                        .arg(code()),
+                    QMessageBox::Cancel, &m_parent);
     QPushButton* worksheet = ask.addButton(tr("&Worksheet"), QMessageBox::AcceptRole);
     QPushButton* key = ask.addButton(tr("Answer &key"), QMessageBox::AcceptRole);
     ask.setDefaultButton(worksheet);
@@ -98,7 +95,9 @@ void TeacherActions::exportPdf() {
     const std::optional<Sheet> sheet = askSheet(tr("Export PDF"));
     if (!sheet)
         return;
-    const QString fileName = askFileName(tr("Export PDF"), suggestedName(*sheet));
+    const QString fileName = askSaveFileName(
+        &m_parent, tr("Export PDF"), QDir(Paper::documentsFolder()).filePath(suggestedName(*sheet)),
+        tr("PDF files (*.pdf)"));
     if (!fileName.isEmpty())
         exportPdf(*sheet, fileName);
 }
@@ -106,33 +105,6 @@ void TeacherActions::exportPdf() {
 QString TeacherActions::suggestedName(Sheet sheet) const {
     return QStringLiteral("korvanel-%1-%2.pdf")
         .arg(code(), sheet == Sheet::Key ? QStringLiteral("key") : QStringLiteral("worksheet"));
-}
-
-QString TeacherActions::askFileName(const QString& title, const QString& suggested) {
-    QString fileName = QFileDialog::getSaveFileName(
-        &m_parent, title, QDir(Paper::documentsFolder()).filePath(suggested),
-        tr("PDF files (*.pdf)"));
-    if (!fileName.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".pdf");
-    return fileName;
-}
-
-void TeacherActions::exportResultSlip() {
-    if (!m_session.attempt())
-        return;
-    const QString fileName = askFileName(tr("Export result slip"),
-                                         QStringLiteral("korvanel-%1-results.pdf").arg(code()));
-    if (!fileName.isEmpty())
-        exportResultSlip(fileName);
-}
-
-bool TeacherActions::exportResultSlip(const QString& fileName) {
-    QString error;
-    if (m_session.attempt() && Paper::writeResultSlip(*m_session.attempt(), fileName, &error))
-        return true;
-    QMessageBox::warning(&m_parent, tr("Export result slip"),
-                         tr("No result slip was written. %1").arg(error));
-    return false;
 }
 
 bool TeacherActions::exportPdf(Sheet sheet, const QString& fileName) {

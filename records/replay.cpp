@@ -1,5 +1,6 @@
 #include "replay.h"
 
+#include "model/subject.h"
 #include "model/visibletext.h"
 #include "stages/exercise.h"
 #include "stages/stage.h"
@@ -44,12 +45,9 @@ LatestEntries latestEntries(const QList<CheckEntry>& checks) {
 
 Replay replay(const Attempt& recorded) {
     Replay result{recorded, {}, std::nullopt};
-    const Scenario scenario = recorded.code.scenario();
-    const Judge judge(scenario);
-    const Stage reached = Stage::fromIndex(recorded.stage).value_or(Stage());
-    const int lastPosed = reached.isFinished()
-                              ? Exercise::questionCount()
-                              : std::max(reached.posedQuestion(), reached.shownAnswer());
+    const Subject subject(recorded.code);
+    const Judge judge(subject.numbers());
+    const int lastPosed = Stage::fromIndex(recorded.stage).value_or(Stage()).reachedQuestion();
     const auto mark = [&result](const QString& why) {
         if (!result.edited)
             result.edited = why;

@@ -89,10 +89,9 @@ Lines summaryLines(const AttemptSummary& summary, const Student& student) {
         for (const FieldOutcome& field : question.fields)
             lines.append(outcomeLine(fieldName(answerField(field.field)), field));
     //: %n questions of the %1 were right at the first try.
-    lines.append(sentence(
-        QCoreApplication::translate("AttemptSummary",
-                                    "Score: %n of %1 questions right at the first try.", nullptr,
-                                    summary.score),
-        {Place::text(QString::number(summary.questionCount))}, Ink::Question));
+    lines.append(sentence(QCoreApplication::translate(
+                              "AttemptSummary", "Score: %n of %1 questions right at the first try.",
+                              nullptr, summary.score),
+                          {Place::text(QString::number(summary.questionCount))}, Ink::Question));
     return lines;
 }

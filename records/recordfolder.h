@@ -50,7 +50,12 @@ public:
     // every save that fails.
     bool save(const Attempt& attempt, QString* error = nullptr) const;
 
-    // One record file, read at most to Attempt::largestFile; nothing when it
+    // Writes the record to `fileName`, replaced whole or not at all; a
+    // record that could not be read back is not written. On failure *error
+    // says why in sentences that name the file.
+    static bool write(const Attempt& attempt, const QString& fileName, QString* error = nullptr);
+
+    // One record file, read at most to RecordJson::largestFile; nothing when it
     // is not a record, and then *error says why. Only a regular file is
     // opened: a FIFO would keep the program waiting for ever.
     static std::optional<Attempt> read(const QString& fileName, QString* error = nullptr);

@@ -1,7 +1,8 @@
-// The teacher's items of the exercise window: a new subject, a subject from
-// its code, the code copied, and the exercise on paper, printed or exported;
-// and the student's result slip, in practice mode.
-// They act on the session; dialogs and messages belong to `parent`.
+// The teacher's items of the exercise window's menu: a new subject, a
+// subject from its code, the code copied, the exercise on paper, printed
+// or exported, and Korvanel for teachers, which whoever owns it opens.
+// They act on the session; dialogs and messages belong to `parent`, whose
+// actions these are.
 #pragma once
 
 #include "paper/paper.h"
@@ -20,7 +21,10 @@ class TeacherActions : public QObject {
 public:
     TeacherActions(Session& session, QWidget& parent);
 
-    QList<QAction*> actions() const { return m_actions; } // for the context menu
+    // For the context menu, in its order, a separator between the subject's
+    // items and paper's.
+    QList<QAction*> actions() const { return m_actions; }
+    QAction* forTeachersAction() const { return m_forTeachers; }
 
     void newSubject();      // a new random subject
     void askForSubject();   // the subject of a code the teacher gives
@@ -30,19 +34,19 @@ public:
     // Writes the sheet for the session's subject; says so in a message box
     // when it cannot.
     bool exportPdf(Sheet sheet, const QString& fileName);
-    void exportResultSlip(); // the attempt's, through the file dialog
-    bool exportResultSlip(const QString& fileName);
+
+signals:
+    // "For teachers…": Korvanel for teachers, to be shown.
+    void teacherWindowRequested();
 
 private:
     // Which sheet, asked of the teacher; none when they cancel.
     std::optional<Sheet> askSheet(const QString& title);
     QString code() const;
     QString suggestedName(Sheet sheet) const; // "korvanel-M72-0.8-12.4-key.pdf"
-    // A PDF's name asked of the teacher, ".pdf" added where it has no ending;
-    // empty when they cancel.
-    QString askFileName(const QString& title, const QString& suggested);
 
     Session& m_session;
     QWidget& m_parent;
     QList<QAction*> m_actions;
+    QAction* m_forTeachers;
 };
