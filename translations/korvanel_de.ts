@@ -5,6 +5,7 @@
     <name>Announcer</name>
     <message>
         <source>Messages</source>
+        <extracomment>What a screen reader calls the source of the window&apos;s spoken messages.</extracomment>
         <translation>Meldungen</translation>
     </message>
 </context>
@@ -12,28 +13,28 @@
     <name>AnswerField</name>
     <message>
         <source>Total lactate metabolised</source>
-        <translation>Insgesamt verstoffwechseltes Laktat</translation>
+        <translation>Insgesamt verstoffwechseltes Lactat</translation>
     </message>
     <message>
         <source>Not yet: extracellular fluid is %1 % of body weight; follow the lactate over the 30 minutes after the race.</source>
-        <translation>Noch nicht: Die extrazelluläre Flüssigkeit macht %1 % des Körpergewichts aus; verfolgen Sie das Laktat über die 30 Minuten nach dem Lauf.</translation>
+        <translation>Noch nicht: Die extrazelluläre Flüssigkeit macht %1 % des Körpergewichts aus; betrachten Sie die Abnahme des Lactats in den 30 Minuten nach dem Lauf.</translation>
     </message>
     <message>
         <source>Glucose from 2 x lactate</source>
-        <translation>Glukose aus 2 x Laktat</translation>
+        <translation>Glucose aus 2 x Lactat</translation>
     </message>
     <message>
         <source>glucose</source>
         <extracomment>The part of question 2 that a line of the summary is about.</extracomment>
-        <translation>Glukose</translation>
+        <translation>Glucose</translation>
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make glucose from 2 lactate.</source>
-        <translation>Noch nicht: Zählen Sie jedes ATP, GTP und UTP, das für die Synthese von Glukose aus 2 Laktat verbraucht wird.</translation>
+        <translation>Noch nicht: Zählen Sie jedes ATP, GTP und UTP, das für die Synthese von Glucose aus 2 Lactat verbraucht wird.</translation>
     </message>
     <message>
         <source>Liver glycogen from 2 x lactate</source>
-        <translation>Leberglykogen aus 2 x Laktat</translation>
+        <translation>Leberglykogen aus 2 x Lactat</translation>
     </message>
     <message>
         <source>liver glycogen</source>
@@ -42,11 +43,11 @@
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make liver glycogen from 2 lactate.</source>
-        <translation>Noch nicht: Zählen Sie jedes ATP, GTP und UTP, das für die Synthese von Leberglykogen aus 2 Laktat verbraucht wird.</translation>
+        <translation>Noch nicht: Zählen Sie jedes ATP, GTP und UTP, das für die Synthese von Leberglykogen aus 2 Lactat verbraucht wird.</translation>
     </message>
     <message>
         <source>Muscle glycogen from 2 x lactate</source>
-        <translation>Muskelglykogen aus 2 x Laktat</translation>
+        <translation>Muskelglykogen aus 2 x Lactat</translation>
     </message>
     <message>
         <source>muscle glycogen</source>
@@ -55,7 +56,7 @@
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make muscle glycogen from 2 lactate.</source>
-        <translation>Noch nicht: Zählen Sie jedes ATP, GTP und UTP, das für die Synthese von Muskelglykogen aus 2 Laktat verbraucht wird.</translation>
+        <translation>Noch nicht: Zählen Sie jedes ATP, GTP und UTP, das für die Synthese von Muskelglykogen aus 2 Lactat verbraucht wird.</translation>
     </message>
     <message>
         <source>ATP required</source>
@@ -63,15 +64,15 @@
     </message>
     <message>
         <source>Not yet: all of the lactate metabolised is to become muscle glycogen.</source>
-        <translation>Noch nicht: Das gesamte verstoffwechselte Laktat soll zu Muskelglykogen werden.</translation>
+        <translation>Noch nicht: Das gesamte verstoffwechselte Lactat soll zu Muskelglykogen werden.</translation>
     </message>
     <message>
         <source>Lactate to be oxidised</source>
-        <translation>Zu oxidierendes Laktat</translation>
+        <translation>Zu oxidierendes Lactat</translation>
     </message>
     <message>
         <source>Not yet: the lactate is oxidised all the way to carbon dioxide and water, through lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle.</source>
-        <translation>Noch nicht: Das Laktat wird vollständig zu Kohlendioxid und Wasser oxidiert, über Laktatdehydrogenase, Pyruvatdehydrogenase und den Citratzyklus.</translation>
+        <translation>Noch nicht: Das Lactat wird über Lactatdehydrogenase, Pyruvatdehydrogenase und Citratzyklus vollständig zu Kohlendioxid und Wasser oxidiert.</translation>
     </message>
     <message>
         <source>Additional oxygen</source>
@@ -79,7 +80,7 @@
     </message>
     <message>
         <source>Not yet: oxidation consumes %1 L of oxygen per gram of lactate, whose molecular mass is %2.</source>
-        <translation>Noch nicht: Die Oxidation verbraucht %1 L Sauerstoff je Gramm Laktat; die Molekülmasse von Laktat beträgt %2.</translation>
+        <translation>Noch nicht: Die Oxidation verbraucht %1 L Sauerstoff je Gramm Lactat; die Molekülmasse von Lactat beträgt %2.</translation>
     </message>
     <message>
         <source>Increase in oxygen consumption</source>
@@ -98,7 +99,8 @@
     </message>
     <message>
         <source>Check</source>
-        <translation>Prüfen</translation>
+        <extracomment>The button that has the answers typed judged: a command, not the noun.</extracomment>
+        <translation>Überprüfen</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -114,7 +116,7 @@
     </message>
     <message>
         <source>In check %2, &quot;%1&quot; is missing.</source>
-        <translation>In Prüfung %2 fehlt „%1“.</translation>
+        <translation>In Überprüfung %2 fehlt „%1“.</translation>
     </message>
     <message>
         <source>In the record, &quot;%1&quot; is not text.</source>
@@ -122,7 +124,7 @@
     </message>
     <message>
         <source>In check %2, &quot;%1&quot; is not text.</source>
-        <translation>In Prüfung %2 ist „%1“ kein Text.</translation>
+        <translation>In Überprüfung %2 ist „%1“ kein Text.</translation>
     </message>
     <message>
         <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
@@ -130,15 +132,15 @@
     </message>
     <message>
         <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>In Prüfung %4 ist „%1“ keine ganze Zahl von %2 bis %3.</translation>
+        <translation>In Überprüfung %4 ist „%1“ keine ganze Zahl von %2 bis %3.</translation>
     </message>
     <message>
         <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>Im Protokoll ist „%1“ gleich „%2“, was kein Datum mit Uhrzeit ist.</translation>
+        <translation>Im Protokoll hat „%1“ den Wert „%2“, der kein Datum mit Uhrzeit ist.</translation>
     </message>
     <message>
         <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>In Prüfung %3 ist „%1“ gleich „%2“, was kein Datum mit Uhrzeit ist.</translation>
+        <translation>In Überprüfung %3 hat „%1“ den Wert „%2“, der kein Datum mit Uhrzeit ist.</translation>
     </message>
     <message>
         <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
@@ -146,31 +148,31 @@
     </message>
     <message>
         <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>In Prüfung %3 ist „%1“ länger als %2 Zeichen.</translation>
+        <translation>In Überprüfung %3 ist „%1“ länger als %2 Zeichen.</translation>
     </message>
     <message>
         <source>Check %1 is not an object.</source>
-        <translation>Prüfung %1 ist kein Objekt.</translation>
+        <translation>Überprüfung %1 ist kein Objekt.</translation>
     </message>
     <message>
         <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
-        <translation>In Prüfung %1 ist „field“ gleich „%2“, was kein Antwortfeld ist.</translation>
+        <translation>In Überprüfung %1 hat „field“ den Wert „%2“, der kein Antwortfeld bezeichnet.</translation>
     </message>
     <message>
         <source>In check %1, the field %2 is of question %3, not %4.</source>
-        <translation>In Prüfung %1 gehört das Feld %2 zu Frage %3, nicht zu %4.</translation>
+        <translation>In Überprüfung %1 gehört das Feld %2 zu Frage %3, nicht zu Frage %4.</translation>
     </message>
     <message>
         <source>In check %1, &quot;value&quot; is not a finite number.</source>
-        <translation>In Prüfung %1 ist „value“ keine endliche Zahl.</translation>
+        <translation>In Überprüfung %1 ist „value“ keine endliche Zahl.</translation>
     </message>
     <message>
         <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
-        <translation>In Prüfung %1 ist „verdict“ keiner der Werte correct, slip, carriedForward, close oder notYet.</translation>
+        <translation>In Überprüfung %1 ist „verdict“ keiner der Werte correct, slip, carriedForward, close oder notYet.</translation>
     </message>
     <message>
         <source>In check %1, a value and a verdict go together, and one is missing.</source>
-        <translation>In Prüfung %1 gehören ein Wert und eine Bewertung zusammen, und eines von beiden fehlt.</translation>
+        <translation>In Überprüfung %1 fehlt der Wert oder die Bewertung; beide gehören zusammen.</translation>
     </message>
     <message>
         <source>The attempt has no start or update time.</source>
@@ -178,66 +180,72 @@
     </message>
     <message>
         <source>The attempt&apos;s stage, %1, is not one of 0 to %2.</source>
-        <translation>Der Schritt des Versuchs, %1, liegt nicht zwischen 0 und %2.</translation>
+        <translation>Der Stand des Versuchs, %1, liegt nicht im Bereich von 0 bis %2.</translation>
     </message>
     <message>
         <source>The attempt has %1 checks, more than a record holds (%2).</source>
-        <translation>Der Versuch hat %1 Prüfungen, mehr als ein Protokoll fasst (%2).</translation>
+        <translation>Der Versuch enthält %1 Überprüfungen, mehr als ein Protokoll aufnehmen kann (%2).</translation>
     </message>
     <message>
         <source>The student&apos;s name or ID number is longer than a record holds.</source>
-        <translation>Name oder ID-Nummer der oder des Studierenden sind länger, als ein Protokoll fasst.</translation>
+        <translation>Name oder ID-Nummer der oder des Studierenden ist länger, als ein Protokoll aufnehmen kann.</translation>
     </message>
     <message>
         <source>Check %1 of the attempt is not one a record holds.</source>
-        <translation>Prüfung %1 des Versuchs ist keine, die ein Protokoll fassen kann.</translation>
-    </message>
-    <message>
-        <source>It is empty.</source>
-        <translation>Die Datei ist leer.</translation>
-    </message>
-    <message>
-        <source>It is cut short: its JSON ends unfinished (%1).</source>
-        <translation>Die Datei bricht ab: Ihr JSON endet unvollständig (%1).</translation>
-    </message>
-    <message>
-        <source>It is not JSON: %1 at byte %2.</source>
-        <translation>Die Datei ist kein JSON: %1 bei Byte %2.</translation>
-    </message>
-    <message>
-        <source>It is not a Korvanel practice record.</source>
-        <translation>Die Datei ist kein Korvanel-Übungsprotokoll.</translation>
+        <translation>Überprüfung %1 des Versuchs lässt sich nicht in einem Protokoll festhalten.</translation>
     </message>
     <message>
         <source>The record has no version number.</source>
         <translation>Das Protokoll hat keine Versionsnummer.</translation>
     </message>
     <message>
-        <source>It was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <translation>Die Datei stammt von einem neueren Korvanel (Protokollversion %1; dieses liest Version %2).</translation>
-    </message>
-    <message>
         <source>In the record, &quot;checks&quot; is not a list.</source>
         <translation>Im Protokoll ist „checks“ keine Liste.</translation>
     </message>
     <message>
-        <source>The record&apos;s code &quot;%1&quot; is not a subject code: %2</source>
-        <translation>Der Code „%1“ des Protokolls ist kein Probandencode: %2</translation>
-    </message>
-    <message>
         <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
-        <translation>Das Protokoll hat %1 Prüfungen, mehr als ein Versuch haben kann (höchstens %2).</translation>
+        <translation>Das Protokoll enthält %1 Überprüfungen, mehr als ein Versuch haben kann (höchstens %2).</translation>
     </message>
     <message>
-        <source>It is too large for a practice record: %1, where a record takes at most %2.</source>
-        <translation>Die Datei ist zu groß für ein Übungsprotokoll: %1, ein Protokoll umfasst höchstens %2.</translation>
+        <source>The file is empty.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is cut short: its JSON ends unfinished (%1).</source>
+        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
+        <translation>Die Datei ist abgeschnitten: Das JSON endet vorzeitig (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: %1 at byte %2.</source>
+        <translation>Die Datei ist kein JSON: %1 bei Byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a Korvanel practice record.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Die Datei ist kein Korvanel-Übungsprotokoll.</translation>
+    </message>
+    <message>
+        <source>The record was written by a newer Korvanel (record version %1; this one reads version %2).</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Das Protokoll wurde von einer neueren Korvanel-Version geschrieben (Protokollversion %1; diese Version liest Protokollversion %2).</translation>
+    </message>
+    <message>
+        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Der Code „%1“ im Protokoll ist kein Probandencode. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
+        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
+        <translation>Die Datei ist für ein Übungsprotokoll zu groß: %1, während ein Protokoll höchstens %2 umfasst.</translation>
     </message>
 </context>
 <context>
     <name>AttemptSummary</name>
     <message>
         <source>%1: not checked</source>
-        <translation>%1: nicht geprüft</translation>
+        <translation>%1: nicht überprüft</translation>
     </message>
     <message>
         <source>%1: %2 %3 (%4)</source>
@@ -260,15 +268,19 @@
     </message>
     <message>
         <source>Answers of %1, the first try and the last:</source>
-        <translation>Antworten von %1, erster und letzter Versuch:</translation>
+        <translation>Antworten von %1, im ersten und im letzten Anlauf:</translation>
     </message>
     <message>
         <source>Your answers, the first try and the last:</source>
-        <translation>Ihre Antworten, erster und letzter Versuch:</translation>
+        <translation>Ihre Antworten, im ersten und im letzten Anlauf:</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 questions right at the first try.</source>
-        <translation>Punktzahl: %1 von %2 Fragen im ersten Versuch richtig.</translation>
+    <message numerus="yes">
+        <source>Score: %n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of the %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>Punktzahl: %n von %1 Fragen im ersten Anlauf richtig.</numerusform>
+            <numerusform>Punktzahl: %n von %1 Fragen im ersten Anlauf richtig.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -291,55 +303,58 @@
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Name</translation>
     </message>
     <message>
         <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
         <translation>ID-Nummer</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
         <translation>Code</translation>
     </message>
     <message>
         <source>Started</source>
+        <extracomment>When the student started the attempt: a date and time.</extracomment>
         <translation>Begonnen</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Punkte</translation>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
+        <translation>Punktzahl</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
         <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Edited</source>
+        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
         <translation>Verändert</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation>Gezählt</translation>
+        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
+        <translation>Gewertet</translation>
     </message>
 </context>
 <context>
     <name>ChartView</name>
     <message>
         <source>Each question at the first try and at the last</source>
-        <translation>Jede Frage im ersten und im letzten Versuch</translation>
+        <translation>Jede Frage im ersten und im letzten Anlauf</translation>
     </message>
     <message>
         <source>No attempts are read yet.</source>
         <translation>Noch keine Versuche eingelesen.</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>%1 students, %2 what their outcome was: &quot;12 Right at the first try&quot;.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2.</source>
-        <extracomment>%1 names the question, %2 lists the outcomes with their counts.</extracomment>
+        <extracomment>%1 names the question, %2 lists the outcomes with their counts: &quot;12 students right at the first try, 5 students close and 1 student not yet right&quot;.</extracomment>
         <translation>%1: %2.</translation>
     </message>
 </context>
@@ -347,11 +362,12 @@
     <name>ClassFigures</name>
     <message>
         <source>Right at the first try</source>
-        <translation>Im ersten Versuch richtig</translation>
+        <extracomment>An outcome in the key of the class&apos;s chart.</extracomment>
+        <translation>Im ersten Anlauf richtig</translation>
     </message>
     <message>
         <source>Right at the last</source>
-        <translation>Im letzten Versuch richtig</translation>
+        <translation>Im letzten Anlauf richtig</translation>
     </message>
     <message>
         <source>Carried forward</source>
@@ -359,6 +375,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The verdict: near the answer, but not within its tolerance.</extracomment>
         <translation>Knapp daneben</translation>
     </message>
     <message>
@@ -367,14 +384,58 @@
     </message>
     <message>
         <source>Not checked</source>
-        <translation>Nicht geprüft</translation>
+        <translation>Nicht überprüft</translation>
     </message>
     <message numerus="yes">
-        <source>%1, %n student(s): %2</source>
-        <extracomment>%1 names the question, %2 is the slip&apos;s hint; %n students met it.</extracomment>
+        <source>%n student(s) right at the first try</source>
+        <extracomment>How many students of the class came to an outcome in one part of the exercise, as a screen reader says a bar of the class&apos;s chart.</extracomment>
         <translation>
-            <numerusform>%1, %n Studierender: %2</numerusform>
-            <numerusform>%1, %n Studierende: %2</numerusform>
+            <numerusform>%n Studierender im ersten Anlauf richtig</numerusform>
+            <numerusform>%n Studierende im ersten Anlauf richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) right at the last try</source>
+        <translation>
+            <numerusform>%n Studierender im letzten Anlauf richtig</numerusform>
+            <numerusform>%n Studierende im letzten Anlauf richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) carried forward</source>
+        <translation>
+            <numerusform>%n Studierender mit Folgefehler</numerusform>
+            <numerusform>%n Studierende mit Folgefehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) close</source>
+        <extracomment>Close: near the answer, but not within its tolerance.</extracomment>
+        <translation>
+            <numerusform>%n Studierender knapp daneben</numerusform>
+            <numerusform>%n Studierende knapp daneben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) not yet right</source>
+        <translation>
+            <numerusform>%n Studierender noch nicht richtig</numerusform>
+            <numerusform>%n Studierende noch nicht richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check it</source>
+        <translation>
+            <numerusform>%n Studierender ohne Überprüfung</numerusform>
+            <numerusform>%n Studierende ohne Überprüfung</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n student(s). %2</source>
+        <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
+        <translation>
+            <numerusform>%1: %n Studierender. %2</numerusform>
+            <numerusform>%1: %n Studierende. %2</numerusform>
         </translation>
     </message>
 </context>
@@ -382,11 +443,11 @@
     <name>ClassReport</name>
     <message>
         <source>Known slips met, with how many students met each:</source>
-        <translation>Vorgekommene bekannte Fehler, mit der Zahl der Studierenden je Fehler:</translation>
+        <translation>Aufgetretene typische Fehler, mit der Zahl der Studierenden je Fehler:</translation>
     </message>
     <message>
         <source>No known slip was met.</source>
-        <translation>Kein bekannter Fehler kam vor.</translation>
+        <translation>Kein typischer Fehler ist aufgetreten.</translation>
     </message>
     <message>
         <source>yes</source>
@@ -398,35 +459,42 @@
     </message>
     <message>
         <source>Each question at the first try and at the last, students counted:</source>
-        <translation>Jede Frage im ersten und im letzten Versuch, gezählt nach Studierenden:</translation>
+        <translation>Jede Frage im ersten und im letzten Anlauf, nach Zahl der Studierenden:</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Name</translation>
     </message>
     <message>
         <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
         <translation>ID-Nummer</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
         <translation>Code</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Punkte</translation>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
+        <translation>Punktzahl</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Whether the student finished the attempt.</extracomment>
         <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Edited</source>
+        <extracomment>Whether the record was changed by hand.</extracomment>
         <translation>Verändert</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation>Gezählt</translation>
+        <extracomment>Whether this attempt is the one that counts for its student.</extracomment>
+        <translation>Gewertet</translation>
     </message>
     <message>
         <source>nobody named</source>
@@ -464,7 +532,7 @@
     </message>
     <message>
         <source>&amp;Write the class set</source>
-        <translation>Klassensatz &amp;schreiben</translation>
+        <translation>Klassensatz &amp;erstellen</translation>
     </message>
     <message>
         <source>Number of subjects</source>
@@ -484,10 +552,12 @@
     </message>
     <message>
         <source>Subjects</source>
+        <extracomment>The invented people the worksheets are about, one for each student.</extracomment>
         <translation>Probanden</translation>
     </message>
     <message>
         <source>Sheets</source>
+        <extracomment>The sheets of paper to write: worksheets and answer keys.</extracomment>
         <translation>Blätter</translation>
     </message>
     <message>
@@ -500,23 +570,19 @@
     </message>
     <message>
         <source>Each subject starts on a page of its own, headed by its code, so that each student&apos;s pages can be handed out alone. Both files are written in full before either replaces anything.</source>
-        <translation>Jeder Proband beginnt auf einer eigenen Seite mit seinem Code als Überschrift, sodass sich die Seiten jeder oder jedes Studierenden einzeln austeilen lassen. Beide Dateien werden vollständig geschrieben, bevor eine von ihnen etwas ersetzt.</translation>
+        <translation>Jeder Proband beginnt auf einer eigenen Seite mit seinem Code als Überschrift, sodass sich die Seiten jeder oder jedes Studierenden einzeln austeilen lassen. Beide Dateien werden erst vollständig erstellt, bevor eine von ihnen eine vorhandene Datei ersetzt.</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation>Wählen…</translation>
+        <translation>Auswählen…</translation>
     </message>
     <message>
         <source>Choose the file for %1</source>
-        <translation>Datei für %1 wählen</translation>
+        <translation>Datei für %1 auswählen</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The subject code &quot;%1&quot; cannot be read: %2</source>
-        <translation>Der Probandencode „%1“ ist nicht lesbar: %2</translation>
     </message>
     <message>
         <source>Type the subject codes, one a line, or choose random subjects.</source>
@@ -540,7 +606,7 @@
     </message>
     <message>
         <source>Writing the class set…</source>
-        <translation>Der Klassensatz wird geschrieben…</translation>
+        <translation>Der Klassensatz wird erstellt…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -553,20 +619,25 @@
     <message numerus="yes">
         <source>Written for %n subject(s): the worksheets to %1 and the answer keys to %2.</source>
         <translation>
-            <numerusform>Für %n Probanden geschrieben: die Arbeitsblätter in %1 und die Lösungsblätter in %2.</numerusform>
-            <numerusform>Für %n Probanden geschrieben: die Arbeitsblätter in %1 und die Lösungsblätter in %2.</numerusform>
+            <numerusform>Für %n Probanden erstellt: die Arbeitsblätter in %1 und die Lösungsblätter in %2.</numerusform>
+            <numerusform>Für %n Probanden erstellt: die Arbeitsblätter in %1 und die Lösungsblätter in %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Written for %n subject(s): %1.</source>
         <translation>
-            <numerusform>Für %n Probanden geschrieben: %1.</numerusform>
-            <numerusform>Für %n Probanden geschrieben: %1.</numerusform>
+            <numerusform>Für %n Probanden erstellt: %1.</numerusform>
+            <numerusform>Für %n Probanden erstellt: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled: nothing was written, and what stood at those places is as it was.</source>
-        <translation>Abgebrochen: Es wurde nichts geschrieben, und was an diesen Stellen stand, ist unverändert.</translation>
+        <translation>Abgebrochen: Es wurde nichts geschrieben; was an diesen Speicherorten stand, ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Der Probandencode „%1“ ist nicht lesbar. %2</translation>
     </message>
 </context>
 <context>
@@ -575,9 +646,9 @@
         <source>%1 %2: worked exercise on lactate clearance and oxygen debt after a sprint.
 Without options it opens the exercise for a new, random subject.
 Paper is A4, or Letter where the locale measures in US units.</source>
-        <translation>%1 %2: durchgerechnete Übung zum Laktatabbau und zur Sauerstoffschuld nach einem Sprint.
+        <translation>%1 %2: durchgerechnete Übung zum Lactatabbau und zur Sauerstoffschuld nach einem Sprint.
 Ohne Optionen öffnet das Programm die Übung für einen neuen, zufälligen Probanden.
-Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwendet.</translation>
+Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten verwendet.</translation>
     </message>
     <message>
         <source>Displays help on command-line options.</source>
@@ -589,15 +660,15 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>Starts with the subject of &lt;code&gt;, such as M72-0.8-12.4, instead of a random one. With --worksheet or --key it may be given several times, one subject each.</source>
-        <translation>Beginnt mit dem Probanden von &lt;code&gt;, etwa M72-0.8-12.4, statt mit einem zufälligen. Mit --worksheet oder --key kann die Option mehrfach angegeben werden, je einmal pro Proband.</translation>
+        <translation>Beginnt mit dem Probanden zu &lt;code&gt;, etwa M72-0.8-12.4, statt mit einem zufälligen. Mit --worksheet oder --key kann die Option mehrfach angegeben werden, je einmal pro Proband.</translation>
     </message>
     <message>
         <source>Starts in practice mode, in which the student types the answers and has them checked.</source>
-        <translation>Startet im Übungsmodus, in dem die Studierenden die Antworten eintippen und prüfen lassen.</translation>
+        <translation>Startet im Übungsmodus, in dem die oder der Studierende die Antworten eingibt und überprüfen lässt.</translation>
     </message>
     <message>
         <source>Practises as the student &lt;name&gt;, for this run, instead of the name this computer remembers or asks for.</source>
-        <translation>Übt für diesen Lauf als die oder der Studierende &lt;name&gt;, statt unter dem Namen, den dieser Computer gespeichert hat oder erfragt.</translation>
+        <translation>Übt für diesen Programmlauf als die oder der Studierende &lt;name&gt;, statt unter dem Namen, den dieser Computer gespeichert hat oder erfragt.</translation>
     </message>
     <message>
         <source>With --student: the student&apos;s &lt;id&gt; number, as the school&apos;s gradebook knows it.</source>
@@ -605,11 +676,11 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>Writes the worksheet, the problem and the six questions with room to work under each, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation>Schreibt das Arbeitsblatt, also die Aufgabe und die sechs Fragen mit Platz zum Rechnen unter jeder, als PDF nach &lt;file&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
+        <translation>Schreibt das Arbeitsblatt, also die Aufgabe und die sechs Fragen mit Platz zum Rechnen unter jeder Frage, als PDF nach &lt;file&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>Writes the answer key, each question with its worked answer and both pathway diagrams, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation>Schreibt das Lösungsblatt, also jede Frage mit ihrer durchgerechneten Antwort und beide Stoffwechseldiagramme, als PDF nach &lt;file&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
+        <translation>Schreibt das Lösungsblatt, also jede Frage mit ihrer durchgerechneten Antwort und beide Schemata, als PDF nach &lt;file&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>With --worksheet or --key: a class set of &lt;n&gt; different random subjects, 1 to %1, each on pages of its own headed by its code.</source>
@@ -617,19 +688,19 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the report of --report or both. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
-        <translation>Liest die als Argumente angegebenen Übungsprotokolle (Dateien oder Ordner mit solchen), bewertet jede Prüfung anhand ihrer Eingabe erneut und schreibt die Tabelle von --csv, den Bericht von --report oder beides. Ein Protokoll, das nicht lesbar ist oder verändert wurde, wird genannt. Beendet sich, ohne ein Fenster zu öffnen.</translation>
+        <translation>Liest die als Argumente angegebenen Übungsprotokolle (Dateien oder Ordner mit solchen), bewertet jede Überprüfung anhand ihrer Eingabe neu und schreibt die Tabelle von --csv, den Bericht von --report oder beides. Ein Protokoll, das nicht lesbar ist oder verändert wurde, wird gemeldet. Beendet sich, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
-        <translation>Mit --collate: die zu schreibende CSV-Datei &lt;file&gt;, eine Zeile je Versuch: Name und ID-Nummer der oder des Studierenden, Probandencode, Beginn des Versuchs, erste und letzte Bewertung jeder Frage, Punktzahl und ob der Versuch abgeschlossen, verändert und gezählt wurde.</translation>
+        <translation>Mit --collate: die zu schreibende CSV-Datei &lt;file&gt;, eine Zeile je Versuch: Name und ID-Nummer der oder des Studierenden, Probandencode, Beginn des Versuchs, erste und letzte Bewertung jeder Frage, Punktzahl und ob der Versuch abgeschlossen, verändert und gewertet wurde.</translation>
     </message>
     <message>
         <source>With --collate: the class report, as PDF to &lt;file&gt;: for each question how many students were right at the first try and at the last, the known slips met, and a table of the students.</source>
-        <translation>Mit --collate: der Klassenbericht als PDF nach &lt;file&gt;: für jede Frage, wie viele Studierende im ersten und im letzten Versuch richtig lagen, die vorgekommenen bekannten Fehler und eine Tabelle der Studierenden.</translation>
+        <translation>Mit --collate: der Klassenbericht als PDF nach &lt;file&gt;: für jede Frage, wie viele Studierende im ersten und im letzten Anlauf richtig lagen, die aufgetretenen typischen Fehler und eine Tabelle der Studierenden.</translation>
     </message>
     <message>
         <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
-        <translation>Spricht die Sprache von &lt;code&gt;, eine von %1, statt der des Desktops: pt oder pt_BR für brasilianisches Portugiesisch.</translation>
+        <translation>Verwendet die Sprache &lt;code&gt;, eine von %1, statt der Sprache des Desktops: pt oder pt_BR für brasilianisches Portugiesisch.</translation>
     </message>
     <message>
         <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
@@ -653,7 +724,7 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>--collate writes a table, a report or both; give --csv, --report or both, and their files.</source>
-        <translation>--collate schreibt eine Tabelle, einen Bericht oder beides; geben Sie --csv, --report oder beide an, jeweils mit ihrer Datei.</translation>
+        <translation>--collate schreibt eine Tabelle, einen Bericht oder beides; geben Sie --csv, --report oder beide an, jeweils mit der zugehörigen Datei.</translation>
     </message>
     <message>
         <source>--collate needs practice records to read: files, or folders of them.</source>
@@ -661,15 +732,15 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>--csv and --report name the same file, %1.</source>
-        <translation>--csv und --report nennen dieselbe Datei, %1.</translation>
+        <translation>--csv und --report geben dieselbe Datei an: %1.</translation>
     </message>
     <message>
         <source>--csv names a practice record, %1; write the table to a file of its own.</source>
-        <translation>--csv nennt ein Übungsprotokoll, %1; schreiben Sie die Tabelle in eine eigene Datei.</translation>
+        <translation>--csv gibt ein Übungsprotokoll an (%1); schreiben Sie die Tabelle in eine eigene Datei.</translation>
     </message>
     <message>
         <source>--report names a practice record, %1; write the report to a file of its own.</source>
-        <translation>--report nennt ein Übungsprotokoll, %1; schreiben Sie den Bericht in eine eigene Datei.</translation>
+        <translation>--report gibt ein Übungsprotokoll an (%1); schreiben Sie den Bericht in eine eigene Datei.</translation>
     </message>
     <message>
         <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
@@ -677,7 +748,7 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>--record is read for --result-slip; give --result-slip and its file.</source>
-        <translation>--record wird für --result-slip gelesen; geben Sie --result-slip mit seiner Datei an.</translation>
+        <translation>--record wird nur für --result-slip gelesen; geben Sie --result-slip mit der zugehörigen Datei an.</translation>
     </message>
     <message>
         <source>--result-slip needs the practice record to read; give --record.</source>
@@ -685,7 +756,7 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>--result-slip names the record itself, %1; write the slip to a file of its own.</source>
-        <translation>--result-slip nennt das Protokoll selbst, %1; schreiben Sie das Ergebnisblatt in eine eigene Datei.</translation>
+        <translation>--result-slip gibt das Protokoll selbst an (%1); schreiben Sie das Ergebnisblatt in eine eigene Datei.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
@@ -712,24 +783,12 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
         <translation>--teacher öffnet das Fenster für Lehrende; es lässt sich nicht mit --%1 kombinieren.</translation>
     </message>
     <message>
-        <source>Cannot read the subject code &quot;%1&quot;: %2</source>
-        <translation>Der Probandencode „%1“ ist nicht lesbar: %2</translation>
-    </message>
-    <message>
         <source>--student-id goes with --student and the student&apos;s name.</source>
-        <translation>--student-id gehört zu --student mit dem Namen der oder des Studierenden.</translation>
+        <translation>--student-id ist nur zusammen mit --student und dem Namen der oder des Studierenden möglich.</translation>
     </message>
     <message>
         <source>--student names who practises in the window; it does not go with --worksheet or --key.</source>
         <translation>--student nennt, wer im Fenster übt; es lässt sich nicht mit --worksheet oder --key kombinieren.</translation>
-    </message>
-    <message>
-        <source>--student: %1</source>
-        <translation>--student: %1</translation>
-    </message>
-    <message>
-        <source>--student-id: %1</source>
-        <translation>--student-id: %1</translation>
     </message>
     <message>
         <source>--count makes a class set on paper; give --worksheet or --key.</source>
@@ -737,7 +796,7 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>The window shows one subject; give --subject once, or several with --worksheet or --key.</source>
-        <translation>Das Fenster zeigt einen Probanden; geben Sie --subject einmal an oder mehrmals mit --worksheet oder --key.</translation>
+        <translation>Das Fenster zeigt einen einzigen Probanden; geben Sie --subject einmal an oder, mit --worksheet oder --key, mehrmals.</translation>
     </message>
     <message>
         <source>--practice is for the window; it does not go with --worksheet or --key.</source>
@@ -745,7 +804,7 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>--worksheet and --key name the same file, %1.</source>
-        <translation>--worksheet und --key nennen dieselbe Datei, %1.</translation>
+        <translation>--worksheet und --key geben dieselbe Datei an: %1.</translation>
     </message>
     <message>
         <source>--count draws random subjects and --subject names them; give one or the other.</source>
@@ -753,15 +812,30 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>--count takes a whole number of subjects, 1 to %1, not &quot;%2&quot;.</source>
-        <translation>--count nimmt eine ganze Zahl von Probanden, 1 bis %1, nicht „%2“.</translation>
+        <translation>--count erwartet eine ganze Zahl von Probanden, 1 bis %1, nicht „%2“.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation>Weitere Informationen mit „%1 --help“.</translation>
+        <translation>Weitere Informationen erhalten Sie mit „%1 --help“.</translation>
     </message>
     <message>
         <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation>%1: Das Fenster kann nicht geöffnet werden: Es gibt keine Anzeige, auf der es erscheinen könnte. --worksheet und --key schreiben Papier auch ohne Anzeige.</translation>
+        <translation>%1: Das Fenster kann nicht geöffnet werden, weil keine Anzeige vorhanden ist. --worksheet und --key schreiben ihre PDF-Dateien auch ohne Anzeige.</translation>
+    </message>
+    <message>
+        <source>Cannot read the subject code &quot;%1&quot;. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Der Probandencode „%1“ ist nicht lesbar. %2</translation>
+    </message>
+    <message>
+        <source>The name given with --student cannot be taken. %1</source>
+        <extracomment>%1 says what is wrong with the name, in a sentence of its own.</extracomment>
+        <translation>Der mit --student angegebene Name kann nicht übernommen werden. %1</translation>
+    </message>
+    <message>
+        <source>The ID number given with --student-id cannot be taken. %1</source>
+        <extracomment>%1 says what is wrong with the ID number, in a sentence of its own.</extracomment>
+        <translation>Die mit --student-id angegebene ID-Nummer kann nicht übernommen werden. %1</translation>
     </message>
 </context>
 <context>
@@ -769,11 +843,11 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     <message>
         <source>glucose</source>
         <extracomment>The name of a compound as a label of a pathway diagram: short, as it has little room.</extracomment>
-        <translation>Glukose</translation>
+        <translation>Glucose</translation>
     </message>
     <message>
         <source>glucose 6-phosphate</source>
-        <translation>Glukose-6-phosphat</translation>
+        <translation>Glucose-6-phosphat</translation>
     </message>
     <message>
         <source>glycogen</source>
@@ -781,7 +855,7 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>2 x lactate</source>
-        <translation>2 x Laktat</translation>
+        <translation>2 x Lactat</translation>
     </message>
     <message>
         <source>2 x pyruvate</source>
@@ -789,7 +863,7 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>lactate</source>
-        <translation>Laktat</translation>
+        <translation>Lactat</translation>
     </message>
     <message>
         <source>pyruvate</source>
@@ -844,16 +918,6 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
 <context>
     <name>Entry</name>
     <message>
-        <source>, </source>
-        <extracomment>Between the units offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source> or </source>
-        <extracomment>Before the last unit offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation> oder </translation>
-    </message>
-    <message>
         <source>Nothing is typed here.</source>
         <translation>Hier ist nichts eingegeben.</translation>
     </message>
@@ -871,7 +935,7 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>%1 is written with an exponent; type the number in full.</source>
-        <translation>%1 ist mit Exponent geschrieben; geben Sie die Zahl vollständig aus.</translation>
+        <translation>%1 ist in Exponentialschreibweise angegeben; geben Sie die Zahl ausgeschrieben ein.</translation>
     </message>
     <message>
         <source>%1 is not a number; type digits and at most one decimal point or comma.</source>
@@ -887,26 +951,26 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>%1 has more than one point or comma; type it without thousands separators, with one decimal point or comma.</source>
-        <translation>%1 enthält mehr als einen Punkt oder ein Komma; geben Sie die Zahl ohne Tausendertrennzeichen ein, mit einem einzigen Dezimalkomma oder Dezimalpunkt.</translation>
+        <translation>%1 enthält mehr als ein Trennzeichen (Punkt oder Komma); geben Sie die Zahl ohne Tausendertrennzeichen ein, mit einem einzigen Dezimalkomma oder Dezimalpunkt.</translation>
     </message>
     <message>
         <source>The comma in %1 could be a thousands separator or a decimal comma; type the number without it, or with a decimal point.</source>
         <translation>Das Komma in %1 könnte ein Tausendertrennzeichen oder ein Dezimalkomma sein; geben Sie die Zahl ohne Komma oder mit einem Dezimalpunkt ein.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not the unit here; write %2, or no unit.</source>
-        <translation>„%1“ ist hier nicht die Einheit; schreiben Sie %2 oder keine Einheit.</translation>
+        <source>%1 is far too large for this answer; check the digits.</source>
+        <translation>%1 ist für diese Antwort viel zu groß; überprüfen Sie die Ziffern.</translation>
     </message>
     <message>
-        <source>%1 is far too large for this answer; check the digits.</source>
-        <translation>%1 ist für diese Antwort viel zu groß; prüfen Sie die Ziffern.</translation>
+        <source>&quot;%1&quot; is not a unit of this answer, which takes %2, or no unit.</source>
+        <translation>„%1“ ist keine Einheit dieser Antwort; zulässig sind %2 oder keine Einheit.</translation>
     </message>
 </context>
 <context>
     <name>Exercise</name>
     <message>
         <source>You are considering a man who weighs %1 kg. He  has just completed a 100 m sprint.</source>
-        <extracomment>%1 is the subject&apos;s weight.</extracomment>
+        <extracomment>%1 is the subject&apos;s weight. The doubled blank is the English exercise&apos;s own.</extracomment>
         <translation>Sie betrachten einen Mann, der %1 kg wiegt. Er ist soeben einen 100-m-Sprint gelaufen.</translation>
     </message>
     <message>
@@ -915,66 +979,68 @@ Das Papierformat ist A4 oder Letter, wo das Gebietsschema US-Maßeinheiten verwe
     </message>
     <message>
         <source>Before the race his plasma lactate was %1 mmol /L</source>
-        <translation>Vor dem Lauf betrug sein Plasmalaktat %1 mmol/L</translation>
+        <translation>Vor dem Lauf betrug sein Plasmalactat %1 mmol/L</translation>
     </message>
     <message>
         <source>Before the race her plasma lactate was %1 mmol /L</source>
-        <translation>Vor dem Lauf betrug ihr Plasmalaktat %1 mmol/L</translation>
+        <translation>Vor dem Lauf betrug ihr Plasmalactat %1 mmol/L</translation>
     </message>
     <message>
         <source>Immediately after the race  his  plasma lactate was %1 mmol /L</source>
-        <translation>Unmittelbar nach dem Lauf betrug sein Plasmalaktat %1 mmol/L</translation>
+        <extracomment>The doubled blanks are the English exercise&apos;s own.</extracomment>
+        <translation>Unmittelbar nach dem Lauf betrug sein Plasmalactat %1 mmol/L</translation>
     </message>
     <message>
         <source>Immediately after the race  her  plasma lactate was %1 mmol /L</source>
-        <translation>Unmittelbar nach dem Lauf betrug ihr Plasmalaktat %1 mmol/L</translation>
+        <translation>Unmittelbar nach dem Lauf betrug ihr Plasmalactat %1 mmol/L</translation>
     </message>
     <message>
         <source>30 minutes later  his  plasma lactate was %1 mmol /L</source>
-        <translation>30 Minuten später betrug sein Plasmalaktat %1 mmol/L</translation>
+        <extracomment>The doubled blanks are the English exercise&apos;s own.</extracomment>
+        <translation>30 Minuten später betrug sein Plasmalactat %1 mmol/L</translation>
     </message>
     <message>
         <source>30 minutes later  her  plasma lactate was %1 mmol /L</source>
-        <translation>30 Minuten später betrug ihr Plasmalaktat %1 mmol/L</translation>
+        <translation>30 Minuten später betrug ihr Plasmalactat %1 mmol/L</translation>
     </message>
     <message>
         <source>Assuming that extracellular fluid is %1% of body weight,
 what is the total amount of lactate that he has metabolised in 30 minutes?</source>
         <extracomment>%1 is a percentage.</extracomment>
         <translation>Angenommen, die extrazelluläre Flüssigkeit macht %1 % des Körpergewichts aus:
-Wie viel Laktat hat er in den 30 Minuten insgesamt verstoffwechselt?</translation>
+Wie viel Lactat hat er in den 30 Minuten insgesamt verstoffwechselt?</translation>
     </message>
     <message>
         <source>Assuming that extracellular fluid is %1% of body weight,
 what is the total amount of lactate that she has metabolised in 30 minutes?</source>
         <translation>Angenommen, die extrazelluläre Flüssigkeit macht %1 % des Körpergewichts aus:
-Wie viel Laktat hat sie in den 30 Minuten insgesamt verstoffwechselt?</translation>
+Wie viel Lactat hat sie in den 30 Minuten insgesamt verstoffwechselt?</translation>
     </message>
     <message>
         <source>Extracellular fluid = %1 x %2 = %3 L   (You can assume that 1 kg of ecf = 1 L)</source>
         <extracomment>%1 is the share of body weight, %2 the weight, %3 the volume of extracellular fluid.</extracomment>
-        <translation>Extrazelluläre Flüssigkeit = %1 x %2 = %3 L   (Sie können annehmen: 1 kg EZF = 1 L)</translation>
+        <translation>Extrazelluläre Flüssigkeit (EZF) = %1 x %2 = %3 L   (Sie können annehmen: 1 kg EZF = 1 L)</translation>
     </message>
     <message>
         <source>Over 30 min his plasma lactate falls by %1 mmol/L</source>
-        <translation>In 30 min fällt sein Plasmalaktat um %1 mmol/L</translation>
+        <translation>In 30 min fällt sein Plasmalactat um %1 mmol/L</translation>
     </message>
     <message>
         <source>Over 30 min her plasma lactate falls by %1 mmol/L</source>
-        <translation>In 30 min fällt ihr Plasmalaktat um %1 mmol/L</translation>
+        <translation>In 30 min fällt ihr Plasmalactat um %1 mmol/L</translation>
     </message>
     <message>
         <source>Total lactate metabolised = %1 x %2 = %3 mmol</source>
-        <translation>Insgesamt verstoffwechseltes Laktat = %1 x %2 = %3 mmol</translation>
+        <translation>Insgesamt verstoffwechseltes Lactat = %1 x %2 = %3 mmol</translation>
     </message>
     <message>
         <source>Most of this lactate will be taken up by the liver and used for gluconeogenesis.</source>
-        <translation>Der größte Teil dieses Laktats wird von der Leber aufgenommen und für die Glukoneogenese verwendet.</translation>
+        <translation>Der größte Teil dieses Lactats wird von der Leber aufgenommen und für die Gluconeogenese verwendet.</translation>
     </message>
     <message>
         <source>Some will be used for synthesis of liver glycogen, but most will be released from the liver as glucose
 and used for glycogen synthesis in muscle.</source>
-        <translation>Ein Teil dient der Synthese von Leberglykogen, der größte Teil aber wird von der Leber als Glukose
+        <translation>Ein Teil dient der Synthese von Leberglykogen, der größte Teil aber wird von der Leber als Glucose
 abgegeben und im Muskel für die Glykogensynthese verwendet.</translation>
     </message>
     <message>
@@ -984,51 +1050,54 @@ abgegeben und im Muskel für die Glykogensynthese verwendet.</translation>
     <message>
         <source>glucose from 2 x lactate</source>
         <extracomment>The three products of question 2, each a line of their own under the question.</extracomment>
-        <translation>Glukose aus 2 x Laktat</translation>
+        <translation>Glucose aus 2 x Lactat</translation>
     </message>
     <message>
         <source>liver glycogen from 2 x lactate</source>
-        <translation>Leberglykogen aus 2 x Laktat</translation>
+        <translation>Leberglykogen aus 2 x Lactat</translation>
     </message>
     <message>
         <source>muscle glycogen from 2 x lactate</source>
-        <translation>Muskelglykogen aus 2 x Laktat</translation>
+        <translation>Muskelglykogen aus 2 x Lactat</translation>
     </message>
     <message>
         <source>Synthesis of glucose from 2 x lactate uses %1 x ATP</source>
-        <translation>Die Synthese von Glukose aus 2 x Laktat verbraucht %1 x ATP</translation>
+        <translation>Die Synthese von Glucose aus 2 x Lactat verbraucht %1 x ATP</translation>
     </message>
     <message>
         <source>Synthesis of liver glycogen from 2 x lactate uses %1 x ATP</source>
-        <translation>Die Synthese von Leberglykogen aus 2 x Laktat verbraucht %1 x ATP</translation>
+        <translation>Die Synthese von Leberglykogen aus 2 x Lactat verbraucht %1 x ATP</translation>
     </message>
     <message>
         <source>Synthesis of muscle glycogen from 2 x lactate uses %1 x ATP</source>
-        <translation>Die Synthese von Muskelglykogen aus 2 x Laktat verbraucht %1 x ATP</translation>
+        <translation>Die Synthese von Muskelglykogen aus 2 x Lactat verbraucht %1 x ATP</translation>
     </message>
     <message>
         <source>Although gluconogenesis from pyruvate requires NADH, this is provided by the oxidation of lactate to pyruvate.</source>
-        <translation>Die Glukoneogenese aus Pyruvat benötigt zwar NADH, doch dieses liefert die Oxidation von Laktat zu Pyruvat.</translation>
+        <extracomment>&quot;gluconogenesis&quot; is the English exercise&apos;s own slip for gluconeogenesis: write the word correctly. The NADH that gluconeogenesis uses is supplied by the oxidation of lactate.</extracomment>
+        <translation>Die Gluconeogenese aus Pyruvat benötigt zwar NADH,
+doch dieses wird durch die Oxidation von Lactat zu Pyruvat geliefert.</translation>
     </message>
     <message>
         <source>How much ATP would be required to convert all of the lactate that has been metabolised to muscle glycogen?</source>
-        <translation>Wie viel ATP wäre nötig, um das gesamte verstoffwechselte Laktat in Muskelglykogen umzuwandeln?</translation>
+        <translation>Wie viel ATP wäre nötig, um das gesamte verstoffwechselte Lactat in Muskelglykogen umzuwandeln?</translation>
     </message>
     <message>
         <source>%1 mmol of lactate has been metabolised; this will require (%2 / 2 x %3 ) = %4 mmol ATP</source>
         <extracomment>%1 and %2 are the lactate metabolised, %3 the ATP for 2 lactate, %4 the ATP required.</extracomment>
-        <translation>%1 mmol Laktat wurden verstoffwechselt; dafür sind (%2 / 2 x %3) = %4 mmol ATP nötig</translation>
+        <translation>%1 mmol Lactat wurden verstoffwechselt; dafür sind (%2 / 2 x %3) = %4 mmol ATP nötig</translation>
     </message>
     <message>
         <source> How much lactate must undergo total oxidation to carbon dioxide and water
 (via lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle) to provide this ATP?</source>
-        <translation>Wie viel Laktat muss vollständig zu Kohlendioxid und Wasser oxidiert werden
-(über Laktatdehydrogenase, Pyruvatdehydrogenase und den Citratzyklus), um dieses ATP bereitzustellen?</translation>
+        <extracomment>The leading blank is the English exercise&apos;s own.</extracomment>
+        <translation>Wie viel Lactat muss vollständig zu Kohlendioxid und Wasser oxidiert werden
+(über Lactatdehydrogenase, Pyruvatdehydrogenase und den Citratzyklus), um dieses ATP bereitzustellen?</translation>
     </message>
     <message>
         <source>1 mol of lactate oxidised to pyruvate yields %1 x NADH =~%2 ATP</source>
         <extracomment>%1 NADH, each worth about %2 ATP.</extracomment>
-        <translation>1 mol Laktat, zu Pyruvat oxidiert, liefert %1 x NADH =~%2 ATP</translation>
+        <translation>1 mol Lactat, zu Pyruvat oxidiert, liefert %1 x NADH =~%2 ATP</translation>
     </message>
     <message>
         <source>1 mol of pyruvate oxidised to acetyl CoA yields %1 x NADH =~%2 ATP</source>
@@ -1036,7 +1105,7 @@ abgegeben und im Muskel für die Glykogensynthese verwendet.</translation>
     </message>
     <message>
         <source>1 mol of acetate oxidised in the citric acid cycle yields:</source>
-        <translation>1 mol Acetat, im Citratzyklus oxidiert, liefert:</translation>
+        <translation>1 mol Acetyl-CoA, im Citratzyklus oxidiert, liefert:</translation>
     </message>
     <message>
         <source>%1 x NADH =~%2 ATP</source>
@@ -1045,6 +1114,7 @@ abgegeben und im Muskel für die Glykogensynthese verwendet.</translation>
     </message>
     <message>
         <source>%1 x FADH =~%2 ATP</source>
+        <extracomment>&quot;FADH&quot; is the English exercise&apos;s own for FADH2: write FADH2.</extracomment>
         <translation>%1 x FADH2 =~%2 ATP</translation>
     </message>
     <message>
@@ -1055,22 +1125,22 @@ abgegeben und im Muskel für die Glykogensynthese verwendet.</translation>
         <source>Total %1 ATP produced per lactate oxidised; he needs %2mmol ATP
 therefore he must oxidise %3/%4 = %5 mmol lactate.</source>
         <extracomment>%1 and %4 are the ATP per lactate, %2 and %3 the ATP needed, %5 the lactate to oxidise.</extracomment>
-        <translation>Insgesamt %1 ATP je oxidiertem Laktat; er benötigt %2 mmol ATP,
-also muss er %3/%4 = %5 mmol Laktat oxidieren.</translation>
+        <translation>Insgesamt %1 ATP je oxidiertem Lactat; er benötigt %2 mmol ATP,
+also muss er %3/%4 = %5 mmol Lactat oxidieren.</translation>
     </message>
     <message>
         <source>Total %1 ATP produced per lactate oxidised; she needs %2mmol ATP
 therefore she must oxidise %3/%4 = %5 mmol lactate.</source>
-        <translation>Insgesamt %1 ATP je oxidiertem Laktat; sie benötigt %2 mmol ATP,
-also muss sie %3/%4 = %5 mmol Laktat oxidieren.</translation>
+        <translation>Insgesamt %1 ATP je oxidiertem Lactat; sie benötigt %2 mmol ATP,
+also muss sie %3/%4 = %5 mmol Lactat oxidieren.</translation>
     </message>
     <message>
         <source>The oxidation of lactate, like that of glucose, consumes %1 L of oxygen per gram.</source>
-        <translation>Die Oxidation von Laktat verbraucht wie die von Glukose %1 L Sauerstoff je Gramm.</translation>
+        <translation>Die Oxidation von Lactat verbraucht wie die von Glucose %1 L Sauerstoff je Gramm.</translation>
     </message>
     <message>
         <source>The molecular mass of lactate is %1.</source>
-        <translation>Die Molekülmasse von Laktat beträgt %1.</translation>
+        <translation>Die Molekülmasse von Lactat beträgt %1.</translation>
     </message>
     <message>
         <source>What is his additional oxygen consumption (in L) over the 30 minutes after the end of the race?</source>
@@ -1082,8 +1152,8 @@ also muss sie %3/%4 = %5 mmol Laktat oxidieren.</translation>
     </message>
     <message>
         <source>%1 mmol lactate = %2x %3  = %4 mg</source>
-        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass.</extracomment>
-        <translation>%1 mmol Laktat = %2 x %3 = %4 mg</translation>
+        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass. The doubled blank is the English exercise&apos;s own.</extracomment>
+        <translation>%1 mmol Lactat = %2 x %3 = %4 mg</translation>
     </message>
     <message>
         <source>Additional oxygen consumed = (%1 / 1000) x %2 = %3 L</source>
@@ -1092,16 +1162,16 @@ also muss sie %3/%4 = %5 mmol Laktat oxidieren.</translation>
     <message>
         <source>This is oxygen debt - the extra oxygen that is consumed in the metabolism of lactate to provide
 the ATP that is required for gluconeogenesis and the formation of glycogen.</source>
-        <translation>Das ist die Sauerstoffschuld: der zusätzliche Sauerstoff, der beim Laktatabbau verbraucht wird,
-um das ATP für die Glukoneogenese und die Glykogenbildung bereitzustellen.</translation>
+        <translation>Das ist die Sauerstoffschuld: der zusätzliche Sauerstoff, der beim Lactatabbau verbraucht wird,
+um das ATP für die Gluconeogenese und die Glykogenbildung bereitzustellen.</translation>
     </message>
     <message>
         <source>Assuming that his total energy expenditure is %1MJ perday
 and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
 what is the pecentage increase in his oxygen consumption during this 30 minutes?</source>
-        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields.</extracomment>
+        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields. &quot;perday&quot; and &quot;pecentage&quot; are the English exercise&apos;s own slips: write &quot;per day&quot; and &quot;percentage&quot; correctly.</extracomment>
         <translation>Angenommen, sein Gesamtenergieumsatz beträgt %1 MJ pro Tag
-und der Energieertrag beträgt unabhängig vom verstoffwechselten Substrat %2 kJ je L Sauerstoff:
+und der Energieertrag liegt unabhängig vom verstoffwechselten Substrat bei %2 kJ je L verbrauchten Sauerstoffs:
 Um wie viel Prozent steigt sein Sauerstoffverbrauch in diesen 30 Minuten?</translation>
     </message>
     <message>
@@ -1109,7 +1179,7 @@ Um wie viel Prozent steigt sein Sauerstoffverbrauch in diesen 30 Minuten?</trans
 and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
 what is the pecentage increase in her oxygen consumption during this 30 minutes?</source>
         <translation>Angenommen, ihr Gesamtenergieumsatz beträgt %1 MJ pro Tag
-und der Energieertrag beträgt unabhängig vom verstoffwechselten Substrat %2 kJ je L Sauerstoff:
+und der Energieertrag liegt unabhängig vom verstoffwechselten Substrat bei %2 kJ je L verbrauchten Sauerstoffs:
 Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</translation>
     </message>
     <message>
@@ -1126,17 +1196,19 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     <message>
         <source>percent increase in oxygen consumption = 100 x %1 / %2= %3%</source>
         <extracomment>%1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.</extracomment>
-        <translation>Prozentualer Anstieg des Sauerstoffverbrauchs = 100 x %1 / %2 = %3%</translation>
+        <translation>Prozentualer Anstieg des Sauerstoffverbrauchs = 100 x %1 / %2 = %3 %</translation>
     </message>
 </context>
 <context>
     <name>ExerciseWindow</name>
     <message>
         <source>Questions</source>
+        <extracomment>The pane that holds the problem and the questions posed so far.</extracomment>
         <translation>Fragen</translation>
     </message>
     <message>
         <source>Answer</source>
+        <extracomment>The pane that shows a worked answer (a noun).</extracomment>
         <translation>Antwort</translation>
     </message>
     <message>
@@ -1153,64 +1225,64 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>See answer 1</source>
-        <translation>Antwort 1 zeigen</translation>
+        <translation>Antwort 1 anzeigen</translation>
     </message>
     <message>
         <source>end</source>
         <extracomment>The button that ends the program, written in small letters as the program always has.</extracomment>
-        <translation>Ende</translation>
+        <translation>beenden</translation>
     </message>
     <message>
         <source>Hide answer 1</source>
-        <translation>Antwort 1 aus</translation>
+        <translation>Antwort 1 ausblenden</translation>
     </message>
     <message>
         <source>See answer 2</source>
-        <translation>Antwort 2 zeigen</translation>
+        <translation>Antwort 2 anzeigen</translation>
     </message>
     <message>
         <source>Hide answer 2</source>
-        <translation>Antwort 2 aus</translation>
+        <translation>Antwort 2 ausblenden</translation>
     </message>
     <message>
         <source>See pathway 1</source>
-        <translation>Schema 1 zeigen</translation>
+        <translation>Schema 1 anzeigen</translation>
     </message>
     <message>
         <source>See answer 3</source>
-        <translation>Antwort 3 zeigen</translation>
+        <translation>Antwort 3 anzeigen</translation>
     </message>
     <message>
         <source>Hide answer 3</source>
-        <translation>Antwort 3 aus</translation>
+        <translation>Antwort 3 ausblenden</translation>
     </message>
     <message>
         <source>See pathway 2</source>
-        <translation>Schema 2 zeigen</translation>
+        <translation>Schema 2 anzeigen</translation>
     </message>
     <message>
         <source>See answer 4</source>
-        <translation>Antwort 4 zeigen</translation>
+        <translation>Antwort 4 anzeigen</translation>
     </message>
     <message>
         <source>Hide answer 4</source>
-        <translation>Antwort 4 aus</translation>
+        <translation>Antwort 4 ausblenden</translation>
     </message>
     <message>
         <source>See answer 5</source>
-        <translation>Antwort 5 zeigen</translation>
+        <translation>Antwort 5 anzeigen</translation>
     </message>
     <message>
         <source>Hide answer 5</source>
-        <translation>Antwort 5 aus</translation>
+        <translation>Antwort 5 ausblenden</translation>
     </message>
     <message>
         <source>See answer 6</source>
-        <translation>Antwort 6 zeigen</translation>
+        <translation>Antwort 6 anzeigen</translation>
     </message>
     <message>
         <source>Hide answer 6</source>
-        <translation>Antwort 6 aus</translation>
+        <translation>Antwort 6 ausblenden</translation>
     </message>
 </context>
 <context>
@@ -1229,7 +1301,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>&amp;Fit to window</source>
-        <translation>An Fenster &amp;anpassen</translation>
+        <translation>An Fenstergröße &amp;anpassen</translation>
     </message>
     <message>
         <source>Zoom %1 %, fitted to the window</source>
@@ -1237,7 +1309,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Zoom %1 %, as the screen allows</source>
-        <translation>Zoom %1 %, soweit der Bildschirm es zulässt</translation>
+        <translation>Zoom %1 %, so weit der Bildschirm es zulässt</translation>
     </message>
     <message>
         <source>Zoom %1 %</source>
@@ -1245,6 +1317,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Menu</source>
+        <extracomment>The window&apos;s context menu.</extracomment>
         <translation>Menü</translation>
     </message>
     <message>
@@ -1263,34 +1336,25 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Der Ordner enthält keine Übungsprotokolle (*.json).</translation>
     </message>
     <message>
-        <source>Skipped %1: %2</source>
-        <translation>%1 übersprungen: %2</translation>
-    </message>
-    <message>
-        <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <extracomment>%2 names the check that differs; the table and report show what its entry earns.</extracomment>
-        <translation>%1: Das Protokoll wurde verändert. %2 Angezeigt werden die Bewertungen, die seine Eingaben ergeben.</translation>
-    </message>
-    <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
         <translation>Gelesene Protokolle: %1; Studierende: %2; Versuche: %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) held an attempt read already, and it counts once.</source>
         <translation>
-            <numerusform>%n Protokoll enthielt einen bereits gelesenen Versuch, der nur einmal zählt.</numerusform>
-            <numerusform>%n Protokolle enthielten einen bereits gelesenen Versuch, der jeweils nur einmal zählt.</numerusform>
+            <numerusform>%n Protokoll enthielt einen bereits eingelesenen Versuch; er wird nur einmal berücksichtigt.</numerusform>
+            <numerusform>%n Protokolle enthielten bereits eingelesene Versuche; jeder wird nur einmal berücksichtigt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Where a student handed in more than one attempt, the latest finished counts, else the latest; the table says which.</source>
-        <translation>Hat jemand mehr als einen Versuch abgegeben, zählt der letzte abgeschlossene, sonst der letzte; die Tabelle zeigt, welcher.</translation>
+        <translation>Hat jemand mehr als einen Versuch abgegeben, wird der neueste abgeschlossene gewertet, sonst der neueste; die Tabelle zeigt, welcher.</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) were edited; what their entries earn is shown, not what they say.</source>
         <translation>
-            <numerusform>%n Protokoll wurde verändert; angezeigt wird, was seine Eingaben ergeben, nicht was es angibt.</numerusform>
-            <numerusform>%n Protokolle wurden verändert; angezeigt wird, was ihre Eingaben ergeben, nicht was sie angeben.</numerusform>
+            <numerusform>%n Protokoll wurde verändert; angezeigt wird, was seine Eingaben ergeben, nicht was darin steht.</numerusform>
+            <numerusform>%n Protokolle wurden verändert; angezeigt wird, was ihre Eingaben ergeben, nicht was darin steht.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1300,12 +1364,22 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
             <numerusform>%n Dateien konnten nicht gelesen werden und bleiben unberücksichtigt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 is left out. %2</source>
+        <extracomment>%1 is a file or folder, %2 why, in a sentence of its own such as &quot;The file is empty.&quot;</extracomment>
+        <translation>%1 bleibt unberücksichtigt. %2</translation>
+    </message>
+    <message>
+        <source>The record %1 was edited. %2 The verdicts its entries earn are the ones shown.</source>
+        <extracomment>%1 is the record&apos;s file; %2 names the check that differs, in a sentence of its own; the table and report show what its entry earns.</extracomment>
+        <translation>Das Protokoll %1 wurde verändert. %2 Angezeigt werden die Bewertungen, die seine Eingaben ergeben.</translation>
+    </message>
 </context>
 <context>
     <name>HandedInPage</name>
     <message>
         <source>Records not read, or edited:</source>
-        <translation>Nicht gelesene oder veränderte Protokolle:</translation>
+        <translation>Nicht lesbare oder veränderte Protokolle:</translation>
     </message>
     <message>
         <source>Export &amp;table…</source>
@@ -1321,7 +1395,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Records not read, or edited</source>
-        <translation>Nicht gelesene oder veränderte Protokolle</translation>
+        <translation>Nicht lesbare oder veränderte Protokolle</translation>
     </message>
     <message>
         <source>Add &amp;records…</source>
@@ -1333,11 +1407,12 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>C&amp;lear</source>
+        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>Add the records (.json) your students hand in, or drop their files or folders on this window. Each record&apos;s checks are judged again from its entries.</source>
-        <translation>Fügen Sie die Protokolle (.json) hinzu, die Ihre Studierenden abgeben, oder ziehen Sie deren Dateien oder Ordner auf dieses Fenster. Die Prüfungen jedes Protokolls werden anhand seiner Eingaben erneut bewertet.</translation>
+        <translation>Fügen Sie die Protokolle (.json) hinzu, die Ihre Studierenden abgeben, oder ziehen Sie deren Dateien oder Ordner auf dieses Fenster. Die Überprüfungen jedes Protokolls werden anhand seiner Eingaben neu bewertet.</translation>
     </message>
     <message>
         <source>No records are read yet.</source>
@@ -1365,7 +1440,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>The table is written to %1.</source>
-        <translation>Die Tabelle wurde nach %1 geschrieben.</translation>
+        <translation>Die Tabelle wurde unter %1 gespeichert.</translation>
     </message>
     <message>
         <source>No table was written. %1</source>
@@ -1381,7 +1456,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>The report is written to %1.</source>
-        <translation>Der Bericht wurde nach %1 geschrieben.</translation>
+        <translation>Der Bericht wurde unter %1 gespeichert.</translation>
     </message>
     <message>
         <source>No report was written. %1</source>
@@ -1396,11 +1471,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Not yet: only the sign is wrong; the amount is positive.</source>
-        <translation>Noch nicht: Nur das Vorzeichen ist falsch; der Wert ist positiv.</translation>
+        <translation>Noch nicht: Nur das Vorzeichen ist falsch; die gesuchte Größe ist positiv.</translation>
     </message>
     <message>
         <source>Not yet: the amount is positive.</source>
-        <translation>Noch nicht: Der Wert ist positiv.</translation>
+        <translation>Noch nicht: Die gesuchte Größe ist positiv.</translation>
     </message>
     <message>
         <source>Correct.</source>
@@ -1408,29 +1483,30 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Close: within %1 % of the answer but not within %2 %; check the arithmetic.</source>
-        <translation>Knapp daneben: innerhalb von %1 % der Antwort, aber nicht innerhalb von %2 %; prüfen Sie die Rechnung.</translation>
+        <translation>Knapp daneben: Ihr Wert weicht um höchstens %1 %, aber um mehr als %2 % vom Ergebnis ab; überprüfen Sie die Rechnung.</translation>
     </message>
     <message>
         <source>Carried forward: your method is right; the difference comes from your answer to question %1 (%2).</source>
-        <translation>Folgefehler: Ihr Rechenweg ist richtig; die Abweichung stammt aus Ihrer Antwort auf Frage %1 (%2).</translation>
+        <translation>Folgefehler: Ihr Rechenweg ist richtig; die Abweichung ergibt sich aus Ihrer Antwort auf Frage %1 (%2).</translation>
     </message>
     <message>
         <source>Carried forward: your method is right; the difference comes from your answers to questions %1 (%2) and %3 (%4).</source>
-        <translation>Folgefehler: Ihr Rechenweg ist richtig; die Abweichung stammt aus Ihren Antworten auf die Fragen %1 (%2) und %3 (%4).</translation>
+        <translation>Folgefehler: Ihr Rechenweg ist richtig; die Abweichung ergibt sich aus Ihren Antworten auf die Fragen %1 (%2) und %3 (%4).</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation>Korvanel spricht kein „%1“; verfügbar sind: %2.</translation>
+        <translation>Korvanel gibt es nicht in der Sprache „%1“; verfügbar sind: %2.</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
-        <source>Cannot read the record %1: %2</source>
-        <translation>Das Protokoll %1 ist nicht lesbar: %2</translation>
+        <source>Cannot read the record %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own, such as &quot;The file is empty.&quot;</extracomment>
+        <translation>Das Protokoll %1 ist nicht lesbar. %2</translation>
     </message>
 </context>
 <context>
@@ -1441,7 +1517,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Practice mode on: type each answer and check it.</source>
-        <translation>Übungsmodus an: Geben Sie jede Antwort ein und prüfen Sie sie.</translation>
+        <translation>Übungsmodus an: Geben Sie jede Antwort ein und überprüfen Sie sie.</translation>
     </message>
     <message>
         <source>Practice mode off.</source>
@@ -1464,18 +1540,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <source>cannot draw on the page</source>
-        <translation>auf die Seite kann nicht gezeichnet werden</translation>
-    </message>
-    <message>
-        <source>cannot start a new page</source>
-        <translation>eine neue Seite kann nicht begonnen werden</translation>
-    </message>
-    <message>
-        <source>cannot finish the page</source>
-        <translation>die Seite kann nicht abgeschlossen werden</translation>
-    </message>
-    <message>
         <source>Korvanel calculation: answer key</source>
         <translation>Korvanel-Rechenübung: Lösungsblatt</translation>
     </message>
@@ -1485,15 +1549,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>There is no subject to print.</source>
-        <translation>Es gibt keinen Probanden zum Drucken.</translation>
+        <translation>Es ist kein Proband zum Drucken vorhanden.</translation>
     </message>
     <message>
         <source>Cannot draw on the page.</source>
         <translation>Auf die Seite kann nicht gezeichnet werden.</translation>
-    </message>
-    <message>
-        <source>It was cancelled.</source>
-        <translation>Der Vorgang wurde abgebrochen.</translation>
     </message>
     <message>
         <source>Cannot start a new page.</source>
@@ -1502,10 +1562,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     <message>
         <source>Cannot finish the pages.</source>
         <translation>Die Seiten können nicht abgeschlossen werden.</translation>
-    </message>
-    <message>
-        <source>Nothing was written: it was cancelled.</source>
-        <translation>Es wurde nichts geschrieben: Der Vorgang wurde abgebrochen.</translation>
     </message>
     <message>
         <source>Korvanel calculation: result slip</source>
@@ -1531,30 +1587,38 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>The exercise was left at question %1.</source>
-        <translation>Die Übung wurde bei Frage %1 verlassen.</translation>
+        <translation>Die Übung wurde bei Frage %1 unterbrochen.</translation>
     </message>
     <message>
         <source>The exercise was left at answer %1.</source>
-        <translation>Die Übung wurde bei Antwort %1 verlassen.</translation>
+        <translation>Die Übung wurde bei Antwort %1 unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Drawing was cancelled.</source>
+        <translation>Das Zeichnen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written.</source>
+        <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>Pathway</name>
     <message>
         <source>Gluconeogenesis from lactate, and glycogen made in the liver and in muscle. Read from the bottom.</source>
-        <translation>Glukoneogenese aus Laktat und Glykogensynthese in Leber und Muskel. Von unten nach oben zu lesen.</translation>
+        <translation>Gluconeogenese aus Lactat und Glykogensynthese in Leber und Muskel. Von unten nach oben zu lesen.</translation>
     </message>
     <message>
         <source>2 x lactate is oxidised to 2 x pyruvate; this step uses 2 x NAD+ and gives 2 x NADH.</source>
-        <translation>2 x Laktat wird zu 2 x Pyruvat oxidiert; dieser Schritt verbraucht 2 x NAD+ und liefert 2 x NADH.</translation>
+        <translation>2 x Lactat wird zu 2 x Pyruvat oxidiert; dieser Schritt verbraucht 2 x NAD+ und liefert 2 x NADH.</translation>
     </message>
     <message>
         <source>In the liver, 2 x pyruvate is made into glucose 6-phosphate in three steps, drawn as three arrows going up.</source>
-        <translation>In der Leber wird 2 x Pyruvat in drei Schritten zu Glukose-6-phosphat umgesetzt, dargestellt als drei nach oben weisende Pfeile.</translation>
+        <translation>In der Leber wird 2 x Pyruvat in drei Schritten zu Glucose-6-phosphat umgesetzt, dargestellt als drei nach oben weisende Pfeile.</translation>
     </message>
     <message>
         <source>The first step uses 4 x ATP and gives 4 x ADP, and uses 2 x GTP and gives 2 x GDP.</source>
-        <translation>Der erste Schritt verbraucht 4 x ATP und liefert 4 x ADP, und er verbraucht 2 x GTP und liefert 2 x GDP.</translation>
+        <translation>Der erste Schritt verbraucht 4 x ATP und 2 x GTP und liefert 4 x ADP und 2 x GDP.</translation>
     </message>
     <message>
         <source>The second step uses the 2 x NADH and gives 2 x NAD+.</source>
@@ -1562,47 +1626,47 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>The third step ends at glucose 6-phosphate, drawn as its open-chain formula with a phosphate group on carbon 6.</source>
-        <translation>Der dritte Schritt endet bei Glukose-6-phosphat, dargestellt in seiner offenkettigen Formel mit einer Phosphatgruppe an Kohlenstoff 6.</translation>
+        <translation>Der dritte Schritt endet bei Glucose-6-phosphat, dargestellt in der offenkettigen Form mit einer Phosphatgruppe an C-Atom 6.</translation>
     </message>
     <message>
         <source>In the liver, glucose 6-phosphate is turned into free glucose, which leaves the liver.</source>
-        <translation>In der Leber wird Glukose-6-phosphat in freie Glukose umgewandelt, die die Leber verlässt.</translation>
+        <translation>In der Leber wird Glucose-6-phosphat in freie Glucose umgewandelt, die die Leber verlässt.</translation>
     </message>
     <message>
         <source>Or, in the liver, glucose 6-phosphate is made into glycogen; this step uses UTP and gives UDP + Pi.</source>
-        <translation>Oder Glukose-6-phosphat wird in der Leber zu Glykogen umgesetzt; dieser Schritt verbraucht UTP und liefert UDP + Pi.</translation>
+        <translation>Oder Glucose-6-phosphat wird in der Leber zu Glykogen umgesetzt; dieser Schritt verbraucht UTP und liefert UDP + Pi.</translation>
     </message>
     <message>
         <source>The free glucose is carried in the blood to muscle, the yellow panel.</source>
-        <translation>Die freie Glukose gelangt mit dem Blut zum Muskel, dem gelben Feld.</translation>
+        <translation>Die freie Glucose gelangt mit dem Blut zum Muskel, dem gelben Feld.</translation>
     </message>
     <message>
         <source>In muscle, glucose is made into glucose 6-phosphate; this step uses ATP and gives ADP.</source>
-        <translation>Im Muskel wird Glukose zu Glukose-6-phosphat umgesetzt; dieser Schritt verbraucht ATP und liefert ADP.</translation>
+        <translation>Im Muskel wird Glucose zu Glucose-6-phosphat umgesetzt; dieser Schritt verbraucht ATP und liefert ADP.</translation>
     </message>
     <message>
         <source>In muscle, glucose 6-phosphate is made into glycogen; this step uses UTP and gives UDP + Pi.</source>
-        <translation>Im Muskel wird Glukose-6-phosphat zu Glykogen umgesetzt; dieser Schritt verbraucht UTP und liefert UDP + Pi.</translation>
+        <translation>Im Muskel wird Glucose-6-phosphat zu Glykogen umgesetzt; dieser Schritt verbraucht UTP und liefert UDP + Pi.</translation>
     </message>
     <message>
         <source>Totals: making glucose from 2 x lactate uses 6 nucleoside triphosphates (4 ATP and 2 GTP).</source>
-        <translation>Summen: Die Synthese von Glukose aus 2 x Laktat verbraucht 6 Nukleosidtriphosphate (4 ATP und 2 GTP).</translation>
+        <translation>Bilanz: Die Synthese von Glucose aus 2 x Lactat verbraucht 6 Nucleosidtriphosphate (4 ATP und 2 GTP).</translation>
     </message>
     <message>
         <source>Making liver glycogen uses 7 (the 6 for glucose and 1 UTP in the liver).</source>
-        <translation>Die Synthese von Leberglykogen verbraucht 7 (die 6 für Glukose und 1 UTP in der Leber).</translation>
+        <translation>Die Synthese von Leberglykogen verbraucht 7 (die 6 für Glucose und 1 UTP in der Leber).</translation>
     </message>
     <message>
         <source>Making muscle glycogen uses 8 (the 6 for glucose, 1 ATP and 1 UTP in muscle).</source>
-        <translation>Die Synthese von Muskelglykogen verbraucht 8 (die 6 für Glukose, 1 ATP und 1 UTP im Muskel).</translation>
+        <translation>Die Synthese von Muskelglykogen verbraucht 8 (die 6 für Glucose, 1 ATP und 1 UTP im Muskel).</translation>
     </message>
     <message>
         <source>Complete oxidation of lactate through pyruvate, acetyl CoA and the citric acid cycle.</source>
-        <translation>Vollständige Oxidation von Laktat über Pyruvat, Acetyl-CoA und den Citratzyklus.</translation>
+        <translation>Vollständige Oxidation von Lactat über Pyruvat, Acetyl-CoA und den Citratzyklus.</translation>
     </message>
     <message>
         <source>Lactate is oxidised to pyruvate; this step uses NAD+ and gives NADH.</source>
-        <translation>Laktat wird zu Pyruvat oxidiert; dieser Schritt verbraucht NAD+ und liefert NADH.</translation>
+        <translation>Lactat wird zu Pyruvat oxidiert; dieser Schritt verbraucht NAD+ und liefert NADH.</translation>
     </message>
     <message>
         <source>Pyruvate is converted to acetyl CoA; this step uses NAD+ and gives NADH, and gives off CO2.</source>
@@ -1610,27 +1674,27 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Acetyl CoA (2 carbons) joins oxaloacetate (4 carbons) to make citrate (6 carbons); this step gives off CoASH.</source>
-        <translation>Acetyl-CoA (2 C-Atome) verbindet sich mit Oxalacetat (4 C-Atome) zu Citrat (6 C-Atome); dieser Schritt setzt CoASH frei.</translation>
+        <translation>Acetyl-CoA (2 C-Atome) kondensiert mit Oxalacetat (4 C-Atome) zu Citrat (6 C-Atome); dieser Schritt setzt CoASH frei.</translation>
     </message>
     <message>
         <source>Citrate is rearranged to isocitrate (6 carbons).</source>
-        <translation>Citrat wird zu Isocitrat umgelagert (6 C-Atome).</translation>
+        <translation>Citrat wird zu Isocitrat (6 C-Atome) umgelagert.</translation>
     </message>
     <message>
         <source>Isocitrate is oxidised to alpha-ketoglutarate (5 carbons); this step uses NAD+ and gives NADH, and gives off CO2.</source>
-        <translation>Isocitrat wird zu alpha-Ketoglutarat oxidiert (5 C-Atome); dieser Schritt verbraucht NAD+, liefert NADH und setzt CO2 frei.</translation>
+        <translation>Isocitrat wird zu α-Ketoglutarat (5 C-Atome) oxidiert; dieser Schritt verbraucht NAD+, liefert NADH und setzt CO2 frei.</translation>
     </message>
     <message>
         <source>Alpha-ketoglutarate is converted to succinyl CoA (4 carbons); this step uses CoASH and NAD+ and gives NADH, and gives off CO2.</source>
-        <translation>Alpha-Ketoglutarat wird zu Succinyl-CoA umgesetzt (4 C-Atome); dieser Schritt verbraucht CoASH und NAD+, liefert NADH und setzt CO2 frei.</translation>
+        <translation>α-Ketoglutarat wird zu Succinyl-CoA (4 C-Atome) umgesetzt; dieser Schritt verbraucht CoASH und NAD+, liefert NADH und setzt CO2 frei.</translation>
     </message>
     <message>
         <source>Succinyl CoA is converted to succinate (4 carbons); this step gives off CoASH, and uses GDP + Pi and gives GTP.</source>
-        <translation>Succinyl-CoA wird zu Succinat umgesetzt (4 C-Atome); dieser Schritt setzt CoASH frei, verbraucht GDP + Pi und liefert GTP.</translation>
+        <translation>Succinyl-CoA wird zu Succinat (4 C-Atome) umgesetzt; dieser Schritt setzt CoASH frei, verbraucht GDP + Pi und liefert GTP.</translation>
     </message>
     <message>
         <source>Succinate is oxidised to fumarate (4 carbons); this step uses FAD and gives FADH2.</source>
-        <translation>Succinat wird zu Fumarat oxidiert (4 C-Atome); dieser Schritt verbraucht FAD und liefert FADH2.</translation>
+        <translation>Succinat wird zu Fumarat (4 C-Atome) oxidiert; dieser Schritt verbraucht FAD und liefert FADH2.</translation>
     </message>
     <message>
         <source>Fumarate takes up H2O to make malate (4 carbons).</source>
@@ -1638,7 +1702,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Malate is oxidised to oxaloacetate (4 carbons), which closes the cycle; this step uses NAD+ and gives NADH.</source>
-        <translation>Malat wird zu Oxalacetat oxidiert (4 C-Atome), womit sich der Zyklus schließt; dieser Schritt verbraucht NAD+ und liefert NADH.</translation>
+        <translation>Malat wird zu Oxalacetat (4 C-Atome) oxidiert, womit sich der Zyklus schließt; dieser Schritt verbraucht NAD+ und liefert NADH.</translation>
     </message>
     <message>
         <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about 2.5 ATP, each FADH2 gives about 1.5 ATP.</source>
@@ -1646,46 +1710,47 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>In total one lactate gives 5 NADH, 1 FADH2 and 1 GTP, which make 15 ATP.</source>
-        <translation>Insgesamt liefert ein Laktat 5 NADH, 1 FADH2 und 1 GTP, die zusammen 15 ATP ergeben.</translation>
+        <translation>Insgesamt liefert ein Lactat 5 NADH, 1 FADH2 und 1 GTP, die zusammen 15 ATP ergeben.</translation>
     </message>
     <message>
         <source>Gluconeogenesis from lactate</source>
-        <translation>Glukoneogenese aus Laktat</translation>
+        <translation>Gluconeogenese aus Lactat</translation>
     </message>
     <message>
         <source>Korvanel calculation: gluconeogenesis from lactate</source>
-        <translation>Korvanel-Rechenübung: Glukoneogenese aus Laktat</translation>
+        <translation>Korvanel-Rechenübung: Gluconeogenese aus Lactat</translation>
     </message>
     <message>
         <source>Pathway diagram: gluconeogenesis from lactate</source>
-        <translation>Stoffwechseldiagramm: Glukoneogenese aus Laktat</translation>
+        <translation>Schema: Gluconeogenese aus Lactat</translation>
     </message>
     <message>
         <source>Lactate oxidation and the citric acid cycle</source>
-        <translation>Laktatoxidation und Citratzyklus</translation>
+        <translation>Lactatoxidation und Citratzyklus</translation>
     </message>
     <message>
         <source>Korvanel calculation: lactate oxidation and the citric acid cycle</source>
-        <translation>Korvanel-Rechenübung: Laktatoxidation und Citratzyklus</translation>
+        <translation>Korvanel-Rechenübung: Lactatoxidation und Citratzyklus</translation>
     </message>
     <message>
         <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
-        <translation>Stoffwechseldiagramm: Laktatoxidation und Citratzyklus</translation>
+        <translation>Schema: Lactatoxidation und Citratzyklus</translation>
     </message>
 </context>
 <context>
     <name>PathwayWindow</name>
     <message>
         <source>Hide pathway</source>
-        <translation>Schema schließen</translation>
+        <translation>Schema ausblenden</translation>
     </message>
     <message>
         <source>Title</source>
+        <extracomment>The pane that holds the diagram&apos;s title.</extracomment>
         <translation>Titel</translation>
     </message>
     <message>
         <source>%1. The diagram and its step-by-step description follow on Tab; Escape puts the window away.</source>
-        <translation>%1. Das Diagramm und seine schrittweise Beschreibung folgen mit Tab; Escape blendet das Fenster aus.</translation>
+        <translation>%1. Das Schema und seine schrittweise Beschreibung erreichen Sie mit der Tabulatortaste; mit Escape wird das Fenster ausgeblendet.</translation>
     </message>
 </context>
 <context>
@@ -1699,11 +1764,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Übungsmodus</translation>
     </message>
     <message>
-        <source>Your answers cannot be kept: %1 Practice goes on.</source>
-        <extracomment>%1 is the reason, a sentence of its own.</extracomment>
-        <translation>Ihre Antworten können nicht gespeichert werden: %1 Die Übung geht weiter.</translation>
-    </message>
-    <message>
         <source>&amp;Continue</source>
         <translation>&amp;Fortsetzen</translation>
     </message>
@@ -1713,77 +1773,92 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at question %3. Continue where you stopped?</source>
-        <translation>Sie haben am %2 mit der Übung zu Proband %1 begonnen und bei Frage %3 aufgehört. Möchten Sie dort weitermachen?</translation>
+        <translation>Sie haben am %2 begonnen, mit Proband %1 zu üben, und bei Frage %3 aufgehört. Möchten Sie dort weitermachen?</translation>
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at answer %3. Continue where you stopped?</source>
-        <translation>Sie haben am %2 mit der Übung zu Proband %1 begonnen und bei Antwort %3 aufgehört. Möchten Sie dort weitermachen?</translation>
+        <translation>Sie haben am %2 begonnen, mit Proband %1 zu üben, und bei Antwort %3 aufgehört. Möchten Sie dort weitermachen?</translation>
+    </message>
+    <message>
+        <source>Your answers cannot be kept. %1 Practice goes on.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the record.</extracomment>
+        <translation>Ihre Antworten können nicht gespeichert werden. %1 Sie können weiter üben.</translation>
     </message>
 </context>
 <context>
     <name>RecordFolder</name>
     <message>
-        <source>It is a folder, not a record.</source>
-        <translation>Das ist ein Ordner, kein Protokoll.</translation>
-    </message>
-    <message>
-        <source>It is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
-        <translation>Das ist keine reguläre Datei (vielleicht ein FIFO, ein Socket oder ein Gerät), daher wurde sie nicht geöffnet.</translation>
-    </message>
-    <message>
-        <source>It cannot be read: %1</source>
-        <translation>Die Datei ist nicht lesbar: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>The folder cannot be read.</source>
-        <translation>Der Ordner ist nicht lesbar.</translation>
-    </message>
-    <message>
-        <source>It is not a folder.</source>
-        <translation>Das ist kein Ordner.</translation>
-    </message>
-    <message>
         <source>Cannot save the practice record %1: %2</source>
+        <extracomment>%2 is the system&apos;s reason.</extracomment>
         <translation>Das Übungsprotokoll %1 kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
+    <message>
+        <source>The path is a folder, not a record.</source>
+        <extracomment>Follows a sentence that names the path.</extracomment>
+        <translation>Der Pfad bezeichnet einen Ordner, kein Protokoll.</translation>
+    </message>
+    <message>
+        <source>The path is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
+        <extracomment>Follows a sentence that names the path.</extracomment>
+        <translation>Der Pfad bezeichnet keine reguläre Datei, sondern vielleicht ein FIFO, einen Socket oder ein Gerät; er wurde daher nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <extracomment>Follows a sentence that names the file; %1 is the system&apos;s reason.</extracomment>
+        <translation>Die Datei ist nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Der Ordner %1 ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 is passed over. %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 why, in a sentence of its own such as &quot;The file is empty.&quot;</extracomment>
+        <translation>%1 wird übersprungen. %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the practice record %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own.</extracomment>
+        <translation>Das Übungsprotokoll %1 kann nicht gespeichert werden. %2</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; is not a number the judge can read.</source>
-        <translation>Prüfung %1 lautet „%2“, aber ihre Eingabe „%3“ ist keine Zahl, die sich bewerten lässt.</translation>
+        <translation>Überprüfung %1 gibt „%2“ an, aber ihre Eingabe „%3“ ist keine Zahl, die sich bewerten lässt.</translation>
     </message>
     <message>
         <source>Check %1 holds no verdict, but its entry &quot;%2&quot; earns &quot;%3&quot;.</source>
-        <translation>Prüfung %1 enthält keine Bewertung, aber ihre Eingabe „%2“ ergibt „%3“.</translation>
+        <translation>Überprüfung %1 enthält keine Bewertung, aber ihre Eingabe „%2“ ergibt „%3“.</translation>
     </message>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; earns &quot;%4&quot;.</source>
-        <translation>Prüfung %1 lautet „%2“, aber ihre Eingabe „%3“ ergibt „%4“.</translation>
+        <translation>Überprüfung %1 gibt „%2“ an, aber ihre Eingabe „%3“ ergibt „%4“.</translation>
     </message>
     <message>
         <source>Check %1 holds the value %2, but its entry &quot;%3&quot; reads %4.</source>
-        <translation>Prüfung %1 enthält den Wert %2, aber ihre Eingabe „%3“ wird als %4 gelesen.</translation>
+        <translation>Überprüfung %1 enthält den Wert %2, aber ihre Eingabe „%3“ wird als %4 gelesen.</translation>
     </message>
     <message>
         <source>Check %1 was made before the check or the start before it.</source>
-        <translation>Prüfung %1 wurde vor der vorigen Prüfung oder vor dem Start vorgenommen.</translation>
+        <translation>Überprüfung %1 liegt zeitlich vor der vorigen Überprüfung oder vor dem Start.</translation>
     </message>
     <message>
         <source>Check %1 was made after the attempt&apos;s last update.</source>
-        <translation>Prüfung %1 wurde nach der letzten Aktualisierung des Versuchs vorgenommen.</translation>
+        <translation>Überprüfung %1 liegt zeitlich nach der letzten Aktualisierung des Versuchs.</translation>
     </message>
     <message>
         <source>Check %1 is of question %2, which was not posed at that point.</source>
-        <translation>Prüfung %1 gehört zu Frage %2, die zu diesem Zeitpunkt noch nicht gestellt war.</translation>
+        <translation>Überprüfung %1 gehört zu Frage %2, die zu diesem Zeitpunkt noch nicht gestellt war.</translation>
     </message>
 </context>
 <context>
@@ -1797,100 +1872,105 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <source>Nothing was written.</source>
         <translation>Es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>Cannot write %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own.</extracomment>
+        <translation>%1 kann nicht geschrieben werden. %2</translation>
+    </message>
 </context>
 <context>
     <name>Slip</name>
     <message>
         <source>Not yet: you multiplied the fall by the whole body weight, %1 kg; the lactate is spread through the extracellular fluid only, %2 % of body weight.</source>
-        <translation>Noch nicht: Sie haben den Abfall mit dem ganzen Körpergewicht, %1 kg, multipliziert; das Laktat verteilt sich nur in der extrazellulären Flüssigkeit, %2 % des Körpergewichts.</translation>
+        <translation>Noch nicht: Sie haben den Abfall mit dem ganzen Körpergewicht (%1 kg) multipliziert; das Lactat verteilt sich nur in der extrazellulären Flüssigkeit, die %2 % des Körpergewichts ausmacht.</translation>
     </message>
     <message>
         <source>Not yet: you took the fall from %1 mmol/L, the level before the race; the lactate metabolised is the fall over the 30 minutes after it, to %2 mmol/L.</source>
-        <translation>Noch nicht: Sie haben den Abfall ab %1 mmol/L gerechnet, dem Wert vor dem Lauf; verstoffwechselt ist der Abfall in den 30 Minuten danach, auf %2 mmol/L.</translation>
+        <translation>Noch nicht: Sie haben den Abfall ab %1 mmol/L berechnet, dem Wert vor dem Lauf; verstoffwechselt wurde der Abfall in den 30 Minuten nach dem Lauf, bis auf %2 mmol/L.</translation>
     </message>
     <message>
         <source>Not yet: that is the fall in concentration, in mmol/L; multiply it by the volume of fluid the lactate is spread through.</source>
-        <translation>Noch nicht: Das ist der Abfall der Konzentration in mmol/L; multiplizieren Sie ihn mit dem Flüssigkeitsvolumen, in dem sich das Laktat verteilt.</translation>
+        <translation>Noch nicht: Das ist der Abfall der Konzentration in mmol/L; multiplizieren Sie ihn mit dem Flüssigkeitsvolumen, in dem sich das Lactat verteilt.</translation>
     </message>
     <message>
         <source>Not yet: that is all the lactate there was just after the race, at %1 mmol/L; only the fall over the next 30 minutes has been metabolised.</source>
-        <translation>Noch nicht: Das ist das gesamte Laktat direkt nach dem Lauf, bei %1 mmol/L; verstoffwechselt wurde nur der Abfall in den folgenden 30 Minuten.</translation>
+        <translation>Noch nicht: Das ist die gesamte Lactatmenge unmittelbar nach dem Lauf, bei %1 mmol/L; verstoffwechselt wurde nur, was in den folgenden 30 Minuten abgebaut wurde.</translation>
     </message>
     <message>
         <source>Not yet: the GTP is not counted: making phosphoenolpyruvate from oxaloacetate uses one GTP for each lactate.</source>
-        <translation>Noch nicht: Das GTP fehlt: Die Bildung von Phosphoenolpyruvat aus Oxalacetat verbraucht ein GTP je Laktat.</translation>
+        <translation>Noch nicht: Das GTP ist nicht mitgezählt; die Bildung von Phosphoenolpyruvat aus Oxalacetat verbraucht ein GTP je Lactat.</translation>
     </message>
     <message>
         <source>Not yet: the UTP is not counted: adding glucose to glycogen uses one UTP to make UDP-glucose.</source>
-        <translation>Noch nicht: Das UTP fehlt: Der Einbau von Glukose in Glykogen verbraucht ein UTP zur Bildung von UDP-Glukose.</translation>
+        <translation>Noch nicht: Das UTP ist nicht mitgezählt; der Einbau von Glucose in Glykogen verbraucht ein UTP zur Bildung von UDP-Glucose.</translation>
     </message>
     <message>
         <source>Not yet: the muscle&apos;s own phosphorylation is not counted: muscle spends one ATP turning the glucose it takes up into glucose 6-phosphate.</source>
-        <translation>Noch nicht: Die Phosphorylierung im Muskel selbst fehlt: Der Muskel verbraucht ein ATP, um die aufgenommene Glukose in Glukose-6-phosphat umzuwandeln.</translation>
+        <translation>Noch nicht: Die Phosphorylierung im Muskel selbst ist nicht mitgezählt; der Muskel verbraucht ein ATP, um die aufgenommene Glucose in Glucose-6-phosphat umzuwandeln.</translation>
     </message>
     <message>
         <source>Not yet: that is the cost for one lactate; the question asks for 2 x lactate.</source>
-        <translation>Noch nicht: Das sind die Kosten für ein Laktat; gefragt ist nach 2 x Laktat.</translation>
+        <translation>Noch nicht: Das sind die Kosten für ein Lactat; gefragt ist nach 2 x Lactat.</translation>
     </message>
     <message>
         <source>Not yet: the NADH is not a cost here: oxidising the lactate to pyruvate provides it.</source>
-        <translation>Noch nicht: Das NADH zählt hier nicht zu den Kosten: Die Oxidation von Laktat zu Pyruvat liefert es.</translation>
+        <translation>Noch nicht: Das NADH zählt hier nicht zu den Kosten, denn es wird bei der Oxidation von Lactat zu Pyruvat gebildet.</translation>
     </message>
     <message>
         <source>Not yet: the %1 ATP are the cost for 2 lactate, and you took them for each lactate.</source>
-        <translation>Noch nicht: Die %1 ATP sind die Kosten für 2 Laktat, und Sie haben sie für jedes Laktat angesetzt.</translation>
+        <translation>Noch nicht: Die %1 ATP sind die Kosten für 2 Lactat; Sie haben sie aber für jedes einzelne Lactat angesetzt.</translation>
     </message>
     <message>
         <source>Not yet: %1 ATP for 2 lactate is the cost of glucose; this lactate becomes muscle glycogen.</source>
-        <translation>Noch nicht: %1 ATP für 2 Laktat sind die Kosten für Glukose; dieses Laktat wird zu Muskelglykogen.</translation>
+        <translation>Noch nicht: %1 ATP für 2 Lactat sind die Kosten für Glucose; dieses Lactat wird zu Muskelglykogen.</translation>
     </message>
     <message>
         <source>Not yet: %1 ATP for 2 lactate is the cost of liver glycogen; this lactate becomes muscle glycogen.</source>
-        <translation>Noch nicht: %1 ATP für 2 Laktat sind die Kosten für Leberglykogen; dieses Laktat wird zu Muskelglykogen.</translation>
+        <translation>Noch nicht: %1 ATP für 2 Lactat sind die Kosten für Leberglykogen; dieses Lactat wird zu Muskelglykogen.</translation>
     </message>
     <message>
         <source>Not yet: that counts %1 ATP per NADH and %2 per FADH2, %3 per lactate; take %4 and %5, which give %6.</source>
-        <translation>Noch nicht: Sie rechnen mit %1 ATP je NADH und %2 je FADH2, also %3 je Laktat; nehmen Sie %4 und %5, das ergibt %6.</translation>
+        <translation>Noch nicht: Damit rechnen Sie mit %1 ATP je NADH und %2 je FADH2, also %3 je Lactat; richtig sind %4 und %5, das ergibt %6.</translation>
     </message>
     <message>
         <source>Not yet: the NADH from lactate to pyruvate is left out; it yields %1 ATP as well, %2 in all.</source>
-        <translation>Noch nicht: Das NADH aus der Oxidation von Laktat zu Pyruvat fehlt; es liefert ebenfalls %1 ATP, insgesamt %2.</translation>
+        <translation>Noch nicht: Das NADH aus der Oxidation von Lactat zu Pyruvat ist nicht mitgezählt; es liefert ebenfalls %1 ATP, insgesamt also %2.</translation>
     </message>
     <message>
         <source>Not yet: that counts the citric acid cycle only; the NADH from lactate to pyruvate and from pyruvate to acetyl CoA yield %1 ATP each, %2 in all.</source>
-        <translation>Noch nicht: Sie zählen nur den Citratzyklus; das NADH von Laktat zu Pyruvat und das von Pyruvat zu Acetyl-CoA liefern je %1 ATP, insgesamt %2.</translation>
+        <translation>Noch nicht: Sie haben nur den Citratzyklus gezählt; das NADH aus der Oxidation von Lactat zu Pyruvat und das aus der Oxidation von Pyruvat zu Acetyl-CoA liefern je %1 ATP, insgesamt also %2.</translation>
     </message>
     <message>
         <source>Not yet: you multiplied by the %1 ATP each lactate yields; the ATP needed is to be divided by it.</source>
-        <translation>Noch nicht: Sie haben mit den %1 ATP multipliziert, die jedes Laktat liefert; das benötigte ATP ist durch diese Zahl zu teilen.</translation>
+        <translation>Noch nicht: Sie haben mit den %1 ATP multipliziert, die jedes Lactat liefert; das benötigte ATP ist durch diese Zahl zu teilen.</translation>
     </message>
     <message>
         <source>Not yet: the mass is in mg: %1 mg is to be divided by 1000 before it is multiplied by %2 L per gram.</source>
-        <translation>Noch nicht: Die Masse ist in mg angegeben: %1 mg sind durch 1000 zu teilen, bevor Sie mit %2 L je Gramm multiplizieren.</translation>
+        <translation>Noch nicht: Die Masse ist in mg angegeben; %1 mg sind durch 1000 zu teilen, bevor Sie mit %2 L je Gramm multiplizieren.</translation>
     </message>
     <message>
         <source>Not yet: the %1 L is for each gram, not each mmol: the molecular mass, %2, turns %3 mmol into mg.</source>
-        <translation>Noch nicht: Die %1 L gelten je Gramm, nicht je mmol: Mit der Molekülmasse %2 rechnen Sie %3 mmol in mg um.</translation>
+        <translation>Noch nicht: Die %1 L gelten je Gramm, nicht je mmol; mit der Molekülmasse %2 rechnen Sie %3 mmol in mg um.</translation>
     </message>
     <message>
         <source>Not yet: that is the mass of lactate in grams; each gram consumes %1 L of oxygen.</source>
-        <translation>Noch nicht: Das ist die Masse des Laktats in Gramm; jedes Gramm verbraucht %1 L Sauerstoff.</translation>
+        <translation>Noch nicht: Das ist die Masse des Lactats in Gramm; jedes Gramm verbraucht %1 L Sauerstoff.</translation>
     </message>
     <message>
         <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a %2th of the day.</source>
-        <translation>Noch nicht: Das ist der Vergleich mit dem Sauerstoff eines ganzen Tages, %1 L; gefragt ist nach 30 Minuten, 1/%2 des Tages.</translation>
+        <translation>Noch nicht: Sie haben mit dem Sauerstoffverbrauch eines ganzen Tages (%1 L) verglichen; gefragt ist nach 30 Minuten, also 1/%2 des Tages.</translation>
     </message>
     <message>
         <source>Not yet: that is a fraction; a percentage is 100 times it.</source>
-        <translation>Noch nicht: Das ist ein Bruchteil; ein Prozentsatz ist das Hundertfache davon.</translation>
+        <translation>Noch nicht: Das ist ein Anteil, kein Prozentwert; der Prozentwert ist das Hundertfache davon.</translation>
     </message>
     <message>
         <source>Not yet: that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.</source>
-        <translation>Noch nicht: Das ist der Vergleich mit dem Sauerstoff einer Stunde, 1/24 des Tages; 30 Minuten sind 1/%1.</translation>
+        <translation>Noch nicht: Sie haben mit dem Sauerstoffverbrauch einer Stunde (1/24 des Tages) verglichen; 30 Minuten sind 1/%1 des Tages.</translation>
     </message>
     <message>
         <source>Not yet: that is the extra oxygen as a share of all the oxygen used; the increase is measured against the usual %1 L per 30 minutes.</source>
-        <translation>Noch nicht: Das ist der zusätzliche Sauerstoff als Anteil am gesamten verbrauchten Sauerstoff; der Anstieg wird am üblichen Verbrauch von %1 L je 30 Minuten gemessen.</translation>
+        <translation>Noch nicht: Das ist der zusätzliche Sauerstoff als Anteil am gesamten verbrauchten Sauerstoff; der Anstieg bezieht sich auf den üblichen Verbrauch von %1 L je 30 Minuten.</translation>
     </message>
 </context>
 <context>
@@ -1905,7 +1985,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>A name has at most %1 characters; this one has %2.</source>
-        <translation>Ein Name hat höchstens %1 Zeichen; dieser hat %2.</translation>
+        <translation>Ein Name darf höchstens %1 Zeichen haben; dieser hat %2.</translation>
     </message>
     <message>
         <source>An ID number cannot hold control characters, such as a tab.</source>
@@ -1913,7 +1993,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>An ID number has at most %1 characters; this one has %2.</source>
-        <translation>Eine ID-Nummer hat höchstens %1 Zeichen; diese hat %2.</translation>
+        <translation>Eine ID-Nummer darf höchstens %1 Zeichen haben; diese hat %2.</translation>
     </message>
     <message>
         <source>%1 (ID %2)</source>
@@ -1929,7 +2009,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Your name goes into the record of each practice attempt and onto its result slip, so that your teacher knows whose it is.</source>
-        <translation>Ihr Name kommt in das Protokoll jedes Übungsversuchs und auf dessen Ergebnisblatt, damit Ihre Lehrkraft weiß, von wem es stammt.</translation>
+        <translation>Ihr Name wird im Protokoll jedes Übungsversuchs und auf dessen Ergebnisblatt vermerkt, damit Ihre Lehrenden wissen, von wem beides stammt.</translation>
     </message>
     <message>
         <source>ID number, if your school gives one</source>
@@ -1937,6 +2017,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Where the dialog says what is wrong with what was typed.</extracomment>
         <translation>Problem</translation>
     </message>
     <message>
@@ -1961,11 +2042,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Weight %1 is not a number like %2.</source>
-        <translation>Das Gewicht %1 ist keine Zahl wie %2.</translation>
+        <translation>Das Gewicht %1 ist keine Zahl der Form %2.</translation>
     </message>
     <message>
         <source>Weight %1 is not a whole number of kg.</source>
-        <translation>Das Gewicht %1 ist keine ganze Zahl in kg.</translation>
+        <translation>Das Gewicht %1 ist keine ganze Zahl von Kilogramm.</translation>
     </message>
     <message>
         <source>Weight %1 is out of range.</source>
@@ -1973,48 +2054,48 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>The lactate before the race is missing.</source>
-        <translation>Der Laktatwert vor dem Lauf fehlt.</translation>
+        <translation>Der Lactatwert vor dem Lauf fehlt.</translation>
     </message>
     <message>
         <source>Lactate before %1 has digits other than 0 to 9.</source>
-        <translation>Der Laktatwert vor dem Lauf, %1, enthält andere Ziffern als 0 bis 9.</translation>
+        <translation>Der Lactatwert vor dem Lauf, %1, enthält andere Ziffern als 0 bis 9.</translation>
     </message>
     <message>
         <source>Lactate before %1 is not a number like %2.</source>
-        <translation>Der Laktatwert vor dem Lauf, %1, ist keine Zahl wie %2.</translation>
+        <translation>Der Lactatwert vor dem Lauf, %1, ist keine Zahl der Form %2.</translation>
     </message>
     <message>
         <source>Lactate before %1 has more than one decimal.</source>
-        <translation>Der Laktatwert vor dem Lauf, %1, hat mehr als eine Nachkommastelle.</translation>
+        <translation>Der Lactatwert vor dem Lauf, %1, hat mehr als eine Nachkommastelle.</translation>
     </message>
     <message>
         <source>Lactate before %1 is out of range.</source>
-        <translation>Der Laktatwert vor dem Lauf, %1, liegt außerhalb des zulässigen Bereichs.</translation>
+        <translation>Der Lactatwert vor dem Lauf, %1, liegt außerhalb des zulässigen Bereichs.</translation>
     </message>
     <message>
         <source>The lactate after the race is missing.</source>
-        <translation>Der Laktatwert nach dem Lauf fehlt.</translation>
+        <translation>Der Lactatwert nach dem Lauf fehlt.</translation>
     </message>
     <message>
         <source>Lactate after %1 has digits other than 0 to 9.</source>
-        <translation>Der Laktatwert nach dem Lauf, %1, enthält andere Ziffern als 0 bis 9.</translation>
+        <translation>Der Lactatwert nach dem Lauf, %1, enthält andere Ziffern als 0 bis 9.</translation>
     </message>
     <message>
         <source>Lactate after %1 is not a number like %2.</source>
-        <translation>Der Laktatwert nach dem Lauf, %1, ist keine Zahl wie %2.</translation>
+        <translation>Der Lactatwert nach dem Lauf, %1, ist keine Zahl der Form %2.</translation>
     </message>
     <message>
         <source>Lactate after %1 has more than one decimal.</source>
-        <translation>Der Laktatwert nach dem Lauf, %1, hat mehr als eine Nachkommastelle.</translation>
+        <translation>Der Lactatwert nach dem Lauf, %1, hat mehr als eine Nachkommastelle.</translation>
     </message>
     <message>
         <source>Lactate after %1 is out of range.</source>
-        <translation>Der Laktatwert nach dem Lauf, %1, liegt außerhalb des zulässigen Bereichs.</translation>
+        <translation>Der Lactatwert nach dem Lauf, %1, liegt außerhalb des zulässigen Bereichs.</translation>
     </message>
     <message>
         <source>%1 A code reads like %2: M or W, weight %3 to %4 kg, lactate before %5 to %6 and after %7 to %8 mmol/L.</source>
         <extracomment>%1 says what is wrong with the code as typed, in a sentence of its own.</extracomment>
-        <translation>%1 Ein Code lautet etwa %2: M oder W, Gewicht %3 bis %4 kg, Laktat vor dem Lauf %5 bis %6 und danach %7 bis %8 mmol/L.</translation>
+        <translation>%1 Ein Code hat die Form %2: M oder W, Gewicht %3 bis %4 kg, Lactat vor dem Lauf %5 bis %6 und danach %7 bis %8 mmol/L.</translation>
     </message>
     <message>
         <source>The code is empty.</source>
@@ -2034,11 +2115,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>The lactates before and after the race are missing.</source>
-        <translation>Die Laktatwerte vor und nach dem Lauf fehlen.</translation>
+        <translation>Die Lactatwerte vor und nach dem Lauf fehlen.</translation>
     </message>
     <message>
         <source>The code has %1 parts joined by &quot;-&quot; instead of 3.</source>
-        <translation>Der Code hat %1 durch „-“ verbundene Teile statt 3.</translation>
+        <translation>Der Code besteht aus %1 durch „-“ verbundenen Teilen statt aus 3.</translation>
     </message>
     <message>
         <source>A class set holds 1 to %1 different subjects, not %2.</source>
@@ -2061,6 +2142,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Where the dialog says what is wrong with the code typed.</extracomment>
         <translation>Problem</translation>
     </message>
 </context>
@@ -2092,7 +2174,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>The worksheet, to hand out, or the answer key, for subject %1?</source>
-        <translation>Das Arbeitsblatt zum Austeilen oder das Lösungsblatt für Proband %1?</translation>
+        <translation>Welches Blatt für Proband %1: das Arbeitsblatt zum Austeilen oder das Lösungsblatt?</translation>
     </message>
     <message>
         <source>&amp;Worksheet</source>
@@ -2150,18 +2232,22 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     <name>Verdict</name>
     <message>
         <source>Correct</source>
+        <extracomment>A verdict on an answer: right.</extracomment>
         <translation>Richtig</translation>
     </message>
     <message>
         <source>Not yet</source>
+        <extracomment>A verdict on an answer: not right yet, said kindly, for it invites another try.</extracomment>
         <translation>Noch nicht</translation>
     </message>
     <message>
         <source>Carried forward</source>
+        <extracomment>A verdict on an answer: the method is right, and the difference comes from the student&apos;s own wrong answer to an earlier question.</extracomment>
         <translation>Folgefehler</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>A verdict on an answer: near it, but not within its tolerance; not the command that closes a window.</extracomment>
         <translation>Knapp daneben</translation>
     </message>
 </context>

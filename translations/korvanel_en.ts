@@ -2,13 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AttemptSummary</name>
+    <message numerus="yes">
+        <source>Score: %n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of the %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>Score: %n of %1 questions right at the first try.</numerusform>
+            <numerusform>Score: %n of %1 questions right at the first try.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ClassFigures</name>
     <message numerus="yes">
-        <source>%1, %n student(s): %2</source>
-        <extracomment>%1 names the question, %2 is the slip&apos;s hint; %n students met it.</extracomment>
+        <source>%n student(s) right at the first try</source>
+        <extracomment>How many students of the class came to an outcome in one part of the exercise, as a screen reader says a bar of the class&apos;s chart.</extracomment>
         <translation>
-            <numerusform>%1, %n student: %2</numerusform>
-            <numerusform>%1, %n students: %2</numerusform>
+            <numerusform>%n student right at the first try</numerusform>
+            <numerusform>%n students right at the first try</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) right at the last try</source>
+        <translation>
+            <numerusform>%n student right at the last try</numerusform>
+            <numerusform>%n students right at the last try</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) carried forward</source>
+        <translation>
+            <numerusform>%n student carried forward</numerusform>
+            <numerusform>%n students carried forward</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) close</source>
+        <extracomment>Close: near the answer, but not within its tolerance.</extracomment>
+        <translation>
+            <numerusform>%n student close</numerusform>
+            <numerusform>%n students close</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) not yet right</source>
+        <translation>
+            <numerusform>%n student not yet right</numerusform>
+            <numerusform>%n students not yet right</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check it</source>
+        <translation>
+            <numerusform>%n student who did not check it</numerusform>
+            <numerusform>%n students who did not check it</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n student(s). %2</source>
+        <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
+        <translation>
+            <numerusform>%1: %n student. %2</numerusform>
+            <numerusform>%1: %n students. %2</numerusform>
         </translation>
     </message>
 </context>

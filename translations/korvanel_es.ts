@@ -5,6 +5,7 @@
     <name>Announcer</name>
     <message>
         <source>Messages</source>
+        <extracomment>What a screen reader calls the source of the window&apos;s spoken messages.</extracomment>
         <translation>Mensajes</translation>
     </message>
 </context>
@@ -16,7 +17,7 @@
     </message>
     <message>
         <source>Not yet: extracellular fluid is %1 % of body weight; follow the lactate over the 30 minutes after the race.</source>
-        <translation>Aún no: el líquido extracelular es el %1 % del peso corporal; sigue el lactato durante los 30 minutos posteriores a la carrera.</translation>
+        <translation>Aún no: el líquido extracelular es el %1 % del peso corporal; sigue la evolución del lactato durante los 30 minutos posteriores a la carrera.</translation>
     </message>
     <message>
         <source>Glucose from 2 x lactate</source>
@@ -98,6 +99,7 @@
     </message>
     <message>
         <source>Check</source>
+        <extracomment>The button that has the answers typed judged: a command, not the noun.</extracomment>
         <translation>Comprobar</translation>
     </message>
     <message>
@@ -193,44 +195,50 @@
         <translation>La comprobación %1 del intento no es de las que admite un registro.</translation>
     </message>
     <message>
-        <source>It is empty.</source>
-        <translation>Está vacío.</translation>
-    </message>
-    <message>
-        <source>It is cut short: its JSON ends unfinished (%1).</source>
-        <translation>Está incompleto: su JSON termina sin cerrar (%1).</translation>
-    </message>
-    <message>
-        <source>It is not JSON: %1 at byte %2.</source>
-        <translation>No es JSON: %1 en el byte %2.</translation>
-    </message>
-    <message>
-        <source>It is not a Korvanel practice record.</source>
-        <translation>No es un registro de práctica de Korvanel.</translation>
-    </message>
-    <message>
         <source>The record has no version number.</source>
         <translation>El registro no tiene número de versión.</translation>
-    </message>
-    <message>
-        <source>It was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <translation>Lo escribió un Korvanel más reciente (versión de registro %1; este lee la versión %2).</translation>
     </message>
     <message>
         <source>In the record, &quot;checks&quot; is not a list.</source>
         <translation>En el registro, &quot;checks&quot; no es una lista.</translation>
     </message>
     <message>
-        <source>The record&apos;s code &quot;%1&quot; is not a subject code: %2</source>
-        <translation>El código &quot;%1&quot; del registro no es un código de sujeto: %2</translation>
-    </message>
-    <message>
         <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
         <translation>El registro tiene %1 comprobaciones, más de las que podría tener cualquier intento (%2 como máximo).</translation>
     </message>
     <message>
-        <source>It is too large for a practice record: %1, where a record takes at most %2.</source>
-        <translation>Es demasiado grande para un registro de práctica: %1, cuando un registro ocupa como máximo %2.</translation>
+        <source>The file is empty.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is cut short: its JSON ends unfinished (%1).</source>
+        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
+        <translation>El archivo está truncado: su JSON termina incompleto (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: %1 at byte %2.</source>
+        <translation>El archivo no es JSON: %1 en el byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a Korvanel practice record.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>El archivo no es un registro de práctica de Korvanel.</translation>
+    </message>
+    <message>
+        <source>The record was written by a newer Korvanel (record version %1; this one reads version %2).</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>El registro lo escribió una versión más reciente de Korvanel (versión de registro %1; esta versión lee la %2).</translation>
+    </message>
+    <message>
+        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>El código &quot;%1&quot; del registro no es un código de sujeto. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
+        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
+        <translation>El archivo es demasiado grande para ser un registro de práctica: ocupa %1, y un registro ocupa como máximo %2.</translation>
     </message>
 </context>
 <context>
@@ -260,15 +268,19 @@
     </message>
     <message>
         <source>Answers of %1, the first try and the last:</source>
-        <translation>Respuestas de %1, la primera vez y la última:</translation>
+        <translation>Respuestas de %1 (la primera y la última de cada pregunta):</translation>
     </message>
     <message>
         <source>Your answers, the first try and the last:</source>
-        <translation>Tus respuestas, la primera vez y la última:</translation>
+        <translation>Tus respuestas (la primera y la última de cada pregunta):</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 questions right at the first try.</source>
-        <translation>Puntuación: %1 de %2 preguntas bien a la primera.</translation>
+    <message numerus="yes">
+        <source>Score: %n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of the %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>Puntuación: %n pregunta de %1 acertada a la primera.</numerusform>
+            <numerusform>Puntuación: %n preguntas de %1 acertadas a la primera.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -291,55 +303,58 @@
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Nombre</translation>
     </message>
     <message>
         <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
         <translation>Número de ID</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
         <translation>Código</translation>
     </message>
     <message>
         <source>Started</source>
+        <extracomment>When the student started the attempt: a date and time.</extracomment>
         <translation>Inicio</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
         <translation>Puntuación</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
         <translation>Terminado</translation>
     </message>
     <message>
         <source>Edited</source>
+        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
         <translation>Editado</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation>Contado</translation>
+        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
+        <translation>Computado</translation>
     </message>
 </context>
 <context>
     <name>ChartView</name>
     <message>
         <source>Each question at the first try and at the last</source>
-        <translation>Cada pregunta a la primera y al final</translation>
+        <translation>Cada pregunta, a la primera y al final</translation>
     </message>
     <message>
         <source>No attempts are read yet.</source>
         <translation>Aún no se ha leído ningún intento.</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>%1 students, %2 what their outcome was: &quot;12 Right at the first try&quot;.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2.</source>
-        <extracomment>%1 names the question, %2 lists the outcomes with their counts.</extracomment>
+        <extracomment>%1 names the question, %2 lists the outcomes with their counts: &quot;12 students right at the first try, 5 students close and 1 student not yet right&quot;.</extracomment>
         <translation>%1: %2.</translation>
     </message>
 </context>
@@ -347,11 +362,12 @@
     <name>ClassFigures</name>
     <message>
         <source>Right at the first try</source>
-        <translation>Bien a la primera</translation>
+        <extracomment>An outcome in the key of the class&apos;s chart.</extracomment>
+        <translation>Acertada a la primera</translation>
     </message>
     <message>
         <source>Right at the last</source>
-        <translation>Bien al final</translation>
+        <translation>Acertada al final</translation>
     </message>
     <message>
         <source>Carried forward</source>
@@ -359,6 +375,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The verdict: near the answer, but not within its tolerance.</extracomment>
         <translation>Casi</translation>
     </message>
     <message>
@@ -370,11 +387,55 @@
         <translation>Sin comprobar</translation>
     </message>
     <message numerus="yes">
-        <source>%1, %n student(s): %2</source>
-        <extracomment>%1 names the question, %2 is the slip&apos;s hint; %n students met it.</extracomment>
+        <source>%n student(s) right at the first try</source>
+        <extracomment>How many students of the class came to an outcome in one part of the exercise, as a screen reader says a bar of the class&apos;s chart.</extracomment>
         <translation>
-            <numerusform>%1, %n estudiante: %2</numerusform>
-            <numerusform>%1, %n estudiantes: %2</numerusform>
+            <numerusform>%n estudiante que acertó a la primera</numerusform>
+            <numerusform>%n estudiantes que acertaron a la primera</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) right at the last try</source>
+        <translation>
+            <numerusform>%n estudiante que acertó al final</numerusform>
+            <numerusform>%n estudiantes que acertaron al final</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) carried forward</source>
+        <translation>
+            <numerusform>%n estudiante con error arrastrado</numerusform>
+            <numerusform>%n estudiantes con error arrastrado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) close</source>
+        <extracomment>Close: near the answer, but not within its tolerance.</extracomment>
+        <translation>
+            <numerusform>%n estudiante que casi acertó</numerusform>
+            <numerusform>%n estudiantes que casi acertaron</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) not yet right</source>
+        <translation>
+            <numerusform>%n estudiante que aún no acertó</numerusform>
+            <numerusform>%n estudiantes que aún no acertaron</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check it</source>
+        <translation>
+            <numerusform>%n estudiante que no la comprobó</numerusform>
+            <numerusform>%n estudiantes que no la comprobaron</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n student(s). %2</source>
+        <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
+        <translation>
+            <numerusform>%1: %n estudiante. %2</numerusform>
+            <numerusform>%1: %n estudiantes. %2</numerusform>
         </translation>
     </message>
 </context>
@@ -382,7 +443,7 @@
     <name>ClassReport</name>
     <message>
         <source>Known slips met, with how many students met each:</source>
-        <translation>Errores típicos cometidos, y cuántos estudiantes cometieron cada uno:</translation>
+        <translation>Errores típicos cometidos y número de estudiantes que cometieron cada uno:</translation>
     </message>
     <message>
         <source>No known slip was met.</source>
@@ -398,35 +459,42 @@
     </message>
     <message>
         <source>Each question at the first try and at the last, students counted:</source>
-        <translation>Cada pregunta a la primera y al final, en número de estudiantes:</translation>
+        <translation>Cada pregunta, a la primera y al final, en número de estudiantes:</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Nombre</translation>
     </message>
     <message>
         <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
         <translation>Número de ID</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
         <translation>Código</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
         <translation>Puntuación</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Whether the student finished the attempt.</extracomment>
         <translation>Terminado</translation>
     </message>
     <message>
         <source>Edited</source>
+        <extracomment>Whether the record was changed by hand.</extracomment>
         <translation>Editado</translation>
     </message>
     <message>
         <source>Counted</source>
-        <translation>Contado</translation>
+        <extracomment>Whether this attempt is the one that counts for its student.</extracomment>
+        <translation>Computado</translation>
     </message>
     <message>
         <source>nobody named</source>
@@ -464,7 +532,7 @@
     </message>
     <message>
         <source>&amp;Write the class set</source>
-        <translation>&amp;Generar el juego de clase</translation>
+        <translation>&amp;Generar el lote para la clase</translation>
     </message>
     <message>
         <source>Number of subjects</source>
@@ -484,10 +552,12 @@
     </message>
     <message>
         <source>Subjects</source>
+        <extracomment>The invented people the worksheets are about, one for each student.</extracomment>
         <translation>Sujetos</translation>
     </message>
     <message>
         <source>Sheets</source>
+        <extracomment>The sheets of paper to write: worksheets and answer keys.</extracomment>
         <translation>Hojas</translation>
     </message>
     <message>
@@ -500,7 +570,7 @@
     </message>
     <message>
         <source>Each subject starts on a page of its own, headed by its code, so that each student&apos;s pages can be handed out alone. Both files are written in full before either replaces anything.</source>
-        <translation>Cada sujeto empieza en una página propia, encabezada por su código, para que las páginas de cada estudiante puedan repartirse por separado. Los dos archivos se escriben completos antes de que ninguno sustituya nada.</translation>
+        <translation>Cada sujeto empieza en una página propia, encabezada por su código, para que las páginas de cada estudiante puedan repartirse por separado. Los dos archivos se escriben completos antes de sustituir ningún archivo existente.</translation>
     </message>
     <message>
         <source>Choose…</source>
@@ -513,10 +583,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The subject code &quot;%1&quot; cannot be read: %2</source>
-        <translation>No se puede leer el código de sujeto &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Type the subject codes, one a line, or choose random subjects.</source>
@@ -540,7 +606,7 @@
     </message>
     <message>
         <source>Writing the class set…</source>
-        <translation>Generando el juego de clase…</translation>
+        <translation>Generando el lote para la clase…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -548,25 +614,30 @@
     </message>
     <message>
         <source>Class set</source>
-        <translation>Juego de clase</translation>
+        <translation>Lote para la clase</translation>
     </message>
     <message numerus="yes">
         <source>Written for %n subject(s): the worksheets to %1 and the answer keys to %2.</source>
         <translation>
-            <numerusform>Escrito para %n sujeto: las hojas de ejercicios en %1 y los solucionarios en %2.</numerusform>
-            <numerusform>Escrito para %n sujetos: las hojas de ejercicios en %1 y los solucionarios en %2.</numerusform>
+            <numerusform>Lote generado para %n sujeto: las hojas de ejercicios en %1 y los solucionarios en %2.</numerusform>
+            <numerusform>Lote generado para %n sujetos: las hojas de ejercicios en %1 y los solucionarios en %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Written for %n subject(s): %1.</source>
         <translation>
-            <numerusform>Escrito para %n sujeto: %1.</numerusform>
-            <numerusform>Escrito para %n sujetos: %1.</numerusform>
+            <numerusform>Lote generado para %n sujeto: %1.</numerusform>
+            <numerusform>Lote generado para %n sujetos: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled: nothing was written, and what stood at those places is as it was.</source>
-        <translation>Cancelado: no se ha escrito nada, y lo que había en esos lugares sigue como estaba.</translation>
+        <translation>Cancelado: no se ha escrito nada, y los archivos que ya había en esas ubicaciones siguen como estaban.</translation>
+    </message>
+    <message>
+        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>No se puede leer el código de sujeto &quot;%1&quot;. %2</translation>
     </message>
 </context>
 <context>
@@ -593,7 +664,7 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>Starts in practice mode, in which the student types the answers and has them checked.</source>
-        <translation>Empieza en modo de práctica, en el que el estudiante escribe las respuestas y las comprueba.</translation>
+        <translation>Empieza en modo de práctica, en el que el estudiante escribe las respuestas y el programa las comprueba.</translation>
     </message>
     <message>
         <source>Practises as the student &lt;name&gt;, for this run, instead of the name this computer remembers or asks for.</source>
@@ -609,19 +680,19 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>Writes the answer key, each question with its worked answer and both pathway diagrams, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation>Escribe el solucionario (cada pregunta con su respuesta resuelta y los dos diagramas de las rutas) en PDF en &lt;file&gt;, y sale sin abrir ninguna ventana.</translation>
+        <translation>Escribe el solucionario (cada pregunta con su respuesta desarrollada y los dos diagramas de las vías) en PDF en &lt;file&gt;, y sale sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>With --worksheet or --key: a class set of &lt;n&gt; different random subjects, 1 to %1, each on pages of its own headed by its code.</source>
-        <translation>Con --worksheet o --key: un juego de clase de &lt;n&gt; sujetos aleatorios distintos, de 1 a %1, cada uno en páginas propias encabezadas por su código.</translation>
+        <translation>Con --worksheet o --key: un lote para la clase de &lt;n&gt; sujetos aleatorios distintos, de 1 a %1, cada uno en páginas propias encabezadas por su código.</translation>
     </message>
     <message>
         <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the report of --report or both. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
-        <translation>Lee los registros de práctica dados como argumentos (archivos o carpetas que los contienen), vuelve a juzgar cada comprobación a partir de su entrada y escribe la tabla de --csv, el informe de --report o ambos. Se indica cada registro que no se puede leer o que fue editado. Sale sin abrir ninguna ventana.</translation>
+        <translation>Lee los registros de práctica dados como argumentos (archivos o carpetas que los contienen), vuelve a corregir cada comprobación a partir de su entrada y escribe la tabla de --csv, el informe de --report o ambos. Se indica cada registro que no se puede leer o que fue editado. Sale sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
-        <translation>Con --collate: el archivo CSV &lt;file&gt; que se escribe, con una línea por intento: el nombre y el número de ID del estudiante, el código del sujeto, cuándo empezó el intento, los veredictos primero y último de cada pregunta, la puntuación y si se terminó, se editó y se contó.</translation>
+        <translation>Con --collate: el archivo CSV &lt;file&gt; que se escribe, con una línea por intento: el nombre y el número de ID del estudiante, el código del sujeto, cuándo empezó el intento, los veredictos primero y último de cada pregunta, la puntuación y si el intento está terminado, editado y computado.</translation>
     </message>
     <message>
         <source>With --collate: the class report, as PDF to &lt;file&gt;: for each question how many students were right at the first try and at the last, the known slips met, and a table of the students.</source>
@@ -629,11 +700,11 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
-        <translation>Habla el idioma de &lt;code&gt;, uno de %1, en lugar del idioma del escritorio: pt o pt_BR para portugués de Brasil.</translation>
+        <translation>Usa el idioma de &lt;code&gt;, uno de %1, en lugar del idioma del escritorio: pt o pt_BR para portugués de Brasil.</translation>
     </message>
     <message>
         <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
-        <translation>Abre Korvanel para docentes, para los juegos de clase y los registros entregados, con los registros dados como argumentos (archivos o carpetas que los contienen).</translation>
+        <translation>Abre Korvanel para docentes, para los lotes para la clase y los registros entregados, con los registros dados como argumentos (archivos o carpetas que los contienen).</translation>
     </message>
     <message>
         <source>Writes the result slip of the practice record of --record, its entries, verdicts and score on one page, as PDF to &lt;file&gt;, and exits without opening a window.</source>
@@ -673,7 +744,7 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
-        <translation>--result-slip escribe la hoja de un solo registro de práctica; no va con --%1.</translation>
+        <translation>--result-slip escribe la hoja de resultados de un solo registro de práctica; no va con --%1.</translation>
     </message>
     <message>
         <source>--record is read for --result-slip; give --result-slip and its file.</source>
@@ -685,11 +756,11 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>--result-slip names the record itself, %1; write the slip to a file of its own.</source>
-        <translation>--result-slip indica el propio registro, %1; escribe la hoja en un archivo propio.</translation>
+        <translation>--result-slip indica el propio registro, %1; escribe la hoja de resultados en un archivo propio.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation>--%1 se ha dado más de una vez.</translation>
+        <translation>--%1 aparece más de una vez.</translation>
     </message>
     <message>
         <source>--csv is the table of --collate; give --collate and the records too.</source>
@@ -712,10 +783,6 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <translation>--teacher abre la ventana de docentes; no va con --%1.</translation>
     </message>
     <message>
-        <source>Cannot read the subject code &quot;%1&quot;: %2</source>
-        <translation>No se puede leer el código de sujeto &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>--student-id goes with --student and the student&apos;s name.</source>
         <translation>--student-id va con --student y el nombre del estudiante.</translation>
     </message>
@@ -724,16 +791,8 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <translation>--student indica quién practica en la ventana; no va con --worksheet ni con --key.</translation>
     </message>
     <message>
-        <source>--student: %1</source>
-        <translation>--student: %1</translation>
-    </message>
-    <message>
-        <source>--student-id: %1</source>
-        <translation>--student-id: %1</translation>
-    </message>
-    <message>
         <source>--count makes a class set on paper; give --worksheet or --key.</source>
-        <translation>--count crea un juego de clase en papel; indica --worksheet o --key.</translation>
+        <translation>--count crea un lote para la clase en papel; indica --worksheet o --key.</translation>
     </message>
     <message>
         <source>The window shows one subject; give --subject once, or several with --worksheet or --key.</source>
@@ -761,7 +820,22 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation>%1: no se puede abrir la ventana: no hay ninguna pantalla donde mostrarla. --worksheet y --key escriben en papel sin ella.</translation>
+        <translation>%1: no se puede abrir la ventana: no hay ninguna pantalla donde mostrarla. --worksheet y --key generan las hojas en PDF sin pantalla.</translation>
+    </message>
+    <message>
+        <source>Cannot read the subject code &quot;%1&quot;. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>No se puede leer el código de sujeto &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The name given with --student cannot be taken. %1</source>
+        <extracomment>%1 says what is wrong with the name, in a sentence of its own.</extracomment>
+        <translation>No se puede aceptar el nombre indicado con --student. %1</translation>
+    </message>
+    <message>
+        <source>The ID number given with --student-id cannot be taken. %1</source>
+        <extracomment>%1 says what is wrong with the ID number, in a sentence of its own.</extracomment>
+        <translation>No se puede aceptar el número de ID indicado con --student-id. %1</translation>
     </message>
 </context>
 <context>
@@ -844,16 +918,6 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
 <context>
     <name>Entry</name>
     <message>
-        <source>, </source>
-        <extracomment>Between the units offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source> or </source>
-        <extracomment>Before the last unit offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation> o </translation>
-    </message>
-    <message>
         <source>Nothing is typed here.</source>
         <translation>No has escrito nada aquí.</translation>
     </message>
@@ -894,19 +958,19 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <translation>La coma de %1 podría ser un separador de miles o una coma decimal; escribe el número sin ella, o con un punto decimal.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not the unit here; write %2, or no unit.</source>
-        <translation>&quot;%1&quot; no es la unidad de esta respuesta; escribe %2 o no pongas unidad.</translation>
+        <source>%1 is far too large for this answer; check the digits.</source>
+        <translation>%1 es excesivamente grande para esta respuesta; revisa las cifras.</translation>
     </message>
     <message>
-        <source>%1 is far too large for this answer; check the digits.</source>
-        <translation>%1 es demasiado grande para esta respuesta; revisa las cifras.</translation>
+        <source>&quot;%1&quot; is not a unit of this answer, which takes %2, or no unit.</source>
+        <translation>&quot;%1&quot; no es una unidad de esta respuesta, que admite %2 o ninguna unidad.</translation>
     </message>
 </context>
 <context>
     <name>Exercise</name>
     <message>
         <source>You are considering a man who weighs %1 kg. He  has just completed a 100 m sprint.</source>
-        <extracomment>%1 is the subject&apos;s weight.</extracomment>
+        <extracomment>%1 is the subject&apos;s weight. The doubled blank is the English exercise&apos;s own.</extracomment>
         <translation>Considera a un hombre que pesa %1 kg. Acaba de correr un sprint de 100 m.</translation>
     </message>
     <message>
@@ -923,6 +987,7 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>Immediately after the race  his  plasma lactate was %1 mmol /L</source>
+        <extracomment>The doubled blanks are the English exercise&apos;s own.</extracomment>
         <translation>Inmediatamente después de la carrera, su lactato plasmático era de %1 mmol/L</translation>
     </message>
     <message>
@@ -931,6 +996,7 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>30 minutes later  his  plasma lactate was %1 mmol /L</source>
+        <extracomment>The doubled blanks are the English exercise&apos;s own.</extracomment>
         <translation>30 minutos más tarde, su lactato plasmático era de %1 mmol/L</translation>
     </message>
     <message>
@@ -1008,6 +1074,7 @@ como glucosa y se usará para la síntesis de glucógeno en el músculo.</transl
     </message>
     <message>
         <source>Although gluconogenesis from pyruvate requires NADH, this is provided by the oxidation of lactate to pyruvate.</source>
+        <extracomment>&quot;gluconogenesis&quot; is the English exercise&apos;s own slip for gluconeogenesis: write the word correctly. The NADH that gluconeogenesis uses is supplied by the oxidation of lactate.</extracomment>
         <translation>Aunque la gluconeogénesis a partir de piruvato requiere NADH,
 este lo aporta la oxidación del lactato a piruvato.</translation>
     </message>
@@ -1023,6 +1090,7 @@ este lo aporta la oxidación del lactato a piruvato.</translation>
     <message>
         <source> How much lactate must undergo total oxidation to carbon dioxide and water
 (via lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle) to provide this ATP?</source>
+        <extracomment>The leading blank is the English exercise&apos;s own.</extracomment>
         <translation>¿Qué cantidad de lactato debe oxidarse totalmente a dióxido de carbono y agua
 (a través de la lactato deshidrogenasa, la piruvato deshidrogenasa y el ciclo del ácido cítrico)
 para proporcionar este ATP?</translation>
@@ -1047,6 +1115,7 @@ para proporcionar este ATP?</translation>
     </message>
     <message>
         <source>%1 x FADH =~%2 ATP</source>
+        <extracomment>&quot;FADH&quot; is the English exercise&apos;s own for FADH2: write FADH2.</extracomment>
         <translation>%1 x FADH2 =~%2 ATP</translation>
     </message>
     <message>
@@ -1084,7 +1153,7 @@ por tanto, debe oxidar %3 / %4 = %5 mmol de lactato.</translation>
     </message>
     <message>
         <source>%1 mmol lactate = %2x %3  = %4 mg</source>
-        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass.</extracomment>
+        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass. The doubled blank is the English exercise&apos;s own.</extracomment>
         <translation>%1 mmol de lactato = %2 x %3 = %4 mg</translation>
     </message>
     <message>
@@ -1094,14 +1163,14 @@ por tanto, debe oxidar %3 / %4 = %5 mmol de lactato.</translation>
     <message>
         <source>This is oxygen debt - the extra oxygen that is consumed in the metabolism of lactate to provide
 the ATP that is required for gluconeogenesis and the formation of glycogen.</source>
-        <translation>Esta es la deuda de oxígeno: el oxígeno extra que se consume en el metabolismo del lactato
+        <translation>Esta es la deuda de oxígeno: el oxígeno adicional que se consume en el metabolismo del lactato
 para aportar el ATP necesario para la gluconeogénesis y la formación de glucógeno.</translation>
     </message>
     <message>
         <source>Assuming that his total energy expenditure is %1MJ perday
 and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
 what is the pecentage increase in his oxygen consumption during this 30 minutes?</source>
-        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields.</extracomment>
+        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields. &quot;perday&quot; and &quot;pecentage&quot; are the English exercise&apos;s own slips: write &quot;per day&quot; and &quot;percentage&quot; correctly.</extracomment>
         <translation>Suponiendo que su gasto energético total es de %1 MJ al día y que, sea cual sea el combustible
 que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno consumido,
 ¿cuál es el aumento porcentual de su consumo de oxígeno durante estos 30 minutos?</translation>
@@ -1128,17 +1197,19 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     <message>
         <source>percent increase in oxygen consumption = 100 x %1 / %2= %3%</source>
         <extracomment>%1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.</extracomment>
-        <translation>aumento porcentual del consumo de oxígeno = 100 x %1 / %2 = %3%</translation>
+        <translation>aumento porcentual del consumo de oxígeno = 100 x %1 / %2 = %3 %</translation>
     </message>
 </context>
 <context>
     <name>ExerciseWindow</name>
     <message>
         <source>Questions</source>
+        <extracomment>The pane that holds the problem and the questions posed so far.</extracomment>
         <translation>Preguntas</translation>
     </message>
     <message>
         <source>Answer</source>
+        <extracomment>The pane that shows a worked answer (a noun).</extracomment>
         <translation>Respuesta</translation>
     </message>
     <message>
@@ -1164,7 +1235,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Hide answer 1</source>
-        <translation>Ocultar resp. 1</translation>
+        <translation>Ocultar respuesta 1</translation>
     </message>
     <message>
         <source>See answer 2</source>
@@ -1172,11 +1243,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Hide answer 2</source>
-        <translation>Ocultar resp. 2</translation>
+        <translation>Ocultar respuesta 2</translation>
     </message>
     <message>
         <source>See pathway 1</source>
-        <translation>Ver ruta 1</translation>
+        <translation>Ver diagrama 1</translation>
     </message>
     <message>
         <source>See answer 3</source>
@@ -1184,11 +1255,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Hide answer 3</source>
-        <translation>Ocultar resp. 3</translation>
+        <translation>Ocultar respuesta 3</translation>
     </message>
     <message>
         <source>See pathway 2</source>
-        <translation>Ver ruta 2</translation>
+        <translation>Ver diagrama 2</translation>
     </message>
     <message>
         <source>See answer 4</source>
@@ -1196,7 +1267,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Hide answer 4</source>
-        <translation>Ocultar resp. 4</translation>
+        <translation>Ocultar respuesta 4</translation>
     </message>
     <message>
         <source>See answer 5</source>
@@ -1204,7 +1275,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Hide answer 5</source>
-        <translation>Ocultar resp. 5</translation>
+        <translation>Ocultar respuesta 5</translation>
     </message>
     <message>
         <source>See answer 6</source>
@@ -1212,7 +1283,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Hide answer 6</source>
-        <translation>Ocultar resp. 6</translation>
+        <translation>Ocultar respuesta 6</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1318,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Menu</source>
+        <extracomment>The window&apos;s context menu.</extracomment>
         <translation>Menú</translation>
     </message>
     <message>
@@ -1265,28 +1337,19 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>La carpeta no contiene registros de práctica (*.json).</translation>
     </message>
     <message>
-        <source>Skipped %1: %2</source>
-        <translation>Se omite %1: %2</translation>
-    </message>
-    <message>
-        <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <extracomment>%2 names the check that differs; the table and report show what its entry earns.</extracomment>
-        <translation>%1: el registro fue editado. %2 Los veredictos que se muestran son los que merecen sus entradas.</translation>
-    </message>
-    <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
         <translation>Registros leídos: %1; estudiantes: %2; intentos: %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) held an attempt read already, and it counts once.</source>
         <translation>
-            <numerusform>%n registro contenía un intento ya leído, y cuenta una sola vez.</numerusform>
-            <numerusform>%n registros contenían un intento ya leído, y cada uno cuenta una sola vez.</numerusform>
+            <numerusform>%n registro contenía un intento ya leído, que se computa una sola vez.</numerusform>
+            <numerusform>%n registros contenían un intento ya leído, que se computa una sola vez.</numerusform>
         </translation>
     </message>
     <message>
         <source>Where a student handed in more than one attempt, the latest finished counts, else the latest; the table says which.</source>
-        <translation>Cuando un estudiante entregó más de un intento, cuenta el último terminado o, si no hay ninguno, el último; la tabla indica cuál.</translation>
+        <translation>Cuando un estudiante entregó más de un intento, se computa el último terminado o, si no hay ninguno, el último; la tabla indica cuál.</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) were edited; what their entries earn is shown, not what they say.</source>
@@ -1301,6 +1364,16 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
             <numerusform>No se pudo leer %n archivo, que queda fuera.</numerusform>
             <numerusform>No se pudieron leer %n archivos, que quedan fuera.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is left out. %2</source>
+        <extracomment>%1 is a file or folder, %2 why, in a sentence of its own such as &quot;The file is empty.&quot;</extracomment>
+        <translation>%1 queda fuera. %2</translation>
+    </message>
+    <message>
+        <source>The record %1 was edited. %2 The verdicts its entries earn are the ones shown.</source>
+        <extracomment>%1 is the record&apos;s file; %2 names the check that differs, in a sentence of its own; the table and report show what its entry earns.</extracomment>
+        <translation>El registro %1 fue editado. %2 Los veredictos que se muestran son los que merecen sus entradas.</translation>
     </message>
 </context>
 <context>
@@ -1335,11 +1408,12 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>C&amp;lear</source>
+        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Vaciar</translation>
     </message>
     <message>
         <source>Add the records (.json) your students hand in, or drop their files or folders on this window. Each record&apos;s checks are judged again from its entries.</source>
-        <translation>Añade los registros (.json) que te entregan tus estudiantes, o arrastra sus archivos o carpetas a esta ventana. Las comprobaciones de cada registro se vuelven a juzgar a partir de sus entradas.</translation>
+        <translation>Añade los registros (.json) que te entregan tus estudiantes, o arrastra sus archivos o carpetas a esta ventana. Las comprobaciones de cada registro se vuelven a corregir a partir de sus entradas.</translation>
     </message>
     <message>
         <source>No records are read yet.</source>
@@ -1410,7 +1484,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Close: within %1 % of the answer but not within %2 %; check the arithmetic.</source>
-        <translation>Casi: dentro del %1 % de la respuesta, pero no dentro del %2 %; revisa los cálculos.</translation>
+        <translation>Casi: a menos del %1 % de la respuesta, pero fuera del margen del %2 %; revisa los cálculos.</translation>
     </message>
     <message>
         <source>Carried forward: your method is right; the difference comes from your answer to question %1 (%2).</source>
@@ -1425,14 +1499,15 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     <name>Language</name>
     <message>
         <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation>Korvanel no habla &quot;%1&quot;; los idiomas disponibles son: %2.</translation>
+        <translation>Korvanel no está disponible en &quot;%1&quot;; los idiomas disponibles son: %2.</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
-        <source>Cannot read the record %1: %2</source>
-        <translation>No se puede leer el registro %1: %2</translation>
+        <source>Cannot read the record %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own, such as &quot;The file is empty.&quot;</extracomment>
+        <translation>No se puede leer el registro %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1466,18 +1541,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>página %1 de %2</translation>
     </message>
     <message>
-        <source>cannot draw on the page</source>
-        <translation>no se puede dibujar en la página</translation>
-    </message>
-    <message>
-        <source>cannot start a new page</source>
-        <translation>no se puede empezar una página nueva</translation>
-    </message>
-    <message>
-        <source>cannot finish the page</source>
-        <translation>no se puede terminar la página</translation>
-    </message>
-    <message>
         <source>Korvanel calculation: answer key</source>
         <translation>Cálculo de Korvanel: solucionario</translation>
     </message>
@@ -1494,20 +1557,12 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>No se puede dibujar en la página.</translation>
     </message>
     <message>
-        <source>It was cancelled.</source>
-        <translation>Se ha cancelado.</translation>
-    </message>
-    <message>
         <source>Cannot start a new page.</source>
         <translation>No se puede empezar una página nueva.</translation>
     </message>
     <message>
         <source>Cannot finish the pages.</source>
         <translation>No se pueden terminar las páginas.</translation>
-    </message>
-    <message>
-        <source>Nothing was written: it was cancelled.</source>
-        <translation>No se ha escrito nada: se ha cancelado.</translation>
     </message>
     <message>
         <source>Korvanel calculation: result slip</source>
@@ -1525,7 +1580,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>The exercise was finished.</source>
-        <translation>El ejercicio se terminó.</translation>
+        <translation>El ejercicio está terminado.</translation>
     </message>
     <message>
         <source>This record was edited. %1 The verdicts shown are the ones its entries earn.</source>
@@ -1538,6 +1593,14 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     <message>
         <source>The exercise was left at answer %1.</source>
         <translation>El ejercicio se dejó en la respuesta %1.</translation>
+    </message>
+    <message>
+        <source>Drawing was cancelled.</source>
+        <translation>Se ha cancelado el dibujo de las páginas.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written.</source>
+        <translation>Cancelado: no se ha escrito nada.</translation>
     </message>
 </context>
 <context>
@@ -1576,7 +1639,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>The free glucose is carried in the blood to muscle, the yellow panel.</source>
-        <translation>La glucosa libre viaja por la sangre hasta el músculo, el panel amarillo.</translation>
+        <translation>La glucosa libre viaja por la sangre hasta el músculo (el panel amarillo).</translation>
     </message>
     <message>
         <source>In muscle, glucose is made into glucose 6-phosphate; this step uses ATP and gives ADP.</source>
@@ -1616,7 +1679,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Citrate is rearranged to isocitrate (6 carbons).</source>
-        <translation>El citrato se reorganiza en isocitrato (6 carbonos).</translation>
+        <translation>El citrato se isomeriza a isocitrato (6 carbonos).</translation>
     </message>
     <message>
         <source>Isocitrate is oxidised to alpha-ketoglutarate (5 carbons); this step uses NAD+ and gives NADH, and gives off CO2.</source>
@@ -1660,7 +1723,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Pathway diagram: gluconeogenesis from lactate</source>
-        <translation>Diagrama de la ruta: gluconeogénesis a partir de lactato</translation>
+        <translation>Diagrama de la vía: gluconeogénesis a partir de lactato</translation>
     </message>
     <message>
         <source>Lactate oxidation and the citric acid cycle</source>
@@ -1672,17 +1735,18 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
-        <translation>Diagrama de la ruta: oxidación del lactato y ciclo del ácido cítrico</translation>
+        <translation>Diagrama de la vía: oxidación del lactato y ciclo del ácido cítrico</translation>
     </message>
 </context>
 <context>
     <name>PathwayWindow</name>
     <message>
         <source>Hide pathway</source>
-        <translation>Ocultar ruta</translation>
+        <translation>Ocultar diagrama</translation>
     </message>
     <message>
         <source>Title</source>
+        <extracomment>The pane that holds the diagram&apos;s title.</extracomment>
         <translation>Título</translation>
     </message>
     <message>
@@ -1701,11 +1765,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>Modo de práctica</translation>
     </message>
     <message>
-        <source>Your answers cannot be kept: %1 Practice goes on.</source>
-        <extracomment>%1 is the reason, a sentence of its own.</extracomment>
-        <translation>Tus respuestas no se pueden guardar: %1 La práctica continúa.</translation>
-    </message>
-    <message>
         <source>&amp;Continue</source>
         <translation>&amp;Continuar</translation>
     </message>
@@ -1721,40 +1780,55 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <source>You started practising subject %1 on %2 and stopped at answer %3. Continue where you stopped?</source>
         <translation>Empezaste a practicar el sujeto %1 el %2 y te detuviste en la respuesta %3. ¿Quieres continuar donde lo dejaste?</translation>
     </message>
+    <message>
+        <source>Your answers cannot be kept. %1 Practice goes on.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the record.</extracomment>
+        <translation>Tus respuestas no se pueden guardar. %1 La práctica continúa.</translation>
+    </message>
 </context>
 <context>
     <name>RecordFolder</name>
     <message>
-        <source>It is a folder, not a record.</source>
-        <translation>Es una carpeta, no un registro.</translation>
-    </message>
-    <message>
-        <source>It is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
-        <translation>No es un archivo normal (puede ser una FIFO, un socket o un dispositivo), así que no se ha abierto.</translation>
-    </message>
-    <message>
-        <source>It cannot be read: %1</source>
-        <translation>No se puede leer: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>The folder cannot be read.</source>
-        <translation>No se puede leer la carpeta.</translation>
-    </message>
-    <message>
-        <source>It is not a folder.</source>
-        <translation>No es una carpeta.</translation>
-    </message>
-    <message>
         <source>Cannot save the practice record %1: %2</source>
+        <extracomment>%2 is the system&apos;s reason.</extracomment>
         <translation>No se puede guardar el registro de práctica %1: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The path is a folder, not a record.</source>
+        <extracomment>Follows a sentence that names the path.</extracomment>
+        <translation>La ruta es una carpeta, no un registro.</translation>
+    </message>
+    <message>
+        <source>The path is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
+        <extracomment>Follows a sentence that names the path.</extracomment>
+        <translation>La ruta no es un archivo normal (puede ser una tubería con nombre, un socket o un dispositivo), así que no se ha abierto.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <extracomment>Follows a sentence that names the file; %1 is the system&apos;s reason.</extracomment>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>No se puede leer la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 is passed over. %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 why, in a sentence of its own such as &quot;The file is empty.&quot;</extracomment>
+        <translation>Se omite %1. %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the practice record %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own.</extracomment>
+        <translation>No se puede guardar el registro de práctica %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1777,7 +1851,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Check %1 was made before the check or the start before it.</source>
-        <translation>La comprobación %1 se hizo antes que la comprobación o el inicio anterior.</translation>
+        <translation>La comprobación %1 se hizo antes que la comprobación o el inicio que la preceden.</translation>
     </message>
     <message>
         <source>Check %1 was made after the attempt&apos;s last update.</source>
@@ -1799,6 +1873,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <source>Nothing was written.</source>
         <translation>No se ha escrito nada.</translation>
     </message>
+    <message>
+        <source>Cannot write %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own.</extracomment>
+        <translation>No se puede escribir %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>Slip</name>
@@ -1812,31 +1891,31 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Not yet: that is the fall in concentration, in mmol/L; multiply it by the volume of fluid the lactate is spread through.</source>
-        <translation>Aún no: eso es el descenso de la concentración, en mmol/L; multiplícalo por el volumen de líquido por el que se distribuye el lactato.</translation>
+        <translation>Aún no: tu respuesta es el descenso de la concentración, en mmol/L; multiplícalo por el volumen de líquido por el que se distribuye el lactato.</translation>
     </message>
     <message>
         <source>Not yet: that is all the lactate there was just after the race, at %1 mmol/L; only the fall over the next 30 minutes has been metabolised.</source>
-        <translation>Aún no: eso es todo el lactato que había justo después de la carrera, a %1 mmol/L; solo se ha metabolizado lo que ha descendido en los 30 minutos siguientes.</translation>
+        <translation>Aún no: tu respuesta es todo el lactato que había justo después de la carrera, a %1 mmol/L; solo se ha metabolizado lo que ha descendido en los 30 minutos siguientes.</translation>
     </message>
     <message>
         <source>Not yet: the GTP is not counted: making phosphoenolpyruvate from oxaloacetate uses one GTP for each lactate.</source>
-        <translation>Aún no: falta contar el GTP: formar fosfoenolpiruvato a partir de oxalacetato consume un GTP por cada lactato.</translation>
+        <translation>Aún no: falta contar el GTP. Formar fosfoenolpiruvato a partir de oxalacetato consume un GTP por cada lactato.</translation>
     </message>
     <message>
         <source>Not yet: the UTP is not counted: adding glucose to glycogen uses one UTP to make UDP-glucose.</source>
-        <translation>Aún no: falta contar el UTP: añadir glucosa al glucógeno consume un UTP para formar UDP-glucosa.</translation>
+        <translation>Aún no: falta contar el UTP. Añadir glucosa al glucógeno consume un UTP para formar UDP-glucosa.</translation>
     </message>
     <message>
         <source>Not yet: the muscle&apos;s own phosphorylation is not counted: muscle spends one ATP turning the glucose it takes up into glucose 6-phosphate.</source>
-        <translation>Aún no: falta contar la fosforilación propia del músculo: el músculo gasta un ATP en convertir la glucosa que capta en glucosa 6-fosfato.</translation>
+        <translation>Aún no: falta contar la fosforilación propia del músculo. El músculo gasta un ATP en convertir la glucosa que capta en glucosa 6-fosfato.</translation>
     </message>
     <message>
         <source>Not yet: that is the cost for one lactate; the question asks for 2 x lactate.</source>
-        <translation>Aún no: ese es el coste para un lactato; la pregunta pide 2 x lactato.</translation>
+        <translation>Aún no: tu respuesta es el coste para un solo lactato; la pregunta pide el coste para 2 x lactato.</translation>
     </message>
     <message>
         <source>Not yet: the NADH is not a cost here: oxidising the lactate to pyruvate provides it.</source>
-        <translation>Aún no: el NADH no es un coste aquí: lo aporta la oxidación del lactato a piruvato.</translation>
+        <translation>Aún no: aquí el NADH no es un coste, porque lo aporta la oxidación del lactato a piruvato.</translation>
     </message>
     <message>
         <source>Not yet: the %1 ATP are the cost for 2 lactate, and you took them for each lactate.</source>
@@ -1844,15 +1923,15 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Not yet: %1 ATP for 2 lactate is the cost of glucose; this lactate becomes muscle glycogen.</source>
-        <translation>Aún no: %1 ATP por 2 lactatos es el coste de la glucosa; este lactato se convierte en glucógeno muscular.</translation>
+        <translation>Aún no: %1 ATP por cada 2 lactatos es el coste de la glucosa; este lactato se convierte en glucógeno muscular.</translation>
     </message>
     <message>
         <source>Not yet: %1 ATP for 2 lactate is the cost of liver glycogen; this lactate becomes muscle glycogen.</source>
-        <translation>Aún no: %1 ATP por 2 lactatos es el coste del glucógeno hepático; este lactato se convierte en glucógeno muscular.</translation>
+        <translation>Aún no: %1 ATP por cada 2 lactatos es el coste del glucógeno hepático; este lactato se convierte en glucógeno muscular.</translation>
     </message>
     <message>
         <source>Not yet: that counts %1 ATP per NADH and %2 per FADH2, %3 per lactate; take %4 and %5, which give %6.</source>
-        <translation>Aún no: eso cuenta %1 ATP por NADH y %2 por FADH2, %3 por lactato; toma %4 y %5, que dan %6.</translation>
+        <translation>Aún no: has contado %1 ATP por NADH y %2 por FADH2, es decir, %3 por lactato; usa %4 y %5, que dan %6.</translation>
     </message>
     <message>
         <source>Not yet: the NADH from lactate to pyruvate is left out; it yields %1 ATP as well, %2 in all.</source>
@@ -1860,7 +1939,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Not yet: that counts the citric acid cycle only; the NADH from lactate to pyruvate and from pyruvate to acetyl CoA yield %1 ATP each, %2 in all.</source>
-        <translation>Aún no: eso cuenta solo el ciclo del ácido cítrico; los NADH de lactato a piruvato y de piruvato a acetil-CoA rinden %1 ATP cada uno, %2 en total.</translation>
+        <translation>Aún no: has contado solo el ciclo del ácido cítrico; los NADH de lactato a piruvato y de piruvato a acetil-CoA rinden %1 ATP cada uno, %2 en total.</translation>
     </message>
     <message>
         <source>Not yet: you multiplied by the %1 ATP each lactate yields; the ATP needed is to be divided by it.</source>
@@ -1868,31 +1947,31 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Not yet: the mass is in mg: %1 mg is to be divided by 1000 before it is multiplied by %2 L per gram.</source>
-        <translation>Aún no: la masa está en mg: hay que dividir los %1 mg entre 1000 antes de multiplicarlos por %2 L por gramo.</translation>
+        <translation>Aún no: la masa está en mg; hay que dividir los %1 mg entre 1000 antes de multiplicarlos por %2 L por gramo.</translation>
     </message>
     <message>
         <source>Not yet: the %1 L is for each gram, not each mmol: the molecular mass, %2, turns %3 mmol into mg.</source>
-        <translation>Aún no: los %1 L son por gramo, no por mmol: la masa molecular, %2, convierte %3 mmol en mg.</translation>
+        <translation>Aún no: los %1 L son por gramo, no por mmol; la masa molecular, %2, convierte los %3 mmol en mg.</translation>
     </message>
     <message>
         <source>Not yet: that is the mass of lactate in grams; each gram consumes %1 L of oxygen.</source>
-        <translation>Aún no: esa es la masa de lactato en gramos; cada gramo consume %1 L de oxígeno.</translation>
+        <translation>Aún no: tu respuesta es la masa de lactato en gramos; cada gramo consume %1 L de oxígeno.</translation>
     </message>
     <message>
         <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a %2th of the day.</source>
-        <translation>Aún no: eso lo compara con el oxígeno de un día entero, %1 L; la pregunta se refiere a 30 minutos, 1/%2 del día.</translation>
+        <translation>Aún no: has comparado con el oxígeno de un día entero, %1 L; la pregunta se refiere a 30 minutos, 1/%2 del día.</translation>
     </message>
     <message>
         <source>Not yet: that is a fraction; a percentage is 100 times it.</source>
-        <translation>Aún no: eso es una fracción; un porcentaje es 100 veces esa cifra.</translation>
+        <translation>Aún no: tu respuesta es una fracción; el porcentaje es esa fracción multiplicada por 100.</translation>
     </message>
     <message>
         <source>Not yet: that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.</source>
-        <translation>Aún no: eso lo compara con el oxígeno de una hora, 1/24 del día; 30 minutos son 1/%1 del día.</translation>
+        <translation>Aún no: has comparado con el oxígeno de una hora, 1/24 del día; 30 minutos son 1/%1 del día.</translation>
     </message>
     <message>
         <source>Not yet: that is the extra oxygen as a share of all the oxygen used; the increase is measured against the usual %1 L per 30 minutes.</source>
-        <translation>Aún no: eso es el oxígeno extra como parte de todo el oxígeno consumido; el aumento se mide respecto a los %1 L habituales por 30 minutos.</translation>
+        <translation>Aún no: has calculado el oxígeno adicional como fracción de todo el oxígeno consumido; el aumento se mide respecto a los %1 L habituales por 30 minutos.</translation>
     </message>
 </context>
 <context>
@@ -1907,7 +1986,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>A name has at most %1 characters; this one has %2.</source>
-        <translation>Un nombre tiene como máximo %1 caracteres; este tiene %2.</translation>
+        <translation>Un nombre puede tener como máximo %1 caracteres; este tiene %2.</translation>
     </message>
     <message>
         <source>An ID number cannot hold control characters, such as a tab.</source>
@@ -1915,7 +1994,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>An ID number has at most %1 characters; this one has %2.</source>
-        <translation>Un número de ID tiene como máximo %1 caracteres; este tiene %2.</translation>
+        <translation>Un número de ID puede tener como máximo %1 caracteres; este tiene %2.</translation>
     </message>
     <message>
         <source>%1 (ID %2)</source>
@@ -1939,6 +2018,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Where the dialog says what is wrong with what was typed.</extracomment>
         <translation>Problema</translation>
     </message>
     <message>
@@ -1971,11 +2051,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Weight %1 is out of range.</source>
-        <translation>El peso %1 está fuera del intervalo.</translation>
+        <translation>El peso %1 está fuera del intervalo admitido.</translation>
     </message>
     <message>
         <source>The lactate before the race is missing.</source>
-        <translation>Falta el lactato antes de la carrera.</translation>
+        <translation>Falta el valor de lactato previo a la carrera.</translation>
     </message>
     <message>
         <source>Lactate before %1 has digits other than 0 to 9.</source>
@@ -1991,11 +2071,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Lactate before %1 is out of range.</source>
-        <translation>El lactato previo %1 está fuera del intervalo.</translation>
+        <translation>El lactato previo %1 está fuera del intervalo admitido.</translation>
     </message>
     <message>
         <source>The lactate after the race is missing.</source>
-        <translation>Falta el lactato después de la carrera.</translation>
+        <translation>Falta el valor de lactato posterior a la carrera.</translation>
     </message>
     <message>
         <source>Lactate after %1 has digits other than 0 to 9.</source>
@@ -2011,7 +2091,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Lactate after %1 is out of range.</source>
-        <translation>El lactato posterior %1 está fuera del intervalo.</translation>
+        <translation>El lactato posterior %1 está fuera del intervalo admitido.</translation>
     </message>
     <message>
         <source>%1 A code reads like %2: M or W, weight %3 to %4 kg, lactate before %5 to %6 and after %7 to %8 mmol/L.</source>
@@ -2036,7 +2116,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>The lactates before and after the race are missing.</source>
-        <translation>Faltan los lactatos antes y después de la carrera.</translation>
+        <translation>Faltan los valores de lactato previo y posterior a la carrera.</translation>
     </message>
     <message>
         <source>The code has %1 parts joined by &quot;-&quot; instead of 3.</source>
@@ -2044,14 +2124,14 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>A class set holds 1 to %1 different subjects, not %2.</source>
-        <translation>Un juego de clase contiene de 1 a %1 sujetos distintos, no %2.</translation>
+        <translation>Un lote para la clase contiene de 1 a %1 sujetos distintos, no %2.</translation>
     </message>
 </context>
 <context>
     <name>SubjectDialog</name>
     <message>
         <source>Subject from code</source>
-        <translation>Sujeto a partir del código</translation>
+        <translation>Sujeto a partir de código</translation>
     </message>
     <message>
         <source>&amp;Subject code, such as M72-0.8-12.4:</source>
@@ -2063,6 +2143,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Where the dialog says what is wrong with the code typed.</extracomment>
         <translation>Problema</translation>
     </message>
 </context>
@@ -2074,7 +2155,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Subject from &amp;code…</source>
-        <translation>Sujeto desde &amp;código…</translation>
+        <translation>Sujeto a partir de &amp;código…</translation>
     </message>
     <message>
         <source>Cop&amp;y subject code</source>
@@ -2094,7 +2175,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>The worksheet, to hand out, or the answer key, for subject %1?</source>
-        <translation>¿La hoja de ejercicios, para repartir, o el solucionario del sujeto %1?</translation>
+        <translation>Sujeto %1: ¿hoja de ejercicios, para repartir, o solucionario?</translation>
     </message>
     <message>
         <source>&amp;Worksheet</source>
@@ -2141,7 +2222,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>&amp;Class set</source>
-        <translation>&amp;Juego de clase</translation>
+        <translation>&amp;Lote para la clase</translation>
     </message>
     <message>
         <source>&amp;Handed in</source>
@@ -2152,18 +2233,22 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     <name>Verdict</name>
     <message>
         <source>Correct</source>
+        <extracomment>A verdict on an answer: right.</extracomment>
         <translation>Correcto</translation>
     </message>
     <message>
         <source>Not yet</source>
+        <extracomment>A verdict on an answer: not right yet, said kindly, for it invites another try.</extracomment>
         <translation>Aún no</translation>
     </message>
     <message>
         <source>Carried forward</source>
+        <extracomment>A verdict on an answer: the method is right, and the difference comes from the student&apos;s own wrong answer to an earlier question.</extracomment>
         <translation>Error arrastrado</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>A verdict on an answer: near it, but not within its tolerance; not the command that closes a window.</extracomment>
         <translation>Casi</translation>
     </message>
 </context>

@@ -5,6 +5,7 @@
     <name>Announcer</name>
     <message>
         <source>Messages</source>
+        <extracomment>What a screen reader calls the source of the window&apos;s spoken messages.</extracomment>
         <translation>Messages</translation>
     </message>
 </context>
@@ -98,6 +99,7 @@
     </message>
     <message>
         <source>Check</source>
+        <extracomment>The button that has the answers typed judged: a command, not the noun.</extracomment>
         <translation>Vérifier</translation>
     </message>
     <message>
@@ -174,7 +176,7 @@
     </message>
     <message>
         <source>The attempt has no start or update time.</source>
-        <translation>La tentative n&apos;a pas d&apos;heure de début ou de mise à jour.</translation>
+        <translation>La tentative n&apos;a pas d&apos;heure de début ou de dernière mise à jour.</translation>
     </message>
     <message>
         <source>The attempt&apos;s stage, %1, is not one of 0 to %2.</source>
@@ -193,44 +195,50 @@
         <translation>La vérification %1 de la tentative ne peut pas figurer dans un enregistrement.</translation>
     </message>
     <message>
-        <source>It is empty.</source>
-        <translation>Il est vide.</translation>
-    </message>
-    <message>
-        <source>It is cut short: its JSON ends unfinished (%1).</source>
-        <translation>Il est tronqué&#xa0;: son JSON s&apos;arrête avant la fin (%1).</translation>
-    </message>
-    <message>
-        <source>It is not JSON: %1 at byte %2.</source>
-        <translation>Ce n&apos;est pas du JSON&#xa0;: %1 à l&apos;octet %2.</translation>
-    </message>
-    <message>
-        <source>It is not a Korvanel practice record.</source>
-        <translation>Ce n&apos;est pas un enregistrement d&apos;entraînement Korvanel.</translation>
-    </message>
-    <message>
         <source>The record has no version number.</source>
         <translation>L&apos;enregistrement n&apos;a pas de numéro de version.</translation>
-    </message>
-    <message>
-        <source>It was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <translation>Il a été écrit par une version plus récente de Korvanel (version d&apos;enregistrement %1&#xa0;; celle-ci lit la version %2).</translation>
     </message>
     <message>
         <source>In the record, &quot;checks&quot; is not a list.</source>
         <translation>Dans l&apos;enregistrement, «&#xa0;checks&#xa0;» n&apos;est pas une liste.</translation>
     </message>
     <message>
-        <source>The record&apos;s code &quot;%1&quot; is not a subject code: %2</source>
-        <translation>Le code «&#xa0;%1&#xa0;» de l&apos;enregistrement n&apos;est pas un code de sujet&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
         <translation>L&apos;enregistrement compte %1 vérifications, plus qu&apos;aucune tentative ne pourrait en avoir (%2 au plus).</translation>
     </message>
     <message>
-        <source>It is too large for a practice record: %1, where a record takes at most %2.</source>
-        <translation>Il est trop volumineux pour un enregistrement d&apos;entraînement&#xa0;: %1, alors qu&apos;un enregistrement fait au plus %2.</translation>
+        <source>The file is empty.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is cut short: its JSON ends unfinished (%1).</source>
+        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
+        <translation>Le fichier est tronqué&#xa0;: son JSON s&apos;arrête avant la fin (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: %1 at byte %2.</source>
+        <translation>Le fichier n&apos;est pas au format JSON&#xa0;: %1 à l&apos;octet %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a Korvanel practice record.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Le fichier n&apos;est pas un enregistrement d&apos;entraînement Korvanel.</translation>
+    </message>
+    <message>
+        <source>The record was written by a newer Korvanel (record version %1; this one reads version %2).</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>L&apos;enregistrement a été écrit par une version plus récente de Korvanel (enregistrement de version %1&#xa0;; cette version de Korvanel lit la version %2).</translation>
+    </message>
+    <message>
+        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Le code «&#xa0;%1&#xa0;» de l&apos;enregistrement n&apos;est pas un code de sujet. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
+        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
+        <translation>Le fichier est trop volumineux pour un enregistrement d&apos;entraînement&#xa0;: %1, alors qu&apos;un enregistrement fait au plus %2.</translation>
     </message>
 </context>
 <context>
@@ -247,7 +255,7 @@
     <message>
         <source>%1: %2 %3 (%4); last %5 %6 (%7)</source>
         <extracomment>The first verdict and entry of a question, then the last: %2 and %5 are marks.</extracomment>
-        <translation>%1&#xa0;: %2 %3 (%4)&#xa0;; dernier essai&#xa0;: %5 %6 (%7)</translation>
+        <translation>%1&#xa0;: %2 %3 (%4)&#xa0;; au dernier essai, %5 %6 (%7)</translation>
     </message>
     <message>
         <source>Question %1</source>
@@ -266,9 +274,13 @@
         <source>Your answers, the first try and the last:</source>
         <translation>Vos réponses, au premier essai et au dernier&#xa0;:</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 questions right at the first try.</source>
-        <translation>Score&#xa0;: %1 questions sur %2 justes au premier essai.</translation>
+    <message numerus="yes">
+        <source>Score: %n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of the %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>Score&#xa0;: %n question sur %1 juste au premier essai.</numerusform>
+            <numerusform>Score&#xa0;: %n questions sur %1 justes au premier essai.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -291,34 +303,42 @@
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
         <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
         <translation>N° d&apos;identification</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
         <translation>Code</translation>
     </message>
     <message>
         <source>Started</source>
+        <extracomment>When the student started the attempt: a date and time.</extracomment>
         <translation>Début</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
         <translation>Score</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
         <translation>Terminée</translation>
     </message>
     <message>
         <source>Edited</source>
+        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
         <translation>Modifiée</translation>
     </message>
     <message>
         <source>Counted</source>
+        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
         <translation>Comptée</translation>
     </message>
 </context>
@@ -333,13 +353,8 @@
         <translation>Aucune tentative n&apos;a encore été lue.</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>%1 students, %2 what their outcome was: &quot;12 Right at the first try&quot;.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2.</source>
-        <extracomment>%1 names the question, %2 lists the outcomes with their counts.</extracomment>
+        <extracomment>%1 names the question, %2 lists the outcomes with their counts: &quot;12 students right at the first try, 5 students close and 1 student not yet right&quot;.</extracomment>
         <translation>%1&#xa0;: %2.</translation>
     </message>
 </context>
@@ -347,11 +362,12 @@
     <name>ClassFigures</name>
     <message>
         <source>Right at the first try</source>
+        <extracomment>An outcome in the key of the class&apos;s chart.</extracomment>
         <translation>Juste au premier essai</translation>
     </message>
     <message>
         <source>Right at the last</source>
-        <translation>Juste au dernier</translation>
+        <translation>Juste au dernier essai</translation>
     </message>
     <message>
         <source>Carried forward</source>
@@ -359,6 +375,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The verdict: near the answer, but not within its tolerance.</extracomment>
         <translation>Presque</translation>
     </message>
     <message>
@@ -370,11 +387,55 @@
         <translation>Non vérifiée</translation>
     </message>
     <message numerus="yes">
-        <source>%1, %n student(s): %2</source>
-        <extracomment>%1 names the question, %2 is the slip&apos;s hint; %n students met it.</extracomment>
+        <source>%n student(s) right at the first try</source>
+        <extracomment>How many students of the class came to an outcome in one part of the exercise, as a screen reader says a bar of the class&apos;s chart.</extracomment>
         <translation>
-            <numerusform>%1, %n étudiant&#xa0;: %2</numerusform>
-            <numerusform>%1, %n étudiants&#xa0;: %2</numerusform>
+            <numerusform>%n étudiant ayant répondu juste au premier essai</numerusform>
+            <numerusform>%n étudiants ayant répondu juste au premier essai</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) right at the last try</source>
+        <translation>
+            <numerusform>%n étudiant ayant répondu juste au dernier essai</numerusform>
+            <numerusform>%n étudiants ayant répondu juste au dernier essai</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) carried forward</source>
+        <translation>
+            <numerusform>%n étudiant avec une erreur reportée</numerusform>
+            <numerusform>%n étudiants avec une erreur reportée</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) close</source>
+        <extracomment>Close: near the answer, but not within its tolerance.</extracomment>
+        <translation>
+            <numerusform>%n étudiant proche de la réponse</numerusform>
+            <numerusform>%n étudiants proches de la réponse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) not yet right</source>
+        <translation>
+            <numerusform>%n étudiant n&apos;ayant pas encore répondu juste</numerusform>
+            <numerusform>%n étudiants n&apos;ayant pas encore répondu juste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check it</source>
+        <translation>
+            <numerusform>%n étudiant n&apos;ayant pas fait vérifier de réponse</numerusform>
+            <numerusform>%n étudiants n&apos;ayant pas fait vérifier de réponse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n student(s). %2</source>
+        <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
+        <translation>
+            <numerusform>%1&#xa0;: %n étudiant. %2</numerusform>
+            <numerusform>%1&#xa0;: %n étudiants. %2</numerusform>
         </translation>
     </message>
 </context>
@@ -402,30 +463,37 @@
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
         <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
         <translation>N° d&apos;identification</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
         <translation>Code</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
         <translation>Score</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Whether the student finished the attempt.</extracomment>
         <translation>Terminée</translation>
     </message>
     <message>
         <source>Edited</source>
+        <extracomment>Whether the record was changed by hand.</extracomment>
         <translation>Modifiée</translation>
     </message>
     <message>
         <source>Counted</source>
+        <extracomment>Whether this attempt is the one that counts for its student.</extracomment>
         <translation>Comptée</translation>
     </message>
     <message>
@@ -484,10 +552,12 @@
     </message>
     <message>
         <source>Subjects</source>
+        <extracomment>The invented people the worksheets are about, one for each student.</extracomment>
         <translation>Sujets</translation>
     </message>
     <message>
         <source>Sheets</source>
+        <extracomment>The sheets of paper to write: worksheets and answer keys.</extracomment>
         <translation>Feuilles</translation>
     </message>
     <message>
@@ -513,10 +583,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The subject code &quot;%1&quot; cannot be read: %2</source>
-        <translation>Le code de sujet «&#xa0;%1&#xa0;» est illisible&#xa0;: %2</translation>
     </message>
     <message>
         <source>Type the subject codes, one a line, or choose random subjects.</source>
@@ -553,20 +619,25 @@
     <message numerus="yes">
         <source>Written for %n subject(s): the worksheets to %1 and the answer keys to %2.</source>
         <translation>
-            <numerusform>Écrit pour %n sujet&#xa0;: les feuilles d&apos;exercices dans %1 et les corrigés dans %2.</numerusform>
-            <numerusform>Écrit pour %n sujets&#xa0;: les feuilles d&apos;exercices dans %1 et les corrigés dans %2.</numerusform>
+            <numerusform>Jeu écrit pour %n sujet&#xa0;: les feuilles d&apos;exercices dans %1 et les corrigés dans %2.</numerusform>
+            <numerusform>Jeu écrit pour %n sujets&#xa0;: les feuilles d&apos;exercices dans %1 et les corrigés dans %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Written for %n subject(s): %1.</source>
         <translation>
-            <numerusform>Écrit pour %n sujet&#xa0;: %1.</numerusform>
-            <numerusform>Écrit pour %n sujets&#xa0;: %1.</numerusform>
+            <numerusform>Jeu écrit pour %n sujet&#xa0;: %1.</numerusform>
+            <numerusform>Jeu écrit pour %n sujets&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled: nothing was written, and what stood at those places is as it was.</source>
         <translation>Annulé&#xa0;: rien n&apos;a été écrit, et ce qui se trouvait à ces emplacements est resté tel quel.</translation>
+    </message>
+    <message>
+        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Le code de sujet «&#xa0;%1&#xa0;» est illisible. %2</translation>
     </message>
 </context>
 <context>
@@ -577,7 +648,7 @@ Without options it opens the exercise for a new, random subject.
 Paper is A4, or Letter where the locale measures in US units.</source>
         <translation>%1 %2&#xa0;: exercice corrigé sur l&apos;élimination du lactate et la dette d&apos;oxygène après un sprint.
 Sans option, il ouvre l&apos;exercice pour un nouveau sujet tiré au hasard.
-Le papier est au format A4, ou Letter là où les paramètres régionaux utilisent les unités américaines.</translation>
+Les pages sont au format A4, ou Letter là où les paramètres régionaux utilisent les unités américaines.</translation>
     </message>
     <message>
         <source>Displays help on command-line options.</source>
@@ -609,7 +680,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>Writes the answer key, each question with its worked answer and both pathway diagrams, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation>Écrit le corrigé, chaque question avec sa réponse détaillée et les deux schémas des voies métaboliques, en PDF dans &lt;file&gt;, et quitte sans ouvrir de fenêtre.</translation>
+        <translation>Écrit le corrigé, chaque question avec sa réponse détaillée et les deux schémas métaboliques, en PDF dans &lt;file&gt;, et quitte sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>With --worksheet or --key: a class set of &lt;n&gt; different random subjects, 1 to %1, each on pages of its own headed by its code.</source>
@@ -625,15 +696,15 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>With --collate: the class report, as PDF to &lt;file&gt;: for each question how many students were right at the first try and at the last, the known slips met, and a table of the students.</source>
-        <translation>Avec --collate&#xa0;: le rapport de classe, en PDF dans &lt;file&gt;&#xa0;: pour chaque question, combien d&apos;étudiants avaient juste au premier essai et au dernier, les erreurs connues rencontrées, et un tableau des étudiants.</translation>
+        <translation>Avec --collate&#xa0;: le rapport de classe, en PDF dans &lt;file&gt;&#xa0;; pour chaque question, combien d&apos;étudiants ont répondu juste au premier essai et au dernier, les erreurs connues rencontrées, et un tableau des étudiants.</translation>
     </message>
     <message>
         <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
-        <translation>Parle la langue de code &lt;code&gt;, parmi %1, au lieu de celle du bureau&#xa0;: pt ou pt_BR pour le portugais du Brésil.</translation>
+        <translation>Utilise la langue désignée par &lt;code&gt;, parmi %1, au lieu de celle du bureau&#xa0;; pt ou pt_BR pour le portugais du Brésil.</translation>
     </message>
     <message>
         <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
-        <translation>Ouvre Korvanel pour les enseignants, pour les jeux de classe et les enregistrements rendus, avec les enregistrements donnés en arguments, fichiers ou dossiers qui en contiennent.</translation>
+        <translation>Ouvre Korvanel pour les enseignants (jeux pour la classe et enregistrements rendus), avec les enregistrements donnés en arguments, fichiers ou dossiers qui en contiennent.</translation>
     </message>
     <message>
         <source>Writes the result slip of the practice record of --record, its entries, verdicts and score on one page, as PDF to &lt;file&gt;, and exits without opening a window.</source>
@@ -649,7 +720,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>--collate reads practice records; it does not go with --%1.</source>
-        <translation>--collate lit des enregistrements d&apos;entraînement&#xa0;; il ne va pas avec --%1.</translation>
+        <translation>--collate lit des enregistrements d&apos;entraînement&#xa0;; cette option est incompatible avec --%1.</translation>
     </message>
     <message>
         <source>--collate writes a table, a report or both; give --csv, --report or both, and their files.</source>
@@ -673,7 +744,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
-        <translation>--result-slip écrit la fiche d&apos;un seul enregistrement d&apos;entraînement&#xa0;; il ne va pas avec --%1.</translation>
+        <translation>--result-slip écrit la fiche de résultats d&apos;un seul enregistrement d&apos;entraînement&#xa0;; cette option est incompatible avec --%1.</translation>
     </message>
     <message>
         <source>--record is read for --result-slip; give --result-slip and its file.</source>
@@ -689,7 +760,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation>--%1 est donné plus d&apos;une fois.</translation>
+        <translation>L&apos;option --%1 est donnée plus d&apos;une fois.</translation>
     </message>
     <message>
         <source>--csv is the table of --collate; give --collate and the records too.</source>
@@ -701,39 +772,27 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;; only --collate and --teacher take files without an option.</source>
-        <translation>Argument inattendu «&#xa0;%1&#xa0;»&#xa0;; seuls --collate et --teacher prennent des fichiers sans option.</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;»&#xa0;; seules les options --collate et --teacher acceptent des fichiers donnés sans option.</translation>
     </message>
     <message>
         <source>--%1 needs a value.</source>
-        <translation>--%1 a besoin d&apos;une valeur.</translation>
+        <translation>L&apos;option --%1 demande une valeur.</translation>
     </message>
     <message>
         <source>--teacher opens the teacher&apos;s window; it does not go with --%1.</source>
-        <translation>--teacher ouvre la fenêtre des enseignants&#xa0;; il ne va pas avec --%1.</translation>
-    </message>
-    <message>
-        <source>Cannot read the subject code &quot;%1&quot;: %2</source>
-        <translation>Impossible de lire le code de sujet «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <translation>--teacher ouvre la fenêtre des enseignants&#xa0;; cette option est incompatible avec --%1.</translation>
     </message>
     <message>
         <source>--student-id goes with --student and the student&apos;s name.</source>
-        <translation>--student-id va avec --student et le nom de l&apos;étudiant.</translation>
+        <translation>--student-id s&apos;utilise avec --student et le nom de l&apos;étudiant.</translation>
     </message>
     <message>
         <source>--student names who practises in the window; it does not go with --worksheet or --key.</source>
-        <translation>--student désigne qui s&apos;entraîne dans la fenêtre&#xa0;; il ne va pas avec --worksheet ou --key.</translation>
-    </message>
-    <message>
-        <source>--student: %1</source>
-        <translation>--student&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>--student-id: %1</source>
-        <translation>--student-id&#xa0;: %1</translation>
+        <translation>--student indique qui s&apos;entraîne dans la fenêtre&#xa0;; cette option est incompatible avec --worksheet ou --key.</translation>
     </message>
     <message>
         <source>--count makes a class set on paper; give --worksheet or --key.</source>
-        <translation>--count produit un jeu pour la classe sur papier&#xa0;; donnez --worksheet ou --key.</translation>
+        <translation>--count produit un jeu pour la classe en fichiers PDF&#xa0;; donnez --worksheet ou --key.</translation>
     </message>
     <message>
         <source>The window shows one subject; give --subject once, or several with --worksheet or --key.</source>
@@ -741,7 +800,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>--practice is for the window; it does not go with --worksheet or --key.</source>
-        <translation>--practice est pour la fenêtre&#xa0;; il ne va pas avec --worksheet ou --key.</translation>
+        <translation>--practice ne concerne que la fenêtre&#xa0;; cette option est incompatible avec --worksheet ou --key.</translation>
     </message>
     <message>
         <source>--worksheet and --key name the same file, %1.</source>
@@ -749,7 +808,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>--count draws random subjects and --subject names them; give one or the other.</source>
-        <translation>--count tire des sujets au hasard et --subject les désigne&#xa0;; donnez l&apos;un ou l&apos;autre.</translation>
+        <translation>--count tire des sujets au hasard et --subject les désigne&#xa0;; donnez l&apos;une ou l&apos;autre de ces options.</translation>
     </message>
     <message>
         <source>--count takes a whole number of subjects, 1 to %1, not &quot;%2&quot;.</source>
@@ -761,7 +820,22 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation>%1&#xa0;: impossible d&apos;ouvrir la fenêtre&#xa0;: il n&apos;y a pas d&apos;écran pour l&apos;afficher. --worksheet et --key écrivent sur papier sans écran.</translation>
+        <translation>%1&#xa0;: impossible d&apos;ouvrir la fenêtre, car aucun écran n&apos;est disponible pour l&apos;afficher. --worksheet et --key écrivent des fichiers PDF sans écran.</translation>
+    </message>
+    <message>
+        <source>Cannot read the subject code &quot;%1&quot;. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Impossible de lire le code de sujet «&#xa0;%1&#xa0;». %2</translation>
+    </message>
+    <message>
+        <source>The name given with --student cannot be taken. %1</source>
+        <extracomment>%1 says what is wrong with the name, in a sentence of its own.</extracomment>
+        <translation>Le nom donné avec --student n&apos;est pas valable. %1</translation>
+    </message>
+    <message>
+        <source>The ID number given with --student-id cannot be taken. %1</source>
+        <extracomment>%1 says what is wrong with the ID number, in a sentence of its own.</extracomment>
+        <translation>Le numéro d&apos;identification donné avec --student-id n&apos;est pas valable. %1</translation>
     </message>
 </context>
 <context>
@@ -844,16 +918,6 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
 <context>
     <name>Entry</name>
     <message>
-        <source>, </source>
-        <extracomment>Between the units offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source> or </source>
-        <extracomment>Before the last unit offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation> ou </translation>
-    </message>
-    <message>
         <source>Nothing is typed here.</source>
         <translation>Rien n&apos;est saisi ici.</translation>
     </message>
@@ -863,7 +927,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>%1 has digits other than 0 to 9.</source>
-        <translation>%1 contient des chiffres autres que 0 à 9.</translation>
+        <translation>%1 contient des chiffres autres que ceux de 0 à 9.</translation>
     </message>
     <message>
         <source>%1 is not a number; type it in digits, like 12.5.</source>
@@ -894,19 +958,19 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
         <translation>La virgule dans %1 pourrait être un séparateur de milliers ou une virgule décimale&#xa0;; tapez le nombre sans elle, ou avec un point décimal.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not the unit here; write %2, or no unit.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas l&apos;unité attendue ici&#xa0;; écrivez %2, ou aucune unité.</translation>
-    </message>
-    <message>
         <source>%1 is far too large for this answer; check the digits.</source>
         <translation>%1 est beaucoup trop grand pour cette réponse&#xa0;; vérifiez les chiffres.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a unit of this answer, which takes %2, or no unit.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité de cette réponse, qui s&apos;exprime en %2, ou sans unité.</translation>
     </message>
 </context>
 <context>
     <name>Exercise</name>
     <message>
         <source>You are considering a man who weighs %1 kg. He  has just completed a 100 m sprint.</source>
-        <extracomment>%1 is the subject&apos;s weight.</extracomment>
+        <extracomment>%1 is the subject&apos;s weight. The doubled blank is the English exercise&apos;s own.</extracomment>
         <translation>Vous étudiez le cas d&apos;un homme qui pèse %1 kg. Il vient de courir un sprint de 100 m.</translation>
     </message>
     <message>
@@ -923,6 +987,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>Immediately after the race  his  plasma lactate was %1 mmol /L</source>
+        <extracomment>The doubled blanks are the English exercise&apos;s own.</extracomment>
         <translation>Juste après la course, sa lactatémie était de %1 mmol/L</translation>
     </message>
     <message>
@@ -931,6 +996,7 @@ Le papier est au format A4, ou Letter là où les paramètres régionaux utilise
     </message>
     <message>
         <source>30 minutes later  his  plasma lactate was %1 mmol /L</source>
+        <extracomment>The doubled blanks are the English exercise&apos;s own.</extracomment>
         <translation>30 minutes plus tard, sa lactatémie était de %1 mmol/L</translation>
     </message>
     <message>
@@ -1008,6 +1074,7 @@ par le foie sous forme de glucose et utilisée pour la synthèse du glycogène m
     </message>
     <message>
         <source>Although gluconogenesis from pyruvate requires NADH, this is provided by the oxidation of lactate to pyruvate.</source>
+        <extracomment>&quot;gluconogenesis&quot; is the English exercise&apos;s own slip for gluconeogenesis: write the word correctly. The NADH that gluconeogenesis uses is supplied by the oxidation of lactate.</extracomment>
         <translation>Bien que la néoglucogenèse à partir du pyruvate nécessite du NADH,
 celui-ci est fourni par l&apos;oxydation du lactate en pyruvate.</translation>
     </message>
@@ -1023,6 +1090,7 @@ celui-ci est fourni par l&apos;oxydation du lactate en pyruvate.</translation>
     <message>
         <source> How much lactate must undergo total oxidation to carbon dioxide and water
 (via lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle) to provide this ATP?</source>
+        <extracomment>The leading blank is the English exercise&apos;s own.</extracomment>
         <translation>Quelle quantité de lactate doit subir une oxydation complète en dioxyde de carbone et en eau
 (via la lactate déshydrogénase, la pyruvate déshydrogénase et le cycle de Krebs) pour fournir cet ATP&#xa0;?</translation>
     </message>
@@ -1046,6 +1114,7 @@ celui-ci est fourni par l&apos;oxydation du lactate en pyruvate.</translation>
     </message>
     <message>
         <source>%1 x FADH =~%2 ATP</source>
+        <extracomment>&quot;FADH&quot; is the English exercise&apos;s own for FADH2: write FADH2.</extracomment>
         <translation>%1 x FADH2 =~%2 ATP</translation>
     </message>
     <message>
@@ -1083,7 +1152,7 @@ elle doit donc oxyder %3/%4 = %5 mmol de lactate.</translation>
     </message>
     <message>
         <source>%1 mmol lactate = %2x %3  = %4 mg</source>
-        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass.</extracomment>
+        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass. The doubled blank is the English exercise&apos;s own.</extracomment>
         <translation>%1 mmol de lactate = %2 x %3 = %4 mg</translation>
     </message>
     <message>
@@ -1100,7 +1169,7 @@ pour fournir l&apos;ATP nécessaire à la néoglucogenèse et à la formation du
         <source>Assuming that his total energy expenditure is %1MJ perday
 and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
 what is the pecentage increase in his oxygen consumption during this 30 minutes?</source>
-        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields.</extracomment>
+        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields. &quot;perday&quot; and &quot;pecentage&quot; are the English exercise&apos;s own slips: write &quot;per day&quot; and &quot;percentage&quot; correctly.</extracomment>
         <translation>En admettant que sa dépense énergétique totale soit de %1 MJ par jour
 et que, quel que soit le substrat métabolisé, l&apos;énergie fournie soit de %2 kJ par L d&apos;oxygène consommé,
 quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène pendant ces 30 minutes&#xa0;?</translation>
@@ -1134,10 +1203,12 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <name>ExerciseWindow</name>
     <message>
         <source>Questions</source>
+        <extracomment>The pane that holds the problem and the questions posed so far.</extracomment>
         <translation>Questions</translation>
     </message>
     <message>
         <source>Answer</source>
+        <extracomment>The pane that shows a worked answer (a noun).</extracomment>
         <translation>Réponse</translation>
     </message>
     <message>
@@ -1154,7 +1225,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>See answer 1</source>
-        <translation>Voir réponse 1</translation>
+        <translation>Voir la réponse 1</translation>
     </message>
     <message>
         <source>end</source>
@@ -1163,55 +1234,55 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Hide answer 1</source>
-        <translation>Cacher réponse 1</translation>
+        <translation>Masquer la réponse 1</translation>
     </message>
     <message>
         <source>See answer 2</source>
-        <translation>Voir réponse 2</translation>
+        <translation>Voir la réponse 2</translation>
     </message>
     <message>
         <source>Hide answer 2</source>
-        <translation>Cacher réponse 2</translation>
+        <translation>Masquer la réponse 2</translation>
     </message>
     <message>
         <source>See pathway 1</source>
-        <translation>Voir la voie 1</translation>
+        <translation>Voir le schéma 1</translation>
     </message>
     <message>
         <source>See answer 3</source>
-        <translation>Voir réponse 3</translation>
+        <translation>Voir la réponse 3</translation>
     </message>
     <message>
         <source>Hide answer 3</source>
-        <translation>Cacher réponse 3</translation>
+        <translation>Masquer la réponse 3</translation>
     </message>
     <message>
         <source>See pathway 2</source>
-        <translation>Voir la voie 2</translation>
+        <translation>Voir le schéma 2</translation>
     </message>
     <message>
         <source>See answer 4</source>
-        <translation>Voir réponse 4</translation>
+        <translation>Voir la réponse 4</translation>
     </message>
     <message>
         <source>Hide answer 4</source>
-        <translation>Cacher réponse 4</translation>
+        <translation>Masquer la réponse 4</translation>
     </message>
     <message>
         <source>See answer 5</source>
-        <translation>Voir réponse 5</translation>
+        <translation>Voir la réponse 5</translation>
     </message>
     <message>
         <source>Hide answer 5</source>
-        <translation>Cacher réponse 5</translation>
+        <translation>Masquer la réponse 5</translation>
     </message>
     <message>
         <source>See answer 6</source>
-        <translation>Voir réponse 6</translation>
+        <translation>Voir la réponse 6</translation>
     </message>
     <message>
         <source>Hide answer 6</source>
-        <translation>Cacher réponse 6</translation>
+        <translation>Masquer la réponse 6</translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1317,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Menu</source>
+        <extracomment>The window&apos;s context menu.</extracomment>
         <translation>Menu</translation>
     </message>
     <message>
@@ -1262,15 +1334,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <message>
         <source>The folder holds no practice records (*.json).</source>
         <translation>Le dossier ne contient aucun enregistrement d&apos;entraînement (*.json).</translation>
-    </message>
-    <message>
-        <source>Skipped %1: %2</source>
-        <translation>%1 ignoré&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <extracomment>%2 names the check that differs; the table and report show what its entry earns.</extracomment>
-        <translation>%1&#xa0;: l&apos;enregistrement a été modifié. %2 Les verdicts affichés sont ceux que méritent ses saisies.</translation>
     </message>
     <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
@@ -1300,6 +1363,16 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
             <numerusform>%n fichier n&apos;a pas pu être lu et est laissé de côté.</numerusform>
             <numerusform>%n fichiers n&apos;ont pas pu être lus et sont laissés de côté.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is left out. %2</source>
+        <extracomment>%1 is a file or folder, %2 why, in a sentence of its own such as &quot;The file is empty.&quot;</extracomment>
+        <translation>%1 est laissé de côté. %2</translation>
+    </message>
+    <message>
+        <source>The record %1 was edited. %2 The verdicts its entries earn are the ones shown.</source>
+        <extracomment>%1 is the record&apos;s file; %2 names the check that differs, in a sentence of its own; the table and report show what its entry earns.</extracomment>
+        <translation>L&apos;enregistrement %1 a été modifié. %2 Les verdicts affichés sont ceux que méritent ses saisies.</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1407,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>C&amp;lear</source>
+        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Vider</translation>
     </message>
     <message>
@@ -1366,7 +1440,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>The table is written to %1.</source>
-        <translation>Le tableau est écrit dans %1.</translation>
+        <translation>Le tableau a été écrit dans %1.</translation>
     </message>
     <message>
         <source>No table was written. %1</source>
@@ -1382,7 +1456,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>The report is written to %1.</source>
-        <translation>Le rapport est écrit dans %1.</translation>
+        <translation>Le rapport a été écrit dans %1.</translation>
     </message>
     <message>
         <source>No report was written. %1</source>
@@ -1424,14 +1498,15 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <name>Language</name>
     <message>
         <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation>Korvanel ne parle pas «&#xa0;%1&#xa0;»&#xa0;; les langues disponibles sont&#xa0;: %2.</translation>
+        <translation>Korvanel n&apos;est pas disponible dans la langue «&#xa0;%1&#xa0;»&#xa0;; les langues disponibles sont&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
-        <source>Cannot read the record %1: %2</source>
-        <translation>Impossible de lire l&apos;enregistrement %1&#xa0;: %2</translation>
+        <source>Cannot read the record %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own, such as &quot;The file is empty.&quot;</extracomment>
+        <translation>Impossible de lire l&apos;enregistrement %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1465,18 +1540,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>page %1 sur %2</translation>
     </message>
     <message>
-        <source>cannot draw on the page</source>
-        <translation>impossible de dessiner sur la page</translation>
-    </message>
-    <message>
-        <source>cannot start a new page</source>
-        <translation>impossible de commencer une nouvelle page</translation>
-    </message>
-    <message>
-        <source>cannot finish the page</source>
-        <translation>impossible de terminer la page</translation>
-    </message>
-    <message>
         <source>Korvanel calculation: answer key</source>
         <translation>Calcul Korvanel&#xa0;: corrigé</translation>
     </message>
@@ -1493,10 +1556,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Impossible de dessiner sur la page.</translation>
     </message>
     <message>
-        <source>It was cancelled.</source>
-        <translation>L&apos;opération a été annulée.</translation>
-    </message>
-    <message>
         <source>Cannot start a new page.</source>
         <translation>Impossible de commencer une nouvelle page.</translation>
     </message>
@@ -1505,22 +1564,18 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Impossible de terminer les pages.</translation>
     </message>
     <message>
-        <source>Nothing was written: it was cancelled.</source>
-        <translation>Rien n&apos;a été écrit&#xa0;: l&apos;opération a été annulée.</translation>
-    </message>
-    <message>
         <source>Korvanel calculation: result slip</source>
         <translation>Calcul Korvanel&#xa0;: fiche de résultats</translation>
     </message>
     <message>
         <source>Subject %1, practised by %2 on %3 from %4 to %5.</source>
         <extracomment>%1 is the subject&apos;s code, %2 the student, %3 the day, %4 and %5 times.</extracomment>
-        <translation>Sujet %1, travaillé par %2 le %3 de %4 à %5.</translation>
+        <translation>Sujet %1, traité par %2 le %3 de %4 à %5.</translation>
     </message>
     <message>
         <source>Subject %1, practised on %2 from %3 to %4.</source>
         <extracomment>%1 is the subject&apos;s code, %2 the day, %3 and %4 times.</extracomment>
-        <translation>Sujet %1, travaillé le %2 de %3 à %4.</translation>
+        <translation>Sujet %1, traité le %2 de %3 à %4.</translation>
     </message>
     <message>
         <source>The exercise was finished.</source>
@@ -1537,6 +1592,14 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <message>
         <source>The exercise was left at answer %1.</source>
         <translation>L&apos;exercice a été interrompu à la réponse %1.</translation>
+    </message>
+    <message>
+        <source>Drawing was cancelled.</source>
+        <translation>La création des pages a été annulée.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written.</source>
+        <translation>Annulé&#xa0;: rien n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -1575,7 +1638,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>The free glucose is carried in the blood to muscle, the yellow panel.</source>
-        <translation>Le glucose libre est transporté par le sang jusqu&apos;au muscle, le panneau jaune.</translation>
+        <translation>Le glucose libre est transporté par le sang jusqu&apos;au muscle (le panneau jaune).</translation>
     </message>
     <message>
         <source>In muscle, glucose is made into glucose 6-phosphate; this step uses ATP and gives ADP.</source>
@@ -1639,7 +1702,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Malate is oxidised to oxaloacetate (4 carbons), which closes the cycle; this step uses NAD+ and gives NADH.</source>
-        <translation>Le malate est oxydé en oxaloacétate (4 carbones), ce qui ferme le cycle&#xa0;; cette étape utilise du NAD+ et donne du NADH.</translation>
+        <translation>Le malate est oxydé en oxaloacétate (4 carbones), ce qui boucle le cycle&#xa0;; cette étape utilise du NAD+ et donne du NADH.</translation>
     </message>
     <message>
         <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about 2.5 ATP, each FADH2 gives about 1.5 ATP.</source>
@@ -1659,7 +1722,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Pathway diagram: gluconeogenesis from lactate</source>
-        <translation>Schéma de la voie métabolique&#xa0;: néoglucogenèse à partir du lactate</translation>
+        <translation>Schéma métabolique&#xa0;: néoglucogenèse à partir du lactate</translation>
     </message>
     <message>
         <source>Lactate oxidation and the citric acid cycle</source>
@@ -1671,22 +1734,23 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
-        <translation>Schéma de la voie métabolique&#xa0;: oxydation du lactate et cycle de Krebs</translation>
+        <translation>Schéma métabolique&#xa0;: oxydation du lactate et cycle de Krebs</translation>
     </message>
 </context>
 <context>
     <name>PathwayWindow</name>
     <message>
         <source>Hide pathway</source>
-        <translation>Cacher la voie</translation>
+        <translation>Masquer le schéma</translation>
     </message>
     <message>
         <source>Title</source>
+        <extracomment>The pane that holds the diagram&apos;s title.</extracomment>
         <translation>Titre</translation>
     </message>
     <message>
         <source>%1. The diagram and its step-by-step description follow on Tab; Escape puts the window away.</source>
-        <translation>%1. Le schéma et sa description étape par étape suivent avec Tab&#xa0;; Échap ferme la fenêtre.</translation>
+        <translation>%1. La touche Tab mène au schéma puis à sa description étape par étape&#xa0;; Échap ferme la fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -1700,11 +1764,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Mode entraînement</translation>
     </message>
     <message>
-        <source>Your answers cannot be kept: %1 Practice goes on.</source>
-        <extracomment>%1 is the reason, a sentence of its own.</extracomment>
-        <translation>Vos réponses ne peuvent pas être conservées&#xa0;: %1 L&apos;entraînement continue.</translation>
-    </message>
-    <message>
         <source>&amp;Continue</source>
         <translation>&amp;Continuer</translation>
     </message>
@@ -1714,46 +1773,61 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at question %3. Continue where you stopped?</source>
-        <translation>Vous avez commencé à vous entraîner sur le sujet %1 le %2 et l&apos;avez laissé à la question %3. Reprendre là où vous en étiez&#xa0;?</translation>
+        <translation>Vous avez commencé à vous entraîner sur le sujet %1 le %2 et vous avez interrompu l&apos;exercice à la question %3. Reprendre là où vous en étiez&#xa0;?</translation>
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at answer %3. Continue where you stopped?</source>
-        <translation>Vous avez commencé à vous entraîner sur le sujet %1 le %2 et l&apos;avez laissé à la réponse %3. Reprendre là où vous en étiez&#xa0;?</translation>
+        <translation>Vous avez commencé à vous entraîner sur le sujet %1 le %2 et vous avez interrompu l&apos;exercice à la réponse %3. Reprendre là où vous en étiez&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your answers cannot be kept. %1 Practice goes on.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the record.</extracomment>
+        <translation>Vos réponses ne peuvent pas être conservées. %1 L&apos;entraînement continue.</translation>
     </message>
 </context>
 <context>
     <name>RecordFolder</name>
     <message>
-        <source>It is a folder, not a record.</source>
-        <translation>C&apos;est un dossier, pas un enregistrement.</translation>
-    </message>
-    <message>
-        <source>It is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
-        <translation>Ce n&apos;est pas un fichier ordinaire (c&apos;est peut-être une FIFO, un socket ou un périphérique)&#xa0;; il n&apos;a donc pas été ouvert.</translation>
-    </message>
-    <message>
-        <source>It cannot be read: %1</source>
-        <translation>Il ne peut pas être lu&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The folder cannot be read.</source>
-        <translation>Le dossier ne peut pas être lu.</translation>
-    </message>
-    <message>
-        <source>It is not a folder.</source>
-        <translation>Ce n&apos;est pas un dossier.</translation>
-    </message>
-    <message>
         <source>Cannot save the practice record %1: %2</source>
+        <extracomment>%2 is the system&apos;s reason.</extracomment>
         <translation>Impossible de sauvegarder l&apos;enregistrement d&apos;entraînement %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The path is a folder, not a record.</source>
+        <extracomment>Follows a sentence that names the path.</extracomment>
+        <translation>Le chemin désigne un dossier, et non un enregistrement.</translation>
+    </message>
+    <message>
+        <source>The path is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
+        <extracomment>Follows a sentence that names the path.</extracomment>
+        <translation>Le chemin ne désigne pas un fichier ordinaire (il peut s&apos;agir d&apos;un tube nommé, d&apos;un socket ou d&apos;un périphérique)&#xa0;; il n&apos;a donc pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <extracomment>Follows a sentence that names the file; %1 is the system&apos;s reason.</extracomment>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>Le dossier %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is passed over. %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 why, in a sentence of its own such as &quot;The file is empty.&quot;</extracomment>
+        <translation>%1 est ignoré. %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the practice record %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own.</extracomment>
+        <translation>Impossible de sauvegarder l&apos;enregistrement d&apos;entraînement %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +1872,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <source>Nothing was written.</source>
         <translation>Rien n&apos;a été écrit.</translation>
     </message>
+    <message>
+        <source>Cannot write %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own.</extracomment>
+        <translation>Impossible d&apos;écrire %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>Slip</name>
@@ -1807,7 +1886,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Not yet: you took the fall from %1 mmol/L, the level before the race; the lactate metabolised is the fall over the 30 minutes after it, to %2 mmol/L.</source>
-        <translation>Pas encore&#xa0;: vous avez pris la baisse à partir de %1 mmol/L, le niveau d&apos;avant la course&#xa0;; le lactate métabolisé correspond à la baisse pendant les 30 minutes qui la suivent, jusqu&apos;à %2 mmol/L.</translation>
+        <translation>Pas encore&#xa0;: vous avez calculé la baisse à partir de %1 mmol/L, le niveau d&apos;avant la course&#xa0;; le lactate métabolisé correspond à la baisse pendant les 30 minutes qui suivent la course, jusqu&apos;à %2 mmol/L.</translation>
     </message>
     <message>
         <source>Not yet: that is the fall in concentration, in mmol/L; multiply it by the volume of fluid the lactate is spread through.</source>
@@ -1819,15 +1898,15 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Not yet: the GTP is not counted: making phosphoenolpyruvate from oxaloacetate uses one GTP for each lactate.</source>
-        <translation>Pas encore&#xa0;: le GTP n&apos;est pas compté&#xa0;: la formation du phosphoénolpyruvate à partir de l&apos;oxaloacétate utilise un GTP par lactate.</translation>
+        <translation>Pas encore&#xa0;: vous n&apos;avez pas compté le GTP&#xa0;; la formation du phosphoénolpyruvate à partir de l&apos;oxaloacétate utilise un GTP par lactate.</translation>
     </message>
     <message>
         <source>Not yet: the UTP is not counted: adding glucose to glycogen uses one UTP to make UDP-glucose.</source>
-        <translation>Pas encore&#xa0;: l&apos;UTP n&apos;est pas compté&#xa0;: l&apos;ajout du glucose au glycogène utilise un UTP pour former l&apos;UDP-glucose.</translation>
+        <translation>Pas encore&#xa0;: vous n&apos;avez pas compté l&apos;UTP&#xa0;; l&apos;ajout du glucose au glycogène utilise un UTP pour former l&apos;UDP-glucose.</translation>
     </message>
     <message>
         <source>Not yet: the muscle&apos;s own phosphorylation is not counted: muscle spends one ATP turning the glucose it takes up into glucose 6-phosphate.</source>
-        <translation>Pas encore&#xa0;: la phosphorylation propre au muscle n&apos;est pas comptée&#xa0;: le muscle dépense un ATP pour transformer le glucose qu&apos;il capte en glucose 6-phosphate.</translation>
+        <translation>Pas encore&#xa0;: vous n&apos;avez pas compté la phosphorylation propre au muscle&#xa0;; le muscle dépense un ATP pour transformer le glucose qu&apos;il capte en glucose 6-phosphate.</translation>
     </message>
     <message>
         <source>Not yet: that is the cost for one lactate; the question asks for 2 x lactate.</source>
@@ -1835,7 +1914,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Not yet: the NADH is not a cost here: oxidising the lactate to pyruvate provides it.</source>
-        <translation>Pas encore&#xa0;: le NADH n&apos;est pas un coût ici&#xa0;: l&apos;oxydation du lactate en pyruvate le fournit.</translation>
+        <translation>Pas encore&#xa0;: le NADH n&apos;est pas un coût ici&#xa0;; l&apos;oxydation du lactate en pyruvate le fournit.</translation>
     </message>
     <message>
         <source>Not yet: the %1 ATP are the cost for 2 lactate, and you took them for each lactate.</source>
@@ -1851,15 +1930,15 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Not yet: that counts %1 ATP per NADH and %2 per FADH2, %3 per lactate; take %4 and %5, which give %6.</source>
-        <translation>Pas encore&#xa0;: cela compte %1 ATP par NADH et %2 par FADH2, soit %3 par lactate&#xa0;; prenez %4 et %5, qui donnent %6.</translation>
+        <translation>Pas encore&#xa0;: vous avez compté %1 ATP par NADH et %2 par FADH2, soit %3 par lactate&#xa0;; prenez %4 et %5, ce qui donne %6.</translation>
     </message>
     <message>
         <source>Not yet: the NADH from lactate to pyruvate is left out; it yields %1 ATP as well, %2 in all.</source>
-        <translation>Pas encore&#xa0;: le NADH formé du lactate au pyruvate est oublié&#xa0;; il fournit lui aussi %1 ATP, soit %2 en tout.</translation>
+        <translation>Pas encore&#xa0;: vous avez oublié le NADH formé lors de l&apos;oxydation du lactate en pyruvate&#xa0;; il fournit lui aussi %1 ATP, soit %2 en tout.</translation>
     </message>
     <message>
         <source>Not yet: that counts the citric acid cycle only; the NADH from lactate to pyruvate and from pyruvate to acetyl CoA yield %1 ATP each, %2 in all.</source>
-        <translation>Pas encore&#xa0;: cela ne compte que le cycle de Krebs&#xa0;; les NADH formés du lactate au pyruvate et du pyruvate à l&apos;acétyl-CoA fournissent chacun %1 ATP, soit %2 en tout.</translation>
+        <translation>Pas encore&#xa0;: vous n&apos;avez compté que le cycle de Krebs&#xa0;; les NADH formés lors du passage du lactate au pyruvate et du pyruvate à l&apos;acétyl-CoA fournissent chacun %1 ATP, soit %2 en tout.</translation>
     </message>
     <message>
         <source>Not yet: you multiplied by the %1 ATP each lactate yields; the ATP needed is to be divided by it.</source>
@@ -1867,11 +1946,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Not yet: the mass is in mg: %1 mg is to be divided by 1000 before it is multiplied by %2 L per gram.</source>
-        <translation>Pas encore&#xa0;: la masse est en mg&#xa0;: %1 mg doivent être divisés par 1000 avant d&apos;être multipliés par %2 L par gramme.</translation>
+        <translation>Pas encore&#xa0;: la masse est en mg&#xa0;; il faut diviser %1 mg par 1000 avant de multiplier par %2 L par gramme.</translation>
     </message>
     <message>
         <source>Not yet: the %1 L is for each gram, not each mmol: the molecular mass, %2, turns %3 mmol into mg.</source>
-        <translation>Pas encore&#xa0;: les %1 L valent pour chaque gramme, pas pour chaque mmol&#xa0;: la masse molaire, %2, convertit %3 mmol en mg.</translation>
+        <translation>Pas encore&#xa0;: les %1 L valent pour chaque gramme, et non pour chaque mmol&#xa0;; la masse molaire, %2, convertit %3 mmol en mg.</translation>
     </message>
     <message>
         <source>Not yet: that is the mass of lactate in grams; each gram consumes %1 L of oxygen.</source>
@@ -1879,7 +1958,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a %2th of the day.</source>
-        <translation>Pas encore&#xa0;: cela compare à l&apos;oxygène d&apos;une journée entière, %1 L&#xa0;; la question porte sur 30 minutes, un %2e de la journée.</translation>
+        <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une journée entière, %1 L&#xa0;; la question porte sur 30 minutes, soit un %2e de la journée.</translation>
     </message>
     <message>
         <source>Not yet: that is a fraction; a percentage is 100 times it.</source>
@@ -1887,7 +1966,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Not yet: that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.</source>
-        <translation>Pas encore&#xa0;: cela compare à l&apos;oxygène d&apos;une heure, un 24e de la journée&#xa0;; 30 minutes en sont un %1e.</translation>
+        <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une heure, soit un 24e de la journée&#xa0;; 30 minutes en sont un %1e.</translation>
     </message>
     <message>
         <source>Not yet: that is the extra oxygen as a share of all the oxygen used; the increase is measured against the usual %1 L per 30 minutes.</source>
@@ -1938,6 +2017,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Where the dialog says what is wrong with what was typed.</extracomment>
         <translation>Problème</translation>
     </message>
     <message>
@@ -1958,11 +2038,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Weight %1 has digits other than 0 to 9.</source>
-        <translation>Le poids %1 contient des chiffres autres que 0 à 9.</translation>
+        <translation>Le poids %1 contient des chiffres autres que ceux de 0 à 9.</translation>
     </message>
     <message>
         <source>Weight %1 is not a number like %2.</source>
-        <translation>Le poids %1 n&apos;est pas un nombre comme %2.</translation>
+        <translation>Le poids %1 n&apos;est pas un nombre de la forme %2.</translation>
     </message>
     <message>
         <source>Weight %1 is not a whole number of kg.</source>
@@ -1978,11 +2058,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Lactate before %1 has digits other than 0 to 9.</source>
-        <translation>Le lactate avant la course, %1, contient des chiffres autres que 0 à 9.</translation>
+        <translation>Le lactate avant la course, %1, contient des chiffres autres que ceux de 0 à 9.</translation>
     </message>
     <message>
         <source>Lactate before %1 is not a number like %2.</source>
-        <translation>Le lactate avant la course, %1, n&apos;est pas un nombre comme %2.</translation>
+        <translation>Le lactate avant la course, %1, n&apos;est pas un nombre de la forme %2.</translation>
     </message>
     <message>
         <source>Lactate before %1 has more than one decimal.</source>
@@ -1998,11 +2078,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Lactate after %1 has digits other than 0 to 9.</source>
-        <translation>Le lactate après la course, %1, contient des chiffres autres que 0 à 9.</translation>
+        <translation>Le lactate après la course, %1, contient des chiffres autres que ceux de 0 à 9.</translation>
     </message>
     <message>
         <source>Lactate after %1 is not a number like %2.</source>
-        <translation>Le lactate après la course, %1, n&apos;est pas un nombre comme %2.</translation>
+        <translation>Le lactate après la course, %1, n&apos;est pas un nombre de la forme %2.</translation>
     </message>
     <message>
         <source>Lactate after %1 has more than one decimal.</source>
@@ -2035,7 +2115,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>The lactates before and after the race are missing.</source>
-        <translation>Les lactates avant et après la course manquent.</translation>
+        <translation>Les valeurs de lactate avant et après la course manquent.</translation>
     </message>
     <message>
         <source>The code has %1 parts joined by &quot;-&quot; instead of 3.</source>
@@ -2062,6 +2142,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Where the dialog says what is wrong with the code typed.</extracomment>
         <translation>Problème</translation>
     </message>
 </context>
@@ -2151,18 +2232,22 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <name>Verdict</name>
     <message>
         <source>Correct</source>
+        <extracomment>A verdict on an answer: right.</extracomment>
         <translation>Juste</translation>
     </message>
     <message>
         <source>Not yet</source>
+        <extracomment>A verdict on an answer: not right yet, said kindly, for it invites another try.</extracomment>
         <translation>Pas encore</translation>
     </message>
     <message>
         <source>Carried forward</source>
+        <extracomment>A verdict on an answer: the method is right, and the difference comes from the student&apos;s own wrong answer to an earlier question.</extracomment>
         <translation>Erreur reportée</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>A verdict on an answer: near it, but not within its tolerance; not the command that closes a window.</extracomment>
         <translation>Presque</translation>
     </message>
 </context>

@@ -5,6 +5,7 @@
     <name>Announcer</name>
     <message>
         <source>Messages</source>
+        <extracomment>What a screen reader calls the source of the window&apos;s spoken messages.</extracomment>
         <translation>Mensagens</translation>
     </message>
 </context>
@@ -16,7 +17,7 @@
     </message>
     <message>
         <source>Not yet: extracellular fluid is %1 % of body weight; follow the lactate over the 30 minutes after the race.</source>
-        <translation>Ainda não: o líquido extracelular corresponde a %1 % do peso corporal; acompanhe o lactato ao longo dos 30 minutos após a corrida.</translation>
+        <translation>Ainda não: o líquido extracelular corresponde a %1% do peso corporal; acompanhe o lactato ao longo dos 30 minutos após a corrida.</translation>
     </message>
     <message>
         <source>Glucose from 2 x lactate</source>
@@ -29,7 +30,7 @@
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make glucose from 2 lactate.</source>
-        <translation>Ainda não: conte todo ATP, GTP e UTP usado para produzir glicose a partir de 2 lactatos.</translation>
+        <translation>Ainda não: conte todos os ATP, GTP e UTP usados para produzir glicose a partir de 2 lactatos.</translation>
     </message>
     <message>
         <source>Liver glycogen from 2 x lactate</source>
@@ -42,7 +43,7 @@
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make liver glycogen from 2 lactate.</source>
-        <translation>Ainda não: conte todo ATP, GTP e UTP usado para produzir glicogênio hepático a partir de 2 lactatos.</translation>
+        <translation>Ainda não: conte todos os ATP, GTP e UTP usados para produzir glicogênio hepático a partir de 2 lactatos.</translation>
     </message>
     <message>
         <source>Muscle glycogen from 2 x lactate</source>
@@ -55,7 +56,7 @@
     </message>
     <message>
         <source>Not yet: count every ATP, GTP and UTP used to make muscle glycogen from 2 lactate.</source>
-        <translation>Ainda não: conte todo ATP, GTP e UTP usado para produzir glicogênio muscular a partir de 2 lactatos.</translation>
+        <translation>Ainda não: conte todos os ATP, GTP e UTP usados para produzir glicogênio muscular a partir de 2 lactatos.</translation>
     </message>
     <message>
         <source>ATP required</source>
@@ -63,7 +64,7 @@
     </message>
     <message>
         <source>Not yet: all of the lactate metabolised is to become muscle glycogen.</source>
-        <translation>Ainda não: todo o lactato metabolizado deve se tornar glicogênio muscular.</translation>
+        <translation>Ainda não: todo o lactato metabolizado deve ser convertido em glicogênio muscular.</translation>
     </message>
     <message>
         <source>Lactate to be oxidised</source>
@@ -98,6 +99,7 @@
     </message>
     <message>
         <source>Check</source>
+        <extracomment>The button that has the answers typed judged: a command, not the noun.</extracomment>
         <translation>Verificar</translation>
     </message>
     <message>
@@ -170,7 +172,7 @@
     </message>
     <message>
         <source>In check %1, a value and a verdict go together, and one is missing.</source>
-        <translation>Na verificação %1, um valor e um veredito andam juntos, e um deles está faltando.</translation>
+        <translation>Na verificação %1, um valor e um veredito devem vir juntos, e falta um deles.</translation>
     </message>
     <message>
         <source>The attempt has no start or update time.</source>
@@ -193,44 +195,50 @@
         <translation>A verificação %1 da tentativa não pode ser guardada em um registro.</translation>
     </message>
     <message>
-        <source>It is empty.</source>
-        <translation>Está vazio.</translation>
-    </message>
-    <message>
-        <source>It is cut short: its JSON ends unfinished (%1).</source>
-        <translation>Está incompleto: seu JSON termina antes do fim (%1).</translation>
-    </message>
-    <message>
-        <source>It is not JSON: %1 at byte %2.</source>
-        <translation>Não é JSON: %1 no byte %2.</translation>
-    </message>
-    <message>
-        <source>It is not a Korvanel practice record.</source>
-        <translation>Não é um registro de prática do Korvanel.</translation>
-    </message>
-    <message>
         <source>The record has no version number.</source>
         <translation>O registro não tem número de versão.</translation>
-    </message>
-    <message>
-        <source>It was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <translation>Foi gravado por um Korvanel mais recente (versão de registro %1; este lê a versão %2).</translation>
     </message>
     <message>
         <source>In the record, &quot;checks&quot; is not a list.</source>
         <translation>No registro, &quot;checks&quot; não é uma lista.</translation>
     </message>
     <message>
-        <source>The record&apos;s code &quot;%1&quot; is not a subject code: %2</source>
-        <translation>O código &quot;%1&quot; do registro não é um código de indivíduo: %2</translation>
-    </message>
-    <message>
         <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
         <translation>O registro tem %1 verificações, mais do que qualquer tentativa poderia ter (%2 no máximo).</translation>
     </message>
     <message>
-        <source>It is too large for a practice record: %1, where a record takes at most %2.</source>
-        <translation>É grande demais para um registro de prática: %1, quando um registro ocupa no máximo %2.</translation>
+        <source>The file is empty.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The file is cut short: its JSON ends unfinished (%1).</source>
+        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
+        <translation>O arquivo está truncado: seu JSON termina incompleto (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: %1 at byte %2.</source>
+        <translation>O arquivo não é JSON: %1 no byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a Korvanel practice record.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>O arquivo não é um registro de prática do Korvanel.</translation>
+    </message>
+    <message>
+        <source>The record was written by a newer Korvanel (record version %1; this one reads version %2).</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>O registro foi gravado por uma versão mais recente do Korvanel (versão de registro %1; esta lê a versão %2).</translation>
+    </message>
+    <message>
+        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>O código &quot;%1&quot; do registro não é um código de indivíduo. %2</translation>
+    </message>
+    <message>
+        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
+        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
+        <translation>O arquivo é grande demais para um registro de prática: %1, e um registro ocupa no máximo %2.</translation>
     </message>
 </context>
 <context>
@@ -247,7 +255,7 @@
     <message>
         <source>%1: %2 %3 (%4); last %5 %6 (%7)</source>
         <extracomment>The first verdict and entry of a question, then the last: %2 and %5 are marks.</extracomment>
-        <translation>%1: %2 %3 (%4); por último %5 %6 (%7)</translation>
+        <translation>%1: %2 %3 (%4); última resposta: %5 %6 (%7)</translation>
     </message>
     <message>
         <source>Question %1</source>
@@ -260,15 +268,19 @@
     </message>
     <message>
         <source>Answers of %1, the first try and the last:</source>
-        <translation>Respostas de %1, na primeira tentativa e na última:</translation>
+        <translation>Respostas de %1, a primeira e a última:</translation>
     </message>
     <message>
         <source>Your answers, the first try and the last:</source>
-        <translation>Suas respostas, na primeira tentativa e na última:</translation>
+        <translation>Suas respostas, a primeira e a última:</translation>
     </message>
-    <message>
-        <source>Score: %1 of %2 questions right at the first try.</source>
-        <translation>Pontuação: %1 de %2 questões certas na primeira tentativa.</translation>
+    <message numerus="yes">
+        <source>Score: %n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of the %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>Pontuação: %n questão de %1 certa na primeira resposta.</numerusform>
+            <numerusform>Pontuação: %n questões de %1 certas na primeira resposta.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -291,34 +303,42 @@
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Nome</translation>
     </message>
     <message>
         <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
         <translation>Nº de identificação</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
         <translation>Código</translation>
     </message>
     <message>
         <source>Started</source>
+        <extracomment>When the student started the attempt: a date and time.</extracomment>
         <translation>Início</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
         <translation>Pontuação</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
         <translation>Concluída</translation>
     </message>
     <message>
         <source>Edited</source>
+        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
         <translation>Editada</translation>
     </message>
     <message>
         <source>Counted</source>
+        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
         <translation>Contada</translation>
     </message>
 </context>
@@ -326,20 +346,15 @@
     <name>ChartView</name>
     <message>
         <source>Each question at the first try and at the last</source>
-        <translation>Cada questão na primeira tentativa e na última</translation>
+        <translation>Cada questão na primeira resposta e na última</translation>
     </message>
     <message>
         <source>No attempts are read yet.</source>
         <translation>Nenhuma tentativa foi lida ainda.</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>%1 students, %2 what their outcome was: &quot;12 Right at the first try&quot;.</extracomment>
-        <translation>%2 (%1)</translation>
-    </message>
-    <message>
         <source>%1: %2.</source>
-        <extracomment>%1 names the question, %2 lists the outcomes with their counts.</extracomment>
+        <extracomment>%1 names the question, %2 lists the outcomes with their counts: &quot;12 students right at the first try, 5 students close and 1 student not yet right&quot;.</extracomment>
         <translation>%1: %2.</translation>
     </message>
 </context>
@@ -347,11 +362,12 @@
     <name>ClassFigures</name>
     <message>
         <source>Right at the first try</source>
-        <translation>Certa na primeira tentativa</translation>
+        <extracomment>An outcome in the key of the class&apos;s chart.</extracomment>
+        <translation>Certa na primeira resposta</translation>
     </message>
     <message>
         <source>Right at the last</source>
-        <translation>Certa na última</translation>
+        <translation>Certa na última resposta</translation>
     </message>
     <message>
         <source>Carried forward</source>
@@ -359,6 +375,7 @@
     </message>
     <message>
         <source>Close</source>
+        <extracomment>The verdict: near the answer, but not within its tolerance.</extracomment>
         <translation>Quase</translation>
     </message>
     <message>
@@ -370,11 +387,55 @@
         <translation>Não verificada</translation>
     </message>
     <message numerus="yes">
-        <source>%1, %n student(s): %2</source>
-        <extracomment>%1 names the question, %2 is the slip&apos;s hint; %n students met it.</extracomment>
+        <source>%n student(s) right at the first try</source>
+        <extracomment>How many students of the class came to an outcome in one part of the exercise, as a screen reader says a bar of the class&apos;s chart.</extracomment>
         <translation>
-            <numerusform>%1, %n estudante: %2</numerusform>
-            <numerusform>%1, %n estudantes: %2</numerusform>
+            <numerusform>%n estudante acertou na primeira resposta</numerusform>
+            <numerusform>%n estudantes acertaram na primeira resposta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) right at the last try</source>
+        <translation>
+            <numerusform>%n estudante acertou na última resposta</numerusform>
+            <numerusform>%n estudantes acertaram na última resposta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) carried forward</source>
+        <translation>
+            <numerusform>%n estudante teve erro propagado</numerusform>
+            <numerusform>%n estudantes tiveram erro propagado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) close</source>
+        <extracomment>Close: near the answer, but not within its tolerance.</extracomment>
+        <translation>
+            <numerusform>%n estudante quase acertou</numerusform>
+            <numerusform>%n estudantes quase acertaram</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) not yet right</source>
+        <translation>
+            <numerusform>%n estudante ainda não acertou</numerusform>
+            <numerusform>%n estudantes ainda não acertaram</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check it</source>
+        <translation>
+            <numerusform>%n estudante não verificou a resposta</numerusform>
+            <numerusform>%n estudantes não verificaram a resposta</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n student(s). %2</source>
+        <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
+        <translation>
+            <numerusform>%1: %n estudante. %2</numerusform>
+            <numerusform>%1: %n estudantes. %2</numerusform>
         </translation>
     </message>
 </context>
@@ -382,11 +443,11 @@
     <name>ClassReport</name>
     <message>
         <source>Known slips met, with how many students met each:</source>
-        <translation>Erros conhecidos encontrados, com quantos estudantes cometeram cada um:</translation>
+        <translation>Erros típicos cometidos e quantos estudantes cometeram cada um:</translation>
     </message>
     <message>
         <source>No known slip was met.</source>
-        <translation>Nenhum erro conhecido foi encontrado.</translation>
+        <translation>Nenhum erro típico foi cometido.</translation>
     </message>
     <message>
         <source>yes</source>
@@ -398,34 +459,41 @@
     </message>
     <message>
         <source>Each question at the first try and at the last, students counted:</source>
-        <translation>Cada questão na primeira tentativa e na última, em número de estudantes:</translation>
+        <translation>Cada questão na primeira resposta e na última, em número de estudantes:</translation>
     </message>
     <message>
         <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Nome</translation>
     </message>
     <message>
         <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
         <translation>Nº de identificação</translation>
     </message>
     <message>
         <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
         <translation>Código</translation>
     </message>
     <message>
         <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
         <translation>Pontuação</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Whether the student finished the attempt.</extracomment>
         <translation>Concluída</translation>
     </message>
     <message>
         <source>Edited</source>
+        <extracomment>Whether the record was changed by hand.</extracomment>
         <translation>Editada</translation>
     </message>
     <message>
         <source>Counted</source>
+        <extracomment>Whether this attempt is the one that counts for its student.</extracomment>
         <translation>Contada</translation>
     </message>
     <message>
@@ -484,10 +552,12 @@
     </message>
     <message>
         <source>Subjects</source>
+        <extracomment>The invented people the worksheets are about, one for each student.</extracomment>
         <translation>Indivíduos</translation>
     </message>
     <message>
         <source>Sheets</source>
+        <extracomment>The sheets of paper to write: worksheets and answer keys.</extracomment>
         <translation>Folhas</translation>
     </message>
     <message>
@@ -500,7 +570,7 @@
     </message>
     <message>
         <source>Each subject starts on a page of its own, headed by its code, so that each student&apos;s pages can be handed out alone. Both files are written in full before either replaces anything.</source>
-        <translation>Cada indivíduo começa em uma página própria, encabeçada pelo seu código, para que as páginas de cada estudante possam ser entregues separadamente. Os dois arquivos são gravados por completo antes que qualquer um deles substitua algo.</translation>
+        <translation>Cada indivíduo começa em uma página própria, encabeçada pelo seu código, para que as páginas de cada estudante possam ser distribuídas separadamente. Os dois arquivos são gravados por completo antes que qualquer um deles substitua um arquivo existente.</translation>
     </message>
     <message>
         <source>Choose…</source>
@@ -513,10 +583,6 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Arquivos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The subject code &quot;%1&quot; cannot be read: %2</source>
-        <translation>O código de indivíduo &quot;%1&quot; não pode ser lido: %2</translation>
     </message>
     <message>
         <source>Type the subject codes, one a line, or choose random subjects.</source>
@@ -553,20 +619,25 @@
     <message numerus="yes">
         <source>Written for %n subject(s): the worksheets to %1 and the answer keys to %2.</source>
         <translation>
-            <numerusform>Gravado para %n indivíduo: as folhas de exercícios em %1 e os gabaritos em %2.</numerusform>
-            <numerusform>Gravado para %n indivíduos: as folhas de exercícios em %1 e os gabaritos em %2.</numerusform>
+            <numerusform>Conjunto gravado para %n indivíduo: as folhas de exercícios em %1 e os gabaritos em %2.</numerusform>
+            <numerusform>Conjunto gravado para %n indivíduos: as folhas de exercícios em %1 e os gabaritos em %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Written for %n subject(s): %1.</source>
         <translation>
-            <numerusform>Gravado para %n indivíduo: %1.</numerusform>
-            <numerusform>Gravado para %n indivíduos: %1.</numerusform>
+            <numerusform>Conjunto gravado para %n indivíduo: %1.</numerusform>
+            <numerusform>Conjunto gravado para %n indivíduos: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancelled: nothing was written, and what stood at those places is as it was.</source>
         <translation>Cancelado: nada foi gravado, e o que havia nesses locais continua como estava.</translation>
+    </message>
+    <message>
+        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>O código de indivíduo &quot;%1&quot; não pode ser lido. %2</translation>
     </message>
 </context>
 <context>
@@ -577,7 +648,7 @@ Without options it opens the exercise for a new, random subject.
 Paper is A4, or Letter where the locale measures in US units.</source>
         <translation>%1 %2: exercício resolvido sobre a depuração do lactato e o débito de oxigênio após uma corrida de velocidade.
 Sem opções, abre o exercício para um indivíduo novo, aleatório.
-O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
+O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.</translation>
     </message>
     <message>
         <source>Displays help on command-line options.</source>
@@ -589,15 +660,15 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>Starts with the subject of &lt;code&gt;, such as M72-0.8-12.4, instead of a random one. With --worksheet or --key it may be given several times, one subject each.</source>
-        <translation>Começa com o indivíduo de &lt;code&gt;, como M72-0.8-12.4, em vez de um aleatório. Com --worksheet ou --key, pode ser dado várias vezes, um indivíduo de cada vez.</translation>
+        <translation>Começa com o indivíduo de &lt;code&gt;, como M72-0.8-12.4, em vez de um aleatório. Com --worksheet ou --key, pode ser indicado várias vezes, um indivíduo por vez.</translation>
     </message>
     <message>
         <source>Starts in practice mode, in which the student types the answers and has them checked.</source>
-        <translation>Começa no modo de prática, no qual o estudante digita as respostas e as verifica.</translation>
+        <translation>Começa no modo de prática, no qual o estudante digita as respostas e as submete à verificação.</translation>
     </message>
     <message>
         <source>Practises as the student &lt;name&gt;, for this run, instead of the name this computer remembers or asks for.</source>
-        <translation>Pratica como o estudante &lt;name&gt;, nesta execução, em vez do nome que este computador lembra ou pergunta.</translation>
+        <translation>Pratica como o estudante &lt;name&gt;, nesta execução, em vez do nome que este computador guarda ou pede.</translation>
     </message>
     <message>
         <source>With --student: the student&apos;s &lt;id&gt; number, as the school&apos;s gradebook knows it.</source>
@@ -609,7 +680,7 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>Writes the answer key, each question with its worked answer and both pathway diagrams, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation>Grava o gabarito, cada questão com sua resposta resolvida e os dois diagramas das vias, como PDF em &lt;file&gt;, e sai sem abrir janela.</translation>
+        <translation>Grava o gabarito, cada questão com sua resolução e os dois diagramas das vias, como PDF em &lt;file&gt;, e sai sem abrir janela.</translation>
     </message>
     <message>
         <source>With --worksheet or --key: a class set of &lt;n&gt; different random subjects, 1 to %1, each on pages of its own headed by its code.</source>
@@ -621,11 +692,11 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
-        <translation>Com --collate: o &lt;file&gt; CSV a gravar, uma linha por tentativa: o nome e o número de identificação do estudante, o código do indivíduo, quando a tentativa começou, o primeiro e o último veredito de cada questão, a pontuação e se ela foi concluída, editada e contada.</translation>
+        <translation>Com --collate: o &lt;file&gt; CSV a gravar, uma linha por tentativa: o nome e o número de identificação do estudante, o código do indivíduo, quando a tentativa começou, o primeiro e o último veredito de cada questão, a pontuação e se a tentativa foi concluída, editada e contada.</translation>
     </message>
     <message>
         <source>With --collate: the class report, as PDF to &lt;file&gt;: for each question how many students were right at the first try and at the last, the known slips met, and a table of the students.</source>
-        <translation>Com --collate: o relatório da turma, como PDF em &lt;file&gt;: para cada questão, quantos estudantes acertaram na primeira tentativa e na última, os erros conhecidos encontrados e uma tabela dos estudantes.</translation>
+        <translation>Com --collate: o relatório da turma, como PDF em &lt;file&gt;: para cada questão, quantos estudantes acertaram na primeira resposta e na última, os erros típicos cometidos e uma tabela dos estudantes.</translation>
     </message>
     <message>
         <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
@@ -689,7 +760,7 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>--%1 is given more than once.</source>
-        <translation>--%1 foi dado mais de uma vez.</translation>
+        <translation>--%1 foi indicado mais de uma vez.</translation>
     </message>
     <message>
         <source>--csv is the table of --collate; give --collate and the records too.</source>
@@ -712,24 +783,12 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
         <translation>--teacher abre a janela do professor; não combina com --%1.</translation>
     </message>
     <message>
-        <source>Cannot read the subject code &quot;%1&quot;: %2</source>
-        <translation>Não é possível ler o código de indivíduo &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>--student-id goes with --student and the student&apos;s name.</source>
         <translation>--student-id acompanha --student e o nome do estudante.</translation>
     </message>
     <message>
         <source>--student names who practises in the window; it does not go with --worksheet or --key.</source>
         <translation>--student indica quem pratica na janela; não combina com --worksheet nem com --key.</translation>
-    </message>
-    <message>
-        <source>--student: %1</source>
-        <translation>--student: %1</translation>
-    </message>
-    <message>
-        <source>--student-id: %1</source>
-        <translation>--student-id: %1</translation>
     </message>
     <message>
         <source>--count makes a class set on paper; give --worksheet or --key.</source>
@@ -761,7 +820,22 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation>%1: não é possível abrir a janela: não há tela para exibi-la. --worksheet e --key geram o papel sem ela.</translation>
+        <translation>%1: não é possível abrir a janela: não há tela para exibi-la. --worksheet e --key gravam as folhas mesmo sem tela.</translation>
+    </message>
+    <message>
+        <source>Cannot read the subject code &quot;%1&quot;. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Não é possível ler o código de indivíduo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The name given with --student cannot be taken. %1</source>
+        <extracomment>%1 says what is wrong with the name, in a sentence of its own.</extracomment>
+        <translation>O nome indicado com --student não pode ser aceito. %1</translation>
+    </message>
+    <message>
+        <source>The ID number given with --student-id cannot be taken. %1</source>
+        <extracomment>%1 says what is wrong with the ID number, in a sentence of its own.</extracomment>
+        <translation>O número de identificação indicado com --student-id não pode ser aceito. %1</translation>
     </message>
 </context>
 <context>
@@ -773,7 +847,7 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>glucose 6-phosphate</source>
-        <translation>glicose 6-fosfato</translation>
+        <translation>glicose-6-fosfato</translation>
     </message>
     <message>
         <source>glycogen</source>
@@ -844,16 +918,6 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
 <context>
     <name>Entry</name>
     <message>
-        <source>, </source>
-        <extracomment>Between the units offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source> or </source>
-        <extracomment>Before the last unit offered, as in &quot;mmol, mol or µmol&quot;.</extracomment>
-        <translation> ou </translation>
-    </message>
-    <message>
         <source>Nothing is typed here.</source>
         <translation>Nada foi digitado aqui.</translation>
     </message>
@@ -894,19 +958,19 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
         <translation>A vírgula em %1 pode ser um separador de milhar ou uma vírgula decimal; digite o número sem ela, ou com ponto decimal.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not the unit here; write %2, or no unit.</source>
-        <translation>&quot;%1&quot; não é a unidade aqui; escreva %2, ou nenhuma unidade.</translation>
-    </message>
-    <message>
         <source>%1 is far too large for this answer; check the digits.</source>
         <translation>%1 é grande demais para esta resposta; confira os algarismos.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a unit of this answer, which takes %2, or no unit.</source>
+        <translation>&quot;%1&quot; não é uma unidade desta resposta, que aceita %2 ou nenhuma unidade.</translation>
     </message>
 </context>
 <context>
     <name>Exercise</name>
     <message>
         <source>You are considering a man who weighs %1 kg. He  has just completed a 100 m sprint.</source>
-        <extracomment>%1 is the subject&apos;s weight.</extracomment>
+        <extracomment>%1 is the subject&apos;s weight. The doubled blank is the English exercise&apos;s own.</extracomment>
         <translation>Considere um homem que pesa %1 kg. Ele acabou de completar uma corrida de 100 m rasos.</translation>
     </message>
     <message>
@@ -923,6 +987,7 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>Immediately after the race  his  plasma lactate was %1 mmol /L</source>
+        <extracomment>The doubled blanks are the English exercise&apos;s own.</extracomment>
         <translation>Imediatamente após a corrida, o lactato plasmático dele era de %1 mmol/L</translation>
     </message>
     <message>
@@ -931,6 +996,7 @@ O papel é A4, ou Carta onde a localidade usa unidades dos EUA.</translation>
     </message>
     <message>
         <source>30 minutes later  his  plasma lactate was %1 mmol /L</source>
+        <extracomment>The doubled blanks are the English exercise&apos;s own.</extracomment>
         <translation>30 minutos depois, o lactato plasmático dele era de %1 mmol/L</translation>
     </message>
     <message>
@@ -1008,6 +1074,7 @@ pelo fígado como glicose e usada na síntese de glicogênio no músculo.</trans
     </message>
     <message>
         <source>Although gluconogenesis from pyruvate requires NADH, this is provided by the oxidation of lactate to pyruvate.</source>
+        <extracomment>&quot;gluconogenesis&quot; is the English exercise&apos;s own slip for gluconeogenesis: write the word correctly. The NADH that gluconeogenesis uses is supplied by the oxidation of lactate.</extracomment>
         <translation>Embora a gliconeogênese a partir do piruvato exija NADH, este é fornecido pela oxidação do lactato a piruvato.</translation>
     </message>
     <message>
@@ -1022,6 +1089,7 @@ pelo fígado como glicose e usada na síntese de glicogênio no músculo.</trans
     <message>
         <source> How much lactate must undergo total oxidation to carbon dioxide and water
 (via lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle) to provide this ATP?</source>
+        <extracomment>The leading blank is the English exercise&apos;s own.</extracomment>
         <translation>Quanto lactato precisa sofrer oxidação total a dióxido de carbono e água
 (via lactato desidrogenase, piruvato desidrogenase e ciclo do ácido cítrico) para fornecer esse ATP?</translation>
     </message>
@@ -1045,6 +1113,7 @@ pelo fígado como glicose e usada na síntese de glicogênio no músculo.</trans
     </message>
     <message>
         <source>%1 x FADH =~%2 ATP</source>
+        <extracomment>&quot;FADH&quot; is the English exercise&apos;s own for FADH2: write FADH2.</extracomment>
         <translation>%1 x FADH2 =~%2 ATP</translation>
     </message>
     <message>
@@ -1082,7 +1151,7 @@ portanto ela deve oxidar %3/%4 = %5 mmol de lactato.</translation>
     </message>
     <message>
         <source>%1 mmol lactate = %2x %3  = %4 mg</source>
-        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass.</extracomment>
+        <extracomment>%1 and %2 are the lactate to oxidise, %3 its molecular mass, %4 its mass. The doubled blank is the English exercise&apos;s own.</extracomment>
         <translation>%1 mmol de lactato = %2 x %3 = %4 mg</translation>
     </message>
     <message>
@@ -1092,14 +1161,14 @@ portanto ela deve oxidar %3/%4 = %5 mmol de lactato.</translation>
     <message>
         <source>This is oxygen debt - the extra oxygen that is consumed in the metabolism of lactate to provide
 the ATP that is required for gluconeogenesis and the formation of glycogen.</source>
-        <translation>Este é o débito de oxigênio – o oxigênio extra consumido no metabolismo do lactato
+        <translation>Este é o débito de oxigênio — o oxigênio extra consumido no metabolismo do lactato
 para fornecer o ATP necessário para a gliconeogênese e a formação de glicogênio.</translation>
     </message>
     <message>
         <source>Assuming that his total energy expenditure is %1MJ perday
 and that regardless of the fuel being metabolised the energy yield is %2 kJ per L oxygen consumed
 what is the pecentage increase in his oxygen consumption during this 30 minutes?</source>
-        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields.</extracomment>
+        <extracomment>%1 is the total energy expenditure, %2 the energy each litre of oxygen yields. &quot;perday&quot; and &quot;pecentage&quot; are the English exercise&apos;s own slips: write &quot;per day&quot; and &quot;percentage&quot; correctly.</extracomment>
         <translation>Considerando que o gasto energético total dele é de %1 MJ por dia e que, qualquer que seja
 o combustível metabolizado, o rendimento energético é de %2 kJ por L de oxigênio consumido,
 qual é o aumento percentual do consumo de oxigênio dele durante esses 30 minutos?</translation>
@@ -1132,10 +1201,12 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <name>ExerciseWindow</name>
     <message>
         <source>Questions</source>
+        <extracomment>The pane that holds the problem and the questions posed so far.</extracomment>
         <translation>Questões</translation>
     </message>
     <message>
         <source>Answer</source>
+        <extracomment>The pane that shows a worked answer (a noun).</extracomment>
         <translation>Resposta</translation>
     </message>
     <message>
@@ -1161,7 +1232,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Hide answer 1</source>
-        <translation>Fechar resposta 1</translation>
+        <translation>Ocultar resposta 1</translation>
     </message>
     <message>
         <source>See answer 2</source>
@@ -1169,7 +1240,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Hide answer 2</source>
-        <translation>Fechar resposta 2</translation>
+        <translation>Ocultar resposta 2</translation>
     </message>
     <message>
         <source>See pathway 1</source>
@@ -1181,7 +1252,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Hide answer 3</source>
-        <translation>Fechar resposta 3</translation>
+        <translation>Ocultar resposta 3</translation>
     </message>
     <message>
         <source>See pathway 2</source>
@@ -1193,7 +1264,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Hide answer 4</source>
-        <translation>Fechar resposta 4</translation>
+        <translation>Ocultar resposta 4</translation>
     </message>
     <message>
         <source>See answer 5</source>
@@ -1201,7 +1272,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Hide answer 5</source>
-        <translation>Fechar resposta 5</translation>
+        <translation>Ocultar resposta 5</translation>
     </message>
     <message>
         <source>See answer 6</source>
@@ -1209,7 +1280,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Hide answer 6</source>
-        <translation>Fechar resposta 6</translation>
+        <translation>Ocultar resposta 6</translation>
     </message>
 </context>
 <context>
@@ -1232,18 +1303,19 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Zoom %1 %, fitted to the window</source>
-        <translation>Zoom de %1 %, ajustado à janela</translation>
+        <translation>Zoom de %1%, ajustado à janela</translation>
     </message>
     <message>
         <source>Zoom %1 %, as the screen allows</source>
-        <translation>Zoom de %1 %, o quanto a tela permite</translation>
+        <translation>Zoom de %1%, o quanto a tela permite</translation>
     </message>
     <message>
         <source>Zoom %1 %</source>
-        <translation>Zoom de %1 %</translation>
+        <translation>Zoom de %1%</translation>
     </message>
     <message>
         <source>Menu</source>
+        <extracomment>The window&apos;s context menu.</extracomment>
         <translation>Menu</translation>
     </message>
     <message>
@@ -1262,15 +1334,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>A pasta não contém registros de prática (*.json).</translation>
     </message>
     <message>
-        <source>Skipped %1: %2</source>
-        <translation>%1 ignorado: %2</translation>
-    </message>
-    <message>
-        <source>%1: the record was edited. %2 The verdicts its entries earn are the ones shown.</source>
-        <extracomment>%2 names the check that differs; the table and report show what its entry earns.</extracomment>
-        <translation>%1: o registro foi editado. %2 Os vereditos mostrados são os que seus valores digitados merecem.</translation>
-    </message>
-    <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
         <translation>Registros lidos: %1; estudantes: %2; tentativas: %3.</translation>
     </message>
@@ -1278,7 +1341,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <source>%n record(s) held an attempt read already, and it counts once.</source>
         <translation>
             <numerusform>%n registro continha uma tentativa já lida, que conta uma só vez.</numerusform>
-            <numerusform>%n registros continham uma tentativa já lida, que conta uma só vez.</numerusform>
+            <numerusform>%n registros continham tentativas já lidas, que contam uma só vez.</numerusform>
         </translation>
     </message>
     <message>
@@ -1288,8 +1351,8 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <message numerus="yes">
         <source>%n record(s) were edited; what their entries earn is shown, not what they say.</source>
         <translation>
-            <numerusform>%n registro foi editado; mostra-se o que seus valores digitados merecem, não o que ele afirma.</numerusform>
-            <numerusform>%n registros foram editados; mostra-se o que seus valores digitados merecem, não o que eles afirmam.</numerusform>
+            <numerusform>%n registro foi editado; mostra-se o que seus valores digitados recebem, não o que ele afirma.</numerusform>
+            <numerusform>%n registros foram editados; mostra-se o que seus valores digitados recebem, não o que eles afirmam.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1298,6 +1361,16 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
             <numerusform>%n arquivo não pôde ser lido e foi deixado de fora.</numerusform>
             <numerusform>%n arquivos não puderam ser lidos e foram deixados de fora.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 is left out. %2</source>
+        <extracomment>%1 is a file or folder, %2 why, in a sentence of its own such as &quot;The file is empty.&quot;</extracomment>
+        <translation>%1 ficou de fora. %2</translation>
+    </message>
+    <message>
+        <source>The record %1 was edited. %2 The verdicts its entries earn are the ones shown.</source>
+        <extracomment>%1 is the record&apos;s file; %2 names the check that differs, in a sentence of its own; the table and report show what its entry earns.</extracomment>
+        <translation>O registro %1 foi editado. %2 Os vereditos mostrados são os que seus valores digitados recebem.</translation>
     </message>
 </context>
 <context>
@@ -1332,11 +1405,12 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>C&amp;lear</source>
+        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Limpar</translation>
     </message>
     <message>
         <source>Add the records (.json) your students hand in, or drop their files or folders on this window. Each record&apos;s checks are judged again from its entries.</source>
-        <translation>Adicione os registros (.json) que seus estudantes entregam, ou solte os arquivos ou pastas deles nesta janela. As verificações de cada registro são julgadas de novo a partir dos valores digitados.</translation>
+        <translation>Adicione os registros (.json) que seus estudantes entregam, ou arraste os arquivos ou as pastas deles para esta janela. As verificações de cada registro são julgadas de novo a partir dos valores digitados.</translation>
     </message>
     <message>
         <source>No records are read yet.</source>
@@ -1407,7 +1481,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Close: within %1 % of the answer but not within %2 %; check the arithmetic.</source>
-        <translation>Quase: dentro de %1 % da resposta, mas não dentro de %2 %; confira as contas.</translation>
+        <translation>Quase: dentro de %1% da resposta, mas não dentro de %2%; confira as contas.</translation>
     </message>
     <message>
         <source>Carried forward: your method is right; the difference comes from your answer to question %1 (%2).</source>
@@ -1422,14 +1496,15 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <name>Language</name>
     <message>
         <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation>O Korvanel não fala &quot;%1&quot;; os idiomas disponíveis são: %2.</translation>
+        <translation>O Korvanel não está disponível em &quot;%1&quot;; os idiomas que ele oferece são: %2.</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
-        <source>Cannot read the record %1: %2</source>
-        <translation>Não é possível ler o registro %1: %2</translation>
+        <source>Cannot read the record %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own, such as &quot;The file is empty.&quot;</extracomment>
+        <translation>Não é possível ler o registro %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1463,18 +1538,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>página %1 de %2</translation>
     </message>
     <message>
-        <source>cannot draw on the page</source>
-        <translation>não é possível desenhar na página</translation>
-    </message>
-    <message>
-        <source>cannot start a new page</source>
-        <translation>não é possível iniciar uma nova página</translation>
-    </message>
-    <message>
-        <source>cannot finish the page</source>
-        <translation>não é possível concluir a página</translation>
-    </message>
-    <message>
         <source>Korvanel calculation: answer key</source>
         <translation>Cálculo Korvanel: gabarito</translation>
     </message>
@@ -1491,20 +1554,12 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>Não é possível desenhar na página.</translation>
     </message>
     <message>
-        <source>It was cancelled.</source>
-        <translation>A operação foi cancelada.</translation>
-    </message>
-    <message>
         <source>Cannot start a new page.</source>
         <translation>Não é possível iniciar uma nova página.</translation>
     </message>
     <message>
         <source>Cannot finish the pages.</source>
         <translation>Não é possível concluir as páginas.</translation>
-    </message>
-    <message>
-        <source>Nothing was written: it was cancelled.</source>
-        <translation>Nada foi gravado: a operação foi cancelada.</translation>
     </message>
     <message>
         <source>Korvanel calculation: result slip</source>
@@ -1526,7 +1581,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>This record was edited. %1 The verdicts shown are the ones its entries earn.</source>
-        <translation>Este registro foi editado. %1 Os vereditos mostrados são os que seus valores digitados merecem.</translation>
+        <translation>Este registro foi editado. %1 Os vereditos mostrados são os que seus valores digitados recebem.</translation>
     </message>
     <message>
         <source>The exercise was left at question %1.</source>
@@ -1535,6 +1590,14 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <message>
         <source>The exercise was left at answer %1.</source>
         <translation>O exercício foi interrompido na resposta %1.</translation>
+    </message>
+    <message>
+        <source>Drawing was cancelled.</source>
+        <translation>A geração das páginas foi cancelada.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written.</source>
+        <translation>Cancelado: nada foi gravado.</translation>
     </message>
 </context>
 <context>
@@ -1549,7 +1612,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>In the liver, 2 x pyruvate is made into glucose 6-phosphate in three steps, drawn as three arrows going up.</source>
-        <translation>No fígado, 2 x piruvato é convertido em glicose 6-fosfato em três etapas, desenhadas como três setas para cima.</translation>
+        <translation>No fígado, 2 x piruvato é convertido em glicose-6-fosfato em três etapas, desenhadas como três setas para cima.</translation>
     </message>
     <message>
         <source>The first step uses 4 x ATP and gives 4 x ADP, and uses 2 x GTP and gives 2 x GDP.</source>
@@ -1561,15 +1624,15 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>The third step ends at glucose 6-phosphate, drawn as its open-chain formula with a phosphate group on carbon 6.</source>
-        <translation>A terceira etapa termina na glicose 6-fosfato, desenhada em sua fórmula de cadeia aberta, com um grupo fosfato no carbono 6.</translation>
+        <translation>A terceira etapa termina na glicose-6-fosfato, desenhada em sua fórmula de cadeia aberta, com um grupo fosfato no carbono 6.</translation>
     </message>
     <message>
         <source>In the liver, glucose 6-phosphate is turned into free glucose, which leaves the liver.</source>
-        <translation>No fígado, a glicose 6-fosfato é convertida em glicose livre, que sai do fígado.</translation>
+        <translation>No fígado, a glicose-6-fosfato é convertida em glicose livre, que sai do fígado.</translation>
     </message>
     <message>
         <source>Or, in the liver, glucose 6-phosphate is made into glycogen; this step uses UTP and gives UDP + Pi.</source>
-        <translation>Ou, no fígado, a glicose 6-fosfato é convertida em glicogênio; esta etapa usa UTP e gera UDP + Pi.</translation>
+        <translation>Ou, no fígado, a glicose-6-fosfato é convertida em glicogênio; esta etapa usa UTP e gera UDP + Pi.</translation>
     </message>
     <message>
         <source>The free glucose is carried in the blood to muscle, the yellow panel.</source>
@@ -1577,11 +1640,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>In muscle, glucose is made into glucose 6-phosphate; this step uses ATP and gives ADP.</source>
-        <translation>No músculo, a glicose é convertida em glicose 6-fosfato; esta etapa usa ATP e gera ADP.</translation>
+        <translation>No músculo, a glicose é convertida em glicose-6-fosfato; esta etapa usa ATP e gera ADP.</translation>
     </message>
     <message>
         <source>In muscle, glucose 6-phosphate is made into glycogen; this step uses UTP and gives UDP + Pi.</source>
-        <translation>No músculo, a glicose 6-fosfato é convertida em glicogênio; esta etapa usa UTP e gera UDP + Pi.</translation>
+        <translation>No músculo, a glicose-6-fosfato é convertida em glicogênio; esta etapa usa UTP e gera UDP + Pi.</translation>
     </message>
     <message>
         <source>Totals: making glucose from 2 x lactate uses 6 nucleoside triphosphates (4 ATP and 2 GTP).</source>
@@ -1676,10 +1739,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <name>PathwayWindow</name>
     <message>
         <source>Hide pathway</source>
-        <translation>Fechar diagrama</translation>
+        <translation>Ocultar diagrama</translation>
     </message>
     <message>
         <source>Title</source>
+        <extracomment>The pane that holds the diagram&apos;s title.</extracomment>
         <translation>Título</translation>
     </message>
     <message>
@@ -1698,11 +1762,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>Modo de prática</translation>
     </message>
     <message>
-        <source>Your answers cannot be kept: %1 Practice goes on.</source>
-        <extracomment>%1 is the reason, a sentence of its own.</extracomment>
-        <translation>Suas respostas não podem ser guardadas: %1 A prática continua.</translation>
-    </message>
-    <message>
         <source>&amp;Continue</source>
         <translation>&amp;Continuar</translation>
     </message>
@@ -1718,40 +1777,55 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <source>You started practising subject %1 on %2 and stopped at answer %3. Continue where you stopped?</source>
         <translation>Você começou a praticar com o indivíduo %1 em %2 e parou na resposta %3. Continuar de onde parou?</translation>
     </message>
+    <message>
+        <source>Your answers cannot be kept. %1 Practice goes on.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the record.</extracomment>
+        <translation>Suas respostas não podem ser guardadas. %1 A prática continua.</translation>
+    </message>
 </context>
 <context>
     <name>RecordFolder</name>
     <message>
-        <source>It is a folder, not a record.</source>
-        <translation>É uma pasta, não um registro.</translation>
-    </message>
-    <message>
-        <source>It is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
-        <translation>Não é um arquivo comum (pode ser um FIFO, um socket ou um dispositivo), por isso não foi aberto.</translation>
-    </message>
-    <message>
-        <source>It cannot be read: %1</source>
-        <translation>Não pode ser lido: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>The folder cannot be read.</source>
-        <translation>A pasta não pode ser lida.</translation>
-    </message>
-    <message>
-        <source>It is not a folder.</source>
-        <translation>Não é uma pasta.</translation>
-    </message>
-    <message>
         <source>Cannot save the practice record %1: %2</source>
+        <extracomment>%2 is the system&apos;s reason.</extracomment>
         <translation>Não é possível salvar o registro de prática %1: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
         <translation>A pasta %1 não pode ser criada.</translation>
+    </message>
+    <message>
+        <source>The path is a folder, not a record.</source>
+        <extracomment>Follows a sentence that names the path.</extracomment>
+        <translation>O caminho é uma pasta, não um registro.</translation>
+    </message>
+    <message>
+        <source>The path is not a regular file (it may be a FIFO, a socket or a device), so it was not opened.</source>
+        <extracomment>Follows a sentence that names the path.</extracomment>
+        <translation>O caminho não é um arquivo comum (pode ser um FIFO, um socket ou um dispositivo), por isso não foi aberto.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <extracomment>Follows a sentence that names the file; %1 is the system&apos;s reason.</extracomment>
+        <translation>O arquivo não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation>A pasta %1 não pode ser lida.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>%1 is passed over. %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 why, in a sentence of its own such as &quot;The file is empty.&quot;</extracomment>
+        <translation>%1 foi ignorado. %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the practice record %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own.</extracomment>
+        <translation>Não é possível salvar o registro de prática %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1762,11 +1836,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Check %1 holds no verdict, but its entry &quot;%2&quot; earns &quot;%3&quot;.</source>
-        <translation>A verificação %1 não tem veredito, mas seu valor digitado, &quot;%2&quot;, merece &quot;%3&quot;.</translation>
+        <translation>A verificação %1 não tem veredito, mas seu valor digitado, &quot;%2&quot;, recebe &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; earns &quot;%4&quot;.</source>
-        <translation>A verificação %1 diz &quot;%2&quot;, mas seu valor digitado, &quot;%3&quot;, merece &quot;%4&quot;.</translation>
+        <translation>A verificação %1 diz &quot;%2&quot;, mas seu valor digitado, &quot;%3&quot;, recebe &quot;%4&quot;.</translation>
     </message>
     <message>
         <source>Check %1 holds the value %2, but its entry &quot;%3&quot; reads %4.</source>
@@ -1796,12 +1870,17 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <source>Nothing was written.</source>
         <translation>Nada foi gravado.</translation>
     </message>
+    <message>
+        <source>Cannot write %1. %2</source>
+        <extracomment>%2 says why, in a sentence of its own.</extracomment>
+        <translation>Não é possível gravar %1. %2</translation>
+    </message>
 </context>
 <context>
     <name>Slip</name>
     <message>
         <source>Not yet: you multiplied the fall by the whole body weight, %1 kg; the lactate is spread through the extracellular fluid only, %2 % of body weight.</source>
-        <translation>Ainda não: você multiplicou a queda pelo peso corporal inteiro, %1 kg; o lactato se distribui apenas pelo líquido extracelular, %2 % do peso corporal.</translation>
+        <translation>Ainda não: você multiplicou a queda pelo peso corporal inteiro, %1 kg; o lactato se distribui apenas pelo líquido extracelular, %2% do peso corporal.</translation>
     </message>
     <message>
         <source>Not yet: you took the fall from %1 mmol/L, the level before the race; the lactate metabolised is the fall over the 30 minutes after it, to %2 mmol/L.</source>
@@ -1813,27 +1892,27 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Not yet: that is all the lactate there was just after the race, at %1 mmol/L; only the fall over the next 30 minutes has been metabolised.</source>
-        <translation>Ainda não: esse é todo o lactato que havia logo após a corrida, com %1 mmol/L; só a queda nos 30 minutos seguintes foi metabolizada.</translation>
+        <translation>Ainda não: esse é todo o lactato que havia logo após a corrida, a %1 mmol/L; só a queda nos 30 minutos seguintes foi metabolizada.</translation>
     </message>
     <message>
         <source>Not yet: the GTP is not counted: making phosphoenolpyruvate from oxaloacetate uses one GTP for each lactate.</source>
-        <translation>Ainda não: o GTP não foi contado: formar fosfoenolpiruvato a partir de oxaloacetato usa um GTP para cada lactato.</translation>
+        <translation>Ainda não: o GTP não foi contado; formar fosfoenolpiruvato a partir de oxaloacetato usa um GTP para cada lactato.</translation>
     </message>
     <message>
         <source>Not yet: the UTP is not counted: adding glucose to glycogen uses one UTP to make UDP-glucose.</source>
-        <translation>Ainda não: o UTP não foi contado: adicionar glicose ao glicogênio usa um UTP para formar UDP-glicose.</translation>
+        <translation>Ainda não: o UTP não foi contado; adicionar glicose ao glicogênio usa um UTP para formar UDP-glicose.</translation>
     </message>
     <message>
         <source>Not yet: the muscle&apos;s own phosphorylation is not counted: muscle spends one ATP turning the glucose it takes up into glucose 6-phosphate.</source>
-        <translation>Ainda não: a fosforilação no próprio músculo não foi contada: o músculo gasta um ATP para converter a glicose que capta em glicose 6-fosfato.</translation>
+        <translation>Ainda não: a fosforilação no próprio músculo não foi contada; o músculo gasta um ATP para converter a glicose que capta em glicose-6-fosfato.</translation>
     </message>
     <message>
         <source>Not yet: that is the cost for one lactate; the question asks for 2 x lactate.</source>
-        <translation>Ainda não: esse é o custo para um lactato; a questão pede para 2 x lactato.</translation>
+        <translation>Ainda não: esse é o custo para um lactato; a questão pede o custo para 2 x lactato.</translation>
     </message>
     <message>
         <source>Not yet: the NADH is not a cost here: oxidising the lactate to pyruvate provides it.</source>
-        <translation>Ainda não: o NADH não é um custo aqui: a oxidação do lactato a piruvato o fornece.</translation>
+        <translation>Ainda não: o NADH não é um custo aqui; a oxidação do lactato a piruvato o fornece.</translation>
     </message>
     <message>
         <source>Not yet: the %1 ATP are the cost for 2 lactate, and you took them for each lactate.</source>
@@ -1865,11 +1944,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Not yet: the mass is in mg: %1 mg is to be divided by 1000 before it is multiplied by %2 L per gram.</source>
-        <translation>Ainda não: a massa está em mg: %1 mg devem ser divididos por 1000 antes de serem multiplicados por %2 L por grama.</translation>
+        <translation>Ainda não: a massa está em mg; %1 mg devem ser divididos por 1000 antes de serem multiplicados por %2 L por grama.</translation>
     </message>
     <message>
         <source>Not yet: the %1 L is for each gram, not each mmol: the molecular mass, %2, turns %3 mmol into mg.</source>
-        <translation>Ainda não: os %1 L são por grama, não por mmol: a massa molecular, %2, converte %3 mmol em mg.</translation>
+        <translation>Ainda não: os %1 L são por grama, não por mmol; a massa molecular, %2, converte %3 mmol em mg.</translation>
     </message>
     <message>
         <source>Not yet: that is the mass of lactate in grams; each gram consumes %1 L of oxygen.</source>
@@ -1928,7 +2007,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Your name goes into the record of each practice attempt and onto its result slip, so that your teacher knows whose it is.</source>
-        <translation>Seu nome vai para o registro de cada tentativa de prática e para a folha de resultados, para que o professor saiba de quem é.</translation>
+        <translation>Seu nome vai para o registro de cada tentativa de prática e para a folha de resultados, para que seu professor saiba de quem é.</translation>
     </message>
     <message>
         <source>ID number, if your school gives one</source>
@@ -1936,6 +2015,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Where the dialog says what is wrong with what was typed.</extracomment>
         <translation>Problema</translation>
     </message>
     <message>
@@ -2060,6 +2140,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Where the dialog says what is wrong with the code typed.</extracomment>
         <translation>Problema</translation>
     </message>
 </context>
@@ -2149,18 +2230,22 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <name>Verdict</name>
     <message>
         <source>Correct</source>
+        <extracomment>A verdict on an answer: right.</extracomment>
         <translation>Correto</translation>
     </message>
     <message>
         <source>Not yet</source>
+        <extracomment>A verdict on an answer: not right yet, said kindly, for it invites another try.</extracomment>
         <translation>Ainda não</translation>
     </message>
     <message>
         <source>Carried forward</source>
+        <extracomment>A verdict on an answer: the method is right, and the difference comes from the student&apos;s own wrong answer to an earlier question.</extracomment>
         <translation>Erro propagado</translation>
     </message>
     <message>
         <source>Close</source>
+        <extracomment>A verdict on an answer: near it, but not within its tolerance; not the command that closes a window.</extracomment>
         <translation>Quase</translation>
     </message>
 </context>
