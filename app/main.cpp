@@ -64,11 +64,20 @@ int collate(const CommandLine& command) {
         say(message);
 
     QString error;
-    if (!command.csv.isEmpty() && !writeCsv(handedIn.records(), command.csv, &error))
+    bool leftOut = false;
+    if (!command.csv.isEmpty() && !writeTable(collateCsv(handedIn.records()), command.csv, &error))
         return say(error);
+    if (!command.gradebook.isEmpty()) {
+        const Gradebook gradebook(handedIn);
+        for (const QString& message : gradebook.leftOut)
+            say(message);
+        leftOut = !gradebook.leftOut.isEmpty();
+        if (!writeTable(gradebook.csv, command.gradebook, &error))
+            return say(error);
+    }
     if (!command.report.isEmpty() && !Paper::writeReport(handedIn, command.report, &error))
         return say(error);
-    return handedIn.unread().isEmpty() ? 0 : 1;
+    return handedIn.unread().isEmpty() && !leftOut ? 0 : 1;
 }
 
 int writeResultSlip(const CommandLine& command) {

@@ -39,8 +39,7 @@ ClassFigures classFigures(const QList<const HandedInRecord*>& counted) {
         figures.fields.append({field.field, {}});
     std::map<int, std::set<const HandedInRecord*>> met;
     for (const HandedInRecord* record : counted) {
-        const AttemptSummary summary = summarize(record->attempt);
-        for (const QuestionOutcome& question : summary.questions)
+        for (const QuestionOutcome& question : record->summary.questions)
             for (const FieldOutcome& tries : question.fields)
                 ++figures.fields[int(tries.field)].students[size_t(outcomeOf(tries))];
         for (int slip : record->slips)

@@ -1,41 +1,43 @@
 #include "collation.h"
 
+#include "classtable.h"
+#include "model/language.h"
 #include "model/savegroup.h"
 #include "model/visibletext.h"
-#include "records/attemptsummary.h"
-#include "stages/exercise.h"
 
+#include <QHash>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
-
-const QString notChecked = QStringLiteral("not checked");
-
-QString yesOrNo(bool yes) {
-    return yes ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-// The words of each field of a question, "Correct / Not yet / Correct";
-// "not checked" once for a question of which no field was.
-QString words(const QuestionOutcome& outcome, std::optional<CheckEntry> FieldOutcome::*which) {
-    if (!outcome.checked)
-        return notChecked;
-    QStringList words;
-    for (const FieldOutcome& field : outcome.fields) {
-        const std::optional<CheckEntry>& check = field.*which;
-        words.append(check ? verdictTableWords(*check->verdict) : notChecked);
-    }
-    return words.join(QStringLiteral(" / "));
-}
 
 // OWASP's advice against formulas in CSV: what starts like one starts with
 // an apostrophe instead. A tab or a CR at the start is written out already.
 QString asText(const QString& field) {
-    static const QString formulaStart = QStringLiteral("=+-@");
-    return !field.isEmpty() && formulaStart.contains(field[0]) ? u'\'' + field : field;
+    return looksLikeFormula(field) ? u'\'' + field : field;
+}
+
+QByteArray table(const std::vector<const ClassTable::Column*>& columns,
+                 const QList<const HandedInRecord*>& rows) {
+    QStringList header;
+    for (const ClassTable::Column* column : columns)
+        header.append(column->csvHeader);
+    QByteArray csv = csvLine(header);
+    for (const HandedInRecord* record : rows) {
+        QStringList line;
+        for (const ClassTable::Column* column : columns)
+            line.append(column->csvCell(*record));
+        csv += csvLine(line);
+    }
+    return csv;
 }
 
 } // namespace
+
+bool looksLikeFormula(QStringView field) {
+    return !field.isEmpty() && QStringView(u"=+-@").contains(field[0]);
+}
 
 QByteArray csvLine(const QStringList& fields) {
     QByteArray line;
@@ -51,36 +53,59 @@ QByteArray csvLine(const QStringList& fields) {
 }
 
 QByteArray collateCsv(const QList<HandedInRecord>& records) {
-    QStringList header = {QStringLiteral("Name"), QStringLiteral("ID number"),
-                          QStringLiteral("Code"), QStringLiteral("Started")};
-    for (const Question& question : Exercise::questions())
-        header << QStringLiteral("Question %1 first").arg(question.number)
-               << QStringLiteral("Question %1 last").arg(question.number);
-    header << QStringLiteral("Score") << QStringLiteral("Right at the first try")
-           << QStringLiteral("Finished") << QStringLiteral("Edited") << QStringLiteral("Counted");
-
-    QByteArray csv = csvLine(header);
-    for (const HandedInRecord& record : records) {
-        const Attempt& attempt = record.attempt;
-        const AttemptSummary summary = summarize(attempt);
-        QStringList line = {
-            attempt.student.name, attempt.student.id, attempt.code.text(),
-            attempt.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
-        for (const QuestionOutcome& outcome : summary.questions)
-            line << words(outcome, &FieldOutcome::first) << words(outcome, &FieldOutcome::last);
-        line << QString::number(summary.score)
-             << QStringLiteral("%1 of %2").arg(summary.score).arg(summary.questionCount)
-             << yesOrNo(attempt.finished()) << yesOrNo(record.edited.has_value())
-             << yesOrNo(record.counted);
-        csv += csvLine(line);
-    }
-    return csv;
+    QList<const HandedInRecord*> rows;
+    for (const HandedInRecord& record : records)
+        rows.append(&record);
+    return table(ClassTable::columnsFor(ClassTable::Csv), rows);
 }
 
-bool writeCsv(const QList<HandedInRecord>& records, const QString& fileName, QString* error) {
-    const QByteArray table = collateCsv(records);
+Gradebook::Gradebook(const HandedIn& handedIn) {
+    const QList<const HandedInRecord*> counted = handedIn.counted();
+    // The names each ID number is given, over every attempt.
+    QHash<QString, QStringList> names;
+    for (const HandedInRecord& record : handedIn.records()) {
+        const Student& student = record.attempt.student;
+        QStringList& known = names[student.id];
+        if (!known.contains(student.name, Qt::CaseInsensitive))
+            known.append(student.name);
+    }
+    QList<const HandedInRecord*> rows;
+    for (const HandedInRecord* record : counted) {
+        const Student& student = record->attempt.student;
+        const QString who = student.isNamed() ? VisibleText::escaped(student.name)
+                                              : VisibleText::escaped(record->file);
+        const QString id = VisibleText::escaped(student.id);
+        if (student.id.trimmed().isEmpty())
+            //: %1 is a student's name, or the record's file where it names nobody.
+            leftOut.append(tr("%1 is left out of the gradebook file: the attempt gives no ID "
+                              "number, by which the gradebook finds a student.")
+                               .arg(who));
+        else if (names.value(student.id).size() > 1)
+            //: %1 is an ID number, %2 the names the records give with it: "Ana and Ben".
+            leftOut.append(
+                tr("ID number %1 is left out of the gradebook file: it is given to "
+                   "more than one student (%2).")
+                    .arg(id, Language::current().createSeparatedList(names.value(student.id))));
+        else if (looksLikeFormula(student.id) || VisibleText::hasControl(student.id))
+            //: %1 is a student's name, %2 the ID number.
+            leftOut.append(tr("%1 is left out of the gradebook file: the ID number \"%2\" would "
+                              "be read as a formula or holds a control character, and the "
+                              "gradebook would find nobody by it.")
+                               .arg(who, id));
+        else
+            rows.append(record);
+    }
+    // The ID number first: Moodle's "Map from" starts on the first column.
+    std::vector<const ClassTable::Column*> columns = ClassTable::columnsFor(ClassTable::Gradebook);
+    std::stable_partition(columns.begin(), columns.end(), [](const ClassTable::Column* column) {
+        return column->csvHeader == u"ID number";
+    });
+    csv = table(columns, rows);
+}
+
+bool writeTable(const QByteArray& data, const QString& fileName, QString* error) {
     QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(table) == table.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
         return true;
     if (error)
         *error = SaveGroup::cannotWrite(fileName, file.errorString());

@@ -16,16 +16,20 @@ QString shownPath(const QString& path) {
     return VisibleText::escaped(QDir::toNativeSeparators(path));
 }
 
-bool sameAttempt(const Attempt& a, const Attempt& b) {
-    return a.code == b.code && a.started == b.started && a.student == b.student;
-}
-
 // A student's name as a table sorts it.
 QString sortName(const Attempt& attempt) {
     return attempt.student.name.toCaseFolded();
 }
 
 } // namespace
+
+QString HandedIn::attemptKey(const Attempt& attempt) {
+    // Not its last update: a record handed in part-way and again later is
+    // one attempt.
+    return QStringLiteral("%1 %2 %3 #%4")
+        .arg(attempt.code.text(), attempt.started.toString(Qt::ISODateWithMs), attempt.student.name,
+             attempt.student.id);
+}
 
 QString HandedIn::studentKey(const Attempt& attempt) {
     if (!attempt.student.id.isEmpty())
@@ -36,52 +40,102 @@ QString HandedIn::studentKey(const Attempt& attempt) {
                                         attempt.started.toString(Qt::ISODateWithMs));
 }
 
+HandedIn::Reading HandedIn::read(const QString& file) {
+    QString why;
+    const std::optional<Attempt> recorded = RecordFolder::read(file, &why);
+    if (!recorded)
+        return {file, std::nullopt, VisibleText::escaped(why)};
+    Replay replayed = replay(*recorded);
+    const AttemptSummary summary = summarize(replayed.attempt);
+    return {file,
+            HandedInRecord{file, std::move(replayed.attempt), summary, std::move(replayed.slips),
+                           std::move(replayed.edited)},
+            {}};
+}
+
 void HandedIn::add(const QString& path) {
     const QFileInfo info(path);
     if (!info.isDir()) {
-        read(path);
-    } else {
-        const QStringList files = RecordFolder(path).files();
-        if (files.isEmpty())
-            m_unread.append({path, tr("The folder holds no practice records (*.json).")});
-        for (const QString& file : files)
-            read(file);
+        put(read(path));
+        return;
     }
-    countLatest();
+    if (!info.isReadable() || !QDir(path).isReadable()) {
+        //: Follows a sentence that names the folder.
+        put({path, std::nullopt, tr("The folder cannot be read.")});
+        return;
+    }
+    const QStringList files = RecordFolder(path).files();
+    if (files.isEmpty())
+        //: Follows a sentence that names the folder.
+        put({path, std::nullopt, tr("The folder holds no practice records (*.json).")});
+    for (const QString& file : files) {
+        if (!m_readings.contains(file))
+            m_order.append(file);
+        m_readings.insert(file, read(file));
+    }
+    rebuild();
+}
+
+void HandedIn::put(const Reading& reading) {
+    if (!m_readings.contains(reading.file))
+        m_order.append(reading.file);
+    m_readings.insert(reading.file, reading);
+    rebuild();
+}
+
+bool HandedIn::remove(const QString& file) {
+    if (!m_readings.remove(file))
+        return false;
+    m_order.removeOne(file);
+    rebuild();
+    return true;
 }
 
 void HandedIn::clear() {
+    m_order.clear();
+    m_readings.clear();
+    rebuild();
+}
+
+const HandedInRecord* HandedIn::record(const QString& key) const {
+    const auto place = m_byAttempt.constFind(key);
+    return place == m_byAttempt.cend() ? nullptr : &m_records[*place];
+}
+
+int HandedIn::filesRead() const {
+    int read = 0;
+    for (const HandedInRecord& record : m_records)
+        read += record.copies;
+    return read;
+}
+
+// The records and the unread of every file's reading, in the order the
+// files were read.
+void HandedIn::rebuild() {
     m_records.clear();
     m_unread.clear();
-    m_filesRead = 0;
-}
-
-void HandedIn::read(const QString& file) {
-    QString why;
-    const std::optional<Attempt> recorded = RecordFolder::read(file, &why);
-    if (!recorded) {
-        m_unread.append({file, VisibleText::escaped(why)});
-        return;
-    }
-    ++m_filesRead;
-    Replay replayed = replay(*recorded);
-    HandedInRecord read{file, std::move(replayed.attempt), std::move(replayed.slips),
-                        std::move(replayed.edited)};
-    for (HandedInRecord& record : m_records) {
-        if (!sameAttempt(record.attempt, read.attempt))
+    m_byAttempt.clear();
+    QHash<QString, qsizetype> byAttempt;
+    for (const QString& file : std::as_const(m_order)) {
+        const Reading& reading = m_readings[file];
+        if (!reading.record) {
+            m_unread.append({reading.file, reading.reason});
             continue;
-        read.copies = record.copies + 1;
+        }
+        const QString key = attemptKey(reading.record->attempt);
+        const auto known = byAttempt.constFind(key);
+        if (known == byAttempt.cend()) {
+            byAttempt.insert(key, m_records.size());
+            m_records.append(*reading.record);
+            continue;
+        }
         // Of two records of one attempt, the one that came further.
-        if (read.attempt.updated > record.attempt.updated)
-            record = std::move(read);
-        else
-            record.copies = read.copies;
-        return;
+        HandedInRecord& record = m_records[*known];
+        const int copies = record.copies + 1;
+        if (reading.record->attempt.updated > record.attempt.updated)
+            record = *reading.record;
+        record.copies = copies;
     }
-    m_records.append(std::move(read));
-}
-
-void HandedIn::countLatest() {
     std::stable_sort(m_records.begin(), m_records.end(),
                      [](const HandedInRecord& a, const HandedInRecord& b) {
                          const QString an = sortName(a.attempt), bn = sortName(b.attempt);
@@ -98,7 +152,9 @@ void HandedIn::countLatest() {
         return a.started > b.started;
     };
     QHash<QString, HandedInRecord*> latest;
-    for (HandedInRecord& record : m_records) {
+    for (qsizetype i = 0; i < m_records.size(); ++i) {
+        HandedInRecord& record = m_records[i];
+        m_byAttempt.insert(attemptKey(record.attempt), i);
         record.counted = false;
         HandedInRecord*& best = latest[studentKey(record.attempt)];
         if (!best || counts(record.attempt, best->attempt))
@@ -141,7 +197,7 @@ QString HandedIn::editedMessage(const QString& file, const QString& why) {
 QStringList HandedIn::overview() const {
     const int attempts = int(m_records.size());
     QStringList sentences = {tr("Records read: %1; students: %2; attempts: %3.")
-                                 .arg(QString::number(m_filesRead), QString::number(students()),
+                                 .arg(QString::number(filesRead()), QString::number(students()),
                                       QString::number(attempts))};
     int copies = 0, edited = 0;
     for (const HandedInRecord& record : m_records) {
@@ -149,8 +205,8 @@ QStringList HandedIn::overview() const {
         edited += record.edited.has_value();
     }
     if (copies > 0)
-        sentences.append(
-            tr("%n record(s) held an attempt read already, and it counts once.", nullptr, copies));
+        sentences.append(tr("%n record(s) held an attempt read already; each attempt counts once.",
+                            nullptr, copies));
     if (attempts > students())
         sentences.append(tr("Where a student handed in more than one attempt, the latest finished "
                             "counts, else the latest; the table says which."));

@@ -1,6 +1,7 @@
 // The class report: Paper::writeReport().
 #include "classchart.h"
 #include "classwork/classfigures.h"
+#include "classwork/classtable.h"
 #include "model/visibletext.h"
 #include "pages.h"
 #include "panes/panestyle.h"
@@ -72,10 +73,6 @@ struct Table {
     }
 };
 
-QString yesOrNo(bool yes) {
-    return yes ? ClassReport::tr("yes") : ClassReport::tr("no");
-}
-
 } // namespace
 
 bool Paper::writeReport(const HandedIn& handedIn, const QString& fileName, QString* error,
@@ -100,38 +97,20 @@ bool Paper::writeReport(const HandedIn& handedIn, const QString& fileName, QStri
         addLines(units[1], slipLines(figures, frame), frame);
         addRoom(units[1], frame.metrics.lineSpacing());
 
+        // The students' table: the class table's columns for the report.
+        const std::vector<const ClassTable::Column*> columns =
+            ClassTable::columnsFor(ClassTable::Report);
         const Table table{{0, 0.36, 0.52, 0.66, 0.76, 0.84, 0.92}};
-        // The heads of the students' table, as the teacher's window has them.
-        units[2].rows.push_back(table.row(
-            {//: The student's name.
-             ClassReport::tr("Name"),
-             //: Moodle's word for the number a school knows a
-             //: student by.
-             ClassReport::tr("ID number"),
-             //: The subject's code, such as M72-0.8-12.4.
-             ClassReport::tr("Code"),
-             //: Questions right at the first try, "4 of 6".
-             ClassReport::tr("Score"),
-             //: Whether the student finished the attempt.
-             ClassReport::tr("Finished"),
-             //: Whether the record was changed by hand.
-             ClassReport::tr("Edited"),
-             //: Whether this attempt is the one that counts for
-             //: its student.
-             ClassReport::tr("Counted")},
-            true, frame));
+        Q_ASSERT(table.starts.size() == columns.size());
+        QStringList headings;
+        for (const ClassTable::Column* column : columns)
+            headings.append(column->headingText());
+        units[2].rows.push_back(table.row(headings, true, frame));
         for (const HandedInRecord& record : handedIn.records()) {
-            const Attempt& attempt = record.attempt;
-            const AttemptSummary summary = summarize(attempt);
-            units[2].rows.push_back(table.row(
-                {attempt.student.isNamed() ? VisibleText::escaped(attempt.student.name)
-                                           : ClassReport::tr("nobody named"),
-                 VisibleText::escaped(attempt.student.id), attempt.code.text(),
-                 ClassReport::tr("%1 of %2")
-                     .arg(QString::number(summary.score), QString::number(summary.questionCount)),
-                 yesOrNo(attempt.finished()), yesOrNo(record.edited.has_value()),
-                 yesOrNo(record.counted)},
-                false, frame));
+            QStringList cells;
+            for (const ClassTable::Column* column : columns)
+                cells.append(column->shownCell(record));
+            units[2].rows.push_back(table.row(cells, false, frame));
         }
         return units;
     };

@@ -31,8 +31,8 @@ struct QuestionOutcome {
 
 struct AttemptSummary {
     QList<QuestionOutcome> questions; // every question, in order
-    int score;                        // questions right at the first try
-    int questionCount;
+    int score = 0;                    // questions right at the first try
+    int questionCount = 0;
 };
 
 AttemptSummary summarize(const Attempt& attempt);

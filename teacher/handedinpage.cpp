@@ -86,7 +86,7 @@ HandedInPage::HandedInPage(QWidget* parent)
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(m_view);
     split->addWidget(chartArea);
-    auto* problemsLabel = new QLabel(tr("Records not read, or edited:"), m_problemsBox);
+    auto* problemsLabel = new QLabel(tr("Records &not read, or edited:"), m_problemsBox);
     problemsLabel->setBuddy(m_problems);
     auto* problemsLayout = new QVBoxLayout(m_problemsBox);
     problemsLayout->setContentsMargins(0, 0, 0, 0);
@@ -184,7 +184,7 @@ void HandedInPage::exportTable() {
 
 bool HandedInPage::exportTable(const QString& fileName) {
     QString error;
-    if (writeCsv(m_handedIn.records(), fileName, &error)) {
+    if (writeTable(collateCsv(m_handedIn.records()), fileName, &error)) {
         m_announcer->announce(
             tr("The table is written to %1.").arg(QDir::toNativeSeparators(fileName)));
         return true;

@@ -48,12 +48,12 @@ none = ["not checked"] * 8
 assert rows == [["Name", "ID number", "Code", "Started"]
                 + [f"Question {q} {which}" for q in range(1, 7) for which in ("first", "last")]
                 + ["Score", "Right at the first try", "Finished", "Edited", "Counted"],
-    ["", "", "W60-0.4-10.0", "2026-12-08 23:11", "Close", "Close"]
+    ["", "", "W60-0.4-10.0", "2026-12-08T23:11:23+05:30", "Close", "Close"]
     + ["Correct / not checked / not checked"] * 2 + none + ["0", "0 of 6", "no", "no", "yes"],
-    ["'=Ana", "'-20231", "M72-0.6-12.3", "2027-01-01 01:30", "Not yet", "Not yet",
+    ["'=Ana", "'-20231", "M72-0.6-12.3", "2027-01-01T01:30:00+05:30", "Not yet", "Not yet",
      "Correct / Not yet / Correct", "Correct / Correct / Correct"] + none
     + ["0", "0 of 6", "yes", "no", "yes"],
-    ["Eve, the second", "", "M72-0.6-12.3", "2026-12-31 01:30", "Not yet", "Not yet"]
+    ["Eve, the second", "", "M72-0.6-12.3", "2026-12-31T01:30:00+05:30", "Not yet", "Not yet"]
     + ["not checked"] * 10
     + ["0", "0 of 6", "no", "yes", "yes"]], rows
 

@@ -95,14 +95,211 @@
     </message>
 </context>
 <context>
-    <name>HandedIn</name>
+    <name>ClassTable</name>
     <message numerus="yes">
-        <source>%n record(s) held an attempt read already, and it counts once.</source>
+        <source>%n of %1 questions right at the first try.</source>
         <translation>
-            <numerusform>%n record held an attempt read already, and it counts once.</numerusform>
-            <numerusform>%n records held attempts read already, and each counts once.</numerusform>
+            <numerusform>Score: %n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of the %1 was right at the first try.</extracomment>
+        <translation>
+            <numerusform>Score: %n of %1 questions right at the first try.</numerusform>
+            <numerusform>Score: %n of %1 questions right at the first try.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>ClassFigures</name>
+    <message numerus="yes">
+        <source>%n student right at the first try</source>
+        <extracomment>How many students of the class came to an outcome in one part of the exercise, as a screen reader says a bar of the class&apos;s chart.</extracomment>
+        <translation>
+            <numerusform>%n student right at the first try</numerusform>
+            <numerusform>%n students right at the first try</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student right at the last try</source>
+        <translation>
+            <numerusform>%n student right at the last try</numerusform>
+            <numerusform>%n students right at the last try</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student carried forward</source>
+        <translation>
+            <numerusform>%n student carried forward</numerusform>
+            <numerusform>%n students carried forward</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student close</source>
+        <extracomment>Close: near the answer, but not within its tolerance.</extracomment>
+        <translation>
+            <numerusform>%n student close</numerusform>
+            <numerusform>%n students close</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student not yet right</source>
+        <translation>
+            <numerusform>%n student not yet right</numerusform>
+            <numerusform>%n students not yet right</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student who did not check it</source>
+        <translation>
+            <numerusform>%n student who did not check it</numerusform>
+            <numerusform>%n students who did not check it</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n student. %2</source>
+        <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
+        <translation>
+            <numerusform>%1: %n student. %2</numerusform>
+            <numerusform>%1: %n students. %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message numerus="yes">
+        <source>%n student</source>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n students</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassSetPage</name>
+    <message numerus="yes">
+        <source>Written for %n subject: the worksheets to %1 and the answer keys to %2.</source>
+        <translation>
+            <numerusform>Written for %n subject: the worksheets to %1 and the answer keys to %2.</numerusform>
+            <numerusform>Written for %n subjects: the worksheets to %1 and the answer keys to %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Written for %n subject: %1.</source>
+        <translation>
+            <numerusform>Written for %n subject: %1.</numerusform>
+            <numerusform>Written for %n subjects: %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassTable</name>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</numerusform>
+            <numerusform>Score: %n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of the %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>Score: %n of %1 questions right at the first try.</numerusform>
+            <numerusform>Score: %n of %1 questions right at the first try.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassFigures</name>
+    <message numerus="yes">
+        <source>%n students right at the first try</source>
+        <extracomment>How many students of the class came to an outcome in one part of the exercise, as a screen reader says a bar of the class&apos;s chart.</extracomment>
+        <translation>
+            <numerusform>%n student right at the first try</numerusform>
+            <numerusform>%n students right at the first try</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students right at the last try</source>
+        <translation>
+            <numerusform>%n student right at the last try</numerusform>
+            <numerusform>%n students right at the last try</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students carried forward</source>
+        <translation>
+            <numerusform>%n student carried forward</numerusform>
+            <numerusform>%n students carried forward</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students close</source>
+        <extracomment>Close: near the answer, but not within its tolerance.</extracomment>
+        <translation>
+            <numerusform>%n student close</numerusform>
+            <numerusform>%n students close</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students not yet right</source>
+        <translation>
+            <numerusform>%n student not yet right</numerusform>
+            <numerusform>%n students not yet right</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n students who did not check it</source>
+        <translation>
+            <numerusform>%n student who did not check it</numerusform>
+            <numerusform>%n students who did not check it</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n students. %2</source>
+        <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
+        <translation>
+            <numerusform>%1: %n student. %2</numerusform>
+            <numerusform>%1: %n students. %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message numerus="yes">
+        <source>%n students</source>
+        <translation>
+            <numerusform>%n student</numerusform>
+            <numerusform>%n students</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassSetPage</name>
+    <message numerus="yes">
+        <source>Written for %n subjects: the worksheets to %1 and the answer keys to %2.</source>
+        <translation>
+            <numerusform>Written for %n subject: the worksheets to %1 and the answer keys to %2.</numerusform>
+            <numerusform>Written for %n subjects: the worksheets to %1 and the answer keys to %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Written for %n subjects: %1.</source>
+        <translation>
+            <numerusform>Written for %n subject: %1.</numerusform>
+            <numerusform>Written for %n subjects: %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassTable</name>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known slips met in %n question(s): %1.</source>
+        <extracomment>%n questions, listed in %1: &quot;2 and 5&quot;.</extracomment>
+        <translation>
+            <numerusform>Known slips met in %n question: %1.</numerusform>
+            <numerusform>Known slips met in %n questions: %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HandedIn</name>
     <message numerus="yes">
         <source>%n record(s) were edited; what their entries earn is shown, not what they say.</source>
         <translation>
@@ -115,6 +312,41 @@
         <translation>
             <numerusform>%n file could not be read and is left out.</numerusform>
             <numerusform>%n files could not be read and are left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) held an attempt read already; each attempt counts once.</source>
+        <translation>
+            <numerusform>%n record was edited; what their entries earn is shown, not what they say.</source>
+        <translation>
+            <numerusform>%n record was edited; what its entries earn is shown, not what they say.</numerusform>
+            <numerusform>%n records was edited; what their entries earn is shown, not what they say.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file could not be read and are left out.</source>
+        <translation>
+            <numerusform>%n file could not be read and is left out.</numerusform>
+            <numerusform>%n files could not be read and are left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record held an attempt read already; each attempt counts once.</numerusform>
+            <numerusform>%n records were edited; what their entries earn is shown, not what they say.</source>
+        <translation>
+            <numerusform>%n record was edited; what its entries earn is shown, not what they say.</numerusform>
+            <numerusform>%n records were edited; what their entries earn is shown, not what they say.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files could not be read and are left out.</source>
+        <translation>
+            <numerusform>%n file could not be read and is left out.</numerusform>
+            <numerusform>%n files could not be read and are left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records held an attempt read already; each attempt counts once.</numerusform>
         </translation>
     </message>
 </context>
