@@ -428,8 +428,8 @@ void TestRecord::handedIn() {
                               "\"150\" earns \"Not yet\". The verdicts its entries earn are the "
                               "ones shown.");
     QCOMPARE(handedIn.overview().join(' '),
-             "Records read: 5; students: 3; attempts: 4. 1 record held an attempt read already, "
-             "and it counts once. Where a student handed in more than one attempt, the latest "
+             "Records read: 5; students: 3; attempts: 4. 1 record held an attempt read already; "
+             "each attempt counts once. Where a student handed in more than one attempt, the latest "
              "finished counts, else the latest; the table says which. 1 record was edited; what "
              "its entries earn is shown, not what they say. 2 files could not be read and are "
              "left out.");
