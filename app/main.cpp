@@ -150,6 +150,8 @@ int main(int argc, char* argv[]) {
         teacher.show();
         if (!command.records.isEmpty())
             teacher.addRecords(command.records);
+        if (!command.watch.isEmpty())
+            teacher.watch(command.watch);
         return app.exec();
     }
 

@@ -49,7 +49,7 @@ HandedIn::Reading HandedIn::read(const QString& file) {
     const AttemptSummary summary = summarize(replayed.attempt);
     return {file,
             HandedInRecord{file, std::move(replayed.attempt), summary, std::move(replayed.slips),
-                           std::move(replayed.edited)},
+                           std::move(replayed.edited), std::move(replayed.faults)},
             {}};
 }
 
@@ -80,6 +80,18 @@ void HandedIn::put(const Reading& reading) {
     if (!m_readings.contains(reading.file))
         m_order.append(reading.file);
     m_readings.insert(reading.file, reading);
+    rebuild();
+}
+
+void HandedIn::update(const QList<Reading>& readings, const QStringList& gone) {
+    for (const QString& file : gone)
+        if (m_readings.remove(file))
+            m_order.removeOne(file);
+    for (const Reading& reading : readings) {
+        if (!m_readings.contains(reading.file))
+            m_order.append(reading.file);
+        m_readings.insert(reading.file, reading);
+    }
     rebuild();
 }
 

@@ -24,6 +24,7 @@ struct HandedInRecord {
     AttemptSummary summary;        // of the replayed checks
     QList<int> slips;              // for each check, the known slip met, or -1
     std::optional<QString> edited; // why it is taken for edited, naming the check
+    QStringList faults;            // for each check, why it is at fault, or empty
     int copies = 1;                // records of this attempt that were handed in
     bool counted = false;          // the attempt that counts for its student
 };
@@ -50,6 +51,8 @@ public:
     void add(const QString& path);
     // A file's reading, in place of the one it had, if any.
     void put(const Reading& reading);
+    // Readings put and files' readings taken away, all at once.
+    void update(const QList<Reading>& readings, const QStringList& gone);
     // A file's reading taken away; false where it had none.
     bool remove(const QString& file);
     void clear();

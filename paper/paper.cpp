@@ -223,7 +223,11 @@ bool Paper::writePdf(const QList<Output>& outputs, const QList<SubjectCode>& sub
 bool Paper::writeResultSlip(const Attempt& recorded, const QString& fileName, QString* error,
                             const QLocale& locale) {
     const Replay replayed = replay(recorded);
-    const Attempt& attempt = replayed.attempt;
+    return writeResultSlip(replayed.attempt, replayed.edited, fileName, error, locale);
+}
+
+bool Paper::writeResultSlip(const Attempt& attempt, const std::optional<QString>& edited,
+                            const QString& fileName, QString* error, const QLocale& locale) {
     const auto units = [&](const Frame& frame) {
         const QDateTime started = attempt.started.toLocalTime();
         const QDateTime updated = attempt.updated.toLocalTime();
@@ -251,11 +255,11 @@ bool Paper::writeResultSlip(const Attempt& recorded, const QString& fileName, QS
                            .arg(stage.posedQuestion())
                      : QCoreApplication::translate("Paper", "The exercise was left at answer %1.")
                            .arg(stage.shownAnswer()))};
-        if (replayed.edited)
+        if (edited)
             lines += wrapped(QCoreApplication::translate(
                                  "Paper", "This record was edited. %1 The verdicts shown are the "
                                           "ones its entries earn.")
-                                 .arg(*replayed.edited),
+                                 .arg(*edited),
                              Ink::Answer, frame, 5);
         lines.append(InkedLine());
         lines += summaryLines(summarize(attempt), attempt.student);

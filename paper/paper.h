@@ -74,6 +74,11 @@ bool writePdf(const QList<Output>& outputs, const QList<SubjectCode>& subjects,
 // written; nothing is left behind then.
 bool writeResultSlip(const Attempt& attempt, const QString& fileName, QString* error = nullptr,
                      const QLocale& locale = QLocale::system());
+// The same of an attempt replayed already: its checks as the judge gives
+// them, and why its record was taken for edited, if it was.
+bool writeResultSlip(const Attempt& replayed, const std::optional<QString>& edited,
+                     const QString& fileName, QString* error = nullptr,
+                     const QLocale& locale = QLocale::system());
 
 // The class at a glance (classwork/handedin.h) as a PDF in the sheets'
 // style: how many records and students, for each question the share of the

@@ -44,13 +44,15 @@ LatestEntries latestEntries(const QList<CheckEntry>& checks) {
 }
 
 Replay replay(const Attempt& recorded) {
-    Replay result{recorded, {}, std::nullopt};
+    Replay result{recorded, {}, std::nullopt, {}};
     const Subject subject(recorded.code);
     const Judge judge(subject.numbers());
     const int lastPosed = Stage::fromIndex(recorded.stage).value_or(Stage()).reachedQuestion();
     const auto mark = [&result](const QString& why) {
         if (!result.edited)
             result.edited = why;
+        if (result.faults.constLast().isEmpty())
+            result.faults.last() = why;
     };
 
     LatestEntries latest;
@@ -58,6 +60,7 @@ Replay replay(const Attempt& recorded) {
     QDateTime before = recorded.started;
     result.slips.reserve(recorded.checks.size());
     for (qsizetype i = 0; i < recorded.checks.size(); ++i) {
+        result.faults.append(QString());
         CheckEntry& check = result.attempt.checks[i];
         const QString number = QString::number(i + 1);
         const FieldCheck replayed = judge.judge(answerField(check.field), check.entry, latest);
@@ -73,7 +76,8 @@ Replay replay(const Attempt& recorded) {
         // the attempt lasts.
         if (check.time < before)
             mark(QCoreApplication::translate(
-                     "Replay", "Check %1 was made before the check or the start before it.")
+                     "Replay", "Check %1 was made before the check before it, or before the "
+                               "attempt started.")
                      .arg(number));
         else if (check.time > recorded.updated)
             mark(QCoreApplication::translate("Replay",

@@ -23,6 +23,8 @@ struct Replay {
     // Why the record is taken for edited, naming the first check at fault,
     // in one sentence; nothing for a record as the program writes one.
     std::optional<QString> edited;
+    // For each check, why it is at fault, or empty.
+    QStringList faults;
 };
 
 Replay replay(const Attempt& recorded);

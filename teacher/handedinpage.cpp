@@ -1,10 +1,15 @@
 #include "handedinpage.h"
 
+#include "attemptdialog.h"
 #include "attempttable.h"
 #include "chartview.h"
 #include "classwork/classfigures.h"
 #include "classwork/collation.h"
+#include "classwork/folderwatch.h"
+#include "model/language.h"
+#include "model/visibletext.h"
 #include "panes/announcer.h"
+#include "panes/savefilename.h"
 #include "paper/paper.h"
 
 #include <QDir>
@@ -20,7 +25,15 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+// Arrivals are said together, no more often than this.
+constexpr std::chrono::seconds arrivalsSaidEvery{10};
+
+} // namespace
 
 HandedInPage::HandedInPage(QWidget* parent)
     : QWidget(parent)
@@ -32,9 +45,12 @@ HandedInPage::HandedInPage(QWidget* parent)
     , m_problems(new QListWidget(this))
     , m_problemsBox(new QWidget(this))
     , m_exportTable(new QPushButton(tr("Export &table\u2026"), this))
+    //: Writes the file that the school's gradebook (Moodle) imports.
+    , m_exportGradebook(new QPushButton(tr("Export for the &gradebook\u2026"), this))
     , m_exportReport(new QPushButton(tr("Export &report\u2026"), this))
     , m_announcer(new Announcer(this))
-    , m_lastFolder(Paper::documentsFolder()) {
+    , m_lastFolder(Paper::documentsFolder())
+    , m_arrivalsQuiet(new QTimer(this)) {
     setObjectName(QStringLiteral("handedIn"));
     m_model->setHandedIn(&m_handedIn);
     m_sorted->setSourceModel(m_model);
@@ -63,19 +79,30 @@ HandedInPage::HandedInPage(QWidget* parent)
     auto* addFiles = new QPushButton(tr("Add &records\u2026"), this);
     auto* addFolder = new QPushButton(tr("Add a &folder\u2026"), this);
     //: Empties the page of every record read.
+    //: Follows a folder that students hand in to, as records arrive and change.
+    auto* watchFolder = new QPushButton(tr("&Watch a folder\u2026"), this);
     auto* clear = new QPushButton(tr("C&lear"), this);
     connect(addFiles, &QPushButton::clicked, this, &HandedInPage::chooseFiles);
     connect(addFolder, &QPushButton::clicked, this, &HandedInPage::chooseFolder);
+    connect(watchFolder, &QPushButton::clicked, this, &HandedInPage::chooseWatched);
     connect(clear, &QPushButton::clicked, this, &HandedInPage::clear);
     connect(m_exportTable, &QPushButton::clicked, this, qOverload<>(&HandedInPage::exportTable));
+    connect(m_exportGradebook, &QPushButton::clicked, this,
+            qOverload<>(&HandedInPage::exportGradebook));
     connect(m_exportReport, &QPushButton::clicked, this, qOverload<>(&HandedInPage::exportReport));
+    connect(m_view, &QTableView::activated, this, &HandedInPage::showAttempt);
+    m_arrivalsQuiet->setSingleShot(true);
+    m_arrivalsQuiet->setInterval(arrivalsSaidEvery);
+    connect(m_arrivalsQuiet, &QTimer::timeout, this, &HandedInPage::tellArrivals);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addFiles);
     buttons->addWidget(addFolder);
+    buttons->addWidget(watchFolder);
     buttons->addWidget(clear);
     buttons->addStretch();
     buttons->addWidget(m_exportTable);
+    buttons->addWidget(m_exportGradebook);
     buttons->addWidget(m_exportReport);
 
     auto* chartArea = new QScrollArea(this);
@@ -99,9 +126,10 @@ HandedInPage::HandedInPage(QWidget* parent)
     split->setSizes({300, m_chart->sizeHint().height() + 4, 80});
 
     auto* layout = new QVBoxLayout(this);
-    auto* hint = new QLabel(tr("Add the records (.json) your students hand in, or drop their files "
-                               "or folders on this window. Each record's checks are judged again "
-                               "from its entries."),
+    auto* hint = new QLabel(tr("Add the records (.json) your students hand in, drop their files or "
+                               "folders on this window, or watch the folder they hand in to. Each "
+                               "record's checks are judged again from its entries; open an "
+                               "attempt to see them all."),
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
@@ -109,14 +137,18 @@ HandedInPage::HandedInPage(QWidget* parent)
     layout->addWidget(m_overview);
     layout->addWidget(split, 1);
     setTabOrder(addFiles, addFolder);
-    setTabOrder(addFolder, clear);
+    setTabOrder(addFolder, watchFolder);
+    setTabOrder(watchFolder, clear);
     setTabOrder(clear, m_exportTable);
-    setTabOrder(m_exportTable, m_exportReport);
+    setTabOrder(m_exportTable, m_exportGradebook);
+    setTabOrder(m_exportGradebook, m_exportReport);
     setTabOrder(m_exportReport, m_view);
     setTabOrder(m_view, m_chart);
     setTabOrder(m_chart, m_problems);
     refresh();
 }
+
+HandedInPage::~HandedInPage() = default;
 
 QString HandedInPage::overview() const {
     return m_overview->text();
@@ -129,22 +161,84 @@ void HandedInPage::add(const QStringList& paths) {
     m_announcer->announce(overview());
 }
 
+QString HandedInPage::watched() const {
+    return m_watch ? m_watch->folder() : QString();
+}
+
+void HandedInPage::watch(const QString& folder) {
+    m_watchProblem.clear();
+    m_watch = std::make_unique<FolderWatch>(folder);
+    connect(m_watch.get(), &FolderWatch::changed, this, &HandedInPage::changed);
+    connect(m_watch.get(), &FolderWatch::folderLost, this, [this](const QString& message) {
+        m_watchProblem = message;
+        refresh();
+        m_announcer->announce(message);
+    });
+    connect(m_watch.get(), &FolderWatch::folderBack, this, [this] {
+        m_watchProblem.clear();
+        refresh();
+    });
+    refresh();
+}
+
+void HandedInPage::changed(const QList<HandedIn::Reading>& readings, const QStringList& gone) {
+    m_handedIn.update(readings, gone);
+    // Attempts new to the table are said politely, a few at a time; changes
+    // to those shown are not said at all.
+    for (const HandedInRecord& record : m_handedIn.records())
+        if (!m_attempts.contains(HandedIn::attemptKey(record.attempt)))
+            m_arrivals.append(record.attempt.student.isNamed() ? record.attempt.student.shown()
+                                                               : tr("nobody named"));
+    refresh();
+    if (!m_arrivalsQuiet->isActive())
+        tellArrivals();
+}
+
+void HandedInPage::tellArrivals() {
+    if (m_arrivals.isEmpty())
+        return;
+    //: %n new attempts, %1 the students' names: "Ana Souza and Ben Okafor".
+    m_announcer->announce(tr("%n new attempt(s) handed in: %1.", nullptr, int(m_arrivals.size()))
+                              .arg(Language::current().createSeparatedList(m_arrivals)));
+    m_arrivals.clear();
+    m_arrivalsQuiet->start();
+}
+
 void HandedInPage::clear() {
+    m_watch.reset();
+    m_watchProblem.clear();
     m_handedIn.clear();
     refresh();
 }
 
 void HandedInPage::refresh() {
     m_model->setHandedIn(&m_handedIn);
+    m_attempts.clear();
+    for (const HandedInRecord& record : m_handedIn.records())
+        m_attempts.insert(HandedIn::attemptKey(record.attempt));
     m_chart->setFigures(classFigures(m_handedIn.counted()));
-    m_overview->setText(m_handedIn.records().isEmpty() && m_handedIn.unread().isEmpty()
-                            ? tr("No records are read yet.")
-                            : m_handedIn.overview().join(u' '));
-    m_problems->clear();
-    m_problems->addItems(m_handedIn.messages());
+    QStringList about;
+    if (m_watch)
+        about.append(m_watchProblem.isEmpty()
+                         //: %1 is a folder that students hand in to.
+                         ? tr("Watching %1: records are read as they arrive or change.")
+                               .arg(VisibleText::escaped(QDir::toNativeSeparators(watched())))
+                         : m_watchProblem);
+    if (m_handedIn.records().isEmpty() && m_handedIn.unread().isEmpty())
+        about.append(tr("No records are read yet."));
+    else
+        about += m_handedIn.overview();
+    m_overview->setText(about.join(u' '));
+    const QStringList messages = m_handedIn.messages();
+    if (messages != m_shownMessages) {
+        m_problems->clear();
+        m_problems->addItems(messages);
+        m_shownMessages = messages;
+    }
     m_problemsBox->setVisible(m_problems->count() > 0);
     const bool any = !m_handedIn.records().isEmpty();
     m_exportTable->setEnabled(any);
+    m_exportGradebook->setEnabled(any);
     m_exportReport->setEnabled(any);
 }
 
@@ -166,18 +260,28 @@ void HandedInPage::chooseFolder() {
     add({folder});
 }
 
-QString HandedInPage::askFileName(const QString& title, const QString& suggested,
-                                  const QString& filter) {
-    QString fileName =
-        QFileDialog::getSaveFileName(this, title, QDir(m_lastFolder).filePath(suggested), filter);
-    if (!fileName.isEmpty() && QFileInfo(fileName).suffix().isEmpty())
-        fileName += u'.' + QFileInfo(suggested).suffix();
-    return fileName;
+void HandedInPage::chooseWatched() {
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Watch the folder your students hand in to"), m_lastFolder);
+    if (folder.isEmpty())
+        return;
+    m_lastFolder = folder;
+    watch(folder);
+}
+
+void HandedInPage::showAttempt(const QModelIndex& index) {
+    const HandedInRecord* record = m_model->record(m_sorted->mapToSource(index).row());
+    if (!record)
+        return;
+    auto* dialog = new AttemptDialog(*record, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void HandedInPage::exportTable() {
-    const QString fileName = askFileName(tr("Export table"), QStringLiteral("korvanel-class.csv"),
-                                         tr("CSV files (*.csv)"));
+    const QString fileName = askSaveFileName(
+        this, tr("Export table"), QDir(m_lastFolder).filePath(QStringLiteral("korvanel-class.csv")),
+        tr("CSV files (*.csv)"));
     if (!fileName.isEmpty())
         exportTable(fileName);
 }
@@ -193,9 +297,43 @@ bool HandedInPage::exportTable(const QString& fileName) {
     return false;
 }
 
+void HandedInPage::exportGradebook() {
+    const QString fileName =
+        askSaveFileName(this, tr("Export for the gradebook"),
+                        QDir(m_lastFolder).filePath(QStringLiteral("korvanel-gradebook.csv")),
+                        tr("CSV files (*.csv)"));
+    if (!fileName.isEmpty())
+        exportGradebook(fileName);
+}
+
+bool HandedInPage::exportGradebook(const QString& fileName) {
+    const Gradebook gradebook(m_handedIn);
+    QString error;
+    if (!writeTable(gradebook.csv, fileName, &error)) {
+        QMessageBox::warning(this, tr("Export for the gradebook"),
+                             tr("No gradebook file was written. %1").arg(error));
+        return false;
+    }
+    const QString written =
+        tr("The gradebook file is written to %1.").arg(QDir::toNativeSeparators(fileName));
+    m_announcer->announce(
+        gradebook.leftOut.isEmpty() ? written : written + u' ' + gradebook.leftOut.join(u' '));
+    if (!gradebook.leftOut.isEmpty())
+        QMessageBox::warning(
+            this, tr("Export for the gradebook"),
+            //: %1 is the file; the sentence of each student left out follows, one a line.
+            tr("The gradebook file is written to %1, and %n student(s) are left out of it:",
+               nullptr, int(gradebook.leftOut.size()))
+                    .arg(QDir::toNativeSeparators(fileName)) +
+                QStringLiteral("\n\n") + gradebook.leftOut.join(u'\n'));
+    return true;
+}
+
 void HandedInPage::exportReport() {
-    const QString fileName = askFileName(
-        tr("Export report"), QStringLiteral("korvanel-class-report.pdf"), tr("PDF files (*.pdf)"));
+    const QString fileName =
+        askSaveFileName(this, tr("Export report"),
+                        QDir(m_lastFolder).filePath(QStringLiteral("korvanel-class-report.pdf")),
+                        tr("PDF files (*.pdf)"));
     if (!fileName.isEmpty())
         exportReport(fileName);
 }

@@ -46,6 +46,11 @@ void TeacherWindow::addRecords(const QStringList& paths) {
     m_handedIn->add(paths);
 }
 
+void TeacherWindow::watch(const QString& folder) {
+    m_pages->setCurrentWidget(m_handedIn);
+    m_handedIn->watch(folder);
+}
+
 void TeacherWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!localFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();

@@ -23,6 +23,8 @@ public:
 
     // Reads records given as files or folders, and shows them.
     void addRecords(const QStringList& paths);
+    // Follows the folder students hand in to, and shows its records.
+    void watch(const QString& folder);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -339,9 +339,9 @@ void TestRecord::replayed_data() {
     row("a value changed", ": 159.8,", ": 159.9,", "-cs",
         "Check 2 holds the value 159.9, but its entry \"159,8\" reads 159.8.");
     row("a check before the one before it", "17:50:00", "17:44:00", "-cs",
-        "Check 3 was made before the check or the start before it.");
+        "Check 3 was made before the check before it, or before the attempt started.");
     row("a check before the start", "17:45:00", "17:40:00", "-cs",
-        "Check 1 was made before the check or the start before it.");
+        "Check 1 was made before the check before it, or before the attempt started.");
     row("a check after the last update", "17:50:00", "17:53:00", "-cs",
         "Check 3 was made after the attempt's last update.");
     row("a question not yet posed", "\"stage\": 3", "\"stage\": 1", "-cs",
@@ -427,12 +427,13 @@ void TestRecord::handedIn() {
                               " was edited. Check 1 says \"Correct\", but its entry "
                               "\"150\" earns \"Not yet\". The verdicts its entries earn are the "
                               "ones shown.");
-    QCOMPARE(handedIn.overview().join(' '),
-             "Records read: 5; students: 3; attempts: 4. 1 record held an attempt read already; "
-             "each attempt counts once. Where a student handed in more than one attempt, the latest "
-             "finished counts, else the latest; the table says which. 1 record was edited; what "
-             "its entries earn is shown, not what they say. 2 files could not be read and are "
-             "left out.");
+    QCOMPARE(
+        handedIn.overview().join(' '),
+        "Records read: 5; students: 3; attempts: 4. 1 record held an attempt read already; "
+        "each attempt counts once. Where a student handed in more than one attempt, the latest "
+        "finished counts, else the latest; the table says which. 1 record was edited; what "
+        "its entries earn is shown, not what they say. 2 files could not be read and are "
+        "left out.");
 
     // Of the three who count: total lactate right at once, at the last, not yet;
     // glucose's GTP left out by two, not checked by one.
