@@ -122,8 +122,10 @@ void addOptions(QCommandLineParser& parser) {
              .arg(Language::names().join(QStringLiteral(", "))),
          QStringLiteral("code")},
         {teacherOption,
-         CommandLine::tr("Opens Korvanel for teachers, for class sets and the records handed in, "
-                         "with the records given as arguments, files or folders of them.")},
+         //: %1 is the program's name, Korvanel.
+         CommandLine::tr("Opens %1 for teachers, for class sets and the records handed in, "
+                         "with the records given as arguments, files or folders of them.")
+             .arg(QString::fromLatin1(BuildInfo::name))},
         {resultSlipOption,
          CommandLine::tr("Writes the result slip of the practice record of --record, its "
                          "entries, verdicts and score on one page, as PDF to <file>, and exits "
@@ -459,8 +461,10 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         return usageError(languageProblem);
     CommandLine command = readArguments(arguments, usageError);
     command.language = *language;
-    command.noDisplay = CommandLine::tr("%1: cannot open the window: there is no display to show "
-                                        "it on. --worksheet and --key write paper without one.")
+    //: %1 is the program's name, as the command line starts it.
+    command.noDisplay = CommandLine::tr("%1: the window cannot open, as there is no display to "
+                                        "show it on. --worksheet and --key write their PDF files "
+                                        "without one.")
                             .arg(VisibleText::escaped(program));
     return command;
 }

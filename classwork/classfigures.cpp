@@ -58,7 +58,7 @@ QString outcomeName(Outcome outcome) {
     //: An outcome in the key of the class's chart.
     static const char* const names[] = {
         QT_TRANSLATE_NOOP("ClassFigures", "Right at the first try"),
-        QT_TRANSLATE_NOOP("ClassFigures", "Right at the last"),
+        QT_TRANSLATE_NOOP("ClassFigures", "Right at the last try"),
         QT_TRANSLATE_NOOP("ClassFigures", "Carried forward"),
         //: The verdict: near the answer, but not within its tolerance.
         QT_TRANSLATE_NOOP("ClassFigures", "Close"),
@@ -78,7 +78,7 @@ QString outcomeTally(Outcome outcome, int students) {
         //: Close: near the answer, but not within its tolerance.
         QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) close"),
         QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) not yet right"),
-        QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) who did not check it"),
+        QT_TRANSLATE_N_NOOP("ClassFigures", "%n student(s) who did not check this answer"),
     };
     return QCoreApplication::translate("ClassFigures", counts[int(outcome)], nullptr, students);
 }

@@ -8,6 +8,11 @@
 namespace {
 
 using S = Scenario;
+
+// The increase that `extra` makes on `usual`, in per cent, as the worked answer reckons it.
+double percentOf(double extra, double usual) {
+    return Arithmetic::increaseTenthsOfPercent(extra, usual) / 10;
+}
 using enum Field;
 using namespace Constants;
 
@@ -134,19 +139,20 @@ const Slip table[] = {
      {fixed(oxygenPerGram)}},
 
     {percentIncrease,
-     [](const S& s) { return 100 * s.extraoxygen / s.oxygenperday; },
+     [](const S& s) { return percentOf(s.extraoxygen, s.oxygenperday); },
      QT_TRANSLATE_NOOP("Slip", "Not yet: that compares with the oxygen of a whole day, %1 L; the "
-                               "question asks about 30 minutes, a %2th of the day."),
+                               "question asks about 30 minutes, and a day holds %2 of them."),
      {&S::oxygenperday, fixed(halfHoursPerDay)}},
-    {percentIncrease, [](const S& s) { return s.extraoxygen / s.oxygenper30min; },
+    {percentIncrease, [](const S& s) { return percentOf(s.extraoxygen, s.oxygenper30min) / 100; },
      QT_TRANSLATE_NOOP("Slip", "Not yet: that is a fraction; a percentage is 100 times it.")},
     {percentIncrease,
-     [](const S& s) { return 100 * s.extraoxygen * hoursPerDay / s.oxygenperday; },
-     QT_TRANSLATE_NOOP("Slip", "Not yet: that compares with the oxygen of an hour, a 24th of the "
-                               "day; 30 minutes is a %1th."),
-     {fixed(halfHoursPerDay)}},
+     [](const S& s) { return percentOf(s.extraoxygen, s.oxygenperday / hoursPerDay); },
+     QT_TRANSLATE_NOOP("Slip", "Not yet: that compares with the oxygen of an hour, and a day holds "
+                               "%1 hours; the question asks about 30 minutes, and a day holds %2 "
+                               "of them."),
+     {fixed(hoursPerDay), fixed(halfHoursPerDay)}},
     {percentIncrease,
-     [](const S& s) { return 100 * s.extraoxygen / (s.oxygenper30min + s.extraoxygen); },
+     [](const S& s) { return percentOf(s.extraoxygen, s.oxygenper30min + s.extraoxygen); },
      QT_TRANSLATE_NOOP("Slip", "Not yet: that is the extra oxygen as a share of all the oxygen "
                                "used; the increase is measured against the usual %1 L per 30 "
                                "minutes."),

@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include "model/buildinfo.h"
+
 #include <QTranslator>
 
 #include <memory>
@@ -76,8 +78,10 @@ std::optional<QLocale> Language::named(const QString& asked, QString* error) {
         if (const Known* k = knownOf(locale.language()))
             return localeOf(*k);
     if (error)
-        *error = tr("Korvanel speaks no \"%1\"; the languages there are: %2.")
-                     .arg(asked.left(20), names().join(QStringLiteral(", ")));
+        //: %1 is the program's name, %2 the language asked for, %3 the languages there are.
+        *error = tr("%1 speaks no \"%2\"; the languages there are: %3.")
+                     .arg(QString::fromLatin1(BuildInfo::name), asked.left(20),
+                          names().join(QStringLiteral(", ")));
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "panes/panestyle.h"
 #include "paper.h"
 #include "records/attemptsummary.h"
+#include "stages/exercise.h"
 
 #include <QPainter>
 
@@ -115,7 +116,8 @@ bool Paper::writeReport(const HandedIn& handedIn, const QString& fileName, QStri
         return units;
     };
     return writeOne(
-        fileName, QCoreApplication::translate("Paper", "Korvanel calculation: class report"),
+        //: %1 is the program's title, "Korvanel calculation".
+        fileName, QCoreApplication::translate("Paper", "%1: class report").arg(Exercise::title()),
         QCoreApplication::translate("ClassReport", "%n student(s)", nullptr, handedIn.students()),
         PaneStyle::paperFont(reportPoints), locale, units, error);
 }

@@ -11,6 +11,7 @@
 #include "panes/textshaper.h"
 #include "records/attemptsummary.h"
 #include "records/replay.h"
+#include "stages/exercise.h"
 #include "stages/pathways.h"
 
 #include <QDir>
@@ -100,9 +101,11 @@ std::vector<Unit> key(const Scenario& scenario, const Frame& frame,
 
 // Which sheet it is stands on every page, so that a key is not handed out.
 QString title(Sheet sheet) {
-    return sheet == Sheet::Key
-               ? QCoreApplication::translate("Paper", "Korvanel calculation: answer key")
-               : QCoreApplication::translate("Paper", "Korvanel calculation: worksheet");
+    //: %1 is the program's title, "Korvanel calculation".
+    return (sheet == Sheet::Key ? QCoreApplication::translate("Paper", "%1: answer key")
+                                //: %1 is the program's title, "Korvanel calculation".
+                                : QCoreApplication::translate("Paper", "%1: worksheet"))
+        .arg(Exercise::title());
 }
 
 bool fail(QString* error, const QString& message) {
@@ -166,8 +169,11 @@ bool Paper::print(QPagedPaintDevice& device, Sheet sheet, const QList<SubjectCod
             drawHeader(painter, frame, title(sheet), code.text(), int(p) + 1, int(pages.size()));
             drawPage(painter, frame, pages[p]);
         }
-        if (progress)
-            ++progress->done;
+        if (progress) {
+            const int done = ++progress->done;
+            if (progress->drawn)
+                progress->drawn(done);
+        }
     }
     if (!painter.end())
         return fail(error, QCoreApplication::translate("Paper", "Cannot finish the pages."));
@@ -268,6 +274,7 @@ bool Paper::writeResultSlip(const Attempt& attempt, const std::optional<QString>
         return units;
     };
     return writeOne(fileName,
-                    QCoreApplication::translate("Paper", "Korvanel calculation: result slip"),
+                    //: %1 is the program's title, "Korvanel calculation".
+                    QCoreApplication::translate("Paper", "%1: result slip").arg(Exercise::title()),
                     attempt.code.text(), lineFont(), locale, units, error);
 }

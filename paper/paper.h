@@ -19,6 +19,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -40,6 +41,8 @@ QString documentsFolder();
 struct Progress {
     std::atomic<int> done{0}; // subjects drawn, over every sheet
     std::atomic<bool> cancelled{false};
+    // Called on the drawing thread after each subject, if set.
+    std::function<void(int done)> drawn;
 };
 
 // Draws the sheet of each subject in turn onto `device`, in the page layout

@@ -325,7 +325,10 @@ std::optional<Attempt> RecordJson::read(const QByteArray& data, QString* error) 
     const QJsonObject object = document.object();
     if (!document.isObject() || object.value(QStringLiteral("format")).toString() != formatMark)
         //: Follows a sentence that names the file.
-        return refuse(error, tr("The file is not a Korvanel practice record."));
+        //: %1 is the program's name, Korvanel.
+        return refuse(
+            error,
+            tr("The file is not a %1 practice record.").arg(QString::fromLatin1(BuildInfo::name)));
 
     const QJsonValue versionValue = object.value(QStringLiteral("version"));
     const double version = versionValue.toDouble();
@@ -333,9 +336,11 @@ std::optional<Attempt> RecordJson::read(const QByteArray& data, QString* error) 
         return refuse(error, tr("The record has no version number."));
     if (version > formatVersion)
         //: Follows a sentence that names the file.
-        return refuse(error, tr("The record was written by a newer Korvanel (record version %1; "
-                                "this one reads version %2).")
-                                 .arg(QString::number(version), QString::number(formatVersion)));
+        //: %1 is the program's name, Korvanel.
+        return refuse(error, tr("The record was written by a newer %1 (record version %2; this one "
+                                "reads version %3).")
+                                 .arg(QString::fromLatin1(BuildInfo::name),
+                                      QString::number(version), QString::number(formatVersion)));
 
     QString problem;
     Members record(object, 0, &problem);

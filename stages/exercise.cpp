@@ -1,7 +1,9 @@
 #include "exercise.h"
 
 #include "exercisetexts.h"
+#include "model/buildinfo.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -49,4 +51,10 @@ const Question* Exercise::questionOf(Control button) {
 
 const Print::Block& Exercise::statement() {
     return Texts::statement;
+}
+
+QString Exercise::title() {
+    //: The title of every window and the head of every page; %1 is the program's name, Korvanel.
+    return QCoreApplication::translate("Exercise", "%1 calculation")
+        .arg(QString::fromLatin1(BuildInfo::name));
 }

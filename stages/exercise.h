@@ -33,4 +33,7 @@ const Question* questionOf(Control button);
 
 const Print::Block& statement(); // the problem statement with question 1
 
+// "Korvanel calculation": every window's title, and the head of every page.
+QString title();
+
 } // namespace Exercise

@@ -6,10 +6,18 @@
 #pragma once
 
 #include "control.h"
+#include "scenarionumber.h"
 
 #include <QString>
 
+#include <array>
 #include <span>
+
+// One sentence of what a diagram shows; %1, %2... are the exercise's constants.
+struct PathwayStep {
+    const char* text;
+    std::array<ScenarioNumber, 4> numbers = {};
+};
 
 enum class Pathway {
     Gluconeogenesis, // lactate to glucose and glycogen
@@ -25,7 +33,7 @@ struct PathwayInfo {
     const char* windowName;             // object name of its window
     const char* accessibleName;         // of its window, told apart from the exercise and the other
     const char* description;            // of the diagram, for assistive technology
-    std::span<const char* const> steps; // what the diagram shows, a sentence each
+    std::span<const PathwayStep> steps; // what the diagram shows, a sentence each
 
     // The texts, translated.
     QString titleText() const;

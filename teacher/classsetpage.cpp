@@ -1,8 +1,9 @@
 #include "classsetpage.h"
 
 #include "model/clockdraws.h"
-#include "model/visibletext.h"
 #include "panes/announcer.h"
+#include "panes/savefilename.h"
+#include "paper/classsetjob.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -17,20 +18,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSpinBox>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
-
-struct ClassSetPage::Job {
-    QList<Paper::Output> outputs;
-    QList<SubjectCode> subjects;
-    Paper::Progress progress;
-    bool written = false;
-    QString error;
-    std::unique_ptr<QThread> thread;
-};
 
 namespace {
 
@@ -52,8 +41,7 @@ ClassSetPage::ClassSetPage(QWidget* parent)
     , m_keyFile(new QLineEdit(inDocuments(QStringLiteral("korvanel-keys.pdf")), this))
     , m_write(new QPushButton(tr("&Write the class set"), this))
     , m_outcome(new QLabel(this))
-    , m_announcer(new Announcer(this))
-    , m_poll(new QTimer(this)) {
+    , m_announcer(new Announcer(this)) {
     setObjectName(QStringLiteral("classSet"));
     m_count->setRange(1, SubjectCode::count);
     m_count->setValue(30);
@@ -89,10 +77,14 @@ ClassSetPage::ClassSetPage(QWidget* parent)
     auto* sheetsLayout = new QGridLayout(sheets);
     sheetsLayout->addWidget(m_worksheet, 0, 0);
     sheetsLayout->addWidget(m_worksheetFile, 0, 1);
-    sheetsLayout->addWidget(chooseButton(m_worksheetFile, tr("Worksheets")), 0, 2);
+    sheetsLayout->addWidget(
+        chooseButton(m_worksheetFile, tr("Worksheets"), tr("Choose the file for the worksheets")),
+        0, 2);
     sheetsLayout->addWidget(m_key, 1, 0);
     sheetsLayout->addWidget(m_keyFile, 1, 1);
-    sheetsLayout->addWidget(chooseButton(m_keyFile, tr("Answer keys")), 1, 2);
+    sheetsLayout->addWidget(
+        chooseButton(m_keyFile, tr("Answer keys"), tr("Choose the file for the answer keys")), 1,
+        2);
     sheetsLayout->setColumnStretch(1, 1);
 
     auto* about = new QLabel(tr("Each subject starts on a page of its own, headed by its code, so "
@@ -113,28 +105,18 @@ ClassSetPage::ClassSetPage(QWidget* parent)
     layout->addStretch();
 
     connect(m_write, &QPushButton::clicked, this, &ClassSetPage::write);
-    m_poll->setInterval(50);
-    connect(m_poll, &QTimer::timeout, this, &ClassSetPage::showProgress);
 }
 
-ClassSetPage::~ClassSetPage() {
-    if (m_job) {
-        m_job->progress.cancelled = true;
-        m_job->thread->wait();
-    }
-}
+ClassSetPage::~ClassSetPage() = default;
 
-QPushButton* ClassSetPage::chooseButton(QLineEdit* field, const QString& title) {
+QPushButton* ClassSetPage::chooseButton(QLineEdit* field, const QString& title,
+                                        const QString& name) {
     auto* button = new QPushButton(tr("Choose\u2026"), this);
-    button->setAccessibleName(tr("Choose the file for %1").arg(title));
+    button->setAccessibleName(name);
     connect(button, &QPushButton::clicked, field, [this, field, title] {
-        QString name =
-            QFileDialog::getSaveFileName(this, title, field->text(), tr("PDF files (*.pdf)"));
-        if (name.isEmpty())
-            return;
-        if (QFileInfo(name).suffix().isEmpty())
-            name += QStringLiteral(".pdf");
-        field->setText(QDir::toNativeSeparators(name));
+        const QString chosen = askSaveFileName(this, title, field->text(), tr("PDF files (*.pdf)"));
+        if (!chosen.isEmpty())
+            field->setText(QDir::toNativeSeparators(chosen));
     });
     return button;
 }
@@ -148,23 +130,11 @@ QList<SubjectCode> ClassSetPage::subjects(QString* error) const {
         ClockDraws draws;
         return differentSubjects(m_count->value(), std::ref(draws), error);
     }
-    QList<SubjectCode> codes;
-    const QStringList typed = m_codes->toPlainText().split(
-        QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
-    for (const QString& text : typed) {
-        QString why;
-        const std::optional<SubjectCode> code = SubjectCode::parse(text, &why);
-        if (!code) {
-            //: %2 says what is wrong with the code, in sentences of their own.
-            *error = tr("The subject code \"%1\" cannot be read. %2")
-                         .arg(VisibleText::escaped(text.left(40)), why);
-            return {};
-        }
-        codes.append(*code);
-    }
-    if (codes.isEmpty())
+    const std::optional<QList<SubjectCode>> codes =
+        SubjectCode::parseList(m_codes->toPlainText(), error);
+    if (codes && codes->isEmpty())
         *error = tr("Type the subject codes, one a line, or choose random subjects.");
-    return codes;
+    return codes.value_or(QList<SubjectCode>());
 }
 
 void ClassSetPage::write() {
@@ -203,64 +173,52 @@ void ClassSetPage::write() {
         return;
     }
 
-    m_job = std::make_unique<Job>();
-    m_job->outputs = outputs;
-    m_job->subjects = subjects;
-    Job* job = m_job.get();
-    job->thread.reset(QThread::create([job] {
-        job->written = Paper::writePdf(job->outputs, job->subjects, &job->error, QLocale::system(),
-                                       &job->progress);
-    }));
-    connect(job->thread.get(), &QThread::finished, this, &ClassSetPage::written);
+    m_job = std::make_unique<ClassSetJob>(outputs, subjects);
+    connect(m_job.get(), &ClassSetJob::finished, this, &ClassSetPage::written);
 
     m_progress = new QProgressDialog(tr("Writing the class set\u2026"), tr("Cancel"), 0,
-                                     int(subjects.size() * outputs.size()), this);
+                                     m_job->steps(), this);
     m_progress->setWindowTitle(tr("Class set"));
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setMinimumDuration(400);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
     connect(m_progress, &QProgressDialog::canceled, this, &ClassSetPage::cancel);
+    connect(m_job.get(), &ClassSetJob::progressed, m_progress, &QProgressDialog::setValue);
     m_write->setEnabled(false);
-    m_poll->start();
-    job->thread->start();
+    m_job->start();
 }
 
 void ClassSetPage::cancel() {
     if (m_job)
-        m_job->progress.cancelled = true;
+        m_job->cancel();
 }
 
-void ClassSetPage::showProgress() {
-    if (m_job && m_progress && !m_progress->wasCanceled())
-        m_progress->setValue(m_job->progress.done);
-}
-
-void ClassSetPage::written() {
-    m_poll->stop();
-    const std::unique_ptr<Job> job = std::move(m_job);
-    job->thread->wait();
+void ClassSetPage::written(bool written, bool cancelled, const QString& error) {
+    // Let go once its signal is done with.
+    ClassSetJob* job = m_job.release();
+    job->deleteLater();
     if (m_progress) {
         m_progress->deleteLater();
         m_progress = nullptr;
     }
     m_write->setEnabled(true);
-    const int count = int(job->subjects.size());
-    if (job->written) {
+    const int count = int(job->subjects().size());
+    if (written) {
         QStringList files;
-        for (const Paper::Output& output : job->outputs)
+        for (const Paper::Output& output : job->outputs())
             files.append(QDir::toNativeSeparators(output.fileName));
-        tell(job->outputs.size() == 2
+        tell(job->outputs().size() == 2
                  ? tr("Written for %n subject(s): the worksheets to %1 and the answer keys to %2.",
                       nullptr, count)
                        .arg(files[0], files[1])
                  : tr("Written for %n subject(s): %1.", nullptr, count).arg(files[0]));
-    } else if (job->progress.cancelled) {
+    } else if (cancelled) {
         tell(tr("Cancelled: nothing was written, and what stood at those places is as it was."));
     } else {
-        tell(job->error);
+        tell(error);
     }
-    emit finished(job->written);
+    emit finished(written);
 }
 
 void ClassSetPage::tell(const QString& outcome) {

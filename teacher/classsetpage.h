@@ -1,7 +1,7 @@
 // The teacher's class set: a number of random subjects or a list of codes,
 // the worksheets and the answer keys, and where to save them. A long set
-// is drawn on a thread of its own with its progress shown and a Cancel
-// that leaves no file behind.
+// is written by a job of its own (paper/classsetjob.h), its progress shown,
+// with a Cancel that leaves no file behind.
 #pragma once
 
 #include "model/subjectcode.h"
@@ -12,6 +12,7 @@
 #include <memory>
 
 class Announcer;
+class ClassSetJob;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -20,8 +21,6 @@ class QProgressDialog;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QThread;
-class QTimer;
 
 class ClassSetPage : public QWidget {
     Q_OBJECT
@@ -56,11 +55,8 @@ signals:
     void finished(bool written);
 
 private:
-    struct Job;
-
-    QPushButton* chooseButton(QLineEdit* field, const QString& title);
-    void showProgress();
-    void written();
+    QPushButton* chooseButton(QLineEdit* field, const QString& title, const QString& name);
+    void written(bool written, bool cancelled, const QString& error);
     void tell(const QString& outcome);
 
     QRadioButton* m_random;
@@ -74,7 +70,6 @@ private:
     QPushButton* m_write;
     QLabel* m_outcome;
     Announcer* m_announcer;
-    std::unique_ptr<Job> m_job;
+    std::unique_ptr<ClassSetJob> m_job;
     QProgressDialog* m_progress = nullptr;
-    QTimer* m_poll;
 };

@@ -2,6 +2,7 @@
 
 #include "classsetpage.h"
 #include "handedinpage.h"
+#include "model/buildinfo.h"
 #include "panes/panestyle.h"
 
 #include <QDragEnterEvent>
@@ -30,7 +31,8 @@ TeacherWindow::TeacherWindow(QWidget* parent)
     , m_classSet(new ClassSetPage(m_pages))
     , m_handedIn(new HandedInPage(m_pages)) {
     setObjectName(QStringLiteral("teacher"));
-    setWindowTitle(tr("Korvanel for teachers"));
+    //: %1 is the program's name, Korvanel.
+    setWindowTitle(tr("%1 for teachers").arg(QString::fromLatin1(BuildInfo::name)));
     setAccessibleName(windowTitle());
     setWindowIcon(PaneStyle::programIcon());
     setAcceptDrops(true);

@@ -186,8 +186,8 @@ void TestCommandLine::answers_data() {
     // The window needs a display; its absence is said in one line.
     QTest::newRow("the window without a display")
         << QStringList{} << 1
-        << "korvanel: cannot open the window: there is no display to show it on. --worksheet "
-           "and --key write paper without one.\n"
+        << "korvanel: the window cannot open, as there is no display to show it on. --worksheet "
+           "and --key write their PDF files without one.\n"
         << QStringList();
 }
 

@@ -1,8 +1,10 @@
 #include "formwindow.h"
 
+#include "model/buildinfo.h"
 #include "panes/announcer.h"
 #include "panes/panestyle.h"
 #include "panes/picture.h"
+#include "stages/exercise.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -102,7 +104,7 @@ FormWindow::FormWindow(const char* name, QWidget* parent, Qt::WindowFlags flags)
 }
 
 QString FormWindow::title() {
-    return tr("Korvanel calculation");
+    return Exercise::title();
 }
 
 QAction* FormWindow::newAction(const QString& text, const QKeySequence& shortcut) {
@@ -144,7 +146,8 @@ void FormWindow::setGeometryAtScale(const Placement& placement) {
 Picture* FormWindow::newLogo() {
     auto* logo = new Picture(QStringLiteral(":/assets/logo.svg"),
                              {QStringLiteral(":/assets/logo.rgba"), QSize(165, 100)}, this);
-    logo->setAccessibleName(tr("Korvanel logo"));
+    //: %1 is the program's name, Korvanel.
+    logo->setAccessibleName(tr("%1 logo").arg(QString::fromLatin1(BuildInfo::name)));
     return logo;
 }
 
