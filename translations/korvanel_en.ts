@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>AttemptDialog</name>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>%n of %1 questions right at the first try.</numerusform>
+            <numerusform>%n of %1 questions right at the first try.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>AttemptSummary</name>
     <message numerus="yes">
         <source>Score: %n of %1 questions right at the first try.</source>
@@ -52,18 +63,18 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n student(s) who did not check it</source>
-        <translation>
-            <numerusform>%n student who did not check it</numerusform>
-            <numerusform>%n students who did not check it</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%1: %n student(s). %2</source>
         <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
         <translation>
             <numerusform>%1: %n student. %2</numerusform>
             <numerusform>%1: %n students. %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check this answer</source>
+        <translation>
+            <numerusform>%n student who did not check this answer</numerusform>
+            <numerusform>%n students who did not check this answer</numerusform>
         </translation>
     </message>
 </context>
@@ -133,6 +144,25 @@
         <translation>
             <numerusform>%n record held an attempt read already; each attempt counts once.</numerusform>
             <numerusform>%n records held an attempt read already; each attempt counts once.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HandedInPage</name>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in: %1.</source>
+        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
+        <translation>
+            <numerusform>%n new attempt handed in: %1.</numerusform>
+            <numerusform>%n new attempts handed in: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The gradebook file is written to %1, and %n student(s) are left out of it:</source>
+        <extracomment>%1 is the file; the sentence of each student left out follows, one a line.</extracomment>
+        <translation>
+            <numerusform>The gradebook file is written to %1, and %n student are left out of it:</numerusform>
+            <numerusform>The gradebook file is written to %1, and %n students are left out of it:</numerusform>
         </translation>
     </message>
 </context>
