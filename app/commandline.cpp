@@ -99,8 +99,9 @@ void addOptions(QCommandLineParser& parser) {
         {gradebookOption,
          CommandLine::tr("With --collate: the CSV <file> to import into the gradebook, a line for "
                          "each student: the ID number, the name, the score of the attempt that "
-                         "counts and a short feedback. A student it cannot name by a good ID "
-                         "number is left out and named."),
+                         "counts and a short feedback. A student whom the gradebook could not "
+                         "find by the ID number (none given, one given to two students, or one "
+                         "that a spreadsheet would read as a formula) is left out, and named."),
          QStringLiteral("file")},
         {handInOption,
          CommandLine::tr("Hands practice attempts in to the folder <dir> for this run, whatever "
@@ -229,8 +230,8 @@ CommandLine readCollation(const QCommandLineParser& parser, const UsageError& us
                 (QFileInfo(record).isDir() && written.exists() &&
                  absolutePath(written.absolutePath()) == absolutePath(record) &&
                  written.fileName().endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)))
-                return usageError(CommandLine::tr("--%1 names a practice record, %2; write to a "
-                                                  "file of its own.")
+                return usageError(CommandLine::tr("--%1 names a practice record, %2; give it a "
+                                                  "file of its own to write.")
                                       .arg(option, output));
     }
     command.action = CommandLine::Action::Collate;

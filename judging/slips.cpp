@@ -141,15 +141,15 @@ const Slip table[] = {
     {percentIncrease,
      [](const S& s) { return percentOf(s.extraoxygen, s.oxygenperday); },
      QT_TRANSLATE_NOOP("Slip", "Not yet: that compares with the oxygen of a whole day, %1 L; the "
-                               "question asks about 30 minutes, and a day holds %2 of them."),
+                               "question asks about 30 minutes, a day having %2 of them."),
      {&S::oxygenperday, fixed(halfHoursPerDay)}},
     {percentIncrease, [](const S& s) { return percentOf(s.extraoxygen, s.oxygenper30min) / 100; },
      QT_TRANSLATE_NOOP("Slip", "Not yet: that is a fraction; a percentage is 100 times it.")},
     {percentIncrease,
      [](const S& s) { return percentOf(s.extraoxygen, s.oxygenperday / hoursPerDay); },
-     QT_TRANSLATE_NOOP("Slip", "Not yet: that compares with the oxygen of an hour, and a day holds "
-                               "%1 hours; the question asks about 30 minutes, and a day holds %2 "
-                               "of them."),
+     QT_TRANSLATE_NOOP("Slip", "Not yet: that compares with the oxygen of an hour, a day having %1 "
+                               "of them; the question asks about 30 minutes, a day having %2 of "
+                               "them."),
      {fixed(hoursPerDay), fixed(halfHoursPerDay)}},
     {percentIncrease,
      [](const S& s) { return percentOf(s.extraoxygen, s.oxygenper30min + s.extraoxygen); },

@@ -169,12 +169,18 @@ void PracticeActions::handIn() {
     if (!mayChoose) {
         // The school's folder, or the one this run was given: handed in there again now.
         m_session.setHandInFolder(current);
+        const QString folder = QDir::toNativeSeparators(current);
         QMessageBox::information(
             &m_parent, tr("Hand in"),
-            //: %1 is a folder.
-            tr("Your attempt is handed in to %1, the folder your school set, and again after "
-               "every check.")
-                .arg(QDir::toNativeSeparators(current)));
+            m_handInForRun
+                //: %1 is a folder, given on the command line that started the program.
+                ? tr("Your attempt is handed in to %1, the folder set for this run, and again "
+                     "after every check.")
+                      .arg(folder)
+                //: %1 is a folder.
+                : tr("Your attempt is handed in to %1, the folder your school set, and again "
+                     "after every check.")
+                      .arg(folder));
         return;
     }
     const QString folder =

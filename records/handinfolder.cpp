@@ -57,7 +57,7 @@ std::optional<QString> HandInFolder::problem() const {
         //: A hand-in folder on a USB stick that was pulled, or a share that is offline.
         return tr("The hand-in folder %1 cannot be reached.").arg(shown);
     if (!folder.isDir())
-        return tr("The hand-in folder %1 is not a folder.").arg(shown);
+        return tr("The hand-in folder %1 names a file, not a folder.").arg(shown);
     return std::nullopt;
 }
 

@@ -24,8 +24,8 @@ QString HandIn::status() const {
         return {};
     if (problem)
         //: %1 says why, in a sentence of its own that names the folder.
-        return tr("Not handed in. %1 Your attempt is kept on this computer, and handed in at the "
-                  "next check.")
+        return tr("Your attempt is not handed in. %1 It is kept on this computer, and handed in "
+                  "at the next check.")
             .arg(*problem);
     if (!handedIn.isValid())
         //: %1 is a folder.

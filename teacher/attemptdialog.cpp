@@ -21,9 +21,12 @@ AttemptDialog::AttemptDialog(const HandedInRecord& record, QWidget* parent)
     , m_record(record)
     , m_checks(new QTableWidget(this)) {
     const Attempt& attempt = record.attempt;
-    const QString who = attempt.student.isNamed() ? attempt.student.shown() : tr("nobody named");
-    //: The dialog's title: %1 is the student, %2 the subject's code.
-    setWindowTitle(tr("The attempt of %1 at %2").arg(who, attempt.code.text()));
+    setWindowTitle(
+        attempt.student.isNamed()
+            //: The dialog's title: %1 is the student, %2 the subject's code.
+            ? tr("%1's attempt at subject %2").arg(attempt.student.shown(), attempt.code.text())
+            //: The dialog's title: %1 is the subject's code.
+            : tr("An attempt at subject %1, naming nobody").arg(attempt.code.text()));
     setObjectName(QStringLiteral("attempt"));
 
     const Stage stage = Stage::fromIndex(attempt.stage).value_or(Stage());

@@ -78,9 +78,9 @@ HandedInPage::HandedInPage(QWidget* parent)
 
     auto* addFiles = new QPushButton(tr("Add &records\u2026"), this);
     auto* addFolder = new QPushButton(tr("Add a &folder\u2026"), this);
-    //: Empties the page of every record read.
     //: Follows a folder that students hand in to, as records arrive and change.
     auto* watchFolder = new QPushButton(tr("&Watch a folder\u2026"), this);
+    //: Empties the page of every record read.
     auto* clear = new QPushButton(tr("C&lear"), this);
     connect(addFiles, &QPushButton::clicked, this, &HandedInPage::chooseFiles);
     connect(addFolder, &QPushButton::clicked, this, &HandedInPage::chooseFolder);
@@ -187,8 +187,7 @@ void HandedInPage::changed(const QList<HandedIn::Reading>& readings, const QStri
     // to those shown are not said at all.
     for (const HandedInRecord& record : m_handedIn.records())
         if (!m_attempts.contains(HandedIn::attemptKey(record.attempt)))
-            m_arrivals.append(record.attempt.student.isNamed() ? record.attempt.student.shown()
-                                                               : tr("nobody named"));
+            m_arrivals.append(record.attempt.student.shown());
     refresh();
     if (!m_arrivalsQuiet->isActive())
         tellArrivals();
@@ -197,9 +196,15 @@ void HandedInPage::changed(const QList<HandedIn::Reading>& readings, const QStri
 void HandedInPage::tellArrivals() {
     if (m_arrivals.isEmpty())
         return;
-    //: %n new attempts, %1 the students' names: "Ana Souza and Ben Okafor".
-    m_announcer->announce(tr("%n new attempt(s) handed in: %1.", nullptr, int(m_arrivals.size()))
-                              .arg(Language::current().createSeparatedList(m_arrivals)));
+    QStringList named = m_arrivals;
+    named.removeAll(QString());
+    const int count = int(m_arrivals.size());
+    m_announcer->announce(
+        named.isEmpty() ? tr("%n new attempt(s) handed in.", nullptr, count)
+                        //: %n new attempts, %1 the names of the students named in them: "Ana Souza
+                        //: and Ben Okafor".
+                        : tr("%n new attempt(s) handed in, by %1 among others.", nullptr, count)
+                              .arg(Language::current().createSeparatedList(named)));
     m_arrivals.clear();
     m_arrivalsQuiet->start();
 }

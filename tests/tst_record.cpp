@@ -394,17 +394,31 @@ void TestRecord::handedIn() {
     Attempt eve = attempt("W65-0.5-10.8", {"Eve", ""}, "2026-12-08T12:00:00.000Z", 2,
                           {{totalLactate, "150"}});
     eve.checks[0].verdict = Verdict::correct; // not what 150 earns, 127.4 being right
-    const QList<std::pair<QString, QByteArray>> files = {
-        {"a.json", RecordJson::write(first)},  {"a copy.json", RecordJson::write(first)},
-        {"b.json", RecordJson::write(second)}, {"ben.json", RecordJson::write(ben)},
-        {"eve.json", RecordJson::write(eve)},  {"cut.json", written.left(99)}};
+    // Ana's first attempt handed in part-way, before it was finished: the same attempt.
+    Attempt part =
+        attempt("M72-0.6-12.3", ana, "2026-12-08T10:00:00.000Z", 3, {{totalLactate, "159.8"}});
+    part.updated = part.started.addSecs(300);
+    // An attempt of Ana's finished earlier still: the latest finished counts.
+    const Attempt older = attempt("M72-0.6-12.3", ana, "2026-12-07T10:00:00.000Z", 12, {});
+    // 150 mmol, wrong; then 150 / 2 x 8 = 600 mmol ATP, carried forward from it.
+    const Attempt finn = attempt("W65-0.5-10.8", {"Finn", ""}, "2026-12-08T13:00:00.000Z", 4,
+                                 {{totalLactate, "150"}, {atpNeeded, "600"}});
+    const QList<std::pair<QString, QByteArray>> files = {{"a.json", RecordJson::write(first)},
+                                                         {"a copy.json", RecordJson::write(first)},
+                                                         {"a part.json", RecordJson::write(part)},
+                                                         {"a older.json", RecordJson::write(older)},
+                                                         {"b.json", RecordJson::write(second)},
+                                                         {"ben.json", RecordJson::write(ben)},
+                                                         {"eve.json", RecordJson::write(eve)},
+                                                         {"finn.json", RecordJson::write(finn)},
+                                                         {"cut.json", written.left(99)}};
     for (const auto& [name, data] : files)
         QVERIFY(put(dir.filePath(name), data));
 
     HandedIn handedIn;
     handedIn.add(dir.path());
     handedIn.add(dir.filePath("none.json"));
-    QCOMPARE(handedIn.filesRead(), 5);
+    QCOMPARE(handedIn.filesRead(), 8);
     QStringList rows;
     for (const HandedInRecord& r : handedIn.records())
         rows.append(QStringLiteral("%1 %2 %3%4")
@@ -412,9 +426,10 @@ void TestRecord::handedIn() {
                         .arg(r.copies)
                         .arg(r.counted ? "counted" : "not")
                         .arg(r.edited ? " edited" : ""));
-    QCOMPARE(rows, (QStringList{"Ana Souza 2 counted", "Ana Souza 1 not", "ben okafor 1 counted",
-                                "Eve 1 counted edited"}));
-    QCOMPARE(handedIn.students(), 3);
+    QCOMPARE(rows, (QStringList{"Ana Souza 1 not", "Ana Souza 3 counted", "Ana Souza 1 not",
+                                "ben okafor 1 counted", "Eve 1 counted edited", "Finn 1 counted"}));
+    QCOMPARE(handedIn.records()[1].attempt.stage, 12); // the copy that came furthest
+    QCOMPARE(handedIn.students(), 4);
     const QStringList messages = handedIn.messages();
     QCOMPARE(messages.size(), 3);
     QVERIFY2(messages[0].startsWith(QDir::toNativeSeparators(dir.filePath("cut.json")) +
@@ -429,20 +444,21 @@ void TestRecord::handedIn() {
                               "ones shown.");
     QCOMPARE(
         handedIn.overview().join(' '),
-        "Records read: 5; students: 3; attempts: 4. 1 record held an attempt read already; "
+        "Records read: 8; students: 4; attempts: 6. 2 records held an attempt read already; "
         "each attempt counts once. Where a student handed in more than one attempt, the latest "
         "finished counts, else the latest; the table says which. 1 record was edited; what "
         "its entries earn is shown, not what they say. 2 files could not be read and are "
         "left out.");
 
-    // Of the three who count: total lactate right at once, at the last, not yet;
-    // glucose's GTP left out by two, not checked by one.
+    // Of the four who count: total lactate right at once, at the last, not yet
+    // twice; glucose's GTP left out by two, not checked by two; Finn's ATP
+    // carried forward, not merely close.
     const ClassFigures figures = classFigures(handedIn.counted());
-    QCOMPARE(figures.students, 3);
+    QCOMPARE(figures.students, 4);
     using A = std::array<int, outcomeCount>;
-    QCOMPARE(figures.fields[int(totalLactate)].students, (A{1, 1, 0, 0, 1, 0}));
-    QCOMPARE(figures.fields[int(glucoseCost)].students, (A{0, 0, 0, 0, 2, 1}));
-    QCOMPARE(figures.fields[int(atpNeeded)].students, (A{0, 0, 0, 0, 0, 3}));
+    QCOMPARE(figures.fields[int(totalLactate)].students, (A{1, 1, 0, 0, 2, 0}));
+    QCOMPARE(figures.fields[int(glucoseCost)].students, (A{0, 0, 0, 0, 2, 2}));
+    QCOMPARE(figures.fields[int(atpNeeded)].students, (A{0, 0, 1, 0, 0, 3}));
     QCOMPARE(figures.slips.size(), 1);
     QCOMPARE(figures.slips[0].students, 2);
     QVERIFY(slips()[size_t(figures.slips[0].slip)].hintForClass().startsWith(
