@@ -102,78 +102,9 @@
         <extracomment>The button that has the answers typed judged: a command, not the noun.</extracomment>
         <translation>Überprüfen</translation>
     </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What a screen reader calls an answer field: its label, then its unit.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
 </context>
 <context>
     <name>Attempt</name>
-    <message>
-        <source>In the record, &quot;%1&quot; is missing.</source>
-        <translation>Im Protokoll fehlt „%1“.</translation>
-    </message>
-    <message>
-        <source>In check %2, &quot;%1&quot; is missing.</source>
-        <translation>In Überprüfung %2 fehlt „%1“.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is not text.</source>
-        <translation>Im Protokoll ist „%1“ kein Text.</translation>
-    </message>
-    <message>
-        <source>In check %2, &quot;%1&quot; is not text.</source>
-        <translation>In Überprüfung %2 ist „%1“ kein Text.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>Im Protokoll ist „%1“ keine ganze Zahl von %2 bis %3.</translation>
-    </message>
-    <message>
-        <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>In Überprüfung %4 ist „%1“ keine ganze Zahl von %2 bis %3.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>Im Protokoll hat „%1“ den Wert „%2“, der kein Datum mit Uhrzeit ist.</translation>
-    </message>
-    <message>
-        <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>In Überprüfung %3 hat „%1“ den Wert „%2“, der kein Datum mit Uhrzeit ist.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>Im Protokoll ist „%1“ länger als %2 Zeichen.</translation>
-    </message>
-    <message>
-        <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>In Überprüfung %3 ist „%1“ länger als %2 Zeichen.</translation>
-    </message>
-    <message>
-        <source>Check %1 is not an object.</source>
-        <translation>Überprüfung %1 ist kein Objekt.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
-        <translation>In Überprüfung %1 hat „field“ den Wert „%2“, der kein Antwortfeld bezeichnet.</translation>
-    </message>
-    <message>
-        <source>In check %1, the field %2 is of question %3, not %4.</source>
-        <translation>In Überprüfung %1 gehört das Feld %2 zu Frage %3, nicht zu Frage %4.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;value&quot; is not a finite number.</source>
-        <translation>In Überprüfung %1 ist „value“ keine endliche Zahl.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
-        <translation>In Überprüfung %1 ist „verdict“ keiner der Werte correct, slip, carriedForward, close oder notYet.</translation>
-    </message>
-    <message>
-        <source>In check %1, a value and a verdict go together, and one is missing.</source>
-        <translation>In Überprüfung %1 fehlt der Wert oder die Bewertung; beide gehören zusammen.</translation>
-    </message>
     <message>
         <source>The attempt has no start or update time.</source>
         <translation>Der Versuch hat keine Start- oder Aktualisierungszeit.</translation>
@@ -194,51 +125,97 @@
         <source>Check %1 of the attempt is not one a record holds.</source>
         <translation>Überprüfung %1 des Versuchs lässt sich nicht in einem Protokoll festhalten.</translation>
     </message>
+</context>
+<context>
+    <name>AttemptDialog</name>
     <message>
-        <source>The record has no version number.</source>
-        <translation>Das Protokoll hat keine Versionsnummer.</translation>
+        <source>nobody named</source>
+        <translation>ohne Namen</translation>
     </message>
     <message>
-        <source>In the record, &quot;checks&quot; is not a list.</source>
-        <translation>Im Protokoll ist „checks“ keine Liste.</translation>
+        <source>The attempt of %1 at %2</source>
+        <extracomment>The dialog&apos;s title: %1 is the student, %2 the subject&apos;s code.</extracomment>
+        <translation>Versuch mit Proband %2 – %1</translation>
     </message>
     <message>
-        <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
-        <translation>Das Protokoll enthält %1 Überprüfungen, mehr als ein Versuch haben kann (höchstens %2).</translation>
+        <source>Started %1; read from %2.</source>
+        <extracomment>%1 is a date and time, %2 the file the record was read from.</extracomment>
+        <translation>Begonnen am %1; eingelesen aus %2.</translation>
     </message>
     <message>
-        <source>The file is empty.</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>Die Datei ist leer.</translation>
+        <source>The exercise was finished.</source>
+        <translation>Die Übung wurde abgeschlossen.</translation>
     </message>
     <message>
-        <source>The file is cut short: its JSON ends unfinished (%1).</source>
-        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
-        <translation>Die Datei ist abgeschnitten: Das JSON endet vorzeitig (%1).</translation>
+        <source>The exercise was left at question %1.</source>
+        <translation>Die Übung wurde bei Frage %1 unterbrochen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>%n von %1 Fragen im ersten Anlauf richtig.</numerusform>
+            <numerusform>%n von %1 Fragen im ersten Anlauf richtig.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is not JSON: %1 at byte %2.</source>
-        <translation>Die Datei ist kein JSON: %1 bei Byte %2.</translation>
+        <source>The record was edited. %1 The verdicts shown are the ones its entries earn.</source>
+        <extracomment>%1 names the first check at fault, in a sentence of its own.</extracomment>
+        <translation>Das Protokoll wurde verändert. %1 Angezeigt werden die Ergebnisse, die seine Eingaben erzielen.</translation>
     </message>
     <message>
-        <source>The file is not a Korvanel practice record.</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>Die Datei ist kein Korvanel-Übungsprotokoll.</translation>
+        <source>Time</source>
+        <extracomment>When a check was made.</extracomment>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
-        <source>The record was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>Das Protokoll wurde von einer neueren Korvanel-Version geschrieben (Protokollversion %1; diese Version liest Protokollversion %2).</translation>
+        <source>Question</source>
+        <translation>Frage</translation>
     </message>
     <message>
-        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
-        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
-        <translation>Der Code „%1“ im Protokoll ist kein Probandencode. %2</translation>
+        <source>Entry</source>
+        <extracomment>What the student typed, as typed.</extracomment>
+        <translation>Eingabe</translation>
     </message>
     <message>
-        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
-        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
-        <translation>Die Datei ist für ein Übungsprotokoll zu groß: %1, während ein Protokoll höchstens %2 umfasst.</translation>
+        <source>Verdict</source>
+        <extracomment>What the entry earns, as the judge gives it.</extracomment>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Edited</source>
+        <extracomment>Why the record gives this check otherwise than the judge does.</extracomment>
+        <translation>Verändert</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Überprüfungen</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <extracomment>The verdict column of an entry the judge could not read as a number.</extracomment>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1 is the question&apos;s number, %2 its part: &quot;2, glucose&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Export result &amp;slip…</source>
+        <translation>Ergebnis&amp;blatt exportieren…</translation>
+    </message>
+    <message>
+        <source>Export result slip</source>
+        <translation>Ergebnisblatt exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No result slip was written. %1</source>
+        <translation>Es wurde kein Ergebnisblatt geschrieben. %1</translation>
     </message>
 </context>
 <context>
@@ -284,65 +261,6 @@
     </message>
 </context>
 <context>
-    <name>AttemptTable</name>
-    <message>
-        <source>yes</source>
-        <translation>ja</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>nein</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>ohne Namen</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>The student&apos;s name.</extracomment>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>ID number</source>
-        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
-        <translation>ID-Nummer</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
-        <translation>Code</translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <extracomment>When the student started the attempt: a date and time.</extracomment>
-        <translation>Begonnen</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
-        <translation>Punktzahl</translation>
-    </message>
-    <message>
-        <source>Finished</source>
-        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
-        <translation>Abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Edited</source>
-        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
-        <translation>Verändert</translation>
-    </message>
-    <message>
-        <source>Counted</source>
-        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
-        <translation>Gewertet</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
     <message>
         <source>Each question at the first try and at the last</source>
@@ -364,10 +282,6 @@
         <source>Right at the first try</source>
         <extracomment>An outcome in the key of the class&apos;s chart.</extracomment>
         <translation>Im ersten Anlauf richtig</translation>
-    </message>
-    <message>
-        <source>Right at the last</source>
-        <translation>Im letzten Anlauf richtig</translation>
     </message>
     <message>
         <source>Carried forward</source>
@@ -424,18 +338,22 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n student(s) who did not check it</source>
-        <translation>
-            <numerusform>%n Studierender ohne Überprüfung</numerusform>
-            <numerusform>%n Studierende ohne Überprüfung</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%1: %n student(s). %2</source>
         <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
         <translation>
             <numerusform>%1: %n Studierender. %2</numerusform>
             <numerusform>%1: %n Studierende. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Right at the last try</source>
+        <translation>Im letzten Anlauf richtig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check this answer</source>
+        <translation>
+            <numerusform>%n Studierender, der diese Antwort nicht überprüft hat</numerusform>
+            <numerusform>%n Studierende, die diese Antwort nicht überprüft haben</numerusform>
         </translation>
     </message>
 </context>
@@ -450,59 +368,8 @@
         <translation>Kein typischer Fehler ist aufgetreten.</translation>
     </message>
     <message>
-        <source>yes</source>
-        <translation>ja</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>nein</translation>
-    </message>
-    <message>
         <source>Each question at the first try and at the last, students counted:</source>
         <translation>Jede Frage im ersten und im letzten Anlauf, nach Zahl der Studierenden:</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>The student&apos;s name.</extracomment>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>ID number</source>
-        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
-        <translation>ID-Nummer</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
-        <translation>Code</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
-        <translation>Punktzahl</translation>
-    </message>
-    <message>
-        <source>Finished</source>
-        <extracomment>Whether the student finished the attempt.</extracomment>
-        <translation>Abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Edited</source>
-        <extracomment>Whether the record was changed by hand.</extracomment>
-        <translation>Verändert</translation>
-    </message>
-    <message>
-        <source>Counted</source>
-        <extracomment>Whether this attempt is the one that counts for its student.</extracomment>
-        <translation>Gewertet</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>ohne Namen</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 von %2</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
@@ -577,10 +444,6 @@
         <translation>Auswählen…</translation>
     </message>
     <message>
-        <source>Choose the file for %1</source>
-        <translation>Datei für %1 auswählen</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
@@ -635,9 +498,89 @@
         <translation>Abgebrochen: Es wurde nichts geschrieben; was an diesen Speicherorten stand, ist unverändert.</translation>
     </message>
     <message>
-        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
-        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
-        <translation>Der Probandencode „%1“ ist nicht lesbar. %2</translation>
+        <source>Choose the file for the worksheets</source>
+        <translation>Datei für die Arbeitsblätter auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the file for the answer keys</source>
+        <translation>Datei für die Lösungsblätter auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ClassTable</name>
+    <message>
+        <source>yes</source>
+        <extracomment>A cell of the class&apos;s table: whether the attempt was finished, edited or counted.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <translation>
+            <numerusform>%n von %1 Fragen im ersten Anlauf richtig.</numerusform>
+            <numerusform>%n von %1 Fragen im ersten Anlauf richtig.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known slips met in %n question(s): %1.</source>
+        <extracomment>%n questions, listed in %1: &quot;2 and 5&quot;.</extracomment>
+        <translation>
+            <numerusform>Typische Fehler in %n Frage: %1.</numerusform>
+            <numerusform>Typische Fehler in %n Fragen: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>nobody named</source>
+        <extracomment>The name column of an attempt whose record names nobody.</extracomment>
+        <translation>ohne Namen</translation>
+    </message>
+    <message>
+        <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
+        <translation>ID-Nummer</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <extracomment>When the student started the attempt: a date and time.</extracomment>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>%1 questions right at the first try of %2.</extracomment>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Edited</source>
+        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
+        <translation>Verändert</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
+        <translation>Gewertet</translation>
     </message>
 </context>
 <context>
@@ -672,7 +615,7 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
     </message>
     <message>
         <source>With --student: the student&apos;s &lt;id&gt; number, as the school&apos;s gradebook knows it.</source>
-        <translation>Mit --student: die ID-Nummer &lt;id&gt; der oder des Studierenden, wie die Notenverwaltung der Hochschule sie kennt.</translation>
+        <translation>Mit --student: die ID-Nummer &lt;id&gt; der oder des Studierenden, unter der sie oder er in den Bewertungen der Hochschule geführt wird.</translation>
     </message>
     <message>
         <source>Writes the worksheet, the problem and the six questions with room to work under each, as PDF to &lt;file&gt;, and exits without opening a window.</source>
@@ -687,12 +630,8 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
         <translation>Mit --worksheet oder --key: ein Klassensatz aus &lt;n&gt; verschiedenen zufälligen Probanden, 1 bis %1, jeder auf eigenen Seiten mit seinem Code als Überschrift.</translation>
     </message>
     <message>
-        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the report of --report or both. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
-        <translation>Liest die als Argumente angegebenen Übungsprotokolle (Dateien oder Ordner mit solchen), bewertet jede Überprüfung anhand ihrer Eingabe neu und schreibt die Tabelle von --csv, den Bericht von --report oder beides. Ein Protokoll, das nicht lesbar ist oder verändert wurde, wird gemeldet. Beendet sich, ohne ein Fenster zu öffnen.</translation>
-    </message>
-    <message>
         <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
-        <translation>Mit --collate: die zu schreibende CSV-Datei &lt;file&gt;, eine Zeile je Versuch: Name und ID-Nummer der oder des Studierenden, Probandencode, Beginn des Versuchs, erste und letzte Bewertung jeder Frage, Punktzahl und ob der Versuch abgeschlossen, verändert und gewertet wurde.</translation>
+        <translation>Mit --collate: die zu schreibende CSV-Datei &lt;file&gt;, eine Zeile je Versuch: Name und ID-Nummer der oder des Studierenden, Probandencode, Beginn des Versuchs, erstes und letztes Ergebnis jeder Frage, Punktzahl und ob der Versuch abgeschlossen, verändert und gewertet wurde.</translation>
     </message>
     <message>
         <source>With --collate: the class report, as PDF to &lt;file&gt;: for each question how many students were right at the first try and at the last, the known slips met, and a table of the students.</source>
@@ -703,12 +642,8 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
         <translation>Verwendet die Sprache &lt;code&gt;, eine von %1, statt der Sprache des Desktops: pt oder pt_BR für brasilianisches Portugiesisch.</translation>
     </message>
     <message>
-        <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
-        <translation>Öffnet Korvanel für Lehrende, für Klassensätze und abgegebene Protokolle, mit den als Argumente angegebenen Protokollen (Dateien oder Ordner mit solchen).</translation>
-    </message>
-    <message>
         <source>Writes the result slip of the practice record of --record, its entries, verdicts and score on one page, as PDF to &lt;file&gt;, and exits without opening a window.</source>
-        <translation>Schreibt das Ergebnisblatt des Übungsprotokolls von --record, also seine Eingaben, Bewertungen und Punktzahl auf einer Seite, als PDF nach &lt;file&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
+        <translation>Schreibt das Ergebnisblatt des Übungsprotokolls von --record, also seine Eingaben, Ergebnisse und Punktzahl auf einer Seite, als PDF nach &lt;file&gt; und beendet sich, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>With --result-slip: the practice record &lt;file&gt; to read.</source>
@@ -723,24 +658,8 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
         <translation>--collate liest Übungsprotokolle; es lässt sich nicht mit --%1 kombinieren.</translation>
     </message>
     <message>
-        <source>--collate writes a table, a report or both; give --csv, --report or both, and their files.</source>
-        <translation>--collate schreibt eine Tabelle, einen Bericht oder beides; geben Sie --csv, --report oder beide an, jeweils mit der zugehörigen Datei.</translation>
-    </message>
-    <message>
         <source>--collate needs practice records to read: files, or folders of them.</source>
         <translation>--collate braucht Übungsprotokolle zum Lesen: Dateien oder Ordner mit solchen.</translation>
-    </message>
-    <message>
-        <source>--csv and --report name the same file, %1.</source>
-        <translation>--csv und --report geben dieselbe Datei an: %1.</translation>
-    </message>
-    <message>
-        <source>--csv names a practice record, %1; write the table to a file of its own.</source>
-        <translation>--csv gibt ein Übungsprotokoll an (%1); schreiben Sie die Tabelle in eine eigene Datei.</translation>
-    </message>
-    <message>
-        <source>--report names a practice record, %1; write the report to a file of its own.</source>
-        <translation>--report gibt ein Übungsprotokoll an (%1); schreiben Sie den Bericht in eine eigene Datei.</translation>
     </message>
     <message>
         <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
@@ -819,10 +738,6 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
         <translation>Weitere Informationen erhalten Sie mit „%1 --help“.</translation>
     </message>
     <message>
-        <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation>%1: Das Fenster kann nicht geöffnet werden, weil keine Anzeige vorhanden ist. --worksheet und --key schreiben ihre PDF-Dateien auch ohne Anzeige.</translation>
-    </message>
-    <message>
         <source>Cannot read the subject code &quot;%1&quot;. %2</source>
         <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
         <translation>Der Probandencode „%1“ ist nicht lesbar. %2</translation>
@@ -836,6 +751,60 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
         <source>The ID number given with --student-id cannot be taken. %1</source>
         <extracomment>%1 says what is wrong with the ID number, in a sentence of its own.</extracomment>
         <translation>Die mit --student-id angegebene ID-Nummer kann nicht übernommen werden. %1</translation>
+    </message>
+    <message>
+        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the gradebook file of --gradebook, the report of --report, or several of them. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
+        <translation>Liest die als Argumente angegebenen Übungsprotokolle (Dateien oder Ordner mit solchen), beurteilt jede Überprüfung anhand ihrer Eingabe neu und schreibt die Tabelle von --csv, die Bewertungsdatei von --gradebook, den Bericht von --report oder mehrere davon. Ein Protokoll, das nicht lesbar ist oder verändert wurde, wird gemeldet. Beendet sich, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student it cannot name by a good ID number is left out and named.</source>
+        <translation>Mit --collate: die CSV-Datei &lt;file&gt; zum Import in die Bewertungen, eine Zeile pro Person: ID-Nummer, Name, Punktzahl des gewerteten Versuchs und ein kurzes Feedback. Studierende, die sich nicht über eine gültige ID-Nummer zuordnen lassen, bleiben unberücksichtigt und werden gemeldet.</translation>
+    </message>
+    <message>
+        <source>Hands practice attempts in to the folder &lt;dir&gt; for this run, whatever this computer&apos;s settings say: each attempt&apos;s record is kept there too, after every check.</source>
+        <translation>Gibt die Übungsversuche dieses Programmlaufs in den Ordner &lt;dir&gt; ab, unabhängig von den Einstellungen dieses Computers: Das Protokoll jedes Versuchs wird nach jeder Überprüfung auch dort gespeichert.</translation>
+    </message>
+    <message>
+        <source>With --teacher: watches the folder &lt;dir&gt; that students hand in to, and shows each record as it arrives or changes.</source>
+        <translation>Mit --teacher: überwacht den Ordner &lt;dir&gt;, in den die Studierenden abgeben, und zeigt jedes Protokoll an, sobald es eintrifft oder sich ändert.</translation>
+    </message>
+    <message>
+        <source>Opens %1 for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Öffnet %1 für Lehrende, für Klassensätze und abgegebene Protokolle, mit den als Argumente angegebenen Protokollen (Dateien oder Ordner mit solchen).</translation>
+    </message>
+    <message>
+        <source>--collate writes the class&apos;s table, a file for the gradebook, a report, or more than one of them; give --csv, --gradebook, --report or several, each with its file.</source>
+        <translation>--collate schreibt die Tabelle der Klasse, eine Bewertungsdatei, einen Bericht oder mehreres davon; geben Sie --csv, --gradebook, --report oder mehrere davon an, jeweils mit der zugehörigen Datei.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 name the same file, %3.</source>
+        <translation>--%1 und --%2 geben dieselbe Datei an: %3.</translation>
+    </message>
+    <message>
+        <source>--%1 names a practice record, %2; write to a file of its own.</source>
+        <translation>--%1 gibt ein Übungsprotokoll an (%2); schreiben Sie in eine eigene Datei.</translation>
+    </message>
+    <message>
+        <source>--gradebook is the gradebook file of --collate; give --collate and the records too.</source>
+        <translation>--gradebook ist die Bewertungsdatei von --collate; geben Sie auch --collate und die Protokolle an.</translation>
+    </message>
+    <message>
+        <source>--watch is for the teacher&apos;s window; give --teacher too.</source>
+        <translation>--watch ist für das Fenster für Lehrende gedacht; geben Sie auch --teacher an.</translation>
+    </message>
+    <message>
+        <source>--%1 names %2, which is not a folder.</source>
+        <translation>--%1 gibt %2 an; das ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>--hand-in is for practice in the window; it does not go with --worksheet or --key.</source>
+        <translation>--hand-in ist für das Üben im Fenster gedacht; es lässt sich nicht mit --worksheet oder --key kombinieren.</translation>
+    </message>
+    <message>
+        <source>%1: the window cannot open, as there is no display to show it on. --worksheet and --key write their PDF files without one.</source>
+        <extracomment>%1 is the program&apos;s name, as the command line starts it.</extracomment>
+        <translation>%1: Das Fenster kann nicht geöffnet werden, weil keine Anzeige vorhanden ist. --worksheet und --key schreiben ihre PDF-Dateien auch ohne Anzeige.</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1167,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <extracomment>%1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.</extracomment>
         <translation>Prozentualer Anstieg des Sauerstoffverbrauchs = 100 x %1 / %2 = %3 %</translation>
     </message>
+    <message>
+        <source>%1 calculation</source>
+        <extracomment>The title of every window and the head of every page; %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>%1-Rechenübung</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseWindow</name>
@@ -1210,14 +1184,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <source>Answer</source>
         <extracomment>The pane that shows a worked answer (a noun).</extracomment>
         <translation>Antwort</translation>
-    </message>
-    <message>
-        <source>Pr&amp;actice mode</source>
-        <translation>Übungs&amp;modus</translation>
-    </message>
-    <message>
-        <source>For &amp;teachers…</source>
-        <translation>Für &amp;Lehrende…</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1286,6 +1252,19 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
 </context>
 <context>
+    <name>FolderWatch</name>
+    <message>
+        <source>The watched folder %1 cannot be reached. What was read of it stays; watching goes on, and it is read again when it is back.</source>
+        <extracomment>%1 is a folder; it was deleted, or the share it is on went offline.</extracomment>
+        <translation>Der überwachte Ordner %1 ist nicht erreichbar. Was bereits daraus eingelesen wurde, bleibt erhalten; die Überwachung läuft weiter, und der Ordner wird erneut eingelesen, sobald er wieder erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>The file is a link to a place outside the folder, and it was not followed.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Die Datei ist ein Link auf einen Ort außerhalb des Ordners; dem Link wurde nicht gefolgt.</translation>
+    </message>
+</context>
+<context>
     <name>FormWindow</name>
     <message>
         <source>Zoom &amp;in</source>
@@ -1321,30 +1300,69 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Menü</translation>
     </message>
     <message>
-        <source>Korvanel calculation</source>
-        <translation>Korvanel-Rechenübung</translation>
+        <source>%1 logo</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>%1-Logo</translation>
+    </message>
+</context>
+<context>
+    <name>Gradebook</name>
+    <message>
+        <source>%1 is left out of the gradebook file: the attempt gives no ID number, by which the gradebook finds a student.</source>
+        <extracomment>%1 is a student&apos;s name, or the record&apos;s file where it names nobody.</extracomment>
+        <translation>%1 bleibt in der Bewertungsdatei unberücksichtigt: Der Versuch enthält keine ID-Nummer, über die Studierende in den Bewertungen zugeordnet werden.</translation>
     </message>
     <message>
-        <source>Korvanel logo</source>
-        <translation>Korvanel-Logo</translation>
+        <source>ID number %1 is left out of the gradebook file: it is given to more than one student (%2).</source>
+        <extracomment>%1 is an ID number, %2 the names the records give with it: &quot;Ana and Ben&quot;.</extracomment>
+        <translation>Die ID-Nummer %1 bleibt in der Bewertungsdatei unberücksichtigt: Sie ist bei mehreren Studierenden angegeben (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is left out of the gradebook file: the ID number &quot;%2&quot; would be read as a formula or holds a control character, and the gradebook would find nobody by it.</source>
+        <extracomment>%1 is a student&apos;s name, %2 the ID number.</extracomment>
+        <translation>%1 bleibt in der Bewertungsdatei unberücksichtigt: Die ID-Nummer „%2“ würde als Formel gelesen oder enthält ein Steuerzeichen, sodass sich in den Bewertungen niemand darüber zuordnen ließe.</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>Not handed in. %1 Your attempt is kept on this computer, and handed in at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Nicht abgegeben. %1 Ihr Versuch bleibt auf diesem Computer gespeichert und wird bei der nächsten Überprüfung abgegeben.</translation>
+    </message>
+    <message>
+        <source>Handing in to %1…</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Wird in %1 abgegeben…</translation>
+    </message>
+    <message>
+        <source>Handed in to %1 at %2.</source>
+        <extracomment>%1 is a folder, %2 a time of day.</extracomment>
+        <translation>Um %2 in %1 abgegeben.</translation>
+    </message>
+</context>
+<context>
+    <name>HandInFolder</name>
+    <message>
+        <source>The hand-in folder %1 cannot be reached.</source>
+        <extracomment>A hand-in folder on a USB stick that was pulled, or a share that is offline.</extracomment>
+        <translation>Der Abgabeordner %1 ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The hand-in folder %1 is not a folder.</source>
+        <translation>Der als Abgabeordner angegebene Pfad %1 ist kein Ordner.</translation>
     </message>
 </context>
 <context>
     <name>HandedIn</name>
     <message>
         <source>The folder holds no practice records (*.json).</source>
+        <extracomment>Follows a sentence that names the folder.</extracomment>
         <translation>Der Ordner enthält keine Übungsprotokolle (*.json).</translation>
     </message>
     <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
         <translation>Gelesene Protokolle: %1; Studierende: %2; Versuche: %3.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record(s) held an attempt read already, and it counts once.</source>
-        <translation>
-            <numerusform>%n Protokoll enthielt einen bereits eingelesenen Versuch; er wird nur einmal berücksichtigt.</numerusform>
-            <numerusform>%n Protokolle enthielten bereits eingelesene Versuche; jeder wird nur einmal berücksichtigt.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Where a student handed in more than one attempt, the latest finished counts, else the latest; the table says which.</source>
@@ -1372,22 +1390,30 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     <message>
         <source>The record %1 was edited. %2 The verdicts its entries earn are the ones shown.</source>
         <extracomment>%1 is the record&apos;s file; %2 names the check that differs, in a sentence of its own; the table and report show what its entry earns.</extracomment>
-        <translation>Das Protokoll %1 wurde verändert. %2 Angezeigt werden die Bewertungen, die seine Eingaben ergeben.</translation>
+        <translation>Das Protokoll %1 wurde verändert. %2 Angezeigt werden die Ergebnisse, die seine Eingaben erzielen.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read.</source>
+        <extracomment>Follows a sentence that names the folder.</extracomment>
+        <translation>Der Ordner ist nicht lesbar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) held an attempt read already; each attempt counts once.</source>
+        <translation>
+            <numerusform>%n Protokoll enthielt einen bereits eingelesenen Versuch; jeder Versuch wird nur einmal berücksichtigt.</numerusform>
+            <numerusform>%n Protokolle enthielten bereits eingelesene Versuche; jeder Versuch wird nur einmal berücksichtigt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>HandedInPage</name>
-    <message>
-        <source>Records not read, or edited:</source>
-        <translation>Nicht lesbare oder veränderte Protokolle:</translation>
-    </message>
     <message>
         <source>Export &amp;table…</source>
         <translation>&amp;Tabelle exportieren…</translation>
     </message>
     <message>
         <source>Export &amp;report…</source>
-        <translation>&amp;Bericht exportieren…</translation>
+        <translation>Be&amp;richt exportieren…</translation>
     </message>
     <message>
         <source>Attempts handed in</source>
@@ -1407,12 +1433,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>C&amp;lear</source>
-        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Leeren</translation>
-    </message>
-    <message>
-        <source>Add the records (.json) your students hand in, or drop their files or folders on this window. Each record&apos;s checks are judged again from its entries.</source>
-        <translation>Fügen Sie die Protokolle (.json) hinzu, die Ihre Studierenden abgeben, oder ziehen Sie deren Dateien oder Ordner auf dieses Fenster. Die Überprüfungen jedes Protokolls werden anhand seiner Eingaben neu bewertet.</translation>
     </message>
     <message>
         <source>No records are read yet.</source>
@@ -1462,6 +1483,64 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <source>No report was written. %1</source>
         <translation>Es wurde kein Bericht geschrieben. %1</translation>
     </message>
+    <message>
+        <source>Export for the &amp;gradebook…</source>
+        <extracomment>Writes the file that the school&apos;s gradebook (Moodle) imports.</extracomment>
+        <translation>Für die &amp;Bewertungen exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Watch a folder…</source>
+        <extracomment>Empties the page of every record read. Follows a folder that students hand in to, as records arrive and change.</extracomment>
+        <translation>Ordner über&amp;wachen…</translation>
+    </message>
+    <message>
+        <source>Records &amp;not read, or edited:</source>
+        <translation>&amp;Nicht lesbare oder veränderte Protokolle:</translation>
+    </message>
+    <message>
+        <source>Add the records (.json) your students hand in, drop their files or folders on this window, or watch the folder they hand in to. Each record&apos;s checks are judged again from its entries; open an attempt to see them all.</source>
+        <translation>Fügen Sie die Protokolle (.json) hinzu, die Ihre Studierenden abgeben, ziehen Sie deren Dateien oder Ordner auf dieses Fenster oder überwachen Sie den Ordner, in den sie abgeben. Die Überprüfungen jedes Protokolls werden anhand seiner Eingaben neu beurteilt; öffnen Sie einen Versuch, um alle zu sehen.</translation>
+    </message>
+    <message>
+        <source>nobody named</source>
+        <translation>jemand ohne Namen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in: %1.</source>
+        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
+        <translation>
+            <numerusform>%n neuer Versuch abgegeben: %1.</numerusform>
+            <numerusform>%n neue Versuche abgegeben: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Watching %1: records are read as they arrive or change.</source>
+        <translation>%1 wird überwacht: Protokolle werden eingelesen, sobald sie eintreffen oder sich ändern.</translation>
+    </message>
+    <message>
+        <source>Watch the folder your students hand in to</source>
+        <translation>Ordner überwachen, in den Ihre Studierenden abgeben</translation>
+    </message>
+    <message>
+        <source>Export for the gradebook</source>
+        <translation>Für die Bewertungen exportieren</translation>
+    </message>
+    <message>
+        <source>No gradebook file was written. %1</source>
+        <translation>Es wurde keine Bewertungsdatei geschrieben. %1</translation>
+    </message>
+    <message>
+        <source>The gradebook file is written to %1.</source>
+        <translation>Die Bewertungsdatei wurde unter %1 gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The gradebook file is written to %1, and %n student(s) are left out of it:</source>
+        <extracomment>%1 is the file; the sentence of each student left out follows, one a line.</extracomment>
+        <translation>
+            <numerusform>Die Bewertungsdatei wurde unter %1 gespeichert; %n Studierender bleibt darin unberücksichtigt:</numerusform>
+            <numerusform>Die Bewertungsdatei wurde unter %1 gespeichert; %n Studierende bleiben darin unberücksichtigt:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Judge</name>
@@ -1483,7 +1562,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Close: within %1 % of the answer but not within %2 %; check the arithmetic.</source>
-        <translation>Knapp daneben: Ihr Wert weicht um höchstens %1 %, aber um mehr als %2 % vom Ergebnis ab; überprüfen Sie die Rechnung.</translation>
+        <translation>Knapp daneben: Ihr Wert weicht um höchstens %1 %, aber um mehr als %2 % von der Lösung ab; überprüfen Sie die Rechnung.</translation>
     </message>
     <message>
         <source>Carried forward: your method is right; the difference comes from your answer to question %1 (%2).</source>
@@ -1497,8 +1576,9 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
 <context>
     <name>Language</name>
     <message>
-        <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation>Korvanel gibt es nicht in der Sprache „%1“; verfügbar sind: %2.</translation>
+        <source>%1 speaks no &quot;%2&quot;; the languages there are: %3.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the language asked for, %3 the languages there are.</extracomment>
+        <translation>%1 gibt es nicht in der Sprache „%2“; verfügbar sind: %3.</translation>
     </message>
 </context>
 <context>
@@ -1532,20 +1612,8 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
 <context>
     <name>Paper</name>
     <message>
-        <source>Korvanel calculation: class report</source>
-        <translation>Korvanel-Rechenübung: Klassenbericht</translation>
-    </message>
-    <message>
         <source>page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: answer key</source>
-        <translation>Korvanel-Rechenübung: Lösungsblatt</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: worksheet</source>
-        <translation>Korvanel-Rechenübung: Arbeitsblatt</translation>
     </message>
     <message>
         <source>There is no subject to print.</source>
@@ -1564,10 +1632,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Die Seiten können nicht abgeschlossen werden.</translation>
     </message>
     <message>
-        <source>Korvanel calculation: result slip</source>
-        <translation>Korvanel-Rechenübung: Ergebnisblatt</translation>
-    </message>
-    <message>
         <source>Subject %1, practised by %2 on %3 from %4 to %5.</source>
         <extracomment>%1 is the subject&apos;s code, %2 the student, %3 the day, %4 and %5 times.</extracomment>
         <translation>Proband %1, geübt von %2 am %3 von %4 bis %5.</translation>
@@ -1583,7 +1647,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>This record was edited. %1 The verdicts shown are the ones its entries earn.</source>
-        <translation>Dieses Protokoll wurde verändert. %1 Angezeigt werden die Bewertungen, die seine Eingaben ergeben.</translation>
+        <translation>Dieses Protokoll wurde verändert. %1 Angezeigt werden die Ergebnisse, die seine Eingaben erzielen.</translation>
     </message>
     <message>
         <source>The exercise was left at question %1.</source>
@@ -1600,6 +1664,25 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1: class report</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: Klassenbericht</translation>
+    </message>
+    <message>
+        <source>%1: answer key</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: Lösungsblatt</translation>
+    </message>
+    <message>
+        <source>%1: worksheet</source>
+        <translation>%1: Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>%1: result slip</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: Ergebnisblatt</translation>
     </message>
 </context>
 <context>
@@ -1649,18 +1732,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Im Muskel wird Glucose-6-phosphat zu Glykogen umgesetzt; dieser Schritt verbraucht UTP und liefert UDP + Pi.</translation>
     </message>
     <message>
-        <source>Totals: making glucose from 2 x lactate uses 6 nucleoside triphosphates (4 ATP and 2 GTP).</source>
-        <translation>Bilanz: Die Synthese von Glucose aus 2 x Lactat verbraucht 6 Nucleosidtriphosphate (4 ATP und 2 GTP).</translation>
-    </message>
-    <message>
-        <source>Making liver glycogen uses 7 (the 6 for glucose and 1 UTP in the liver).</source>
-        <translation>Die Synthese von Leberglykogen verbraucht 7 (die 6 für Glucose und 1 UTP in der Leber).</translation>
-    </message>
-    <message>
-        <source>Making muscle glycogen uses 8 (the 6 for glucose, 1 ATP and 1 UTP in muscle).</source>
-        <translation>Die Synthese von Muskelglykogen verbraucht 8 (die 6 für Glucose, 1 ATP und 1 UTP im Muskel).</translation>
-    </message>
-    <message>
         <source>Complete oxidation of lactate through pyruvate, acetyl CoA and the citric acid cycle.</source>
         <translation>Vollständige Oxidation von Lactat über Pyruvat, Acetyl-CoA und den Citratzyklus.</translation>
     </message>
@@ -1705,20 +1776,8 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Malat wird zu Oxalacetat (4 C-Atome) oxidiert, womit sich der Zyklus schließt; dieser Schritt verbraucht NAD+ und liefert NADH.</translation>
     </message>
     <message>
-        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about 2.5 ATP, each FADH2 gives about 1.5 ATP.</source>
-        <translation>Der Kasten in der Mitte des Zyklus gibt die Umrechnung an: Jedes NADH liefert etwa 2,5 ATP, jedes FADH2 etwa 1,5 ATP.</translation>
-    </message>
-    <message>
-        <source>In total one lactate gives 5 NADH, 1 FADH2 and 1 GTP, which make 15 ATP.</source>
-        <translation>Insgesamt liefert ein Lactat 5 NADH, 1 FADH2 und 1 GTP, die zusammen 15 ATP ergeben.</translation>
-    </message>
-    <message>
         <source>Gluconeogenesis from lactate</source>
         <translation>Gluconeogenese aus Lactat</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: gluconeogenesis from lactate</source>
-        <translation>Korvanel-Rechenübung: Gluconeogenese aus Lactat</translation>
     </message>
     <message>
         <source>Pathway diagram: gluconeogenesis from lactate</source>
@@ -1729,12 +1788,41 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Lactatoxidation und Citratzyklus</translation>
     </message>
     <message>
-        <source>Korvanel calculation: lactate oxidation and the citric acid cycle</source>
-        <translation>Korvanel-Rechenübung: Lactatoxidation und Citratzyklus</translation>
-    </message>
-    <message>
         <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
         <translation>Schema: Lactatoxidation und Citratzyklus</translation>
+    </message>
+    <message>
+        <source>Totals: making glucose from 2 x lactate uses %1 nucleoside triphosphates (%2 ATP and %3 GTP).</source>
+        <extracomment>%1 nucleoside triphosphates in all: %2 ATP and %3 GTP.</extracomment>
+        <translation>Bilanz: Die Synthese von Glucose aus 2 x Lactat verbraucht %1 Nucleosidtriphosphate (%2 ATP und %3 GTP).</translation>
+    </message>
+    <message>
+        <source>Making liver glycogen uses %1 (the %2 for glucose and %3 UTP in the liver).</source>
+        <extracomment>%1 in all: the %2 for glucose and %3 UTP.</extracomment>
+        <translation>Die Synthese von Leberglykogen verbraucht %1 (die %2 für Glucose und %3 UTP in der Leber).</translation>
+    </message>
+    <message>
+        <source>Making muscle glycogen uses %1 (the %2 for glucose, %3 ATP and %4 UTP in muscle).</source>
+        <extracomment>%1 in all: the %2 for glucose, %3 ATP and %4 UTP.</extracomment>
+        <translation>Die Synthese von Muskelglykogen verbraucht %1 (die %2 für Glucose, %3 ATP und %4 UTP im Muskel).</translation>
+    </message>
+    <message>
+        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about %1 ATP, each FADH2 gives about %2 ATP.</source>
+        <translation>Der Kasten in der Mitte des Zyklus gibt die Umrechnung an: Jedes NADH liefert etwa %1 ATP, jedes FADH2 etwa %2 ATP.</translation>
+    </message>
+    <message>
+        <source>In total one lactate gives %1 NADH, %2 FADH2 and %3 GTP, which make %4 ATP.</source>
+        <translation>Insgesamt liefert ein Lactat %1 NADH, %2 FADH2 und %3 GTP, die zusammen %4 ATP ergeben.</translation>
+    </message>
+    <message>
+        <source>%1: gluconeogenesis from lactate</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: Gluconeogenese aus Lactat</translation>
+    </message>
+    <message>
+        <source>%1: lactate oxidation and the citric acid cycle</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: Lactatoxidation und Citratzyklus</translation>
     </message>
 </context>
 <context>
@@ -1754,22 +1842,32 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
 </context>
 <context>
-    <name>PracticeDialogs</name>
+    <name>PracticeActions</name>
+    <message>
+        <source>Pr&amp;actice mode</source>
+        <translation>Übungs&amp;modus</translation>
+    </message>
     <message>
         <source>Yo&amp;ur name…</source>
         <translation>Ihr &amp;Name…</translation>
     </message>
     <message>
+        <source>Export result &amp;slip…</source>
+        <translation>Ergebnis&amp;blatt exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Hand in…</source>
+        <extracomment>Gives the attempt&apos;s record to the teacher, into a folder the teacher reads.</extracomment>
+        <translation>&amp;Versuch abgeben…</translation>
+    </message>
+    <message>
+        <source>Show &amp;my records</source>
+        <extracomment>Opens the folder of this computer&apos;s practice records in the file manager.</extracomment>
+        <translation>Meine P&amp;rotokolle anzeigen</translation>
+    </message>
+    <message>
         <source>Practice mode</source>
         <translation>Übungsmodus</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Fortsetzen</translation>
-    </message>
-    <message>
-        <source>Start &amp;again</source>
-        <translation>&amp;Neu beginnen</translation>
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at question %3. Continue where you stopped?</source>
@@ -1780,9 +1878,56 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Sie haben am %2 begonnen, mit Proband %1 zu üben, und bei Antwort %3 aufgehört. Möchten Sie dort weitermachen?</translation>
     </message>
     <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Start &amp;again</source>
+        <translation>&amp;Neu beginnen</translation>
+    </message>
+    <message>
+        <source>Export result slip</source>
+        <translation>Ergebnisblatt exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No result slip was written. %1</source>
+        <translation>Es wurde kein Ergebnisblatt geschrieben. %1</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <translation>Abgabe</translation>
+    </message>
+    <message>
+        <source>Your attempt is handed in to %1, the folder your school set, and again after every check.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Ihr Versuch wird in den Ordner %1 abgegeben, den Ihre Hochschule festgelegt hat, und nach jeder Überprüfung erneut.</translation>
+    </message>
+    <message>
+        <source>Hand in to a folder</source>
+        <translation>In einen Ordner abgeben</translation>
+    </message>
+    <message>
+        <source>Show my records</source>
+        <translation>Meine Protokolle anzeigen</translation>
+    </message>
+    <message>
+        <source>Your practice records are in %1.</source>
+        <extracomment>%1 is a folder; the file manager could not be started.</extracomment>
+        <translation>Ihre Übungsprotokolle befinden sich in %1.</translation>
+    </message>
+    <message>
         <source>Your answers cannot be kept. %1 Practice goes on.</source>
         <extracomment>%1 says why, in a sentence of its own that names the record.</extracomment>
         <translation>Ihre Antworten können nicht gespeichert werden. %1 Sie können weiter üben.</translation>
+    </message>
+    <message>
+        <source>Your attempt cannot be handed in. %1 It is kept on this computer, and handed in again at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Ihr Versuch kann nicht abgegeben werden. %1 Er bleibt auf diesem Computer gespeichert und wird bei der nächsten Überprüfung erneut abgegeben.</translation>
     </message>
 </context>
 <context>
@@ -1831,14 +1976,127 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
 </context>
 <context>
+    <name>RecordJson</name>
+    <message>
+        <source>In the record, &quot;%1&quot; is missing.</source>
+        <translation>Im Protokoll fehlt „%1“.</translation>
+    </message>
+    <message>
+        <source>In check %2, &quot;%1&quot; is missing.</source>
+        <translation>In Überprüfung %2 fehlt „%1“.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is not text.</source>
+        <translation>Im Protokoll ist „%1“ kein Text.</translation>
+    </message>
+    <message>
+        <source>In check %2, &quot;%1&quot; is not text.</source>
+        <translation>In Überprüfung %2 ist „%1“ kein Text.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <translation>Im Protokoll ist „%1“ keine ganze Zahl von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <translation>In Überprüfung %4 ist „%1“ keine ganze Zahl von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
+        <translation>Im Protokoll hat „%1“ den Wert „%2“, der kein Datum mit Uhrzeit ist.</translation>
+    </message>
+    <message>
+        <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
+        <translation>In Überprüfung %3 hat „%1“ den Wert „%2“, der kein Datum mit Uhrzeit ist.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>Im Protokoll ist „%1“ länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>In Überprüfung %3 ist „%1“ länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Check %1 is not an object.</source>
+        <translation>Überprüfung %1 ist kein Objekt.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
+        <translation>In Überprüfung %1 hat „field“ den Wert „%2“, der kein Antwortfeld bezeichnet.</translation>
+    </message>
+    <message>
+        <source>In check %1, the field %2 is of question %3, not %4.</source>
+        <translation>In Überprüfung %1 gehört das Feld %2 zu Frage %3, nicht zu Frage %4.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;value&quot; is not a finite number.</source>
+        <translation>In Überprüfung %1 ist „value“ keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
+        <translation>In Überprüfung %1 ist „verdict“ keiner der Werte correct, slip, carriedForward, close oder notYet.</translation>
+    </message>
+    <message>
+        <source>In check %1, a value and a verdict go together, and one is missing.</source>
+        <translation>In Überprüfung %1 fehlt der Wert oder das Ergebnis; beide gehören zusammen.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is cut short: its JSON ends unfinished (%1).</source>
+        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
+        <translation>Die Datei ist abgeschnitten: Das JSON endet vorzeitig (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: %1 at byte %2.</source>
+        <translation>Die Datei ist kein JSON: %1 bei Byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a %1 practice record.</source>
+        <extracomment>Follows a sentence that names the file. %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Die Datei ist kein %1-Übungsprotokoll.</translation>
+    </message>
+    <message>
+        <source>The record has no version number.</source>
+        <translation>Das Protokoll hat keine Versionsnummer.</translation>
+    </message>
+    <message>
+        <source>The record was written by a newer %1 (record version %2; this one reads version %3).</source>
+        <extracomment>Follows a sentence that names the file. %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Das Protokoll wurde von einer neueren %1-Version geschrieben (Protokollversion %2; diese Version liest Protokollversion %3).</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;checks&quot; is not a list.</source>
+        <translation>Im Protokoll ist „checks“ keine Liste.</translation>
+    </message>
+    <message>
+        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Der Code „%1“ im Protokoll ist kein Probandencode. %2</translation>
+    </message>
+    <message>
+        <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
+        <translation>Das Protokoll enthält %1 Überprüfungen, mehr als ein Versuch haben kann (höchstens %2).</translation>
+    </message>
+    <message>
+        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
+        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
+        <translation>Die Datei ist für ein Übungsprotokoll zu groß: %1, während ein Protokoll höchstens %2 umfasst.</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; is not a number the judge can read.</source>
-        <translation>Überprüfung %1 gibt „%2“ an, aber ihre Eingabe „%3“ ist keine Zahl, die sich bewerten lässt.</translation>
+        <translation>Überprüfung %1 gibt „%2“ an, aber ihre Eingabe „%3“ ist keine Zahl, die sich auswerten lässt.</translation>
     </message>
     <message>
         <source>Check %1 holds no verdict, but its entry &quot;%2&quot; earns &quot;%3&quot;.</source>
-        <translation>Überprüfung %1 enthält keine Bewertung, aber ihre Eingabe „%2“ ergibt „%3“.</translation>
+        <translation>Überprüfung %1 enthält kein Ergebnis, aber ihre Eingabe „%2“ ergibt „%3“.</translation>
     </message>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; earns &quot;%4&quot;.</source>
@@ -1849,16 +2107,16 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Überprüfung %1 enthält den Wert %2, aber ihre Eingabe „%3“ wird als %4 gelesen.</translation>
     </message>
     <message>
-        <source>Check %1 was made before the check or the start before it.</source>
-        <translation>Überprüfung %1 liegt zeitlich vor der vorigen Überprüfung oder vor dem Start.</translation>
-    </message>
-    <message>
         <source>Check %1 was made after the attempt&apos;s last update.</source>
         <translation>Überprüfung %1 liegt zeitlich nach der letzten Aktualisierung des Versuchs.</translation>
     </message>
     <message>
         <source>Check %1 is of question %2, which was not posed at that point.</source>
         <translation>Überprüfung %1 gehört zu Frage %2, die zu diesem Zeitpunkt noch nicht gestellt war.</translation>
+    </message>
+    <message>
+        <source>Check %1 was made before the check before it, or before the attempt started.</source>
+        <translation>Überprüfung %1 liegt zeitlich vor der vorangehenden Überprüfung oder vor dem Beginn des Versuchs.</translation>
     </message>
 </context>
 <context>
@@ -1957,20 +2215,20 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Noch nicht: Das ist die Masse des Lactats in Gramm; jedes Gramm verbraucht %1 L Sauerstoff.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a %2th of the day.</source>
-        <translation>Noch nicht: Sie haben mit dem Sauerstoffverbrauch eines ganzen Tages (%1 L) verglichen; gefragt ist nach 30 Minuten, also 1/%2 des Tages.</translation>
-    </message>
-    <message>
         <source>Not yet: that is a fraction; a percentage is 100 times it.</source>
         <translation>Noch nicht: Das ist ein Anteil, kein Prozentwert; der Prozentwert ist das Hundertfache davon.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.</source>
-        <translation>Noch nicht: Sie haben mit dem Sauerstoffverbrauch einer Stunde (1/24 des Tages) verglichen; 30 Minuten sind 1/%1 des Tages.</translation>
-    </message>
-    <message>
         <source>Not yet: that is the extra oxygen as a share of all the oxygen used; the increase is measured against the usual %1 L per 30 minutes.</source>
         <translation>Noch nicht: Das ist der zusätzliche Sauerstoff als Anteil am gesamten verbrauchten Sauerstoff; der Anstieg bezieht sich auf den üblichen Verbrauch von %1 L je 30 Minuten.</translation>
+    </message>
+    <message>
+        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <translation>Noch nicht: Sie haben mit dem Sauerstoffverbrauch eines ganzen Tages (%1 L) verglichen; gefragt ist nach 30 Minuten, und ein Tag hat %2 halbe Stunden.</translation>
+    </message>
+    <message>
+        <source>Not yet: that compares with the oxygen of an hour, and a day holds %1 hours; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <translation>Noch nicht: Sie haben mit dem Sauerstoffverbrauch einer Stunde verglichen (ein Tag hat %1 Stunden); gefragt ist nach 30 Minuten, und ein Tag hat %2 halbe Stunden.</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2383,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <source>A class set holds 1 to %1 different subjects, not %2.</source>
         <translation>Ein Klassensatz umfasst 1 bis %1 verschiedene Probanden, nicht %2.</translation>
     </message>
+    <message>
+        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Der Probandencode „%1“ ist nicht lesbar. %2</translation>
+    </message>
 </context>
 <context>
     <name>SubjectDialog</name>
@@ -2169,14 +2432,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>PDF &amp;exportieren…</translation>
     </message>
     <message>
-        <source>Export result &amp;slip…</source>
-        <translation>Ergebnis&amp;blatt exportieren…</translation>
-    </message>
-    <message>
-        <source>The worksheet, to hand out, or the answer key, for subject %1?</source>
-        <translation>Welches Blatt für Proband %1: das Arbeitsblatt zum Austeilen oder das Lösungsblatt?</translation>
-    </message>
-    <message>
         <source>&amp;Worksheet</source>
         <translation>&amp;Arbeitsblatt</translation>
     </message>
@@ -2201,24 +2456,20 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <source>Export result slip</source>
-        <translation>Ergebnisblatt exportieren</translation>
-    </message>
-    <message>
-        <source>No result slip was written. %1</source>
-        <translation>Es wurde kein Ergebnisblatt geschrieben. %1</translation>
-    </message>
-    <message>
         <source>No PDF was written. %1</source>
         <translation>Es wurde kein PDF geschrieben. %1</translation>
+    </message>
+    <message>
+        <source>For &amp;teachers…</source>
+        <translation>Für &amp;Lehrende…</translation>
+    </message>
+    <message>
+        <source>Which sheet for subject %1: the worksheet, to hand out, or the answer key?</source>
+        <translation>Welches Blatt für Proband %1: das Arbeitsblatt zum Austeilen oder das Lösungsblatt?</translation>
     </message>
 </context>
 <context>
     <name>TeacherWindow</name>
-    <message>
-        <source>Korvanel for teachers</source>
-        <translation>Korvanel für Lehrende</translation>
-    </message>
     <message>
         <source>&amp;Class set</source>
         <translation>&amp;Klassensatz</translation>
@@ -2226,6 +2477,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     <message>
         <source>&amp;Handed in</source>
         <translation>&amp;Abgegeben</translation>
+    </message>
+    <message>
+        <source>%1 for teachers</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>%1 für Lehrende</translation>
     </message>
 </context>
 <context>

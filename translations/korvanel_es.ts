@@ -102,78 +102,9 @@
         <extracomment>The button that has the answers typed judged: a command, not the noun.</extracomment>
         <translation>Comprobar</translation>
     </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What a screen reader calls an answer field: its label, then its unit.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
 </context>
 <context>
     <name>Attempt</name>
-    <message>
-        <source>In the record, &quot;%1&quot; is missing.</source>
-        <translation>En el registro falta &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>In check %2, &quot;%1&quot; is missing.</source>
-        <translation>En la comprobación %2 falta &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is not text.</source>
-        <translation>En el registro, &quot;%1&quot; no es texto.</translation>
-    </message>
-    <message>
-        <source>In check %2, &quot;%1&quot; is not text.</source>
-        <translation>En la comprobación %2, &quot;%1&quot; no es texto.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>En el registro, &quot;%1&quot; no es un número entero de %2 a %3.</translation>
-    </message>
-    <message>
-        <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>En la comprobación %4, &quot;%1&quot; no es un número entero de %2 a %3.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>En el registro, &quot;%1&quot; es &quot;%2&quot;, que no es una fecha y hora.</translation>
-    </message>
-    <message>
-        <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>En la comprobación %3, &quot;%1&quot; es &quot;%2&quot;, que no es una fecha y hora.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>En el registro, &quot;%1&quot; tiene más de %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>En la comprobación %3, &quot;%1&quot; tiene más de %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>Check %1 is not an object.</source>
-        <translation>La comprobación %1 no es un objeto.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
-        <translation>En la comprobación %1, &quot;field&quot; es &quot;%2&quot;, que no es un campo de respuesta.</translation>
-    </message>
-    <message>
-        <source>In check %1, the field %2 is of question %3, not %4.</source>
-        <translation>En la comprobación %1, el campo %2 es de la pregunta %3, no de la %4.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;value&quot; is not a finite number.</source>
-        <translation>En la comprobación %1, &quot;value&quot; no es un número finito.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
-        <translation>En la comprobación %1, &quot;verdict&quot; no es ninguno de correct, slip, carriedForward, close o notYet.</translation>
-    </message>
-    <message>
-        <source>In check %1, a value and a verdict go together, and one is missing.</source>
-        <translation>En la comprobación %1, un valor y un veredicto van juntos, y falta uno de los dos.</translation>
-    </message>
     <message>
         <source>The attempt has no start or update time.</source>
         <translation>El intento no tiene hora de inicio ni de actualización.</translation>
@@ -194,51 +125,97 @@
         <source>Check %1 of the attempt is not one a record holds.</source>
         <translation>La comprobación %1 del intento no es de las que admite un registro.</translation>
     </message>
+</context>
+<context>
+    <name>AttemptDialog</name>
     <message>
-        <source>The record has no version number.</source>
-        <translation>El registro no tiene número de versión.</translation>
+        <source>nobody named</source>
+        <translation>alguien sin nombre</translation>
     </message>
     <message>
-        <source>In the record, &quot;checks&quot; is not a list.</source>
-        <translation>En el registro, &quot;checks&quot; no es una lista.</translation>
+        <source>The attempt of %1 at %2</source>
+        <extracomment>The dialog&apos;s title: %1 is the student, %2 the subject&apos;s code.</extracomment>
+        <translation>Intento de %1 con el sujeto %2</translation>
     </message>
     <message>
-        <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
-        <translation>El registro tiene %1 comprobaciones, más de las que podría tener cualquier intento (%2 como máximo).</translation>
+        <source>Started %1; read from %2.</source>
+        <extracomment>%1 is a date and time, %2 the file the record was read from.</extracomment>
+        <translation>Iniciado el %1; leído de %2.</translation>
     </message>
     <message>
-        <source>The file is empty.</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>El archivo está vacío.</translation>
+        <source>The exercise was finished.</source>
+        <translation>El ejercicio está terminado.</translation>
     </message>
     <message>
-        <source>The file is cut short: its JSON ends unfinished (%1).</source>
-        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
-        <translation>El archivo está truncado: su JSON termina incompleto (%1).</translation>
+        <source>The exercise was left at question %1.</source>
+        <translation>El ejercicio se dejó en la pregunta %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>%n pregunta de %1 acertada a la primera.</numerusform>
+            <numerusform>%n preguntas de %1 acertadas a la primera.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is not JSON: %1 at byte %2.</source>
-        <translation>El archivo no es JSON: %1 en el byte %2.</translation>
+        <source>The record was edited. %1 The verdicts shown are the ones its entries earn.</source>
+        <extracomment>%1 names the first check at fault, in a sentence of its own.</extracomment>
+        <translation>El registro fue editado. %1 Los veredictos que se muestran son los que merecen sus entradas.</translation>
     </message>
     <message>
-        <source>The file is not a Korvanel practice record.</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>El archivo no es un registro de práctica de Korvanel.</translation>
+        <source>Time</source>
+        <extracomment>When a check was made.</extracomment>
+        <translation>Hora</translation>
     </message>
     <message>
-        <source>The record was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>El registro lo escribió una versión más reciente de Korvanel (versión de registro %1; esta versión lee la %2).</translation>
+        <source>Question</source>
+        <translation>Pregunta</translation>
     </message>
     <message>
-        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
-        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
-        <translation>El código &quot;%1&quot; del registro no es un código de sujeto. %2</translation>
+        <source>Entry</source>
+        <extracomment>What the student typed, as typed.</extracomment>
+        <translation>Entrada</translation>
     </message>
     <message>
-        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
-        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
-        <translation>El archivo es demasiado grande para ser un registro de práctica: ocupa %1, y un registro ocupa como máximo %2.</translation>
+        <source>Verdict</source>
+        <extracomment>What the entry earns, as the judge gives it.</extracomment>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Edited</source>
+        <extracomment>Why the record gives this check otherwise than the judge does.</extracomment>
+        <translation>Editado</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Comprobaciones</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <extracomment>The verdict column of an entry the judge could not read as a number.</extracomment>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1 is the question&apos;s number, %2 its part: &quot;2, glucose&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Export result &amp;slip…</source>
+        <translation>Exportar &amp;hoja de resultados…</translation>
+    </message>
+    <message>
+        <source>Export result slip</source>
+        <translation>Exportar hoja de resultados</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No result slip was written. %1</source>
+        <translation>No se ha escrito ninguna hoja de resultados. %1</translation>
     </message>
 </context>
 <context>
@@ -284,65 +261,6 @@
     </message>
 </context>
 <context>
-    <name>AttemptTable</name>
-    <message>
-        <source>yes</source>
-        <translation>sí</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>no</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>sin nombre</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>The student&apos;s name.</extracomment>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>ID number</source>
-        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
-        <translation>Número de ID</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
-        <translation>Código</translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <extracomment>When the student started the attempt: a date and time.</extracomment>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
-        <translation>Puntuación</translation>
-    </message>
-    <message>
-        <source>Finished</source>
-        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
-        <translation>Terminado</translation>
-    </message>
-    <message>
-        <source>Edited</source>
-        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
-        <translation>Editado</translation>
-    </message>
-    <message>
-        <source>Counted</source>
-        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
-        <translation>Computado</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
     <message>
         <source>Each question at the first try and at the last</source>
@@ -364,10 +282,6 @@
         <source>Right at the first try</source>
         <extracomment>An outcome in the key of the class&apos;s chart.</extracomment>
         <translation>Acertada a la primera</translation>
-    </message>
-    <message>
-        <source>Right at the last</source>
-        <translation>Acertada al final</translation>
     </message>
     <message>
         <source>Carried forward</source>
@@ -424,18 +338,22 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n student(s) who did not check it</source>
-        <translation>
-            <numerusform>%n estudiante que no la comprobó</numerusform>
-            <numerusform>%n estudiantes que no la comprobaron</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%1: %n student(s). %2</source>
         <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
         <translation>
             <numerusform>%1: %n estudiante. %2</numerusform>
             <numerusform>%1: %n estudiantes. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Right at the last try</source>
+        <translation>Acertada al final</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check this answer</source>
+        <translation>
+            <numerusform>%n estudiante que no comprobó esta respuesta</numerusform>
+            <numerusform>%n estudiantes que no comprobaron esta respuesta</numerusform>
         </translation>
     </message>
 </context>
@@ -450,59 +368,8 @@
         <translation>No se cometió ningún error típico.</translation>
     </message>
     <message>
-        <source>yes</source>
-        <translation>sí</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>no</translation>
-    </message>
-    <message>
         <source>Each question at the first try and at the last, students counted:</source>
         <translation>Cada pregunta, a la primera y al final, en número de estudiantes:</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>The student&apos;s name.</extracomment>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>ID number</source>
-        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
-        <translation>Número de ID</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
-        <translation>Código</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
-        <translation>Puntuación</translation>
-    </message>
-    <message>
-        <source>Finished</source>
-        <extracomment>Whether the student finished the attempt.</extracomment>
-        <translation>Terminado</translation>
-    </message>
-    <message>
-        <source>Edited</source>
-        <extracomment>Whether the record was changed by hand.</extracomment>
-        <translation>Editado</translation>
-    </message>
-    <message>
-        <source>Counted</source>
-        <extracomment>Whether this attempt is the one that counts for its student.</extracomment>
-        <translation>Computado</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>sin nombre</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
@@ -577,10 +444,6 @@
         <translation>Elegir…</translation>
     </message>
     <message>
-        <source>Choose the file for %1</source>
-        <translation>Elegir el archivo: %1</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
@@ -635,9 +498,89 @@
         <translation>Cancelado: no se ha escrito nada, y los archivos que ya había en esas ubicaciones siguen como estaban.</translation>
     </message>
     <message>
-        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
-        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
-        <translation>No se puede leer el código de sujeto &quot;%1&quot;. %2</translation>
+        <source>Choose the file for the worksheets</source>
+        <translation>Elegir el archivo de las hojas de ejercicios</translation>
+    </message>
+    <message>
+        <source>Choose the file for the answer keys</source>
+        <translation>Elegir el archivo de los solucionarios</translation>
+    </message>
+</context>
+<context>
+    <name>ClassTable</name>
+    <message>
+        <source>yes</source>
+        <extracomment>A cell of the class&apos;s table: whether the attempt was finished, edited or counted.</extracomment>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <translation>
+            <numerusform>%n pregunta de %1 acertada a la primera.</numerusform>
+            <numerusform>%n preguntas de %1 acertadas a la primera.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known slips met in %n question(s): %1.</source>
+        <extracomment>%n questions, listed in %1: &quot;2 and 5&quot;.</extracomment>
+        <translation>
+            <numerusform>Errores típicos cometidos en %n pregunta: %1.</numerusform>
+            <numerusform>Errores típicos cometidos en %n preguntas: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>nobody named</source>
+        <extracomment>The name column of an attempt whose record names nobody.</extracomment>
+        <translation>sin nombre</translation>
+    </message>
+    <message>
+        <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
+        <translation>Número de ID</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <extracomment>When the student started the attempt: a date and time.</extracomment>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>%1 questions right at the first try of %2.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Edited</source>
+        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
+        <translation>Editado</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
+        <translation>Computado</translation>
     </message>
 </context>
 <context>
@@ -672,7 +615,7 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     </message>
     <message>
         <source>With --student: the student&apos;s &lt;id&gt; number, as the school&apos;s gradebook knows it.</source>
-        <translation>Con --student: el número de ID &lt;id&gt; del estudiante, tal como figura en el libro de calificaciones del centro.</translation>
+        <translation>Con --student: el número de ID &lt;id&gt; del estudiante, tal como figura en el calificador del centro.</translation>
     </message>
     <message>
         <source>Writes the worksheet, the problem and the six questions with room to work under each, as PDF to &lt;file&gt;, and exits without opening a window.</source>
@@ -687,10 +630,6 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <translation>Con --worksheet o --key: un lote para la clase de &lt;n&gt; sujetos aleatorios distintos, de 1 a %1, cada uno en páginas propias encabezadas por su código.</translation>
     </message>
     <message>
-        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the report of --report or both. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
-        <translation>Lee los registros de práctica dados como argumentos (archivos o carpetas que los contienen), vuelve a corregir cada comprobación a partir de su entrada y escribe la tabla de --csv, el informe de --report o ambos. Se indica cada registro que no se puede leer o que fue editado. Sale sin abrir ninguna ventana.</translation>
-    </message>
-    <message>
         <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
         <translation>Con --collate: el archivo CSV &lt;file&gt; que se escribe, con una línea por intento: el nombre y el número de ID del estudiante, el código del sujeto, cuándo empezó el intento, los veredictos primero y último de cada pregunta, la puntuación y si el intento está terminado, editado y computado.</translation>
     </message>
@@ -701,10 +640,6 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
     <message>
         <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
         <translation>Usa el idioma de &lt;code&gt;, uno de %1, en lugar del idioma del escritorio: pt o pt_BR para portugués de Brasil.</translation>
-    </message>
-    <message>
-        <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
-        <translation>Abre Korvanel para docentes, para los lotes para la clase y los registros entregados, con los registros dados como argumentos (archivos o carpetas que los contienen).</translation>
     </message>
     <message>
         <source>Writes the result slip of the practice record of --record, its entries, verdicts and score on one page, as PDF to &lt;file&gt;, and exits without opening a window.</source>
@@ -723,24 +658,8 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <translation>--collate lee registros de práctica; no va con --%1.</translation>
     </message>
     <message>
-        <source>--collate writes a table, a report or both; give --csv, --report or both, and their files.</source>
-        <translation>--collate escribe una tabla, un informe o ambos; indica --csv, --report o ambos, y sus archivos.</translation>
-    </message>
-    <message>
         <source>--collate needs practice records to read: files, or folders of them.</source>
         <translation>--collate necesita registros de práctica que leer: archivos, o carpetas que los contengan.</translation>
-    </message>
-    <message>
-        <source>--csv and --report name the same file, %1.</source>
-        <translation>--csv y --report indican el mismo archivo, %1.</translation>
-    </message>
-    <message>
-        <source>--csv names a practice record, %1; write the table to a file of its own.</source>
-        <translation>--csv indica un registro de práctica, %1; escribe la tabla en un archivo propio.</translation>
-    </message>
-    <message>
-        <source>--report names a practice record, %1; write the report to a file of its own.</source>
-        <translation>--report indica un registro de práctica, %1; escribe el informe en un archivo propio.</translation>
     </message>
     <message>
         <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
@@ -819,10 +738,6 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <translation>Prueba &apos;%1 --help&apos; para más información.</translation>
     </message>
     <message>
-        <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation>%1: no se puede abrir la ventana: no hay ninguna pantalla donde mostrarla. --worksheet y --key generan las hojas en PDF sin pantalla.</translation>
-    </message>
-    <message>
         <source>Cannot read the subject code &quot;%1&quot;. %2</source>
         <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
         <translation>No se puede leer el código de sujeto &quot;%1&quot;. %2</translation>
@@ -836,6 +751,60 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <source>The ID number given with --student-id cannot be taken. %1</source>
         <extracomment>%1 says what is wrong with the ID number, in a sentence of its own.</extracomment>
         <translation>No se puede aceptar el número de ID indicado con --student-id. %1</translation>
+    </message>
+    <message>
+        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the gradebook file of --gradebook, the report of --report, or several of them. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
+        <translation>Lee los registros de práctica dados como argumentos (archivos o carpetas que los contienen), vuelve a corregir cada comprobación a partir de su entrada y escribe la tabla de --csv, el archivo para el calificador de --gradebook, el informe de --report, o varios de ellos. Se indica cada registro que no se puede leer o que fue editado. Sale sin abrir ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student it cannot name by a good ID number is left out and named.</source>
+        <translation>Con --collate: el archivo CSV &lt;file&gt; que se importa en el calificador, con una línea por estudiante: el número de ID, el nombre, la puntuación del intento que se computa y una breve retroalimentación. Cada estudiante que no se pueda identificar por un número de ID válido queda fuera, y se indica quién es.</translation>
+    </message>
+    <message>
+        <source>Hands practice attempts in to the folder &lt;dir&gt; for this run, whatever this computer&apos;s settings say: each attempt&apos;s record is kept there too, after every check.</source>
+        <translation>Entrega los intentos de práctica en la carpeta &lt;dir&gt; durante esta ejecución, diga lo que diga la configuración de este ordenador: el registro de cada intento se guarda también allí, tras cada comprobación.</translation>
+    </message>
+    <message>
+        <source>With --teacher: watches the folder &lt;dir&gt; that students hand in to, and shows each record as it arrives or changes.</source>
+        <translation>Con --teacher: vigila la carpeta &lt;dir&gt; en la que entregan los estudiantes y muestra cada registro en cuanto llega o cambia.</translation>
+    </message>
+    <message>
+        <source>Opens %1 for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Abre %1 para docentes, para los lotes para la clase y los registros entregados, con los registros dados como argumentos (archivos o carpetas que los contienen).</translation>
+    </message>
+    <message>
+        <source>--collate writes the class&apos;s table, a file for the gradebook, a report, or more than one of them; give --csv, --gradebook, --report or several, each with its file.</source>
+        <translation>--collate escribe la tabla de la clase, un archivo para el calificador, un informe o varios de ellos; indica --csv, --gradebook, --report o varias de estas opciones, cada una con su archivo.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 name the same file, %3.</source>
+        <translation>--%1 y --%2 indican el mismo archivo, %3.</translation>
+    </message>
+    <message>
+        <source>--%1 names a practice record, %2; write to a file of its own.</source>
+        <translation>--%1 indica un registro de práctica, %2; escribe en un archivo aparte.</translation>
+    </message>
+    <message>
+        <source>--gradebook is the gradebook file of --collate; give --collate and the records too.</source>
+        <translation>--gradebook es el archivo para el calificador de --collate; indica también --collate y los registros.</translation>
+    </message>
+    <message>
+        <source>--watch is for the teacher&apos;s window; give --teacher too.</source>
+        <translation>--watch es para la ventana de docentes; indica también --teacher.</translation>
+    </message>
+    <message>
+        <source>--%1 names %2, which is not a folder.</source>
+        <translation>--%1 indica %2, que no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>--hand-in is for practice in the window; it does not go with --worksheet or --key.</source>
+        <translation>--hand-in es para practicar en la ventana; no va con --worksheet ni con --key.</translation>
+    </message>
+    <message>
+        <source>%1: the window cannot open, as there is no display to show it on. --worksheet and --key write their PDF files without one.</source>
+        <extracomment>%1 is the program&apos;s name, as the command line starts it.</extracomment>
+        <translation>%1: no se puede abrir la ventana, porque no hay ninguna pantalla donde mostrarla. --worksheet y --key escriben sus archivos PDF sin pantalla.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1168,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <extracomment>%1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.</extracomment>
         <translation>aumento porcentual del consumo de oxígeno = 100 x %1 / %2 = %3 %</translation>
     </message>
+    <message>
+        <source>%1 calculation</source>
+        <extracomment>The title of every window and the head of every page; %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Cálculo de %1</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseWindow</name>
@@ -1211,14 +1185,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <source>Answer</source>
         <extracomment>The pane that shows a worked answer (a noun).</extracomment>
         <translation>Respuesta</translation>
-    </message>
-    <message>
-        <source>Pr&amp;actice mode</source>
-        <translation>Modo de &amp;práctica</translation>
-    </message>
-    <message>
-        <source>For &amp;teachers…</source>
-        <translation>Para &amp;docentes…</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1287,6 +1253,19 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
 </context>
 <context>
+    <name>FolderWatch</name>
+    <message>
+        <source>The watched folder %1 cannot be reached. What was read of it stays; watching goes on, and it is read again when it is back.</source>
+        <extracomment>%1 is a folder; it was deleted, or the share it is on went offline.</extracomment>
+        <translation>No se puede acceder a la carpeta vigilada %1. Lo que ya se ha leído de ella se conserva; la vigilancia continúa, y la carpeta se volverá a leer cuando esté disponible de nuevo.</translation>
+    </message>
+    <message>
+        <source>The file is a link to a place outside the folder, and it was not followed.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>El archivo es un enlace a una ubicación fuera de la carpeta, y no se ha seguido.</translation>
+    </message>
+</context>
+<context>
     <name>FormWindow</name>
     <message>
         <source>Zoom &amp;in</source>
@@ -1322,30 +1301,69 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>Menú</translation>
     </message>
     <message>
-        <source>Korvanel calculation</source>
-        <translation>Cálculo de Korvanel</translation>
+        <source>%1 logo</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Logotipo de %1</translation>
+    </message>
+</context>
+<context>
+    <name>Gradebook</name>
+    <message>
+        <source>%1 is left out of the gradebook file: the attempt gives no ID number, by which the gradebook finds a student.</source>
+        <extracomment>%1 is a student&apos;s name, or the record&apos;s file where it names nobody.</extracomment>
+        <translation>%1 queda fuera del archivo para el calificador: el intento no tiene número de ID, que es lo que usa el calificador para encontrar a cada estudiante.</translation>
     </message>
     <message>
-        <source>Korvanel logo</source>
-        <translation>Logotipo de Korvanel</translation>
+        <source>ID number %1 is left out of the gradebook file: it is given to more than one student (%2).</source>
+        <extracomment>%1 is an ID number, %2 the names the records give with it: &quot;Ana and Ben&quot;.</extracomment>
+        <translation>El número de ID %1 queda fuera del archivo para el calificador: lo tiene más de un estudiante (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is left out of the gradebook file: the ID number &quot;%2&quot; would be read as a formula or holds a control character, and the gradebook would find nobody by it.</source>
+        <extracomment>%1 is a student&apos;s name, %2 the ID number.</extracomment>
+        <translation>%1 queda fuera del archivo para el calificador: el número de ID &quot;%2&quot; se leería como una fórmula o contiene un carácter de control, y el calificador no encontraría a nadie con él.</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>Not handed in. %1 Your attempt is kept on this computer, and handed in at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Sin entregar. %1 Tu intento se guarda en este ordenador y se entregará en la próxima comprobación.</translation>
+    </message>
+    <message>
+        <source>Handing in to %1…</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Entregando en %1…</translation>
+    </message>
+    <message>
+        <source>Handed in to %1 at %2.</source>
+        <extracomment>%1 is a folder, %2 a time of day.</extracomment>
+        <translation>Entregado en %1 a las %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HandInFolder</name>
+    <message>
+        <source>The hand-in folder %1 cannot be reached.</source>
+        <extracomment>A hand-in folder on a USB stick that was pulled, or a share that is offline.</extracomment>
+        <translation>No se puede acceder a la carpeta de entrega %1.</translation>
+    </message>
+    <message>
+        <source>The hand-in folder %1 is not a folder.</source>
+        <translation>La ruta indicada como carpeta de entrega, %1, no es una carpeta.</translation>
     </message>
 </context>
 <context>
     <name>HandedIn</name>
     <message>
         <source>The folder holds no practice records (*.json).</source>
+        <extracomment>Follows a sentence that names the folder.</extracomment>
         <translation>La carpeta no contiene registros de práctica (*.json).</translation>
     </message>
     <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
         <translation>Registros leídos: %1; estudiantes: %2; intentos: %3.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record(s) held an attempt read already, and it counts once.</source>
-        <translation>
-            <numerusform>%n registro contenía un intento ya leído, que se computa una sola vez.</numerusform>
-            <numerusform>%n registros contenían un intento ya leído, que se computa una sola vez.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Where a student handed in more than one attempt, the latest finished counts, else the latest; the table says which.</source>
@@ -1375,13 +1393,21 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <extracomment>%1 is the record&apos;s file; %2 names the check that differs, in a sentence of its own; the table and report show what its entry earns.</extracomment>
         <translation>El registro %1 fue editado. %2 Los veredictos que se muestran son los que merecen sus entradas.</translation>
     </message>
+    <message>
+        <source>The folder cannot be read.</source>
+        <extracomment>Follows a sentence that names the folder.</extracomment>
+        <translation>No se puede leer la carpeta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) held an attempt read already; each attempt counts once.</source>
+        <translation>
+            <numerusform>%n registro contenía un intento ya leído; cada intento se computa una sola vez.</numerusform>
+            <numerusform>%n registros contenían un intento ya leído; cada intento se computa una sola vez.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HandedInPage</name>
-    <message>
-        <source>Records not read, or edited:</source>
-        <translation>Registros no leídos o editados:</translation>
-    </message>
     <message>
         <source>Export &amp;table…</source>
         <translation>Exportar &amp;tabla…</translation>
@@ -1408,12 +1434,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>C&amp;lear</source>
-        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Vaciar</translation>
-    </message>
-    <message>
-        <source>Add the records (.json) your students hand in, or drop their files or folders on this window. Each record&apos;s checks are judged again from its entries.</source>
-        <translation>Añade los registros (.json) que te entregan tus estudiantes, o arrastra sus archivos o carpetas a esta ventana. Las comprobaciones de cada registro se vuelven a corregir a partir de sus entradas.</translation>
     </message>
     <message>
         <source>No records are read yet.</source>
@@ -1463,6 +1484,64 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <source>No report was written. %1</source>
         <translation>No se ha escrito ningún informe. %1</translation>
     </message>
+    <message>
+        <source>Export for the &amp;gradebook…</source>
+        <extracomment>Writes the file that the school&apos;s gradebook (Moodle) imports.</extracomment>
+        <translation>Exportar para el ca&amp;lificador…</translation>
+    </message>
+    <message>
+        <source>&amp;Watch a folder…</source>
+        <extracomment>Empties the page of every record read. Follows a folder that students hand in to, as records arrive and change.</extracomment>
+        <translation>Vi&amp;gilar una carpeta…</translation>
+    </message>
+    <message>
+        <source>Records &amp;not read, or edited:</source>
+        <translation>Registros &amp;no leídos o editados:</translation>
+    </message>
+    <message>
+        <source>Add the records (.json) your students hand in, drop their files or folders on this window, or watch the folder they hand in to. Each record&apos;s checks are judged again from its entries; open an attempt to see them all.</source>
+        <translation>Añade los registros (.json) que te entregan tus estudiantes, arrastra sus archivos o carpetas a esta ventana o vigila la carpeta en la que entregan. Las comprobaciones de cada registro se vuelven a corregir a partir de sus entradas; abre un intento para verlas todas.</translation>
+    </message>
+    <message>
+        <source>nobody named</source>
+        <translation>alguien sin nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in: %1.</source>
+        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
+        <translation>
+            <numerusform>%n intento nuevo entregado: %1.</numerusform>
+            <numerusform>%n intentos nuevos entregados: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Watching %1: records are read as they arrive or change.</source>
+        <translation>Vigilando %1: los registros se leen en cuanto llegan o cambian.</translation>
+    </message>
+    <message>
+        <source>Watch the folder your students hand in to</source>
+        <translation>Vigilar la carpeta en la que entregan tus estudiantes</translation>
+    </message>
+    <message>
+        <source>Export for the gradebook</source>
+        <translation>Exportar para el calificador</translation>
+    </message>
+    <message>
+        <source>No gradebook file was written. %1</source>
+        <translation>No se ha escrito ningún archivo para el calificador. %1</translation>
+    </message>
+    <message>
+        <source>The gradebook file is written to %1.</source>
+        <translation>El archivo para el calificador se ha escrito en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The gradebook file is written to %1, and %n student(s) are left out of it:</source>
+        <extracomment>%1 is the file; the sentence of each student left out follows, one a line.</extracomment>
+        <translation>
+            <numerusform>El archivo para el calificador se ha escrito en %1, y %n estudiante queda fuera de él:</numerusform>
+            <numerusform>El archivo para el calificador se ha escrito en %1, y %n estudiantes quedan fuera de él:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Judge</name>
@@ -1498,8 +1577,9 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
 <context>
     <name>Language</name>
     <message>
-        <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation>Korvanel no está disponible en &quot;%1&quot;; los idiomas disponibles son: %2.</translation>
+        <source>%1 speaks no &quot;%2&quot;; the languages there are: %3.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the language asked for, %3 the languages there are.</extracomment>
+        <translation>%1 no está disponible en &quot;%2&quot;; los idiomas disponibles son: %3.</translation>
     </message>
 </context>
 <context>
@@ -1533,20 +1613,8 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
 <context>
     <name>Paper</name>
     <message>
-        <source>Korvanel calculation: class report</source>
-        <translation>Cálculo de Korvanel: informe de la clase</translation>
-    </message>
-    <message>
         <source>page %1 of %2</source>
         <translation>página %1 de %2</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: answer key</source>
-        <translation>Cálculo de Korvanel: solucionario</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: worksheet</source>
-        <translation>Cálculo de Korvanel: hoja de ejercicios</translation>
     </message>
     <message>
         <source>There is no subject to print.</source>
@@ -1563,10 +1631,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     <message>
         <source>Cannot finish the pages.</source>
         <translation>No se pueden terminar las páginas.</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: result slip</source>
-        <translation>Cálculo de Korvanel: hoja de resultados</translation>
     </message>
     <message>
         <source>Subject %1, practised by %2 on %3 from %4 to %5.</source>
@@ -1601,6 +1665,25 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Cancelado: no se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>%1: class report</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: informe de la clase</translation>
+    </message>
+    <message>
+        <source>%1: answer key</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: solucionario</translation>
+    </message>
+    <message>
+        <source>%1: worksheet</source>
+        <translation>%1: hoja de ejercicios</translation>
+    </message>
+    <message>
+        <source>%1: result slip</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: hoja de resultados</translation>
     </message>
 </context>
 <context>
@@ -1650,18 +1733,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>En el músculo, la glucosa 6-fosfato se convierte en glucógeno; este paso consume UTP y da UDP + Pi.</translation>
     </message>
     <message>
-        <source>Totals: making glucose from 2 x lactate uses 6 nucleoside triphosphates (4 ATP and 2 GTP).</source>
-        <translation>Totales: sintetizar glucosa a partir de 2 x lactato consume 6 nucleósidos trifosfato (4 ATP y 2 GTP).</translation>
-    </message>
-    <message>
-        <source>Making liver glycogen uses 7 (the 6 for glucose and 1 UTP in the liver).</source>
-        <translation>Sintetizar glucógeno hepático consume 7 (los 6 de la glucosa y 1 UTP en el hígado).</translation>
-    </message>
-    <message>
-        <source>Making muscle glycogen uses 8 (the 6 for glucose, 1 ATP and 1 UTP in muscle).</source>
-        <translation>Sintetizar glucógeno muscular consume 8 (los 6 de la glucosa, 1 ATP y 1 UTP en el músculo).</translation>
-    </message>
-    <message>
         <source>Complete oxidation of lactate through pyruvate, acetyl CoA and the citric acid cycle.</source>
         <translation>Oxidación completa del lactato a través del piruvato, el acetil-CoA y el ciclo del ácido cítrico.</translation>
     </message>
@@ -1706,20 +1777,8 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>El malato se oxida a oxalacetato (4 carbonos), lo que cierra el ciclo; este paso consume NAD+ y da NADH.</translation>
     </message>
     <message>
-        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about 2.5 ATP, each FADH2 gives about 1.5 ATP.</source>
-        <translation>El recuadro del centro del ciclo da las equivalencias: cada NADH da unos 2,5 ATP y cada FADH2, unos 1,5 ATP.</translation>
-    </message>
-    <message>
-        <source>In total one lactate gives 5 NADH, 1 FADH2 and 1 GTP, which make 15 ATP.</source>
-        <translation>En total, un lactato da 5 NADH, 1 FADH2 y 1 GTP, que equivalen a 15 ATP.</translation>
-    </message>
-    <message>
         <source>Gluconeogenesis from lactate</source>
         <translation>Gluconeogénesis a partir de lactato</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: gluconeogenesis from lactate</source>
-        <translation>Cálculo de Korvanel: gluconeogénesis a partir de lactato</translation>
     </message>
     <message>
         <source>Pathway diagram: gluconeogenesis from lactate</source>
@@ -1730,12 +1789,41 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>Oxidación del lactato y ciclo del ácido cítrico</translation>
     </message>
     <message>
-        <source>Korvanel calculation: lactate oxidation and the citric acid cycle</source>
-        <translation>Cálculo de Korvanel: oxidación del lactato y ciclo del ácido cítrico</translation>
-    </message>
-    <message>
         <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
         <translation>Diagrama de la vía: oxidación del lactato y ciclo del ácido cítrico</translation>
+    </message>
+    <message>
+        <source>Totals: making glucose from 2 x lactate uses %1 nucleoside triphosphates (%2 ATP and %3 GTP).</source>
+        <extracomment>%1 nucleoside triphosphates in all: %2 ATP and %3 GTP.</extracomment>
+        <translation>Totales: sintetizar glucosa a partir de 2 x lactato consume %1 nucleósidos trifosfato (%2 ATP y %3 GTP).</translation>
+    </message>
+    <message>
+        <source>Making liver glycogen uses %1 (the %2 for glucose and %3 UTP in the liver).</source>
+        <extracomment>%1 in all: the %2 for glucose and %3 UTP.</extracomment>
+        <translation>Sintetizar glucógeno hepático consume %1 (los %2 de la glucosa y %3 UTP en el hígado).</translation>
+    </message>
+    <message>
+        <source>Making muscle glycogen uses %1 (the %2 for glucose, %3 ATP and %4 UTP in muscle).</source>
+        <extracomment>%1 in all: the %2 for glucose, %3 ATP and %4 UTP.</extracomment>
+        <translation>Sintetizar glucógeno muscular consume %1 (los %2 de la glucosa, %3 ATP y %4 UTP en el músculo).</translation>
+    </message>
+    <message>
+        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about %1 ATP, each FADH2 gives about %2 ATP.</source>
+        <translation>El recuadro del centro del ciclo da las equivalencias: cada NADH da unos %1 ATP y cada FADH2, unos %2 ATP.</translation>
+    </message>
+    <message>
+        <source>In total one lactate gives %1 NADH, %2 FADH2 and %3 GTP, which make %4 ATP.</source>
+        <translation>En total, un lactato da %1 NADH, %2 FADH2 y %3 GTP, que equivalen a %4 ATP.</translation>
+    </message>
+    <message>
+        <source>%1: gluconeogenesis from lactate</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: gluconeogénesis a partir de lactato</translation>
+    </message>
+    <message>
+        <source>%1: lactate oxidation and the citric acid cycle</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: oxidación del lactato y ciclo del ácido cítrico</translation>
     </message>
 </context>
 <context>
@@ -1755,22 +1843,32 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
 </context>
 <context>
-    <name>PracticeDialogs</name>
+    <name>PracticeActions</name>
+    <message>
+        <source>Pr&amp;actice mode</source>
+        <translation>Modo de &amp;práctica</translation>
+    </message>
     <message>
         <source>Yo&amp;ur name…</source>
         <translation>Tu no&amp;mbre…</translation>
     </message>
     <message>
+        <source>Export result &amp;slip…</source>
+        <translation>Exportar &amp;hoja de resultados…</translation>
+    </message>
+    <message>
+        <source>&amp;Hand in…</source>
+        <extracomment>Gives the attempt&apos;s record to the teacher, into a folder the teacher reads.</extracomment>
+        <translation>En&amp;tregar…</translation>
+    </message>
+    <message>
+        <source>Show &amp;my records</source>
+        <extracomment>Opens the folder of this computer&apos;s practice records in the file manager.</extracomment>
+        <translation>Ver mis re&amp;gistros</translation>
+    </message>
+    <message>
         <source>Practice mode</source>
         <translation>Modo de práctica</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Continuar</translation>
-    </message>
-    <message>
-        <source>Start &amp;again</source>
-        <translation>&amp;Empezar de nuevo</translation>
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at question %3. Continue where you stopped?</source>
@@ -1781,9 +1879,56 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>Empezaste a practicar el sujeto %1 el %2 y te detuviste en la respuesta %3. ¿Quieres continuar donde lo dejaste?</translation>
     </message>
     <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuar</translation>
+    </message>
+    <message>
+        <source>Start &amp;again</source>
+        <translation>&amp;Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Export result slip</source>
+        <translation>Exportar hoja de resultados</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No result slip was written. %1</source>
+        <translation>No se ha escrito ninguna hoja de resultados. %1</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <translation>Entregar</translation>
+    </message>
+    <message>
+        <source>Your attempt is handed in to %1, the folder your school set, and again after every check.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Tu intento se entrega en %1, la carpeta que ha fijado tu centro, y se vuelve a entregar después de cada comprobación.</translation>
+    </message>
+    <message>
+        <source>Hand in to a folder</source>
+        <translation>Entregar en una carpeta</translation>
+    </message>
+    <message>
+        <source>Show my records</source>
+        <translation>Ver mis registros</translation>
+    </message>
+    <message>
+        <source>Your practice records are in %1.</source>
+        <extracomment>%1 is a folder; the file manager could not be started.</extracomment>
+        <translation>Tus registros de práctica están en %1.</translation>
+    </message>
+    <message>
         <source>Your answers cannot be kept. %1 Practice goes on.</source>
         <extracomment>%1 says why, in a sentence of its own that names the record.</extracomment>
         <translation>Tus respuestas no se pueden guardar. %1 La práctica continúa.</translation>
+    </message>
+    <message>
+        <source>Your attempt cannot be handed in. %1 It is kept on this computer, and handed in again at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>No se puede entregar tu intento. %1 Se guarda en este ordenador y se volverá a entregar en la próxima comprobación.</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1977,119 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
 </context>
 <context>
+    <name>RecordJson</name>
+    <message>
+        <source>In the record, &quot;%1&quot; is missing.</source>
+        <translation>En el registro falta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>In check %2, &quot;%1&quot; is missing.</source>
+        <translation>En la comprobación %2 falta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is not text.</source>
+        <translation>En el registro, &quot;%1&quot; no es texto.</translation>
+    </message>
+    <message>
+        <source>In check %2, &quot;%1&quot; is not text.</source>
+        <translation>En la comprobación %2, &quot;%1&quot; no es texto.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <translation>En el registro, &quot;%1&quot; no es un número entero de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <translation>En la comprobación %4, &quot;%1&quot; no es un número entero de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
+        <translation>En el registro, &quot;%1&quot; es &quot;%2&quot;, que no es una fecha y hora.</translation>
+    </message>
+    <message>
+        <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
+        <translation>En la comprobación %3, &quot;%1&quot; es &quot;%2&quot;, que no es una fecha y hora.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>En el registro, &quot;%1&quot; tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>En la comprobación %3, &quot;%1&quot; tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>Check %1 is not an object.</source>
+        <translation>La comprobación %1 no es un objeto.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
+        <translation>En la comprobación %1, &quot;field&quot; es &quot;%2&quot;, que no es un campo de respuesta.</translation>
+    </message>
+    <message>
+        <source>In check %1, the field %2 is of question %3, not %4.</source>
+        <translation>En la comprobación %1, el campo %2 es de la pregunta %3, no de la %4.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;value&quot; is not a finite number.</source>
+        <translation>En la comprobación %1, &quot;value&quot; no es un número finito.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
+        <translation>En la comprobación %1, &quot;verdict&quot; no es ninguno de correct, slip, carriedForward, close o notYet.</translation>
+    </message>
+    <message>
+        <source>In check %1, a value and a verdict go together, and one is missing.</source>
+        <translation>En la comprobación %1, un valor y un veredicto van juntos, y falta uno de los dos.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is cut short: its JSON ends unfinished (%1).</source>
+        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
+        <translation>El archivo está truncado: su JSON termina incompleto (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: %1 at byte %2.</source>
+        <translation>El archivo no es JSON: %1 en el byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a %1 practice record.</source>
+        <extracomment>Follows a sentence that names the file. %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>El archivo no es un registro de práctica de %1.</translation>
+    </message>
+    <message>
+        <source>The record has no version number.</source>
+        <translation>El registro no tiene número de versión.</translation>
+    </message>
+    <message>
+        <source>The record was written by a newer %1 (record version %2; this one reads version %3).</source>
+        <extracomment>Follows a sentence that names the file. %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>El registro lo escribió una versión más reciente de %1 (versión de registro %2; esta versión lee la %3).</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;checks&quot; is not a list.</source>
+        <translation>En el registro, &quot;checks&quot; no es una lista.</translation>
+    </message>
+    <message>
+        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>El código &quot;%1&quot; del registro no es un código de sujeto. %2</translation>
+    </message>
+    <message>
+        <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
+        <translation>El registro tiene %1 comprobaciones, más de las que podría tener cualquier intento (%2 como máximo).</translation>
+    </message>
+    <message>
+        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
+        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
+        <translation>El archivo es demasiado grande para ser un registro de práctica: ocupa %1, y un registro ocupa como máximo %2.</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; is not a number the judge can read.</source>
@@ -1850,16 +2108,16 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>La comprobación %1 tiene el valor %2, pero su entrada &quot;%3&quot; se lee como %4.</translation>
     </message>
     <message>
-        <source>Check %1 was made before the check or the start before it.</source>
-        <translation>La comprobación %1 se hizo antes que la comprobación o el inicio que la preceden.</translation>
-    </message>
-    <message>
         <source>Check %1 was made after the attempt&apos;s last update.</source>
         <translation>La comprobación %1 se hizo después de la última actualización del intento.</translation>
     </message>
     <message>
         <source>Check %1 is of question %2, which was not posed at that point.</source>
         <translation>La comprobación %1 es de la pregunta %2, que aún no se había planteado en ese momento.</translation>
+    </message>
+    <message>
+        <source>Check %1 was made before the check before it, or before the attempt started.</source>
+        <translation>La comprobación %1 se hizo antes que la comprobación anterior, o antes de que empezara el intento.</translation>
     </message>
 </context>
 <context>
@@ -1958,20 +2216,20 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>Aún no: tu respuesta es la masa de lactato en gramos; cada gramo consume %1 L de oxígeno.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a %2th of the day.</source>
-        <translation>Aún no: has comparado con el oxígeno de un día entero, %1 L; la pregunta se refiere a 30 minutos, 1/%2 del día.</translation>
-    </message>
-    <message>
         <source>Not yet: that is a fraction; a percentage is 100 times it.</source>
         <translation>Aún no: tu respuesta es una fracción; el porcentaje es esa fracción multiplicada por 100.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.</source>
-        <translation>Aún no: has comparado con el oxígeno de una hora, 1/24 del día; 30 minutos son 1/%1 del día.</translation>
-    </message>
-    <message>
         <source>Not yet: that is the extra oxygen as a share of all the oxygen used; the increase is measured against the usual %1 L per 30 minutes.</source>
         <translation>Aún no: has calculado el oxígeno adicional como fracción de todo el oxígeno consumido; el aumento se mide respecto a los %1 L habituales por 30 minutos.</translation>
+    </message>
+    <message>
+        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <translation>Aún no: has comparado con el oxígeno de un día entero, %1 L; la pregunta se refiere a 30 minutos, y un día tiene %2 medias horas.</translation>
+    </message>
+    <message>
+        <source>Not yet: that compares with the oxygen of an hour, and a day holds %1 hours; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <translation>Aún no: has comparado con el oxígeno de una hora, y un día tiene %1 horas; la pregunta se refiere a 30 minutos, y un día tiene %2 medias horas.</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2384,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <source>A class set holds 1 to %1 different subjects, not %2.</source>
         <translation>Un lote para la clase contiene de 1 a %1 sujetos distintos, no %2.</translation>
     </message>
+    <message>
+        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>No se puede leer el código de sujeto &quot;%1&quot;. %2</translation>
+    </message>
 </context>
 <context>
     <name>SubjectDialog</name>
@@ -2170,14 +2433,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>&amp;Exportar PDF…</translation>
     </message>
     <message>
-        <source>Export result &amp;slip…</source>
-        <translation>Exportar &amp;hoja de resultados…</translation>
-    </message>
-    <message>
-        <source>The worksheet, to hand out, or the answer key, for subject %1?</source>
-        <translation>Sujeto %1: ¿hoja de ejercicios, para repartir, o solucionario?</translation>
-    </message>
-    <message>
         <source>&amp;Worksheet</source>
         <translation>&amp;Hoja de ejercicios</translation>
     </message>
@@ -2202,24 +2457,20 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>Export result slip</source>
-        <translation>Exportar hoja de resultados</translation>
-    </message>
-    <message>
-        <source>No result slip was written. %1</source>
-        <translation>No se ha escrito ninguna hoja de resultados. %1</translation>
-    </message>
-    <message>
         <source>No PDF was written. %1</source>
         <translation>No se ha escrito ningún PDF. %1</translation>
+    </message>
+    <message>
+        <source>For &amp;teachers…</source>
+        <translation>Para &amp;docentes…</translation>
+    </message>
+    <message>
+        <source>Which sheet for subject %1: the worksheet, to hand out, or the answer key?</source>
+        <translation>¿Qué hoja quieres para el sujeto %1: la hoja de ejercicios, para repartir, o el solucionario?</translation>
     </message>
 </context>
 <context>
     <name>TeacherWindow</name>
-    <message>
-        <source>Korvanel for teachers</source>
-        <translation>Korvanel para docentes</translation>
-    </message>
     <message>
         <source>&amp;Class set</source>
         <translation>&amp;Lote para la clase</translation>
@@ -2227,6 +2478,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     <message>
         <source>&amp;Handed in</source>
         <translation>&amp;Entregas</translation>
+    </message>
+    <message>
+        <source>%1 for teachers</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>%1 para docentes</translation>
     </message>
 </context>
 <context>

@@ -102,78 +102,9 @@
         <extracomment>The button that has the answers typed judged: a command, not the noun.</extracomment>
         <translation>Vérifier</translation>
     </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What a screen reader calls an answer field: its label, then its unit.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
 </context>
 <context>
     <name>Attempt</name>
-    <message>
-        <source>In the record, &quot;%1&quot; is missing.</source>
-        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» est absent.</translation>
-    </message>
-    <message>
-        <source>In check %2, &quot;%1&quot; is missing.</source>
-        <translation>Dans la vérification %2, «&#xa0;%1&#xa0;» est absent.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is not text.</source>
-        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» n&apos;est pas un texte.</translation>
-    </message>
-    <message>
-        <source>In check %2, &quot;%1&quot; is not text.</source>
-        <translation>Dans la vérification %2, «&#xa0;%1&#xa0;» n&apos;est pas un texte.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de %2 à %3.</translation>
-    </message>
-    <message>
-        <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>Dans la vérification %4, «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de %2 à %3.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» vaut «&#xa0;%2&#xa0;», qui n&apos;est pas une date et une heure.</translation>
-    </message>
-    <message>
-        <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>Dans la vérification %3, «&#xa0;%1&#xa0;» vaut «&#xa0;%2&#xa0;», qui n&apos;est pas une date et une heure.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
-    </message>
-    <message>
-        <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>Dans la vérification %3, «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
-    </message>
-    <message>
-        <source>Check %1 is not an object.</source>
-        <translation>La vérification %1 n&apos;est pas un objet.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
-        <translation>Dans la vérification %1, «&#xa0;field&#xa0;» vaut «&#xa0;%2&#xa0;», qui n&apos;est pas un champ de réponse.</translation>
-    </message>
-    <message>
-        <source>In check %1, the field %2 is of question %3, not %4.</source>
-        <translation>Dans la vérification %1, le champ %2 appartient à la question %3, et non à la question %4.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;value&quot; is not a finite number.</source>
-        <translation>Dans la vérification %1, «&#xa0;value&#xa0;» n&apos;est pas un nombre fini.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
-        <translation>Dans la vérification %1, «&#xa0;verdict&#xa0;» n&apos;est pas l&apos;une des valeurs correct, slip, carriedForward, close ou notYet.</translation>
-    </message>
-    <message>
-        <source>In check %1, a value and a verdict go together, and one is missing.</source>
-        <translation>Dans la vérification %1, une valeur et un verdict vont ensemble, et l&apos;un des deux manque.</translation>
-    </message>
     <message>
         <source>The attempt has no start or update time.</source>
         <translation>La tentative n&apos;a pas d&apos;heure de début ou de dernière mise à jour.</translation>
@@ -194,51 +125,97 @@
         <source>Check %1 of the attempt is not one a record holds.</source>
         <translation>La vérification %1 de la tentative ne peut pas figurer dans un enregistrement.</translation>
     </message>
+</context>
+<context>
+    <name>AttemptDialog</name>
     <message>
-        <source>The record has no version number.</source>
-        <translation>L&apos;enregistrement n&apos;a pas de numéro de version.</translation>
+        <source>nobody named</source>
+        <translation>sans nom</translation>
     </message>
     <message>
-        <source>In the record, &quot;checks&quot; is not a list.</source>
-        <translation>Dans l&apos;enregistrement, «&#xa0;checks&#xa0;» n&apos;est pas une liste.</translation>
+        <source>The attempt of %1 at %2</source>
+        <extracomment>The dialog&apos;s title: %1 is the student, %2 the subject&apos;s code.</extracomment>
+        <translation>Tentative de %1 sur le sujet %2</translation>
     </message>
     <message>
-        <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
-        <translation>L&apos;enregistrement compte %1 vérifications, plus qu&apos;aucune tentative ne pourrait en avoir (%2 au plus).</translation>
+        <source>Started %1; read from %2.</source>
+        <extracomment>%1 is a date and time, %2 the file the record was read from.</extracomment>
+        <translation>Commencée le %1&#xa0;; enregistrement lu dans %2.</translation>
     </message>
     <message>
-        <source>The file is empty.</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>Le fichier est vide.</translation>
+        <source>The exercise was finished.</source>
+        <translation>L&apos;exercice a été terminé.</translation>
     </message>
     <message>
-        <source>The file is cut short: its JSON ends unfinished (%1).</source>
-        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
-        <translation>Le fichier est tronqué&#xa0;: son JSON s&apos;arrête avant la fin (%1).</translation>
+        <source>The exercise was left at question %1.</source>
+        <translation>L&apos;exercice a été interrompu à la question %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>%n question sur %1 juste au premier essai.</numerusform>
+            <numerusform>%n questions sur %1 justes au premier essai.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is not JSON: %1 at byte %2.</source>
-        <translation>Le fichier n&apos;est pas au format JSON&#xa0;: %1 à l&apos;octet %2.</translation>
+        <source>The record was edited. %1 The verdicts shown are the ones its entries earn.</source>
+        <extracomment>%1 names the first check at fault, in a sentence of its own.</extracomment>
+        <translation>L&apos;enregistrement a été modifié. %1 Les verdicts affichés sont ceux que méritent ses saisies.</translation>
     </message>
     <message>
-        <source>The file is not a Korvanel practice record.</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>Le fichier n&apos;est pas un enregistrement d&apos;entraînement Korvanel.</translation>
+        <source>Time</source>
+        <extracomment>When a check was made.</extracomment>
+        <translation>Heure</translation>
     </message>
     <message>
-        <source>The record was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>L&apos;enregistrement a été écrit par une version plus récente de Korvanel (enregistrement de version %1&#xa0;; cette version de Korvanel lit la version %2).</translation>
+        <source>Question</source>
+        <translation>Question</translation>
     </message>
     <message>
-        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
-        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
-        <translation>Le code «&#xa0;%1&#xa0;» de l&apos;enregistrement n&apos;est pas un code de sujet. %2</translation>
+        <source>Entry</source>
+        <extracomment>What the student typed, as typed.</extracomment>
+        <translation>Saisie</translation>
     </message>
     <message>
-        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
-        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
-        <translation>Le fichier est trop volumineux pour un enregistrement d&apos;entraînement&#xa0;: %1, alors qu&apos;un enregistrement fait au plus %2.</translation>
+        <source>Verdict</source>
+        <extracomment>What the entry earns, as the judge gives it.</extracomment>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Edited</source>
+        <extracomment>Why the record gives this check otherwise than the judge does.</extracomment>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Vérifications</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <extracomment>The verdict column of an entry the judge could not read as a number.</extracomment>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1 is the question&apos;s number, %2 its part: &quot;2, glucose&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Export result &amp;slip…</source>
+        <translation>Exporter la fiche de &amp;résultats…</translation>
+    </message>
+    <message>
+        <source>Export result slip</source>
+        <translation>Exporter la fiche de résultats</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No result slip was written. %1</source>
+        <translation>Aucune fiche de résultats n&apos;a été écrite. %1</translation>
     </message>
 </context>
 <context>
@@ -284,65 +261,6 @@
     </message>
 </context>
 <context>
-    <name>AttemptTable</name>
-    <message>
-        <source>yes</source>
-        <translation>oui</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>non</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>sans nom</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>The student&apos;s name.</extracomment>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>ID number</source>
-        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
-        <translation>N° d&apos;identification</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
-        <translation>Code</translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <extracomment>When the student started the attempt: a date and time.</extracomment>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Finished</source>
-        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
-        <translation>Terminée</translation>
-    </message>
-    <message>
-        <source>Edited</source>
-        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
-        <translation>Modifiée</translation>
-    </message>
-    <message>
-        <source>Counted</source>
-        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
-        <translation>Comptée</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
     <message>
         <source>Each question at the first try and at the last</source>
@@ -364,10 +282,6 @@
         <source>Right at the first try</source>
         <extracomment>An outcome in the key of the class&apos;s chart.</extracomment>
         <translation>Juste au premier essai</translation>
-    </message>
-    <message>
-        <source>Right at the last</source>
-        <translation>Juste au dernier essai</translation>
     </message>
     <message>
         <source>Carried forward</source>
@@ -424,18 +338,22 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n student(s) who did not check it</source>
-        <translation>
-            <numerusform>%n étudiant n&apos;ayant pas fait vérifier de réponse</numerusform>
-            <numerusform>%n étudiants n&apos;ayant pas fait vérifier de réponse</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%1: %n student(s). %2</source>
         <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
         <translation>
             <numerusform>%1&#xa0;: %n étudiant. %2</numerusform>
             <numerusform>%1&#xa0;: %n étudiants. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Right at the last try</source>
+        <translation>Juste au dernier essai</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check this answer</source>
+        <translation>
+            <numerusform>%n étudiant n&apos;ayant pas fait vérifier cette réponse</numerusform>
+            <numerusform>%n étudiants n&apos;ayant pas fait vérifier cette réponse</numerusform>
         </translation>
     </message>
 </context>
@@ -450,59 +368,8 @@
         <translation>Aucune erreur connue n&apos;a été rencontrée.</translation>
     </message>
     <message>
-        <source>yes</source>
-        <translation>oui</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>non</translation>
-    </message>
-    <message>
         <source>Each question at the first try and at the last, students counted:</source>
         <translation>Chaque question au premier essai et au dernier, en nombre d&apos;étudiants&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>The student&apos;s name.</extracomment>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>ID number</source>
-        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
-        <translation>N° d&apos;identification</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
-        <translation>Code</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Finished</source>
-        <extracomment>Whether the student finished the attempt.</extracomment>
-        <translation>Terminée</translation>
-    </message>
-    <message>
-        <source>Edited</source>
-        <extracomment>Whether the record was changed by hand.</extracomment>
-        <translation>Modifiée</translation>
-    </message>
-    <message>
-        <source>Counted</source>
-        <extracomment>Whether this attempt is the one that counts for its student.</extracomment>
-        <translation>Comptée</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>sans nom</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
@@ -577,10 +444,6 @@
         <translation>Choisir…</translation>
     </message>
     <message>
-        <source>Choose the file for %1</source>
-        <translation>Choisir le fichier&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
@@ -635,9 +498,89 @@
         <translation>Annulé&#xa0;: rien n&apos;a été écrit, et ce qui se trouvait à ces emplacements est resté tel quel.</translation>
     </message>
     <message>
-        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
-        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
-        <translation>Le code de sujet «&#xa0;%1&#xa0;» est illisible. %2</translation>
+        <source>Choose the file for the worksheets</source>
+        <translation>Choisir le fichier des feuilles d&apos;exercices</translation>
+    </message>
+    <message>
+        <source>Choose the file for the answer keys</source>
+        <translation>Choisir le fichier des corrigés</translation>
+    </message>
+</context>
+<context>
+    <name>ClassTable</name>
+    <message>
+        <source>yes</source>
+        <extracomment>A cell of the class&apos;s table: whether the attempt was finished, edited or counted.</extracomment>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <translation>
+            <numerusform>%n question sur %1 juste au premier essai.</numerusform>
+            <numerusform>%n questions sur %1 justes au premier essai.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known slips met in %n question(s): %1.</source>
+        <extracomment>%n questions, listed in %1: &quot;2 and 5&quot;.</extracomment>
+        <translation>
+            <numerusform>Erreurs connues rencontrées dans %n question&#xa0;: %1.</numerusform>
+            <numerusform>Erreurs connues rencontrées dans %n questions&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>nobody named</source>
+        <extracomment>The name column of an attempt whose record names nobody.</extracomment>
+        <translation>sans nom</translation>
+    </message>
+    <message>
+        <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
+        <translation>N° d&apos;identification</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <extracomment>When the student started the attempt: a date and time.</extracomment>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>%1 questions right at the first try of %2.</extracomment>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
+        <translation>Terminée</translation>
+    </message>
+    <message>
+        <source>Edited</source>
+        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
+        <translation>Modifiée</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
+        <translation>Comptée</translation>
     </message>
 </context>
 <context>
@@ -687,12 +630,8 @@ Les pages sont au format A4, ou Letter là où les paramètres régionaux utilis
         <translation>Avec --worksheet ou --key&#xa0;: un jeu pour la classe de &lt;n&gt; sujets aléatoires différents, de 1 à %1, chacun sur des pages à part avec son code en en-tête.</translation>
     </message>
     <message>
-        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the report of --report or both. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
-        <translation>Lit les enregistrements d&apos;entraînement donnés en arguments, fichiers ou dossiers qui en contiennent, juge à nouveau chaque vérification d&apos;après sa saisie, et écrit le tableau de --csv, le rapport de --report ou les deux. Un enregistrement illisible, ou modifié, est signalé. Quitte sans ouvrir de fenêtre.</translation>
-    </message>
-    <message>
         <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
-        <translation>Avec --collate&#xa0;: le fichier CSV &lt;file&gt; à écrire, une ligne par tentative&#xa0;: le nom et le numéro d&apos;identification de l&apos;étudiant, le code du sujet, le début de la tentative, le premier et le dernier verdict de chaque question, le score, et si elle a été terminée, modifiée et comptée.</translation>
+        <translation>Avec --collate&#xa0;: le fichier CSV &lt;file&gt; à écrire, avec une ligne par tentative donnant le nom et le numéro d&apos;identification de l&apos;étudiant, le code du sujet, le début de la tentative, le premier et le dernier verdict de chaque question, le score, et si elle a été terminée, modifiée et comptée.</translation>
     </message>
     <message>
         <source>With --collate: the class report, as PDF to &lt;file&gt;: for each question how many students were right at the first try and at the last, the known slips met, and a table of the students.</source>
@@ -701,10 +640,6 @@ Les pages sont au format A4, ou Letter là où les paramètres régionaux utilis
     <message>
         <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
         <translation>Utilise la langue désignée par &lt;code&gt;, parmi %1, au lieu de celle du bureau&#xa0;; pt ou pt_BR pour le portugais du Brésil.</translation>
-    </message>
-    <message>
-        <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
-        <translation>Ouvre Korvanel pour les enseignants (jeux pour la classe et enregistrements rendus), avec les enregistrements donnés en arguments, fichiers ou dossiers qui en contiennent.</translation>
     </message>
     <message>
         <source>Writes the result slip of the practice record of --record, its entries, verdicts and score on one page, as PDF to &lt;file&gt;, and exits without opening a window.</source>
@@ -723,24 +658,8 @@ Les pages sont au format A4, ou Letter là où les paramètres régionaux utilis
         <translation>--collate lit des enregistrements d&apos;entraînement&#xa0;; cette option est incompatible avec --%1.</translation>
     </message>
     <message>
-        <source>--collate writes a table, a report or both; give --csv, --report or both, and their files.</source>
-        <translation>--collate écrit un tableau, un rapport ou les deux&#xa0;; donnez --csv, --report ou les deux, avec leurs fichiers.</translation>
-    </message>
-    <message>
         <source>--collate needs practice records to read: files, or folders of them.</source>
         <translation>--collate a besoin d&apos;enregistrements d&apos;entraînement à lire&#xa0;: des fichiers, ou des dossiers qui en contiennent.</translation>
-    </message>
-    <message>
-        <source>--csv and --report name the same file, %1.</source>
-        <translation>--csv et --report désignent le même fichier, %1.</translation>
-    </message>
-    <message>
-        <source>--csv names a practice record, %1; write the table to a file of its own.</source>
-        <translation>--csv désigne un enregistrement d&apos;entraînement, %1&#xa0;; écrivez le tableau dans un fichier à part.</translation>
-    </message>
-    <message>
-        <source>--report names a practice record, %1; write the report to a file of its own.</source>
-        <translation>--report désigne un enregistrement d&apos;entraînement, %1&#xa0;; écrivez le rapport dans un fichier à part.</translation>
     </message>
     <message>
         <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
@@ -819,10 +738,6 @@ Les pages sont au format A4, ou Letter là où les paramètres régionaux utilis
         <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
-        <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation>%1&#xa0;: impossible d&apos;ouvrir la fenêtre, car aucun écran n&apos;est disponible pour l&apos;afficher. --worksheet et --key écrivent des fichiers PDF sans écran.</translation>
-    </message>
-    <message>
         <source>Cannot read the subject code &quot;%1&quot;. %2</source>
         <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
         <translation>Impossible de lire le code de sujet «&#xa0;%1&#xa0;». %2</translation>
@@ -836,6 +751,60 @@ Les pages sont au format A4, ou Letter là où les paramètres régionaux utilis
         <source>The ID number given with --student-id cannot be taken. %1</source>
         <extracomment>%1 says what is wrong with the ID number, in a sentence of its own.</extracomment>
         <translation>Le numéro d&apos;identification donné avec --student-id n&apos;est pas valable. %1</translation>
+    </message>
+    <message>
+        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the gradebook file of --gradebook, the report of --report, or several of them. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
+        <translation>Lit les enregistrements d&apos;entraînement donnés en arguments, fichiers ou dossiers qui en contiennent, juge à nouveau chaque vérification d&apos;après sa saisie, et écrit le tableau de --csv, le fichier pour le carnet de notes de --gradebook, le rapport de --report, ou plusieurs d&apos;entre eux. Un enregistrement illisible, ou modifié, est signalé. Quitte sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student it cannot name by a good ID number is left out and named.</source>
+        <translation>Avec --collate&#xa0;: le fichier CSV &lt;file&gt; à importer dans le carnet de notes, avec une ligne par étudiant donnant le numéro d&apos;identification, le nom, le score de la tentative qui compte et un court commentaire. Un étudiant qui ne peut pas être désigné par un numéro d&apos;identification valable est écarté du fichier et signalé.</translation>
+    </message>
+    <message>
+        <source>Hands practice attempts in to the folder &lt;dir&gt; for this run, whatever this computer&apos;s settings say: each attempt&apos;s record is kept there too, after every check.</source>
+        <translation>Rend les tentatives d&apos;entraînement dans le dossier de remise &lt;dir&gt; pour cette exécution, quels que soient les réglages de cet ordinateur&#xa0;; l&apos;enregistrement de chaque tentative y est conservé lui aussi, après chaque vérification.</translation>
+    </message>
+    <message>
+        <source>With --teacher: watches the folder &lt;dir&gt; that students hand in to, and shows each record as it arrives or changes.</source>
+        <translation>Avec --teacher&#xa0;: surveille le dossier de remise &lt;dir&gt;, où les étudiants rendent leur travail, et affiche chaque enregistrement dès qu&apos;il arrive ou qu&apos;il change.</translation>
+    </message>
+    <message>
+        <source>Opens %1 for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Ouvre %1 pour les enseignants (jeux pour la classe et enregistrements rendus), avec les enregistrements donnés en arguments, fichiers ou dossiers qui en contiennent.</translation>
+    </message>
+    <message>
+        <source>--collate writes the class&apos;s table, a file for the gradebook, a report, or more than one of them; give --csv, --gradebook, --report or several, each with its file.</source>
+        <translation>--collate écrit le tableau de la classe, un fichier pour le carnet de notes, un rapport, ou plusieurs d&apos;entre eux&#xa0;; donnez --csv, --gradebook, --report ou plusieurs de ces options, chacune avec son fichier.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 name the same file, %3.</source>
+        <translation>--%1 et --%2 désignent le même fichier, %3.</translation>
+    </message>
+    <message>
+        <source>--%1 names a practice record, %2; write to a file of its own.</source>
+        <translation>--%1 désigne un enregistrement d&apos;entraînement, %2&#xa0;; écrivez dans un fichier à part.</translation>
+    </message>
+    <message>
+        <source>--gradebook is the gradebook file of --collate; give --collate and the records too.</source>
+        <translation>--gradebook est le fichier pour le carnet de notes de --collate&#xa0;; donnez aussi --collate et les enregistrements.</translation>
+    </message>
+    <message>
+        <source>--watch is for the teacher&apos;s window; give --teacher too.</source>
+        <translation>--watch ne concerne que la fenêtre des enseignants&#xa0;; donnez aussi --teacher.</translation>
+    </message>
+    <message>
+        <source>--%1 names %2, which is not a folder.</source>
+        <translation>--%1 désigne %2, qui n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>--hand-in is for practice in the window; it does not go with --worksheet or --key.</source>
+        <translation>--hand-in ne concerne que l&apos;entraînement dans la fenêtre&#xa0;; cette option est incompatible avec --worksheet ou --key.</translation>
+    </message>
+    <message>
+        <source>%1: the window cannot open, as there is no display to show it on. --worksheet and --key write their PDF files without one.</source>
+        <extracomment>%1 is the program&apos;s name, as the command line starts it.</extracomment>
+        <translation>%1&#xa0;: la fenêtre ne peut pas s&apos;ouvrir, car aucun écran n&apos;est disponible pour l&apos;afficher. --worksheet et --key écrivent leurs fichiers PDF sans écran.</translation>
     </message>
 </context>
 <context>
@@ -1198,6 +1167,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <extracomment>%1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.</extracomment>
         <translation>Pourcentage d&apos;augmentation de la consommation d&apos;oxygène = 100 x %1 / %2 = %3&#xa0;%</translation>
     </message>
+    <message>
+        <source>%1 calculation</source>
+        <extracomment>The title of every window and the head of every page; %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Calcul %1</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseWindow</name>
@@ -1210,14 +1184,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <source>Answer</source>
         <extracomment>The pane that shows a worked answer (a noun).</extracomment>
         <translation>Réponse</translation>
-    </message>
-    <message>
-        <source>Pr&amp;actice mode</source>
-        <translation>Mode en&amp;traînement</translation>
-    </message>
-    <message>
-        <source>For &amp;teachers…</source>
-        <translation>Pour les &amp;enseignants…</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1286,6 +1252,19 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
 </context>
 <context>
+    <name>FolderWatch</name>
+    <message>
+        <source>The watched folder %1 cannot be reached. What was read of it stays; watching goes on, and it is read again when it is back.</source>
+        <extracomment>%1 is a folder; it was deleted, or the share it is on went offline.</extracomment>
+        <translation>Le dossier surveillé %1 est inaccessible. Ce qui en a déjà été lu est conservé&#xa0;; la surveillance continue, et le dossier sera relu dès qu&apos;il sera de nouveau accessible.</translation>
+    </message>
+    <message>
+        <source>The file is a link to a place outside the folder, and it was not followed.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Le fichier est un lien vers un emplacement situé hors du dossier&#xa0;; ce lien n&apos;a pas été suivi.</translation>
+    </message>
+</context>
+<context>
     <name>FormWindow</name>
     <message>
         <source>Zoom &amp;in</source>
@@ -1321,30 +1300,69 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Menu</translation>
     </message>
     <message>
-        <source>Korvanel calculation</source>
-        <translation>Calcul Korvanel</translation>
+        <source>%1 logo</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Logo de %1</translation>
+    </message>
+</context>
+<context>
+    <name>Gradebook</name>
+    <message>
+        <source>%1 is left out of the gradebook file: the attempt gives no ID number, by which the gradebook finds a student.</source>
+        <extracomment>%1 is a student&apos;s name, or the record&apos;s file where it names nobody.</extracomment>
+        <translation>%1 est écarté du fichier pour le carnet de notes&#xa0;: la tentative ne donne aucun numéro d&apos;identification, or c&apos;est par ce numéro que le carnet de notes retrouve un étudiant.</translation>
     </message>
     <message>
-        <source>Korvanel logo</source>
-        <translation>Logo de Korvanel</translation>
+        <source>ID number %1 is left out of the gradebook file: it is given to more than one student (%2).</source>
+        <extracomment>%1 is an ID number, %2 the names the records give with it: &quot;Ana and Ben&quot;.</extracomment>
+        <translation>Le numéro d&apos;identification %1 est écarté du fichier pour le carnet de notes&#xa0;: il est attribué à plusieurs étudiants (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is left out of the gradebook file: the ID number &quot;%2&quot; would be read as a formula or holds a control character, and the gradebook would find nobody by it.</source>
+        <extracomment>%1 is a student&apos;s name, %2 the ID number.</extracomment>
+        <translation>%1 est écarté du fichier pour le carnet de notes&#xa0;: le numéro d&apos;identification «&#xa0;%2&#xa0;» serait lu comme une formule ou contient un caractère de contrôle, et le carnet de notes ne trouverait personne avec ce numéro.</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>Not handed in. %1 Your attempt is kept on this computer, and handed in at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Tentative non rendue. %1 Elle est conservée sur cet ordinateur et sera rendue à la prochaine vérification.</translation>
+    </message>
+    <message>
+        <source>Handing in to %1…</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Remise de la tentative dans le dossier %1…</translation>
+    </message>
+    <message>
+        <source>Handed in to %1 at %2.</source>
+        <extracomment>%1 is a folder, %2 a time of day.</extracomment>
+        <translation>Tentative rendue dans le dossier %1 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HandInFolder</name>
+    <message>
+        <source>The hand-in folder %1 cannot be reached.</source>
+        <extracomment>A hand-in folder on a USB stick that was pulled, or a share that is offline.</extracomment>
+        <translation>Le dossier de remise %1 est inaccessible.</translation>
+    </message>
+    <message>
+        <source>The hand-in folder %1 is not a folder.</source>
+        <translation>Le chemin %1, indiqué comme dossier de remise, n&apos;est pas un dossier.</translation>
     </message>
 </context>
 <context>
     <name>HandedIn</name>
     <message>
         <source>The folder holds no practice records (*.json).</source>
+        <extracomment>Follows a sentence that names the folder.</extracomment>
         <translation>Le dossier ne contient aucun enregistrement d&apos;entraînement (*.json).</translation>
     </message>
     <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
         <translation>Enregistrements lus&#xa0;: %1&#xa0;; étudiants&#xa0;: %2&#xa0;; tentatives&#xa0;: %3.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record(s) held an attempt read already, and it counts once.</source>
-        <translation>
-            <numerusform>%n enregistrement contenait une tentative déjà lue, qui ne compte qu&apos;une fois.</numerusform>
-            <numerusform>%n enregistrements contenaient des tentatives déjà lues, qui ne comptent chacune qu&apos;une fois.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Where a student handed in more than one attempt, the latest finished counts, else the latest; the table says which.</source>
@@ -1374,13 +1392,21 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <extracomment>%1 is the record&apos;s file; %2 names the check that differs, in a sentence of its own; the table and report show what its entry earns.</extracomment>
         <translation>L&apos;enregistrement %1 a été modifié. %2 Les verdicts affichés sont ceux que méritent ses saisies.</translation>
     </message>
+    <message>
+        <source>The folder cannot be read.</source>
+        <extracomment>Follows a sentence that names the folder.</extracomment>
+        <translation>Le dossier ne peut pas être lu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) held an attempt read already; each attempt counts once.</source>
+        <translation>
+            <numerusform>%n enregistrement contenait une tentative déjà lue&#xa0;; chaque tentative ne compte qu&apos;une fois.</numerusform>
+            <numerusform>%n enregistrements contenaient une tentative déjà lue&#xa0;; chaque tentative ne compte qu&apos;une fois.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HandedInPage</name>
-    <message>
-        <source>Records not read, or edited:</source>
-        <translation>Enregistrements non lus, ou modifiés&#xa0;:</translation>
-    </message>
     <message>
         <source>Export &amp;table…</source>
         <translation>Exporter le ta&amp;bleau…</translation>
@@ -1407,12 +1433,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>C&amp;lear</source>
-        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Vider</translation>
-    </message>
-    <message>
-        <source>Add the records (.json) your students hand in, or drop their files or folders on this window. Each record&apos;s checks are judged again from its entries.</source>
-        <translation>Ajoutez les enregistrements (.json) que vos étudiants rendent, ou déposez leurs fichiers ou dossiers sur cette fenêtre. Les vérifications de chaque enregistrement sont jugées à nouveau d&apos;après ses saisies.</translation>
     </message>
     <message>
         <source>No records are read yet.</source>
@@ -1462,6 +1483,64 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <source>No report was written. %1</source>
         <translation>Aucun rapport n&apos;a été écrit. %1</translation>
     </message>
+    <message>
+        <source>Export for the &amp;gradebook…</source>
+        <extracomment>Writes the file that the school&apos;s gradebook (Moodle) imports.</extracomment>
+        <translation>Exporter pour le &amp;carnet de notes…</translation>
+    </message>
+    <message>
+        <source>&amp;Watch a folder…</source>
+        <extracomment>Empties the page of every record read. Follows a folder that students hand in to, as records arrive and change.</extracomment>
+        <translation>&amp;Surveiller un dossier…</translation>
+    </message>
+    <message>
+        <source>Records &amp;not read, or edited:</source>
+        <translation>Enregistrements &amp;non lus, ou modifiés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add the records (.json) your students hand in, drop their files or folders on this window, or watch the folder they hand in to. Each record&apos;s checks are judged again from its entries; open an attempt to see them all.</source>
+        <translation>Ajoutez les enregistrements (.json) que vos étudiants rendent, déposez leurs fichiers ou dossiers sur cette fenêtre, ou surveillez le dossier où ils rendent leur travail. Les vérifications de chaque enregistrement sont jugées à nouveau d&apos;après ses saisies&#xa0;; ouvrez une tentative pour les voir toutes.</translation>
+    </message>
+    <message>
+        <source>nobody named</source>
+        <translation>sans nom</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in: %1.</source>
+        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
+        <translation>
+            <numerusform>%n nouvelle tentative rendue&#xa0;: %1.</numerusform>
+            <numerusform>%n nouvelles tentatives rendues&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Watching %1: records are read as they arrive or change.</source>
+        <translation>Surveillance de %1&#xa0;: les enregistrements sont lus dès qu&apos;ils arrivent ou qu&apos;ils changent.</translation>
+    </message>
+    <message>
+        <source>Watch the folder your students hand in to</source>
+        <translation>Surveiller le dossier où vos étudiants rendent leur travail</translation>
+    </message>
+    <message>
+        <source>Export for the gradebook</source>
+        <translation>Exporter pour le carnet de notes</translation>
+    </message>
+    <message>
+        <source>No gradebook file was written. %1</source>
+        <translation>Aucun fichier pour le carnet de notes n&apos;a été écrit. %1</translation>
+    </message>
+    <message>
+        <source>The gradebook file is written to %1.</source>
+        <translation>Le fichier pour le carnet de notes a été écrit dans %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The gradebook file is written to %1, and %n student(s) are left out of it:</source>
+        <extracomment>%1 is the file; the sentence of each student left out follows, one a line.</extracomment>
+        <translation>
+            <numerusform>Le fichier pour le carnet de notes a été écrit dans %1, mais %n étudiant en est écarté&#xa0;:</numerusform>
+            <numerusform>Le fichier pour le carnet de notes a été écrit dans %1, mais %n étudiants en sont écartés&#xa0;:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Judge</name>
@@ -1497,8 +1576,9 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
 <context>
     <name>Language</name>
     <message>
-        <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation>Korvanel n&apos;est pas disponible dans la langue «&#xa0;%1&#xa0;»&#xa0;; les langues disponibles sont&#xa0;: %2.</translation>
+        <source>%1 speaks no &quot;%2&quot;; the languages there are: %3.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the language asked for, %3 the languages there are.</extracomment>
+        <translation>%1 n&apos;est pas disponible dans la langue «&#xa0;%2&#xa0;»&#xa0;; les langues disponibles sont&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
@@ -1532,20 +1612,8 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
 <context>
     <name>Paper</name>
     <message>
-        <source>Korvanel calculation: class report</source>
-        <translation>Calcul Korvanel&#xa0;: rapport de classe</translation>
-    </message>
-    <message>
         <source>page %1 of %2</source>
         <translation>page %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: answer key</source>
-        <translation>Calcul Korvanel&#xa0;: corrigé</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: worksheet</source>
-        <translation>Calcul Korvanel&#xa0;: feuille d&apos;exercices</translation>
     </message>
     <message>
         <source>There is no subject to print.</source>
@@ -1562,10 +1630,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <message>
         <source>Cannot finish the pages.</source>
         <translation>Impossible de terminer les pages.</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: result slip</source>
-        <translation>Calcul Korvanel&#xa0;: fiche de résultats</translation>
     </message>
     <message>
         <source>Subject %1, practised by %2 on %3 from %4 to %5.</source>
@@ -1600,6 +1664,25 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Annulé&#xa0;: rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1: class report</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1&#xa0;: rapport de classe</translation>
+    </message>
+    <message>
+        <source>%1: answer key</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1&#xa0;: corrigé</translation>
+    </message>
+    <message>
+        <source>%1: worksheet</source>
+        <translation>%1&#xa0;: feuille d&apos;exercices</translation>
+    </message>
+    <message>
+        <source>%1: result slip</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1&#xa0;: fiche de résultats</translation>
     </message>
 </context>
 <context>
@@ -1649,18 +1732,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Dans le muscle, le glucose 6-phosphate est transformé en glycogène&#xa0;; cette étape utilise de l&apos;UTP et donne UDP + Pi.</translation>
     </message>
     <message>
-        <source>Totals: making glucose from 2 x lactate uses 6 nucleoside triphosphates (4 ATP and 2 GTP).</source>
-        <translation>Totaux&#xa0;: la synthèse du glucose à partir de 2 x lactate utilise 6 nucléosides triphosphates (4 ATP et 2 GTP).</translation>
-    </message>
-    <message>
-        <source>Making liver glycogen uses 7 (the 6 for glucose and 1 UTP in the liver).</source>
-        <translation>La synthèse du glycogène hépatique en utilise 7 (les 6 du glucose et 1 UTP dans le foie).</translation>
-    </message>
-    <message>
-        <source>Making muscle glycogen uses 8 (the 6 for glucose, 1 ATP and 1 UTP in muscle).</source>
-        <translation>La synthèse du glycogène musculaire en utilise 8 (les 6 du glucose, 1 ATP et 1 UTP dans le muscle).</translation>
-    </message>
-    <message>
         <source>Complete oxidation of lactate through pyruvate, acetyl CoA and the citric acid cycle.</source>
         <translation>Oxydation complète du lactate via le pyruvate, l&apos;acétyl-CoA et le cycle de Krebs.</translation>
     </message>
@@ -1705,20 +1776,8 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Le malate est oxydé en oxaloacétate (4 carbones), ce qui boucle le cycle&#xa0;; cette étape utilise du NAD+ et donne du NADH.</translation>
     </message>
     <message>
-        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about 2.5 ATP, each FADH2 gives about 1.5 ATP.</source>
-        <translation>L&apos;encadré au centre du cycle donne les équivalences&#xa0;: chaque NADH donne environ 2,5 ATP, chaque FADH2 environ 1,5 ATP.</translation>
-    </message>
-    <message>
-        <source>In total one lactate gives 5 NADH, 1 FADH2 and 1 GTP, which make 15 ATP.</source>
-        <translation>Au total, un lactate donne 5 NADH, 1 FADH2 et 1 GTP, soit 15 ATP.</translation>
-    </message>
-    <message>
         <source>Gluconeogenesis from lactate</source>
         <translation>Néoglucogenèse à partir du lactate</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: gluconeogenesis from lactate</source>
-        <translation>Calcul Korvanel&#xa0;: néoglucogenèse à partir du lactate</translation>
     </message>
     <message>
         <source>Pathway diagram: gluconeogenesis from lactate</source>
@@ -1729,12 +1788,41 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Oxydation du lactate et cycle de Krebs</translation>
     </message>
     <message>
-        <source>Korvanel calculation: lactate oxidation and the citric acid cycle</source>
-        <translation>Calcul Korvanel&#xa0;: oxydation du lactate et cycle de Krebs</translation>
-    </message>
-    <message>
         <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
         <translation>Schéma métabolique&#xa0;: oxydation du lactate et cycle de Krebs</translation>
+    </message>
+    <message>
+        <source>Totals: making glucose from 2 x lactate uses %1 nucleoside triphosphates (%2 ATP and %3 GTP).</source>
+        <extracomment>%1 nucleoside triphosphates in all: %2 ATP and %3 GTP.</extracomment>
+        <translation>Totaux&#xa0;: la synthèse du glucose à partir de 2 x lactate utilise %1 nucléosides triphosphates (%2 ATP et %3 GTP).</translation>
+    </message>
+    <message>
+        <source>Making liver glycogen uses %1 (the %2 for glucose and %3 UTP in the liver).</source>
+        <extracomment>%1 in all: the %2 for glucose and %3 UTP.</extracomment>
+        <translation>La synthèse du glycogène hépatique en utilise %1 (les %2 du glucose et %3 UTP dans le foie).</translation>
+    </message>
+    <message>
+        <source>Making muscle glycogen uses %1 (the %2 for glucose, %3 ATP and %4 UTP in muscle).</source>
+        <extracomment>%1 in all: the %2 for glucose, %3 ATP and %4 UTP.</extracomment>
+        <translation>La synthèse du glycogène musculaire en utilise %1 (les %2 du glucose, %3 ATP et %4 UTP dans le muscle).</translation>
+    </message>
+    <message>
+        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about %1 ATP, each FADH2 gives about %2 ATP.</source>
+        <translation>L&apos;encadré au centre du cycle donne les équivalences&#xa0;: chaque NADH fournit environ %1 ATP, chaque FADH2 environ %2 ATP.</translation>
+    </message>
+    <message>
+        <source>In total one lactate gives %1 NADH, %2 FADH2 and %3 GTP, which make %4 ATP.</source>
+        <translation>Au total, un lactate fournit %1 NADH, %2 FADH2 et %3 GTP, soit %4 ATP.</translation>
+    </message>
+    <message>
+        <source>%1: gluconeogenesis from lactate</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1&#xa0;: néoglucogenèse à partir du lactate</translation>
+    </message>
+    <message>
+        <source>%1: lactate oxidation and the citric acid cycle</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1&#xa0;: oxydation du lactate et cycle de Krebs</translation>
     </message>
 </context>
 <context>
@@ -1754,22 +1842,32 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
 </context>
 <context>
-    <name>PracticeDialogs</name>
+    <name>PracticeActions</name>
+    <message>
+        <source>Pr&amp;actice mode</source>
+        <translation>Mode en&amp;traînement</translation>
+    </message>
     <message>
         <source>Yo&amp;ur name…</source>
         <translation>&amp;Votre nom…</translation>
     </message>
     <message>
+        <source>Export result &amp;slip…</source>
+        <translation>Exporter la fiche de &amp;résultats…</translation>
+    </message>
+    <message>
+        <source>&amp;Hand in…</source>
+        <extracomment>Gives the attempt&apos;s record to the teacher, into a folder the teacher reads.</extracomment>
+        <translation>Rendre &amp;mon travail…</translation>
+    </message>
+    <message>
+        <source>Show &amp;my records</source>
+        <extracomment>Opens the folder of this computer&apos;s practice records in the file manager.</extracomment>
+        <translation>&amp;Ouvrir le dossier de mes enregistrements</translation>
+    </message>
+    <message>
         <source>Practice mode</source>
         <translation>Mode entraînement</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Continuer</translation>
-    </message>
-    <message>
-        <source>Start &amp;again</source>
-        <translation>&amp;Recommencer</translation>
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at question %3. Continue where you stopped?</source>
@@ -1780,9 +1878,56 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Vous avez commencé à vous entraîner sur le sujet %1 le %2 et vous avez interrompu l&apos;exercice à la réponse %3. Reprendre là où vous en étiez&#xa0;?</translation>
     </message>
     <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+    <message>
+        <source>Start &amp;again</source>
+        <translation>&amp;Recommencer</translation>
+    </message>
+    <message>
+        <source>Export result slip</source>
+        <translation>Exporter la fiche de résultats</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No result slip was written. %1</source>
+        <translation>Aucune fiche de résultats n&apos;a été écrite. %1</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <translation>Rendre mon travail</translation>
+    </message>
+    <message>
+        <source>Your attempt is handed in to %1, the folder your school set, and again after every check.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Votre tentative est rendue dans %1, le dossier choisi par votre établissement, puis de nouveau après chaque vérification.</translation>
+    </message>
+    <message>
+        <source>Hand in to a folder</source>
+        <translation>Rendre mon travail dans un dossier</translation>
+    </message>
+    <message>
+        <source>Show my records</source>
+        <translation>Mes enregistrements</translation>
+    </message>
+    <message>
+        <source>Your practice records are in %1.</source>
+        <extracomment>%1 is a folder; the file manager could not be started.</extracomment>
+        <translation>Vos enregistrements d&apos;entraînement se trouvent dans %1.</translation>
+    </message>
+    <message>
         <source>Your answers cannot be kept. %1 Practice goes on.</source>
         <extracomment>%1 says why, in a sentence of its own that names the record.</extracomment>
         <translation>Vos réponses ne peuvent pas être conservées. %1 L&apos;entraînement continue.</translation>
+    </message>
+    <message>
+        <source>Your attempt cannot be handed in. %1 It is kept on this computer, and handed in again at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Votre tentative ne peut pas être rendue. %1 Elle est conservée sur cet ordinateur et sera rendue à la prochaine vérification.</translation>
     </message>
 </context>
 <context>
@@ -1831,6 +1976,119 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
 </context>
 <context>
+    <name>RecordJson</name>
+    <message>
+        <source>In the record, &quot;%1&quot; is missing.</source>
+        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» est absent.</translation>
+    </message>
+    <message>
+        <source>In check %2, &quot;%1&quot; is missing.</source>
+        <translation>Dans la vérification %2, «&#xa0;%1&#xa0;» est absent.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is not text.</source>
+        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» n&apos;est pas un texte.</translation>
+    </message>
+    <message>
+        <source>In check %2, &quot;%1&quot; is not text.</source>
+        <translation>Dans la vérification %2, «&#xa0;%1&#xa0;» n&apos;est pas un texte.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <translation>Dans la vérification %4, «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
+        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» vaut «&#xa0;%2&#xa0;», qui n&apos;est pas une date et une heure.</translation>
+    </message>
+    <message>
+        <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
+        <translation>Dans la vérification %3, «&#xa0;%1&#xa0;» vaut «&#xa0;%2&#xa0;», qui n&apos;est pas une date et une heure.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>Dans l&apos;enregistrement, «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
+    </message>
+    <message>
+        <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>Dans la vérification %3, «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
+    </message>
+    <message>
+        <source>Check %1 is not an object.</source>
+        <translation>La vérification %1 n&apos;est pas un objet.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
+        <translation>Dans la vérification %1, «&#xa0;field&#xa0;» vaut «&#xa0;%2&#xa0;», qui n&apos;est pas un champ de réponse.</translation>
+    </message>
+    <message>
+        <source>In check %1, the field %2 is of question %3, not %4.</source>
+        <translation>Dans la vérification %1, le champ %2 appartient à la question %3, et non à la question %4.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;value&quot; is not a finite number.</source>
+        <translation>Dans la vérification %1, «&#xa0;value&#xa0;» n&apos;est pas un nombre fini.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
+        <translation>Dans la vérification %1, «&#xa0;verdict&#xa0;» n&apos;est pas l&apos;une des valeurs correct, slip, carriedForward, close ou notYet.</translation>
+    </message>
+    <message>
+        <source>In check %1, a value and a verdict go together, and one is missing.</source>
+        <translation>Dans la vérification %1, une valeur et un verdict vont de pair, et l&apos;un des deux manque.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is cut short: its JSON ends unfinished (%1).</source>
+        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
+        <translation>Le fichier est tronqué&#xa0;: son JSON s&apos;arrête avant la fin (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: %1 at byte %2.</source>
+        <translation>Le fichier n&apos;est pas au format JSON&#xa0;: %1 à l&apos;octet %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a %1 practice record.</source>
+        <extracomment>Follows a sentence that names the file. %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Le fichier n&apos;est pas un enregistrement d&apos;entraînement %1.</translation>
+    </message>
+    <message>
+        <source>The record has no version number.</source>
+        <translation>L&apos;enregistrement n&apos;a pas de numéro de version.</translation>
+    </message>
+    <message>
+        <source>The record was written by a newer %1 (record version %2; this one reads version %3).</source>
+        <extracomment>Follows a sentence that names the file. %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>L&apos;enregistrement a été écrit par une version plus récente de %1 (enregistrement de version %2&#xa0;; cette version de %1 lit la version %3).</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;checks&quot; is not a list.</source>
+        <translation>Dans l&apos;enregistrement, «&#xa0;checks&#xa0;» n&apos;est pas une liste.</translation>
+    </message>
+    <message>
+        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Le code «&#xa0;%1&#xa0;» de l&apos;enregistrement n&apos;est pas un code de sujet. %2</translation>
+    </message>
+    <message>
+        <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
+        <translation>L&apos;enregistrement compte %1 vérifications, plus qu&apos;aucune tentative ne pourrait en avoir (%2 au plus).</translation>
+    </message>
+    <message>
+        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
+        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
+        <translation>Le fichier est trop volumineux pour un enregistrement d&apos;entraînement&#xa0;: %1, alors qu&apos;un enregistrement fait au plus %2.</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; is not a number the judge can read.</source>
@@ -1849,16 +2107,16 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>La vérification %1 contient la valeur %2, mais sa saisie «&#xa0;%3&#xa0;» se lit %4.</translation>
     </message>
     <message>
-        <source>Check %1 was made before the check or the start before it.</source>
-        <translation>La vérification %1 a été faite avant la vérification ou le début qui la précède.</translation>
-    </message>
-    <message>
         <source>Check %1 was made after the attempt&apos;s last update.</source>
         <translation>La vérification %1 a été faite après la dernière mise à jour de la tentative.</translation>
     </message>
     <message>
         <source>Check %1 is of question %2, which was not posed at that point.</source>
         <translation>La vérification %1 porte sur la question %2, qui n&apos;était pas encore posée à ce moment-là.</translation>
+    </message>
+    <message>
+        <source>Check %1 was made before the check before it, or before the attempt started.</source>
+        <translation>La vérification %1 a été faite avant la vérification qui la précède, ou avant le début de la tentative.</translation>
     </message>
 </context>
 <context>
@@ -1957,20 +2215,20 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Pas encore&#xa0;: c&apos;est la masse de lactate en grammes&#xa0;; chaque gramme consomme %1 L d&apos;oxygène.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a %2th of the day.</source>
-        <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une journée entière, %1 L&#xa0;; la question porte sur 30 minutes, soit un %2e de la journée.</translation>
-    </message>
-    <message>
         <source>Not yet: that is a fraction; a percentage is 100 times it.</source>
         <translation>Pas encore&#xa0;: c&apos;est une fraction&#xa0;; un pourcentage vaut 100 fois cette fraction.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.</source>
-        <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une heure, soit un 24e de la journée&#xa0;; 30 minutes en sont un %1e.</translation>
-    </message>
-    <message>
         <source>Not yet: that is the extra oxygen as a share of all the oxygen used; the increase is measured against the usual %1 L per 30 minutes.</source>
         <translation>Pas encore&#xa0;: c&apos;est l&apos;oxygène supplémentaire rapporté à tout l&apos;oxygène consommé&#xa0;; l&apos;augmentation se mesure par rapport aux %1 L habituels par 30 minutes.</translation>
+    </message>
+    <message>
+        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une journée entière, %1 L&#xa0;; la question porte sur 30 minutes, et une journée en compte %2.</translation>
+    </message>
+    <message>
+        <source>Not yet: that compares with the oxygen of an hour, and a day holds %1 hours; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une heure, et une journée compte %1 heures&#xa0;; la question porte sur 30 minutes, et une journée en compte %2.</translation>
     </message>
 </context>
 <context>
@@ -2125,6 +2383,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <source>A class set holds 1 to %1 different subjects, not %2.</source>
         <translation>Un jeu pour la classe contient de 1 à %1 sujets différents, pas %2.</translation>
     </message>
+    <message>
+        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>Le code de sujet «&#xa0;%1&#xa0;» est illisible. %2</translation>
+    </message>
 </context>
 <context>
     <name>SubjectDialog</name>
@@ -2169,14 +2432,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>E&amp;xporter en PDF…</translation>
     </message>
     <message>
-        <source>Export result &amp;slip…</source>
-        <translation>Exporter la fiche de &amp;résultats…</translation>
-    </message>
-    <message>
-        <source>The worksheet, to hand out, or the answer key, for subject %1?</source>
-        <translation>La feuille d&apos;exercices, à distribuer, ou le corrigé, pour le sujet %1&#xa0;?</translation>
-    </message>
-    <message>
         <source>&amp;Worksheet</source>
         <translation>&amp;Feuille d&apos;exercices</translation>
     </message>
@@ -2201,24 +2456,20 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>Export result slip</source>
-        <translation>Exporter la fiche de résultats</translation>
-    </message>
-    <message>
-        <source>No result slip was written. %1</source>
-        <translation>Aucune fiche de résultats n&apos;a été écrite. %1</translation>
-    </message>
-    <message>
         <source>No PDF was written. %1</source>
         <translation>Aucun PDF n&apos;a été écrit. %1</translation>
+    </message>
+    <message>
+        <source>For &amp;teachers…</source>
+        <translation>Pour les &amp;enseignants…</translation>
+    </message>
+    <message>
+        <source>Which sheet for subject %1: the worksheet, to hand out, or the answer key?</source>
+        <translation>Quelle feuille pour le sujet %1&#xa0;: la feuille d&apos;exercices, à distribuer, ou le corrigé&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>TeacherWindow</name>
-    <message>
-        <source>Korvanel for teachers</source>
-        <translation>Korvanel pour les enseignants</translation>
-    </message>
     <message>
         <source>&amp;Class set</source>
         <translation>&amp;Jeu pour la classe</translation>
@@ -2226,6 +2477,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <message>
         <source>&amp;Handed in</source>
         <translation>&amp;Travaux rendus</translation>
+    </message>
+    <message>
+        <source>%1 for teachers</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>%1 pour les enseignants</translation>
     </message>
 </context>
 <context>

@@ -102,78 +102,9 @@
         <extracomment>The button that has the answers typed judged: a command, not the noun.</extracomment>
         <translation>Verificar</translation>
     </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>What a screen reader calls an answer field: its label, then its unit.</extracomment>
-        <translation>%1, %2</translation>
-    </message>
 </context>
 <context>
     <name>Attempt</name>
-    <message>
-        <source>In the record, &quot;%1&quot; is missing.</source>
-        <translation>No registro, falta &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>In check %2, &quot;%1&quot; is missing.</source>
-        <translation>Na verificação %2, falta &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is not text.</source>
-        <translation>No registro, &quot;%1&quot; não é texto.</translation>
-    </message>
-    <message>
-        <source>In check %2, &quot;%1&quot; is not text.</source>
-        <translation>Na verificação %2, &quot;%1&quot; não é texto.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>No registro, &quot;%1&quot; não é um número inteiro de %2 a %3.</translation>
-    </message>
-    <message>
-        <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
-        <translation>Na verificação %4, &quot;%1&quot; não é um número inteiro de %2 a %3.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>No registro, &quot;%1&quot; é &quot;%2&quot;, que não é uma data e hora.</translation>
-    </message>
-    <message>
-        <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
-        <translation>Na verificação %3, &quot;%1&quot; é &quot;%2&quot;, que não é uma data e hora.</translation>
-    </message>
-    <message>
-        <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>No registro, &quot;%1&quot; tem mais de %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>Na verificação %3, &quot;%1&quot; tem mais de %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>Check %1 is not an object.</source>
-        <translation>A verificação %1 não é um objeto.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
-        <translation>Na verificação %1, &quot;field&quot; é &quot;%2&quot;, que não é um campo de resposta.</translation>
-    </message>
-    <message>
-        <source>In check %1, the field %2 is of question %3, not %4.</source>
-        <translation>Na verificação %1, o campo %2 é da questão %3, não da %4.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;value&quot; is not a finite number.</source>
-        <translation>Na verificação %1, &quot;value&quot; não é um número finito.</translation>
-    </message>
-    <message>
-        <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
-        <translation>Na verificação %1, &quot;verdict&quot; não é correct, slip, carriedForward, close nem notYet.</translation>
-    </message>
-    <message>
-        <source>In check %1, a value and a verdict go together, and one is missing.</source>
-        <translation>Na verificação %1, um valor e um veredito devem vir juntos, e falta um deles.</translation>
-    </message>
     <message>
         <source>The attempt has no start or update time.</source>
         <translation>A tentativa não tem hora de início nem de atualização.</translation>
@@ -194,51 +125,97 @@
         <source>Check %1 of the attempt is not one a record holds.</source>
         <translation>A verificação %1 da tentativa não pode ser guardada em um registro.</translation>
     </message>
+</context>
+<context>
+    <name>AttemptDialog</name>
     <message>
-        <source>The record has no version number.</source>
-        <translation>O registro não tem número de versão.</translation>
+        <source>nobody named</source>
+        <translation>estudante sem nome</translation>
     </message>
     <message>
-        <source>In the record, &quot;checks&quot; is not a list.</source>
-        <translation>No registro, &quot;checks&quot; não é uma lista.</translation>
+        <source>The attempt of %1 at %2</source>
+        <extracomment>The dialog&apos;s title: %1 is the student, %2 the subject&apos;s code.</extracomment>
+        <translation>Tentativa de %1, indivíduo %2</translation>
     </message>
     <message>
-        <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
-        <translation>O registro tem %1 verificações, mais do que qualquer tentativa poderia ter (%2 no máximo).</translation>
+        <source>Started %1; read from %2.</source>
+        <extracomment>%1 is a date and time, %2 the file the record was read from.</extracomment>
+        <translation>Iniciada em %1; lida do arquivo %2.</translation>
     </message>
     <message>
-        <source>The file is empty.</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>O arquivo está vazio.</translation>
+        <source>The exercise was finished.</source>
+        <translation>O exercício foi concluído.</translation>
     </message>
     <message>
-        <source>The file is cut short: its JSON ends unfinished (%1).</source>
-        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
-        <translation>O arquivo está truncado: seu JSON termina incompleto (%1).</translation>
+        <source>The exercise was left at question %1.</source>
+        <translation>O exercício foi interrompido na questão %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <extracomment>%n questions of %1 were right at the first try.</extracomment>
+        <translation>
+            <numerusform>%n questão de %1 certa na primeira resposta.</numerusform>
+            <numerusform>%n questões de %1 certas na primeira resposta.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file is not JSON: %1 at byte %2.</source>
-        <translation>O arquivo não é JSON: %1 no byte %2.</translation>
+        <source>The record was edited. %1 The verdicts shown are the ones its entries earn.</source>
+        <extracomment>%1 names the first check at fault, in a sentence of its own.</extracomment>
+        <translation>O registro foi editado. %1 Os vereditos mostrados são os que seus valores digitados recebem.</translation>
     </message>
     <message>
-        <source>The file is not a Korvanel practice record.</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>O arquivo não é um registro de prática do Korvanel.</translation>
+        <source>Time</source>
+        <extracomment>When a check was made.</extracomment>
+        <translation>Hora</translation>
     </message>
     <message>
-        <source>The record was written by a newer Korvanel (record version %1; this one reads version %2).</source>
-        <extracomment>Follows a sentence that names the file.</extracomment>
-        <translation>O registro foi gravado por uma versão mais recente do Korvanel (versão de registro %1; esta lê a versão %2).</translation>
+        <source>Question</source>
+        <translation>Questão</translation>
     </message>
     <message>
-        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
-        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
-        <translation>O código &quot;%1&quot; do registro não é um código de indivíduo. %2</translation>
+        <source>Entry</source>
+        <extracomment>What the student typed, as typed.</extracomment>
+        <translation>Valor digitado</translation>
     </message>
     <message>
-        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
-        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
-        <translation>O arquivo é grande demais para um registro de prática: %1, e um registro ocupa no máximo %2.</translation>
+        <source>Verdict</source>
+        <extracomment>What the entry earns, as the judge gives it.</extracomment>
+        <translation>Veredito</translation>
+    </message>
+    <message>
+        <source>Edited</source>
+        <extracomment>Why the record gives this check otherwise than the judge does.</extracomment>
+        <translation>Editada</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Verificações</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <extracomment>The verdict column of an entry the judge could not read as a number.</extracomment>
+        <translation>não é um número</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1 is the question&apos;s number, %2 its part: &quot;2, glucose&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Export result &amp;slip…</source>
+        <translation>Exportar &amp;folha de resultados…</translation>
+    </message>
+    <message>
+        <source>Export result slip</source>
+        <translation>Exportar folha de resultados</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No result slip was written. %1</source>
+        <translation>Nenhuma folha de resultados foi gravada. %1</translation>
     </message>
 </context>
 <context>
@@ -284,65 +261,6 @@
     </message>
 </context>
 <context>
-    <name>AttemptTable</name>
-    <message>
-        <source>yes</source>
-        <translation>sim</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>não</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>sem nome</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>The student&apos;s name.</extracomment>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>ID number</source>
-        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
-        <translation>Nº de identificação</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
-        <translation>Código</translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <extracomment>When the student started the attempt: a date and time.</extracomment>
-        <translation>Início</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
-        <translation>Pontuação</translation>
-    </message>
-    <message>
-        <source>Finished</source>
-        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
-        <translation>Concluída</translation>
-    </message>
-    <message>
-        <source>Edited</source>
-        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
-        <translation>Editada</translation>
-    </message>
-    <message>
-        <source>Counted</source>
-        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
-        <translation>Contada</translation>
-    </message>
-</context>
-<context>
     <name>ChartView</name>
     <message>
         <source>Each question at the first try and at the last</source>
@@ -364,10 +282,6 @@
         <source>Right at the first try</source>
         <extracomment>An outcome in the key of the class&apos;s chart.</extracomment>
         <translation>Certa na primeira resposta</translation>
-    </message>
-    <message>
-        <source>Right at the last</source>
-        <translation>Certa na última resposta</translation>
     </message>
     <message>
         <source>Carried forward</source>
@@ -424,18 +338,22 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n student(s) who did not check it</source>
-        <translation>
-            <numerusform>%n estudante não verificou a resposta</numerusform>
-            <numerusform>%n estudantes não verificaram a resposta</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%1: %n student(s). %2</source>
         <extracomment>%1 names the question; %n students met the slip; %2 is the slip&apos;s hint, a sentence of its own.</extracomment>
         <translation>
             <numerusform>%1: %n estudante. %2</numerusform>
             <numerusform>%1: %n estudantes. %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Right at the last try</source>
+        <translation>Certa na última resposta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n student(s) who did not check this answer</source>
+        <translation>
+            <numerusform>%n estudante não verificou esta resposta</numerusform>
+            <numerusform>%n estudantes não verificaram esta resposta</numerusform>
         </translation>
     </message>
 </context>
@@ -450,59 +368,8 @@
         <translation>Nenhum erro típico foi cometido.</translation>
     </message>
     <message>
-        <source>yes</source>
-        <translation>sim</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>não</translation>
-    </message>
-    <message>
         <source>Each question at the first try and at the last, students counted:</source>
         <translation>Cada questão na primeira resposta e na última, em número de estudantes:</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <extracomment>The student&apos;s name.</extracomment>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>ID number</source>
-        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
-        <translation>Nº de identificação</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
-        <translation>Código</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
-        <translation>Pontuação</translation>
-    </message>
-    <message>
-        <source>Finished</source>
-        <extracomment>Whether the student finished the attempt.</extracomment>
-        <translation>Concluída</translation>
-    </message>
-    <message>
-        <source>Edited</source>
-        <extracomment>Whether the record was changed by hand.</extracomment>
-        <translation>Editada</translation>
-    </message>
-    <message>
-        <source>Counted</source>
-        <extracomment>Whether this attempt is the one that counts for its student.</extracomment>
-        <translation>Contada</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>sem nome</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
     </message>
     <message numerus="yes">
         <source>%n student(s)</source>
@@ -577,10 +444,6 @@
         <translation>Escolher…</translation>
     </message>
     <message>
-        <source>Choose the file for %1</source>
-        <translation>Escolher o arquivo para %1</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>Arquivos PDF (*.pdf)</translation>
     </message>
@@ -635,9 +498,89 @@
         <translation>Cancelado: nada foi gravado, e o que havia nesses locais continua como estava.</translation>
     </message>
     <message>
-        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
-        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
-        <translation>O código de indivíduo &quot;%1&quot; não pode ser lido. %2</translation>
+        <source>Choose the file for the worksheets</source>
+        <translation>Escolher o arquivo das folhas de exercícios</translation>
+    </message>
+    <message>
+        <source>Choose the file for the answer keys</source>
+        <translation>Escolher o arquivo dos gabaritos</translation>
+    </message>
+</context>
+<context>
+    <name>ClassTable</name>
+    <message>
+        <source>yes</source>
+        <extracomment>A cell of the class&apos;s table: whether the attempt was finished, edited or counted.</extracomment>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 questions right at the first try.</source>
+        <translation>
+            <numerusform>%n questão de %1 certa na primeira resposta.</numerusform>
+            <numerusform>%n questões de %1 certas na primeira resposta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known slips met in %n question(s): %1.</source>
+        <extracomment>%n questions, listed in %1: &quot;2 and 5&quot;.</extracomment>
+        <translation>
+            <numerusform>Erros típicos cometidos em %n questão: %1.</numerusform>
+            <numerusform>Erros típicos cometidos em %n questões: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The student&apos;s name.</extracomment>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>nobody named</source>
+        <extracomment>The name column of an attempt whose record names nobody.</extracomment>
+        <translation>sem nome</translation>
+    </message>
+    <message>
+        <source>ID number</source>
+        <extracomment>Moodle&apos;s word for the number a school knows a student by.</extracomment>
+        <translation>Nº de identificação</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <extracomment>The subject&apos;s code, such as M72-0.8-12.4.</extracomment>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <extracomment>When the student started the attempt: a date and time.</extracomment>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Questions right at the first try, &quot;4 of 6&quot;.</extracomment>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>%1 questions right at the first try of %2.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <extracomment>Whether the student finished the attempt: yes or no.</extracomment>
+        <translation>Concluída</translation>
+    </message>
+    <message>
+        <source>Edited</source>
+        <extracomment>Whether the record was changed by hand: yes or no.</extracomment>
+        <translation>Editada</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <extracomment>Whether this attempt is the one that counts for its student: yes or no.</extracomment>
+        <translation>Contada</translation>
     </message>
 </context>
 <context>
@@ -672,7 +615,7 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
     </message>
     <message>
         <source>With --student: the student&apos;s &lt;id&gt; number, as the school&apos;s gradebook knows it.</source>
-        <translation>Com --student: o número &lt;id&gt; do estudante, como consta no diário de classe da escola.</translation>
+        <translation>Com --student: o número &lt;id&gt; do estudante, como consta no livro de notas da escola.</translation>
     </message>
     <message>
         <source>Writes the worksheet, the problem and the six questions with room to work under each, as PDF to &lt;file&gt;, and exits without opening a window.</source>
@@ -687,10 +630,6 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
         <translation>Com --worksheet ou --key: um conjunto da turma com &lt;n&gt; indivíduos aleatórios diferentes, de 1 a %1, cada um em páginas próprias encabeçadas pelo seu código.</translation>
     </message>
     <message>
-        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the report of --report or both. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
-        <translation>Lê os registros de prática dados como argumentos, arquivos ou pastas deles, julga de novo cada verificação a partir do valor digitado e grava a tabela de --csv, o relatório de --report ou ambos. Um registro que não pode ser lido, ou que foi editado, é indicado. Sai sem abrir janela.</translation>
-    </message>
-    <message>
         <source>With --collate: the CSV &lt;file&gt; to write, a line for each attempt: the student&apos;s name and ID number, the subject code, when the attempt started, each question&apos;s first and last verdicts, the score and whether it was finished, edited and counted.</source>
         <translation>Com --collate: o &lt;file&gt; CSV a gravar, uma linha por tentativa: o nome e o número de identificação do estudante, o código do indivíduo, quando a tentativa começou, o primeiro e o último veredito de cada questão, a pontuação e se a tentativa foi concluída, editada e contada.</translation>
     </message>
@@ -701,10 +640,6 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
     <message>
         <source>Speaks the language of &lt;code&gt;, one of %1, instead of the desktop&apos;s: pt or pt_BR for Brazilian Portuguese.</source>
         <translation>Usa o idioma de &lt;code&gt;, um de %1, em vez do idioma da área de trabalho: pt ou pt_BR para português do Brasil.</translation>
-    </message>
-    <message>
-        <source>Opens Korvanel for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
-        <translation>Abre o Korvanel para professores, para conjuntos da turma e os registros entregues, com os registros dados como argumentos, arquivos ou pastas deles.</translation>
     </message>
     <message>
         <source>Writes the result slip of the practice record of --record, its entries, verdicts and score on one page, as PDF to &lt;file&gt;, and exits without opening a window.</source>
@@ -723,24 +658,8 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
         <translation>--collate lê registros de prática; não combina com --%1.</translation>
     </message>
     <message>
-        <source>--collate writes a table, a report or both; give --csv, --report or both, and their files.</source>
-        <translation>--collate grava uma tabela, um relatório ou ambos; indique --csv, --report ou ambos, e seus arquivos.</translation>
-    </message>
-    <message>
         <source>--collate needs practice records to read: files, or folders of them.</source>
         <translation>--collate precisa de registros de prática para ler: arquivos, ou pastas deles.</translation>
-    </message>
-    <message>
-        <source>--csv and --report name the same file, %1.</source>
-        <translation>--csv e --report indicam o mesmo arquivo, %1.</translation>
-    </message>
-    <message>
-        <source>--csv names a practice record, %1; write the table to a file of its own.</source>
-        <translation>--csv indica um registro de prática, %1; grave a tabela em um arquivo próprio.</translation>
-    </message>
-    <message>
-        <source>--report names a practice record, %1; write the report to a file of its own.</source>
-        <translation>--report indica um registro de prática, %1; grave o relatório em um arquivo próprio.</translation>
     </message>
     <message>
         <source>--result-slip writes the slip of one practice record; it does not go with --%1.</source>
@@ -819,10 +738,6 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
         <translation>Experimente &apos;%1 --help&apos; para mais informações.</translation>
     </message>
     <message>
-        <source>%1: cannot open the window: there is no display to show it on. --worksheet and --key write paper without one.</source>
-        <translation>%1: não é possível abrir a janela: não há tela para exibi-la. --worksheet e --key gravam as folhas mesmo sem tela.</translation>
-    </message>
-    <message>
         <source>Cannot read the subject code &quot;%1&quot;. %2</source>
         <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
         <translation>Não é possível ler o código de indivíduo &quot;%1&quot;. %2</translation>
@@ -836,6 +751,60 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
         <source>The ID number given with --student-id cannot be taken. %1</source>
         <extracomment>%1 says what is wrong with the ID number, in a sentence of its own.</extracomment>
         <translation>O número de identificação indicado com --student-id não pode ser aceito. %1</translation>
+    </message>
+    <message>
+        <source>Reads the practice records given as arguments, files or folders of them, judges each check again from its entry, and writes the table of --csv, the gradebook file of --gradebook, the report of --report, or several of them. A record that cannot be read, or was edited, is named. Exits without opening a window.</source>
+        <translation>Lê os registros de prática dados como argumentos, arquivos ou pastas deles, julga de novo cada verificação a partir do valor digitado e grava a tabela de --csv, o arquivo para o livro de notas de --gradebook, o relatório de --report, ou mais de um deles. Um registro que não pode ser lido, ou que foi editado, é indicado. Sai sem abrir janela.</translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student it cannot name by a good ID number is left out and named.</source>
+        <translation>Com --collate: o &lt;file&gt; CSV a importar no livro de notas, uma linha por estudante: o número de identificação, o nome, a pontuação da tentativa que conta e um breve feedback. Um estudante que não possa ser identificado por um número de identificação válido fica de fora e é indicado.</translation>
+    </message>
+    <message>
+        <source>Hands practice attempts in to the folder &lt;dir&gt; for this run, whatever this computer&apos;s settings say: each attempt&apos;s record is kept there too, after every check.</source>
+        <translation>Entrega as tentativas de prática na pasta &lt;dir&gt; nesta execução, quaisquer que sejam as configurações deste computador: o registro de cada tentativa também é guardado lá, após cada verificação.</translation>
+    </message>
+    <message>
+        <source>With --teacher: watches the folder &lt;dir&gt; that students hand in to, and shows each record as it arrives or changes.</source>
+        <translation>Com --teacher: monitora a pasta &lt;dir&gt; em que os estudantes fazem as entregas e mostra cada registro assim que ele chega ou muda.</translation>
+    </message>
+    <message>
+        <source>Opens %1 for teachers, for class sets and the records handed in, with the records given as arguments, files or folders of them.</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Abre o %1 para professores, para conjuntos da turma e os registros entregues, com os registros dados como argumentos, arquivos ou pastas deles.</translation>
+    </message>
+    <message>
+        <source>--collate writes the class&apos;s table, a file for the gradebook, a report, or more than one of them; give --csv, --gradebook, --report or several, each with its file.</source>
+        <translation>--collate grava a tabela da turma, um arquivo para o livro de notas, um relatório, ou mais de um deles; indique --csv, --gradebook, --report ou mais de um, cada um com seu arquivo.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 name the same file, %3.</source>
+        <translation>--%1 e --%2 indicam o mesmo arquivo, %3.</translation>
+    </message>
+    <message>
+        <source>--%1 names a practice record, %2; write to a file of its own.</source>
+        <translation>--%1 indica um registro de prática, %2; grave em um arquivo próprio.</translation>
+    </message>
+    <message>
+        <source>--gradebook is the gradebook file of --collate; give --collate and the records too.</source>
+        <translation>--gradebook é o arquivo para o livro de notas de --collate; indique também --collate e os registros.</translation>
+    </message>
+    <message>
+        <source>--watch is for the teacher&apos;s window; give --teacher too.</source>
+        <translation>--watch é para a janela do professor; indique também --teacher.</translation>
+    </message>
+    <message>
+        <source>--%1 names %2, which is not a folder.</source>
+        <translation>--%1 indica %2, que não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>--hand-in is for practice in the window; it does not go with --worksheet or --key.</source>
+        <translation>--hand-in é para a prática na janela; não combina com --worksheet nem com --key.</translation>
+    </message>
+    <message>
+        <source>%1: the window cannot open, as there is no display to show it on. --worksheet and --key write their PDF files without one.</source>
+        <extracomment>%1 is the program&apos;s name, as the command line starts it.</extracomment>
+        <translation>%1: a janela não pode ser aberta, pois não há tela para exibi-la. --worksheet e --key gravam seus arquivos PDF mesmo sem tela.</translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1165,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <extracomment>%1 is the additional oxygen, %2 the litres per 30 minutes, %3 the percentage.</extracomment>
         <translation>Aumento percentual do consumo de oxigênio = 100 x %1 / %2 = %3%</translation>
     </message>
+    <message>
+        <source>%1 calculation</source>
+        <extracomment>The title of every window and the head of every page; %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Cálculo %1</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseWindow</name>
@@ -1208,14 +1182,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <source>Answer</source>
         <extracomment>The pane that shows a worked answer (a noun).</extracomment>
         <translation>Resposta</translation>
-    </message>
-    <message>
-        <source>Pr&amp;actice mode</source>
-        <translation>Modo de &amp;prática</translation>
-    </message>
-    <message>
-        <source>For &amp;teachers…</source>
-        <translation>Para p&amp;rofessores…</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1284,6 +1250,19 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
 </context>
 <context>
+    <name>FolderWatch</name>
+    <message>
+        <source>The watched folder %1 cannot be reached. What was read of it stays; watching goes on, and it is read again when it is back.</source>
+        <extracomment>%1 is a folder; it was deleted, or the share it is on went offline.</extracomment>
+        <translation>A pasta monitorada %1 não pode ser acessada. O que já foi lido dela permanece; o monitoramento continua, e ela será lida de novo quando voltar a estar disponível.</translation>
+    </message>
+    <message>
+        <source>The file is a link to a place outside the folder, and it was not followed.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>O arquivo é um link para um local fora da pasta e não foi seguido.</translation>
+    </message>
+</context>
+<context>
     <name>FormWindow</name>
     <message>
         <source>Zoom &amp;in</source>
@@ -1319,30 +1298,69 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>Menu</translation>
     </message>
     <message>
-        <source>Korvanel calculation</source>
-        <translation>Cálculo Korvanel</translation>
+        <source>%1 logo</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>Logotipo do %1</translation>
+    </message>
+</context>
+<context>
+    <name>Gradebook</name>
+    <message>
+        <source>%1 is left out of the gradebook file: the attempt gives no ID number, by which the gradebook finds a student.</source>
+        <extracomment>%1 is a student&apos;s name, or the record&apos;s file where it names nobody.</extracomment>
+        <translation>%1 fica de fora do arquivo para o livro de notas: a tentativa não informa número de identificação, e é por ele que o livro de notas encontra cada estudante.</translation>
     </message>
     <message>
-        <source>Korvanel logo</source>
-        <translation>Logotipo do Korvanel</translation>
+        <source>ID number %1 is left out of the gradebook file: it is given to more than one student (%2).</source>
+        <extracomment>%1 is an ID number, %2 the names the records give with it: &quot;Ana and Ben&quot;.</extracomment>
+        <translation>O número de identificação %1 fica de fora do arquivo para o livro de notas: ele foi informado por mais de um estudante (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is left out of the gradebook file: the ID number &quot;%2&quot; would be read as a formula or holds a control character, and the gradebook would find nobody by it.</source>
+        <extracomment>%1 is a student&apos;s name, %2 the ID number.</extracomment>
+        <translation>%1 fica de fora do arquivo para o livro de notas: o número de identificação &quot;%2&quot; seria lido como uma fórmula ou contém um caractere de controle, e o livro de notas não encontraria ninguém por ele.</translation>
+    </message>
+</context>
+<context>
+    <name>HandIn</name>
+    <message>
+        <source>Not handed in. %1 Your attempt is kept on this computer, and handed in at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Não foi possível entregar. %1 Sua tentativa fica guardada neste computador e será entregue na próxima verificação.</translation>
+    </message>
+    <message>
+        <source>Handing in to %1…</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Entregando na pasta %1…</translation>
+    </message>
+    <message>
+        <source>Handed in to %1 at %2.</source>
+        <extracomment>%1 is a folder, %2 a time of day.</extracomment>
+        <translation>Entregue na pasta %1 às %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HandInFolder</name>
+    <message>
+        <source>The hand-in folder %1 cannot be reached.</source>
+        <extracomment>A hand-in folder on a USB stick that was pulled, or a share that is offline.</extracomment>
+        <translation>A pasta de entrega %1 não pode ser acessada.</translation>
+    </message>
+    <message>
+        <source>The hand-in folder %1 is not a folder.</source>
+        <translation>A pasta de entrega %1 não é uma pasta.</translation>
     </message>
 </context>
 <context>
     <name>HandedIn</name>
     <message>
         <source>The folder holds no practice records (*.json).</source>
+        <extracomment>Follows a sentence that names the folder.</extracomment>
         <translation>A pasta não contém registros de prática (*.json).</translation>
     </message>
     <message>
         <source>Records read: %1; students: %2; attempts: %3.</source>
         <translation>Registros lidos: %1; estudantes: %2; tentativas: %3.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n record(s) held an attempt read already, and it counts once.</source>
-        <translation>
-            <numerusform>%n registro continha uma tentativa já lida, que conta uma só vez.</numerusform>
-            <numerusform>%n registros continham tentativas já lidas, que contam uma só vez.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Where a student handed in more than one attempt, the latest finished counts, else the latest; the table says which.</source>
@@ -1372,13 +1390,21 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <extracomment>%1 is the record&apos;s file; %2 names the check that differs, in a sentence of its own; the table and report show what its entry earns.</extracomment>
         <translation>O registro %1 foi editado. %2 Os vereditos mostrados são os que seus valores digitados recebem.</translation>
     </message>
+    <message>
+        <source>The folder cannot be read.</source>
+        <extracomment>Follows a sentence that names the folder.</extracomment>
+        <translation>A pasta não pode ser lida.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) held an attempt read already; each attempt counts once.</source>
+        <translation>
+            <numerusform>%n registro continha uma tentativa já lida; cada tentativa conta uma só vez.</numerusform>
+            <numerusform>%n registros continham tentativas já lidas; cada tentativa conta uma só vez.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HandedInPage</name>
-    <message>
-        <source>Records not read, or edited:</source>
-        <translation>Registros não lidos ou editados:</translation>
-    </message>
     <message>
         <source>Export &amp;table…</source>
         <translation>Exportar &amp;tabela…</translation>
@@ -1405,12 +1431,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>C&amp;lear</source>
-        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Limpar</translation>
-    </message>
-    <message>
-        <source>Add the records (.json) your students hand in, or drop their files or folders on this window. Each record&apos;s checks are judged again from its entries.</source>
-        <translation>Adicione os registros (.json) que seus estudantes entregam, ou arraste os arquivos ou as pastas deles para esta janela. As verificações de cada registro são julgadas de novo a partir dos valores digitados.</translation>
     </message>
     <message>
         <source>No records are read yet.</source>
@@ -1460,6 +1481,64 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <source>No report was written. %1</source>
         <translation>Nenhum relatório foi gravado. %1</translation>
     </message>
+    <message>
+        <source>Export for the &amp;gradebook…</source>
+        <extracomment>Writes the file that the school&apos;s gradebook (Moodle) imports.</extracomment>
+        <translation>Exportar para o li&amp;vro de notas…</translation>
+    </message>
+    <message>
+        <source>&amp;Watch a folder…</source>
+        <extracomment>Empties the page of every record read. Follows a folder that students hand in to, as records arrive and change.</extracomment>
+        <translation>&amp;Monitorar uma pasta…</translation>
+    </message>
+    <message>
+        <source>Records &amp;not read, or edited:</source>
+        <translation>Registros &amp;não lidos ou editados:</translation>
+    </message>
+    <message>
+        <source>Add the records (.json) your students hand in, drop their files or folders on this window, or watch the folder they hand in to. Each record&apos;s checks are judged again from its entries; open an attempt to see them all.</source>
+        <translation>Adicione os registros (.json) que seus estudantes entregam, arraste os arquivos ou as pastas deles para esta janela, ou monitore a pasta em que eles fazem as entregas. As verificações de cada registro são julgadas de novo a partir dos valores digitados; abra uma tentativa para ver todas elas.</translation>
+    </message>
+    <message>
+        <source>nobody named</source>
+        <translation>estudante sem nome</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in: %1.</source>
+        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
+        <translation>
+            <numerusform>%n nova tentativa entregue: %1.</numerusform>
+            <numerusform>%n novas tentativas entregues: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Watching %1: records are read as they arrive or change.</source>
+        <translation>Monitorando %1: os registros são lidos à medida que chegam ou mudam.</translation>
+    </message>
+    <message>
+        <source>Watch the folder your students hand in to</source>
+        <translation>Monitorar a pasta de entrega dos seus estudantes</translation>
+    </message>
+    <message>
+        <source>Export for the gradebook</source>
+        <translation>Exportar para o livro de notas</translation>
+    </message>
+    <message>
+        <source>No gradebook file was written. %1</source>
+        <translation>Nenhum arquivo para o livro de notas foi gravado. %1</translation>
+    </message>
+    <message>
+        <source>The gradebook file is written to %1.</source>
+        <translation>O arquivo para o livro de notas foi gravado em %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The gradebook file is written to %1, and %n student(s) are left out of it:</source>
+        <extracomment>%1 is the file; the sentence of each student left out follows, one a line.</extracomment>
+        <translation>
+            <numerusform>O arquivo para o livro de notas foi gravado em %1, e %n estudante ficou de fora dele:</numerusform>
+            <numerusform>O arquivo para o livro de notas foi gravado em %1, e %n estudantes ficaram de fora dele:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Judge</name>
@@ -1495,8 +1574,9 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
 <context>
     <name>Language</name>
     <message>
-        <source>Korvanel speaks no &quot;%1&quot;; the languages there are: %2.</source>
-        <translation>O Korvanel não está disponível em &quot;%1&quot;; os idiomas que ele oferece são: %2.</translation>
+        <source>%1 speaks no &quot;%2&quot;; the languages there are: %3.</source>
+        <extracomment>%1 is the program&apos;s name, %2 the language asked for, %3 the languages there are.</extracomment>
+        <translation>O %1 não está disponível em &quot;%2&quot;; os idiomas que ele oferece são: %3.</translation>
     </message>
 </context>
 <context>
@@ -1530,20 +1610,8 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
 <context>
     <name>Paper</name>
     <message>
-        <source>Korvanel calculation: class report</source>
-        <translation>Cálculo Korvanel: relatório da turma</translation>
-    </message>
-    <message>
         <source>page %1 of %2</source>
         <translation>página %1 de %2</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: answer key</source>
-        <translation>Cálculo Korvanel: gabarito</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: worksheet</source>
-        <translation>Cálculo Korvanel: folha de exercícios</translation>
     </message>
     <message>
         <source>There is no subject to print.</source>
@@ -1560,10 +1628,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <message>
         <source>Cannot finish the pages.</source>
         <translation>Não é possível concluir as páginas.</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: result slip</source>
-        <translation>Cálculo Korvanel: folha de resultados</translation>
     </message>
     <message>
         <source>Subject %1, practised by %2 on %3 from %4 to %5.</source>
@@ -1598,6 +1662,25 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <message>
         <source>Cancelled: nothing was written.</source>
         <translation>Cancelado: nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1: class report</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: relatório da turma</translation>
+    </message>
+    <message>
+        <source>%1: answer key</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: gabarito</translation>
+    </message>
+    <message>
+        <source>%1: worksheet</source>
+        <translation>%1: folha de exercícios</translation>
+    </message>
+    <message>
+        <source>%1: result slip</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: folha de resultados</translation>
     </message>
 </context>
 <context>
@@ -1647,18 +1730,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>No músculo, a glicose-6-fosfato é convertida em glicogênio; esta etapa usa UTP e gera UDP + Pi.</translation>
     </message>
     <message>
-        <source>Totals: making glucose from 2 x lactate uses 6 nucleoside triphosphates (4 ATP and 2 GTP).</source>
-        <translation>Totais: produzir glicose a partir de 2 x lactato usa 6 nucleosídeos trifosfato (4 ATP e 2 GTP).</translation>
-    </message>
-    <message>
-        <source>Making liver glycogen uses 7 (the 6 for glucose and 1 UTP in the liver).</source>
-        <translation>Produzir glicogênio hepático usa 7 (os 6 da glicose e 1 UTP no fígado).</translation>
-    </message>
-    <message>
-        <source>Making muscle glycogen uses 8 (the 6 for glucose, 1 ATP and 1 UTP in muscle).</source>
-        <translation>Produzir glicogênio muscular usa 8 (os 6 da glicose, 1 ATP e 1 UTP no músculo).</translation>
-    </message>
-    <message>
         <source>Complete oxidation of lactate through pyruvate, acetyl CoA and the citric acid cycle.</source>
         <translation>Oxidação completa do lactato via piruvato, acetil-CoA e ciclo do ácido cítrico.</translation>
     </message>
@@ -1703,20 +1774,8 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>O malato é oxidado a oxaloacetato (4 carbonos), o que fecha o ciclo; esta etapa usa NAD+ e gera NADH.</translation>
     </message>
     <message>
-        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about 2.5 ATP, each FADH2 gives about 1.5 ATP.</source>
-        <translation>O quadro no centro do ciclo mostra as taxas de conversão: cada NADH gera cerca de 2,5 ATP, cada FADH2 gera cerca de 1,5 ATP.</translation>
-    </message>
-    <message>
-        <source>In total one lactate gives 5 NADH, 1 FADH2 and 1 GTP, which make 15 ATP.</source>
-        <translation>No total, um lactato gera 5 NADH, 1 FADH2 e 1 GTP, que produzem 15 ATP.</translation>
-    </message>
-    <message>
         <source>Gluconeogenesis from lactate</source>
         <translation>Gliconeogênese a partir do lactato</translation>
-    </message>
-    <message>
-        <source>Korvanel calculation: gluconeogenesis from lactate</source>
-        <translation>Cálculo Korvanel: gliconeogênese a partir do lactato</translation>
     </message>
     <message>
         <source>Pathway diagram: gluconeogenesis from lactate</source>
@@ -1727,12 +1786,41 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>Oxidação do lactato e ciclo do ácido cítrico</translation>
     </message>
     <message>
-        <source>Korvanel calculation: lactate oxidation and the citric acid cycle</source>
-        <translation>Cálculo Korvanel: oxidação do lactato e ciclo do ácido cítrico</translation>
-    </message>
-    <message>
         <source>Pathway diagram: lactate oxidation and the citric acid cycle</source>
         <translation>Diagrama da via: oxidação do lactato e ciclo do ácido cítrico</translation>
+    </message>
+    <message>
+        <source>Totals: making glucose from 2 x lactate uses %1 nucleoside triphosphates (%2 ATP and %3 GTP).</source>
+        <extracomment>%1 nucleoside triphosphates in all: %2 ATP and %3 GTP.</extracomment>
+        <translation>Totais: a síntese de glicose a partir de 2 x lactato usa %1 nucleosídeos trifosfato (%2 ATP e %3 GTP).</translation>
+    </message>
+    <message>
+        <source>Making liver glycogen uses %1 (the %2 for glucose and %3 UTP in the liver).</source>
+        <extracomment>%1 in all: the %2 for glucose and %3 UTP.</extracomment>
+        <translation>A síntese de glicogênio hepático usa %1 (os %2 da glicose e %3 UTP no fígado).</translation>
+    </message>
+    <message>
+        <source>Making muscle glycogen uses %1 (the %2 for glucose, %3 ATP and %4 UTP in muscle).</source>
+        <extracomment>%1 in all: the %2 for glucose, %3 ATP and %4 UTP.</extracomment>
+        <translation>A síntese de glicogênio muscular usa %1 (os %2 da glicose, %3 ATP e %4 UTP no músculo).</translation>
+    </message>
+    <message>
+        <source>The box in the middle of the cycle gives the exchange rates: each NADH gives about %1 ATP, each FADH2 gives about %2 ATP.</source>
+        <translation>O quadro no centro do ciclo mostra as equivalências: cada NADH rende cerca de %1 ATP, e cada FADH2, cerca de %2 ATP.</translation>
+    </message>
+    <message>
+        <source>In total one lactate gives %1 NADH, %2 FADH2 and %3 GTP, which make %4 ATP.</source>
+        <translation>No total, um lactato gera %1 NADH, %2 FADH2 e %3 GTP, que equivalem a %4 ATP.</translation>
+    </message>
+    <message>
+        <source>%1: gluconeogenesis from lactate</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: gliconeogênese a partir do lactato</translation>
+    </message>
+    <message>
+        <source>%1: lactate oxidation and the citric acid cycle</source>
+        <extracomment>%1 is the program&apos;s title, &quot;Korvanel calculation&quot;.</extracomment>
+        <translation>%1: oxidação do lactato e ciclo do ácido cítrico</translation>
     </message>
 </context>
 <context>
@@ -1752,22 +1840,32 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
 </context>
 <context>
-    <name>PracticeDialogs</name>
+    <name>PracticeActions</name>
+    <message>
+        <source>Pr&amp;actice mode</source>
+        <translation>Modo de &amp;prática</translation>
+    </message>
     <message>
         <source>Yo&amp;ur name…</source>
         <translation>Se&amp;u nome…</translation>
     </message>
     <message>
+        <source>Export result &amp;slip…</source>
+        <translation>Exportar &amp;folha de resultados…</translation>
+    </message>
+    <message>
+        <source>&amp;Hand in…</source>
+        <extracomment>Gives the attempt&apos;s record to the teacher, into a folder the teacher reads.</extracomment>
+        <translation>Entre&amp;gar…</translation>
+    </message>
+    <message>
+        <source>Show &amp;my records</source>
+        <extracomment>Opens the folder of this computer&apos;s practice records in the file manager.</extracomment>
+        <translation>&amp;Mostrar meus registros</translation>
+    </message>
+    <message>
         <source>Practice mode</source>
         <translation>Modo de prática</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Continuar</translation>
-    </message>
-    <message>
-        <source>Start &amp;again</source>
-        <translation>Começar de &amp;novo</translation>
     </message>
     <message>
         <source>You started practising subject %1 on %2 and stopped at question %3. Continue where you stopped?</source>
@@ -1778,9 +1876,56 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>Você começou a praticar com o indivíduo %1 em %2 e parou na resposta %3. Continuar de onde parou?</translation>
     </message>
     <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuar</translation>
+    </message>
+    <message>
+        <source>Start &amp;again</source>
+        <translation>Começar de &amp;novo</translation>
+    </message>
+    <message>
+        <source>Export result slip</source>
+        <translation>Exportar folha de resultados</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No result slip was written. %1</source>
+        <translation>Nenhuma folha de resultados foi gravada. %1</translation>
+    </message>
+    <message>
+        <source>Hand in</source>
+        <translation>Entregar</translation>
+    </message>
+    <message>
+        <source>Your attempt is handed in to %1, the folder your school set, and again after every check.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Sua tentativa é entregue na pasta %1, definida pela sua escola, e entregue de novo após cada verificação.</translation>
+    </message>
+    <message>
+        <source>Hand in to a folder</source>
+        <translation>Entregar em uma pasta</translation>
+    </message>
+    <message>
+        <source>Show my records</source>
+        <translation>Mostrar meus registros</translation>
+    </message>
+    <message>
+        <source>Your practice records are in %1.</source>
+        <extracomment>%1 is a folder; the file manager could not be started.</extracomment>
+        <translation>Seus registros de prática estão em %1.</translation>
+    </message>
+    <message>
         <source>Your answers cannot be kept. %1 Practice goes on.</source>
         <extracomment>%1 says why, in a sentence of its own that names the record.</extracomment>
         <translation>Suas respostas não podem ser guardadas. %1 A prática continua.</translation>
+    </message>
+    <message>
+        <source>Your attempt cannot be handed in. %1 It is kept on this computer, and handed in again at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Não é possível entregar sua tentativa. %1 Ela fica guardada neste computador e será entregue na próxima verificação.</translation>
     </message>
 </context>
 <context>
@@ -1829,6 +1974,119 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
 </context>
 <context>
+    <name>RecordJson</name>
+    <message>
+        <source>In the record, &quot;%1&quot; is missing.</source>
+        <translation>No registro, falta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>In check %2, &quot;%1&quot; is missing.</source>
+        <translation>Na verificação %2, falta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is not text.</source>
+        <translation>No registro, &quot;%1&quot; não é texto.</translation>
+    </message>
+    <message>
+        <source>In check %2, &quot;%1&quot; is not text.</source>
+        <translation>Na verificação %2, &quot;%1&quot; não é texto.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <translation>No registro, &quot;%1&quot; não é um número inteiro de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>In check %4, &quot;%1&quot; is not a whole number from %2 to %3.</source>
+        <translation>Na verificação %4, &quot;%1&quot; não é um número inteiro de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
+        <translation>No registro, &quot;%1&quot; é &quot;%2&quot;, que não é uma data e hora.</translation>
+    </message>
+    <message>
+        <source>In check %3, &quot;%1&quot; is &quot;%2&quot;, which is not a date and time.</source>
+        <translation>Na verificação %3, &quot;%1&quot; é &quot;%2&quot;, que não é uma data e hora.</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>No registro, &quot;%1&quot; tem mais de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>In check %3, &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>Na verificação %3, &quot;%1&quot; tem mais de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>Check %1 is not an object.</source>
+        <translation>A verificação %1 não é um objeto.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;field&quot; is &quot;%2&quot;, which is not an answer field.</source>
+        <translation>Na verificação %1, &quot;field&quot; é &quot;%2&quot;, que não é um campo de resposta.</translation>
+    </message>
+    <message>
+        <source>In check %1, the field %2 is of question %3, not %4.</source>
+        <translation>Na verificação %1, o campo %2 é da questão %3, não da %4.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;value&quot; is not a finite number.</source>
+        <translation>Na verificação %1, &quot;value&quot; não é um número finito.</translation>
+    </message>
+    <message>
+        <source>In check %1, &quot;verdict&quot; is not one of correct, slip, carriedForward, close or notYet.</source>
+        <translation>Na verificação %1, &quot;verdict&quot; não é correct, slip, carriedForward, close nem notYet.</translation>
+    </message>
+    <message>
+        <source>In check %1, a value and a verdict go together, and one is missing.</source>
+        <translation>Na verificação %1, um valor e um veredito devem vir juntos, e falta um deles.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <extracomment>Follows a sentence that names the file.</extracomment>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The file is cut short: its JSON ends unfinished (%1).</source>
+        <extracomment>Follows a sentence that names the file; %1 is the JSON parser&apos;s own words.</extracomment>
+        <translation>O arquivo está truncado: seu JSON termina incompleto (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: %1 at byte %2.</source>
+        <translation>O arquivo não é JSON: %1 no byte %2.</translation>
+    </message>
+    <message>
+        <source>The file is not a %1 practice record.</source>
+        <extracomment>Follows a sentence that names the file. %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>O arquivo não é um registro de prática do %1.</translation>
+    </message>
+    <message>
+        <source>The record has no version number.</source>
+        <translation>O registro não tem número de versão.</translation>
+    </message>
+    <message>
+        <source>The record was written by a newer %1 (record version %2; this one reads version %3).</source>
+        <extracomment>Follows a sentence that names the file. %1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>O registro foi gravado por uma versão mais recente do %1 (versão de registro %2; esta versão do programa lê a versão %3).</translation>
+    </message>
+    <message>
+        <source>In the record, &quot;checks&quot; is not a list.</source>
+        <translation>No registro, &quot;checks&quot; não é uma lista.</translation>
+    </message>
+    <message>
+        <source>The record&apos;s code &quot;%1&quot; is not a subject code. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>O código &quot;%1&quot; do registro não é um código de indivíduo. %2</translation>
+    </message>
+    <message>
+        <source>The record has %1 checks, more than any attempt could (%2 at most).</source>
+        <translation>O registro tem %1 verificações, mais do que qualquer tentativa poderia ter (%2 no máximo).</translation>
+    </message>
+    <message>
+        <source>The file is too large for a practice record: %1, where a record takes at most %2.</source>
+        <extracomment>Follows a sentence that names the file; %1 and %2 are sizes, such as &quot;9.1 MB&quot;.</extracomment>
+        <translation>O arquivo é grande demais para um registro de prática: %1, quando um registro ocupa no máximo %2.</translation>
+    </message>
+</context>
+<context>
     <name>Replay</name>
     <message>
         <source>Check %1 says &quot;%2&quot;, but its entry &quot;%3&quot; is not a number the judge can read.</source>
@@ -1847,16 +2105,16 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>A verificação %1 contém o valor %2, mas seu valor digitado, &quot;%3&quot;, é lido como %4.</translation>
     </message>
     <message>
-        <source>Check %1 was made before the check or the start before it.</source>
-        <translation>A verificação %1 foi feita antes da verificação anterior ou do início da tentativa.</translation>
-    </message>
-    <message>
         <source>Check %1 was made after the attempt&apos;s last update.</source>
         <translation>A verificação %1 foi feita depois da última atualização da tentativa.</translation>
     </message>
     <message>
         <source>Check %1 is of question %2, which was not posed at that point.</source>
         <translation>A verificação %1 é da questão %2, que ainda não tinha sido apresentada naquele momento.</translation>
+    </message>
+    <message>
+        <source>Check %1 was made before the check before it, or before the attempt started.</source>
+        <translation>A verificação %1 foi feita antes da verificação anterior a ela, ou antes do início da tentativa.</translation>
     </message>
 </context>
 <context>
@@ -1955,20 +2213,20 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>Ainda não: essa é a massa de lactato em gramas; cada grama consome %1 L de oxigênio.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a %2th of the day.</source>
-        <translation>Ainda não: isso compara o oxigênio extra com o de um dia inteiro, %1 L; a questão é sobre 30 minutos, 1/%2 do dia.</translation>
-    </message>
-    <message>
         <source>Not yet: that is a fraction; a percentage is 100 times it.</source>
         <translation>Ainda não: isso é uma fração; a porcentagem é 100 vezes esse valor.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of an hour, a 24th of the day; 30 minutes is a %1th.</source>
-        <translation>Ainda não: isso compara o oxigênio extra com o de uma hora, 1/24 do dia; 30 minutos são 1/%1 do dia.</translation>
-    </message>
-    <message>
         <source>Not yet: that is the extra oxygen as a share of all the oxygen used; the increase is measured against the usual %1 L per 30 minutes.</source>
         <translation>Ainda não: essa é a fração do oxigênio extra em relação a todo o oxigênio usado; o aumento é medido em relação aos %1 L habituais por 30 minutos.</translation>
+    </message>
+    <message>
+        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <translation>Ainda não: isso compara o oxigênio extra com o de um dia inteiro, %1 L; a questão é sobre 30 minutos, e um dia tem %2 desses períodos.</translation>
+    </message>
+    <message>
+        <source>Not yet: that compares with the oxygen of an hour, and a day holds %1 hours; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <translation>Ainda não: isso compara o oxigênio extra com o de uma hora, e um dia tem %1 horas; a questão é sobre 30 minutos, e um dia tem %2 desses períodos.</translation>
     </message>
 </context>
 <context>
@@ -2123,6 +2381,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <source>A class set holds 1 to %1 different subjects, not %2.</source>
         <translation>Um conjunto da turma tem de 1 a %1 indivíduos diferentes, não %2.</translation>
     </message>
+    <message>
+        <source>The subject code &quot;%1&quot; cannot be read. %2</source>
+        <extracomment>%2 says what is wrong with the code, in sentences of their own.</extracomment>
+        <translation>O código de indivíduo &quot;%1&quot; não pode ser lido. %2</translation>
+    </message>
 </context>
 <context>
     <name>SubjectDialog</name>
@@ -2167,14 +2430,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>&amp;Exportar PDF…</translation>
     </message>
     <message>
-        <source>Export result &amp;slip…</source>
-        <translation>Exportar &amp;folha de resultados…</translation>
-    </message>
-    <message>
-        <source>The worksheet, to hand out, or the answer key, for subject %1?</source>
-        <translation>A folha de exercícios, para distribuir, ou o gabarito, do indivíduo %1?</translation>
-    </message>
-    <message>
         <source>&amp;Worksheet</source>
         <translation>&amp;Folha de exercícios</translation>
     </message>
@@ -2199,24 +2454,20 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>Arquivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>Export result slip</source>
-        <translation>Exportar folha de resultados</translation>
-    </message>
-    <message>
-        <source>No result slip was written. %1</source>
-        <translation>Nenhuma folha de resultados foi gravada. %1</translation>
-    </message>
-    <message>
         <source>No PDF was written. %1</source>
         <translation>Nenhum PDF foi gravado. %1</translation>
+    </message>
+    <message>
+        <source>For &amp;teachers…</source>
+        <translation>Para p&amp;rofessores…</translation>
+    </message>
+    <message>
+        <source>Which sheet for subject %1: the worksheet, to hand out, or the answer key?</source>
+        <translation>Qual folha do indivíduo %1: a folha de exercícios, para distribuir, ou o gabarito?</translation>
     </message>
 </context>
 <context>
     <name>TeacherWindow</name>
-    <message>
-        <source>Korvanel for teachers</source>
-        <translation>Korvanel para professores</translation>
-    </message>
     <message>
         <source>&amp;Class set</source>
         <translation>&amp;Conjunto da turma</translation>
@@ -2224,6 +2475,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <message>
         <source>&amp;Handed in</source>
         <translation>&amp;Entregues</translation>
+    </message>
+    <message>
+        <source>%1 for teachers</source>
+        <extracomment>%1 is the program&apos;s name, Korvanel.</extracomment>
+        <translation>%1 para professores</translation>
     </message>
 </context>
 <context>
