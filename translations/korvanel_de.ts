@@ -129,15 +129,6 @@
 <context>
     <name>AttemptDialog</name>
     <message>
-        <source>nobody named</source>
-        <translation>ohne Namen</translation>
-    </message>
-    <message>
-        <source>The attempt of %1 at %2</source>
-        <extracomment>The dialog&apos;s title: %1 is the student, %2 the subject&apos;s code.</extracomment>
-        <translation>Versuch mit Proband %2 – %1</translation>
-    </message>
-    <message>
         <source>Started %1; read from %2.</source>
         <extracomment>%1 is a date and time, %2 the file the record was read from.</extracomment>
         <translation>Begonnen am %1; eingelesen aus %2.</translation>
@@ -216,6 +207,14 @@
     <message>
         <source>No result slip was written. %1</source>
         <translation>Es wurde kein Ergebnisblatt geschrieben. %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s attempt at subject %2</source>
+        <translation>Versuch von %1 mit Proband %2</translation>
+    </message>
+    <message>
+        <source>An attempt at subject %1, naming nobody</source>
+        <translation>Versuch mit Proband %1, ohne Namen</translation>
     </message>
 </context>
 <context>
@@ -757,10 +756,6 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
         <translation>Liest die als Argumente angegebenen Übungsprotokolle (Dateien oder Ordner mit solchen), beurteilt jede Überprüfung anhand ihrer Eingabe neu und schreibt die Tabelle von --csv, die Bewertungsdatei von --gradebook, den Bericht von --report oder mehrere davon. Ein Protokoll, das nicht lesbar ist oder verändert wurde, wird gemeldet. Beendet sich, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
-        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student it cannot name by a good ID number is left out and named.</source>
-        <translation>Mit --collate: die CSV-Datei &lt;file&gt; zum Import in die Bewertungen, eine Zeile pro Person: ID-Nummer, Name, Punktzahl des gewerteten Versuchs und ein kurzes Feedback. Studierende, die sich nicht über eine gültige ID-Nummer zuordnen lassen, bleiben unberücksichtigt und werden gemeldet.</translation>
-    </message>
-    <message>
         <source>Hands practice attempts in to the folder &lt;dir&gt; for this run, whatever this computer&apos;s settings say: each attempt&apos;s record is kept there too, after every check.</source>
         <translation>Gibt die Übungsversuche dieses Programmlaufs in den Ordner &lt;dir&gt; ab, unabhängig von den Einstellungen dieses Computers: Das Protokoll jedes Versuchs wird nach jeder Überprüfung auch dort gespeichert.</translation>
     </message>
@@ -782,10 +777,6 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
         <translation>--%1 und --%2 geben dieselbe Datei an: %3.</translation>
     </message>
     <message>
-        <source>--%1 names a practice record, %2; write to a file of its own.</source>
-        <translation>--%1 gibt ein Übungsprotokoll an (%2); schreiben Sie in eine eigene Datei.</translation>
-    </message>
-    <message>
         <source>--gradebook is the gradebook file of --collate; give --collate and the records too.</source>
         <translation>--gradebook ist die Bewertungsdatei von --collate; geben Sie auch --collate und die Protokolle an.</translation>
     </message>
@@ -805,6 +796,14 @@ Das Papierformat ist A4, oder Letter, wenn das Gebietsschema US-Maßeinheiten ve
         <source>%1: the window cannot open, as there is no display to show it on. --worksheet and --key write their PDF files without one.</source>
         <extracomment>%1 is the program&apos;s name, as the command line starts it.</extracomment>
         <translation>%1: Das Fenster kann nicht geöffnet werden, weil keine Anzeige vorhanden ist. --worksheet und --key schreiben ihre PDF-Dateien auch ohne Anzeige.</translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student whom the gradebook could not find by the ID number (none given, one given to two students, or one that a spreadsheet would read as a formula) is left out, and named.</source>
+        <translation>Mit --collate: die CSV-Datei &lt;file&gt; zum Import in die Bewertungen, eine Zeile pro Person: ID-Nummer, Name, Punktzahl des gewerteten Versuchs und ein kurzes Feedback. Studierende, die sich in den Bewertungen nicht über die ID-Nummer zuordnen ließen (weil keine angegeben ist, dieselbe bei zwei Studierenden steht oder eine Tabellenkalkulation sie als Formel lesen würde), bleiben unberücksichtigt und werden namentlich gemeldet.</translation>
+    </message>
+    <message>
+        <source>--%1 names a practice record, %2; give it a file of its own to write.</source>
+        <translation>--%1 gibt das Übungsprotokoll %2 an; geben Sie als Ausgabe eine eigene Datei an.</translation>
     </message>
 </context>
 <context>
@@ -1326,11 +1325,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
 <context>
     <name>HandIn</name>
     <message>
-        <source>Not handed in. %1 Your attempt is kept on this computer, and handed in at the next check.</source>
-        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
-        <translation>Nicht abgegeben. %1 Ihr Versuch bleibt auf diesem Computer gespeichert und wird bei der nächsten Überprüfung abgegeben.</translation>
-    </message>
-    <message>
         <source>Handing in to %1…</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>Wird in %1 abgegeben…</translation>
@@ -1339,6 +1333,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <source>Handed in to %1 at %2.</source>
         <extracomment>%1 is a folder, %2 a time of day.</extracomment>
         <translation>Um %2 in %1 abgegeben.</translation>
+    </message>
+    <message>
+        <source>Your attempt is not handed in. %1 It is kept on this computer, and handed in at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Ihr Versuch wurde nicht abgegeben. %1 Er bleibt auf diesem Computer gespeichert und wird bei der nächsten Überprüfung abgegeben.</translation>
     </message>
 </context>
 <context>
@@ -1349,8 +1348,8 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Der Abgabeordner %1 ist nicht erreichbar.</translation>
     </message>
     <message>
-        <source>The hand-in folder %1 is not a folder.</source>
-        <translation>Der als Abgabeordner angegebene Pfad %1 ist kein Ordner.</translation>
+        <source>The hand-in folder %1 names a file, not a folder.</source>
+        <translation>Der als Abgabeordner angegebene Pfad %1 ist eine Datei, kein Ordner.</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1432,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>C&amp;lear</source>
+        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Leeren</translation>
     </message>
     <message>
@@ -1490,7 +1490,7 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>&amp;Watch a folder…</source>
-        <extracomment>Empties the page of every record read. Follows a folder that students hand in to, as records arrive and change.</extracomment>
+        <extracomment>Follows a folder that students hand in to, as records arrive and change.</extracomment>
         <translation>Ordner über&amp;wachen…</translation>
     </message>
     <message>
@@ -1500,18 +1500,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     <message>
         <source>Add the records (.json) your students hand in, drop their files or folders on this window, or watch the folder they hand in to. Each record&apos;s checks are judged again from its entries; open an attempt to see them all.</source>
         <translation>Fügen Sie die Protokolle (.json) hinzu, die Ihre Studierenden abgeben, ziehen Sie deren Dateien oder Ordner auf dieses Fenster oder überwachen Sie den Ordner, in den sie abgeben. Die Überprüfungen jedes Protokolls werden anhand seiner Eingaben neu beurteilt; öffnen Sie einen Versuch, um alle zu sehen.</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>jemand ohne Namen</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n new attempt(s) handed in: %1.</source>
-        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
-        <translation>
-            <numerusform>%n neuer Versuch abgegeben: %1.</numerusform>
-            <numerusform>%n neue Versuche abgegeben: %1.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Watching %1: records are read as they arrive or change.</source>
@@ -1539,6 +1527,20 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>
             <numerusform>Die Bewertungsdatei wurde unter %1 gespeichert; %n Studierender bleibt darin unberücksichtigt:</numerusform>
             <numerusform>Die Bewertungsdatei wurde unter %1 gespeichert; %n Studierende bleiben darin unberücksichtigt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in.</source>
+        <translation>
+            <numerusform>%n neuer Versuch abgegeben.</numerusform>
+            <numerusform>%n neue Versuche abgegeben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <translation>
+            <numerusform>%n neuer Versuch von %1 abgegeben.</numerusform>
+            <numerusform>%n neue Versuche abgegeben, unter anderem von %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1903,7 +1905,6 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
     </message>
     <message>
         <source>Your attempt is handed in to %1, the folder your school set, and again after every check.</source>
-        <extracomment>%1 is a folder.</extracomment>
         <translation>Ihr Versuch wird in den Ordner %1 abgegeben, den Ihre Hochschule festgelegt hat, und nach jeder Überprüfung erneut.</translation>
     </message>
     <message>
@@ -1928,6 +1929,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <source>Your attempt cannot be handed in. %1 It is kept on this computer, and handed in again at the next check.</source>
         <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
         <translation>Ihr Versuch kann nicht abgegeben werden. %1 Er bleibt auf diesem Computer gespeichert und wird bei der nächsten Überprüfung erneut abgegeben.</translation>
+    </message>
+    <message>
+        <source>Your attempt is handed in to %1, the folder set for this run, and again after every check.</source>
+        <extracomment>%1 is a folder, given on the command line that started the program.</extracomment>
+        <translation>Ihr Versuch wird in den Ordner %1 abgegeben, der für diesen Programmlauf festgelegt ist, und nach jeder Überprüfung erneut.</translation>
     </message>
 </context>
 <context>
@@ -2223,11 +2229,11 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         <translation>Noch nicht: Das ist der zusätzliche Sauerstoff als Anteil am gesamten verbrauchten Sauerstoff; der Anstieg bezieht sich auf den üblichen Verbrauch von %1 L je 30 Minuten.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a day having %2 of them.</source>
         <translation>Noch nicht: Sie haben mit dem Sauerstoffverbrauch eines ganzen Tages (%1 L) verglichen; gefragt ist nach 30 Minuten, und ein Tag hat %2 halbe Stunden.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of an hour, and a day holds %1 hours; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <source>Not yet: that compares with the oxygen of an hour, a day having %1 of them; the question asks about 30 minutes, a day having %2 of them.</source>
         <translation>Noch nicht: Sie haben mit dem Sauerstoffverbrauch einer Stunde verglichen (ein Tag hat %1 Stunden); gefragt ist nach 30 Minuten, und ein Tag hat %2 halbe Stunden.</translation>
     </message>
 </context>

@@ -150,19 +150,25 @@
 <context>
     <name>HandedInPage</name>
     <message numerus="yes">
-        <source>%n new attempt(s) handed in: %1.</source>
-        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
-        <translation>
-            <numerusform>%n new attempt handed in: %1.</numerusform>
-            <numerusform>%n new attempts handed in: %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The gradebook file is written to %1, and %n student(s) are left out of it:</source>
         <extracomment>%1 is the file; the sentence of each student left out follows, one a line.</extracomment>
         <translation>
             <numerusform>The gradebook file is written to %1, and %n student are left out of it:</numerusform>
             <numerusform>The gradebook file is written to %1, and %n students are left out of it:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in.</source>
+        <translation>
+            <numerusform>%n new attempt handed in.</numerusform>
+            <numerusform>%n new attempts handed in.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <translation>
+            <numerusform>%n new attempt handed in, by %1 among others.</numerusform>
+            <numerusform>%n new attempts handed in, by %1 among others.</numerusform>
         </translation>
     </message>
 </context>

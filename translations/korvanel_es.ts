@@ -129,15 +129,6 @@
 <context>
     <name>AttemptDialog</name>
     <message>
-        <source>nobody named</source>
-        <translation>alguien sin nombre</translation>
-    </message>
-    <message>
-        <source>The attempt of %1 at %2</source>
-        <extracomment>The dialog&apos;s title: %1 is the student, %2 the subject&apos;s code.</extracomment>
-        <translation>Intento de %1 con el sujeto %2</translation>
-    </message>
-    <message>
         <source>Started %1; read from %2.</source>
         <extracomment>%1 is a date and time, %2 the file the record was read from.</extracomment>
         <translation>Iniciado el %1; leído de %2.</translation>
@@ -216,6 +207,14 @@
     <message>
         <source>No result slip was written. %1</source>
         <translation>No se ha escrito ninguna hoja de resultados. %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s attempt at subject %2</source>
+        <translation>Intento de %1 con el sujeto %2</translation>
+    </message>
+    <message>
+        <source>An attempt at subject %1, naming nobody</source>
+        <translation>Intento con el sujeto %1, sin nombre de estudiante</translation>
     </message>
 </context>
 <context>
@@ -757,10 +756,6 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <translation>Lee los registros de práctica dados como argumentos (archivos o carpetas que los contienen), vuelve a corregir cada comprobación a partir de su entrada y escribe la tabla de --csv, el archivo para el calificador de --gradebook, el informe de --report, o varios de ellos. Se indica cada registro que no se puede leer o que fue editado. Sale sin abrir ninguna ventana.</translation>
     </message>
     <message>
-        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student it cannot name by a good ID number is left out and named.</source>
-        <translation>Con --collate: el archivo CSV &lt;file&gt; que se importa en el calificador, con una línea por estudiante: el número de ID, el nombre, la puntuación del intento que se computa y una breve retroalimentación. Cada estudiante que no se pueda identificar por un número de ID válido queda fuera, y se indica quién es.</translation>
-    </message>
-    <message>
         <source>Hands practice attempts in to the folder &lt;dir&gt; for this run, whatever this computer&apos;s settings say: each attempt&apos;s record is kept there too, after every check.</source>
         <translation>Entrega los intentos de práctica en la carpeta &lt;dir&gt; durante esta ejecución, diga lo que diga la configuración de este ordenador: el registro de cada intento se guarda también allí, tras cada comprobación.</translation>
     </message>
@@ -782,10 +777,6 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <translation>--%1 y --%2 indican el mismo archivo, %3.</translation>
     </message>
     <message>
-        <source>--%1 names a practice record, %2; write to a file of its own.</source>
-        <translation>--%1 indica un registro de práctica, %2; escribe en un archivo aparte.</translation>
-    </message>
-    <message>
         <source>--gradebook is the gradebook file of --collate; give --collate and the records too.</source>
         <translation>--gradebook es el archivo para el calificador de --collate; indica también --collate y los registros.</translation>
     </message>
@@ -805,6 +796,14 @@ El papel es A4, o Carta (Letter) donde la configuración regional usa unidades d
         <source>%1: the window cannot open, as there is no display to show it on. --worksheet and --key write their PDF files without one.</source>
         <extracomment>%1 is the program&apos;s name, as the command line starts it.</extracomment>
         <translation>%1: no se puede abrir la ventana, porque no hay ninguna pantalla donde mostrarla. --worksheet y --key escriben sus archivos PDF sin pantalla.</translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student whom the gradebook could not find by the ID number (none given, one given to two students, or one that a spreadsheet would read as a formula) is left out, and named.</source>
+        <translation>Con --collate: el archivo CSV &lt;file&gt; que se importa en el calificador, con una línea por estudiante: el número de ID, el nombre, la puntuación del intento que se computa y una breve retroalimentación. Queda fuera, y se indica quién es, cada estudiante al que el calificador no podría encontrar por su número de ID (porque no lo tiene, porque lo tienen dos estudiantes o porque una hoja de cálculo lo leería como una fórmula).</translation>
+    </message>
+    <message>
+        <source>--%1 names a practice record, %2; give it a file of its own to write.</source>
+        <translation>--%1 indica un registro de práctica, %2; indícale un archivo propio en el que escribir.</translation>
     </message>
 </context>
 <context>
@@ -1327,11 +1326,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
 <context>
     <name>HandIn</name>
     <message>
-        <source>Not handed in. %1 Your attempt is kept on this computer, and handed in at the next check.</source>
-        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
-        <translation>Sin entregar. %1 Tu intento se guarda en este ordenador y se entregará en la próxima comprobación.</translation>
-    </message>
-    <message>
         <source>Handing in to %1…</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>Entregando en %1…</translation>
@@ -1340,6 +1334,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <source>Handed in to %1 at %2.</source>
         <extracomment>%1 is a folder, %2 a time of day.</extracomment>
         <translation>Entregado en %1 a las %2.</translation>
+    </message>
+    <message>
+        <source>Your attempt is not handed in. %1 It is kept on this computer, and handed in at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Tu intento no se ha entregado. %1 Se guarda en este ordenador y se entregará en la próxima comprobación.</translation>
     </message>
 </context>
 <context>
@@ -1350,8 +1349,8 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>No se puede acceder a la carpeta de entrega %1.</translation>
     </message>
     <message>
-        <source>The hand-in folder %1 is not a folder.</source>
-        <translation>La ruta indicada como carpeta de entrega, %1, no es una carpeta.</translation>
+        <source>The hand-in folder %1 names a file, not a folder.</source>
+        <translation>La ruta de la carpeta de entrega, %1, corresponde a un archivo, no a una carpeta.</translation>
     </message>
 </context>
 <context>
@@ -1434,6 +1433,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>C&amp;lear</source>
+        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Vaciar</translation>
     </message>
     <message>
@@ -1491,7 +1491,7 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>&amp;Watch a folder…</source>
-        <extracomment>Empties the page of every record read. Follows a folder that students hand in to, as records arrive and change.</extracomment>
+        <extracomment>Follows a folder that students hand in to, as records arrive and change.</extracomment>
         <translation>Vi&amp;gilar una carpeta…</translation>
     </message>
     <message>
@@ -1501,18 +1501,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     <message>
         <source>Add the records (.json) your students hand in, drop their files or folders on this window, or watch the folder they hand in to. Each record&apos;s checks are judged again from its entries; open an attempt to see them all.</source>
         <translation>Añade los registros (.json) que te entregan tus estudiantes, arrastra sus archivos o carpetas a esta ventana o vigila la carpeta en la que entregan. Las comprobaciones de cada registro se vuelven a corregir a partir de sus entradas; abre un intento para verlas todas.</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>alguien sin nombre</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n new attempt(s) handed in: %1.</source>
-        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
-        <translation>
-            <numerusform>%n intento nuevo entregado: %1.</numerusform>
-            <numerusform>%n intentos nuevos entregados: %1.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Watching %1: records are read as they arrive or change.</source>
@@ -1540,6 +1528,20 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>
             <numerusform>El archivo para el calificador se ha escrito en %1, y %n estudiante queda fuera de él:</numerusform>
             <numerusform>El archivo para el calificador se ha escrito en %1, y %n estudiantes quedan fuera de él:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in.</source>
+        <translation>
+            <numerusform>Se ha entregado %n intento nuevo.</numerusform>
+            <numerusform>Se han entregado %n intentos nuevos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <translation>
+            <numerusform>Se ha entregado %n intento nuevo, el de %1.</numerusform>
+            <numerusform>Se han entregado %n intentos nuevos, entre ellos los de %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1904,7 +1906,6 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
     </message>
     <message>
         <source>Your attempt is handed in to %1, the folder your school set, and again after every check.</source>
-        <extracomment>%1 is a folder.</extracomment>
         <translation>Tu intento se entrega en %1, la carpeta que ha fijado tu centro, y se vuelve a entregar después de cada comprobación.</translation>
     </message>
     <message>
@@ -1929,6 +1930,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <source>Your attempt cannot be handed in. %1 It is kept on this computer, and handed in again at the next check.</source>
         <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
         <translation>No se puede entregar tu intento. %1 Se guarda en este ordenador y se volverá a entregar en la próxima comprobación.</translation>
+    </message>
+    <message>
+        <source>Your attempt is handed in to %1, the folder set for this run, and again after every check.</source>
+        <extracomment>%1 is a folder, given on the command line that started the program.</extracomment>
+        <translation>Tu intento se entrega en %1, la carpeta fijada para esta ejecución, y se vuelve a entregar después de cada comprobación.</translation>
     </message>
 </context>
 <context>
@@ -2224,11 +2230,11 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         <translation>Aún no: has calculado el oxígeno adicional como fracción de todo el oxígeno consumido; el aumento se mide respecto a los %1 L habituales por 30 minutos.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a day having %2 of them.</source>
         <translation>Aún no: has comparado con el oxígeno de un día entero, %1 L; la pregunta se refiere a 30 minutos, y un día tiene %2 medias horas.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of an hour, and a day holds %1 hours; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <source>Not yet: that compares with the oxygen of an hour, a day having %1 of them; the question asks about 30 minutes, a day having %2 of them.</source>
         <translation>Aún no: has comparado con el oxígeno de una hora, y un día tiene %1 horas; la pregunta se refiere a 30 minutos, y un día tiene %2 medias horas.</translation>
     </message>
 </context>

@@ -129,15 +129,6 @@
 <context>
     <name>AttemptDialog</name>
     <message>
-        <source>nobody named</source>
-        <translation>sans nom</translation>
-    </message>
-    <message>
-        <source>The attempt of %1 at %2</source>
-        <extracomment>The dialog&apos;s title: %1 is the student, %2 the subject&apos;s code.</extracomment>
-        <translation>Tentative de %1 sur le sujet %2</translation>
-    </message>
-    <message>
         <source>Started %1; read from %2.</source>
         <extracomment>%1 is a date and time, %2 the file the record was read from.</extracomment>
         <translation>Commencée le %1&#xa0;; enregistrement lu dans %2.</translation>
@@ -216,6 +207,14 @@
     <message>
         <source>No result slip was written. %1</source>
         <translation>Aucune fiche de résultats n&apos;a été écrite. %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s attempt at subject %2</source>
+        <translation>Tentative faite par %1 sur le sujet %2</translation>
+    </message>
+    <message>
+        <source>An attempt at subject %1, naming nobody</source>
+        <translation>Tentative faite sur le sujet %1, sans nom d&apos;étudiant</translation>
     </message>
 </context>
 <context>
@@ -757,10 +756,6 @@ Les pages sont au format A4, ou Letter là où les paramètres régionaux utilis
         <translation>Lit les enregistrements d&apos;entraînement donnés en arguments, fichiers ou dossiers qui en contiennent, juge à nouveau chaque vérification d&apos;après sa saisie, et écrit le tableau de --csv, le fichier pour le carnet de notes de --gradebook, le rapport de --report, ou plusieurs d&apos;entre eux. Un enregistrement illisible, ou modifié, est signalé. Quitte sans ouvrir de fenêtre.</translation>
     </message>
     <message>
-        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student it cannot name by a good ID number is left out and named.</source>
-        <translation>Avec --collate&#xa0;: le fichier CSV &lt;file&gt; à importer dans le carnet de notes, avec une ligne par étudiant donnant le numéro d&apos;identification, le nom, le score de la tentative qui compte et un court commentaire. Un étudiant qui ne peut pas être désigné par un numéro d&apos;identification valable est écarté du fichier et signalé.</translation>
-    </message>
-    <message>
         <source>Hands practice attempts in to the folder &lt;dir&gt; for this run, whatever this computer&apos;s settings say: each attempt&apos;s record is kept there too, after every check.</source>
         <translation>Rend les tentatives d&apos;entraînement dans le dossier de remise &lt;dir&gt; pour cette exécution, quels que soient les réglages de cet ordinateur&#xa0;; l&apos;enregistrement de chaque tentative y est conservé lui aussi, après chaque vérification.</translation>
     </message>
@@ -782,10 +777,6 @@ Les pages sont au format A4, ou Letter là où les paramètres régionaux utilis
         <translation>--%1 et --%2 désignent le même fichier, %3.</translation>
     </message>
     <message>
-        <source>--%1 names a practice record, %2; write to a file of its own.</source>
-        <translation>--%1 désigne un enregistrement d&apos;entraînement, %2&#xa0;; écrivez dans un fichier à part.</translation>
-    </message>
-    <message>
         <source>--gradebook is the gradebook file of --collate; give --collate and the records too.</source>
         <translation>--gradebook est le fichier pour le carnet de notes de --collate&#xa0;; donnez aussi --collate et les enregistrements.</translation>
     </message>
@@ -805,6 +796,14 @@ Les pages sont au format A4, ou Letter là où les paramètres régionaux utilis
         <source>%1: the window cannot open, as there is no display to show it on. --worksheet and --key write their PDF files without one.</source>
         <extracomment>%1 is the program&apos;s name, as the command line starts it.</extracomment>
         <translation>%1&#xa0;: la fenêtre ne peut pas s&apos;ouvrir, car aucun écran n&apos;est disponible pour l&apos;afficher. --worksheet et --key écrivent leurs fichiers PDF sans écran.</translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student whom the gradebook could not find by the ID number (none given, one given to two students, or one that a spreadsheet would read as a formula) is left out, and named.</source>
+        <translation>Avec --collate&#xa0;: le fichier CSV &lt;file&gt; à importer dans le carnet de notes, avec une ligne par étudiant donnant le numéro d&apos;identification, le nom, le score de la tentative qui compte et un court commentaire. Un étudiant que le carnet de notes ne pourrait pas retrouver par son numéro d&apos;identification (numéro absent, attribué à deux étudiants, ou qu&apos;un tableur lirait comme une formule) est écarté du fichier, et signalé.</translation>
+    </message>
+    <message>
+        <source>--%1 names a practice record, %2; give it a file of its own to write.</source>
+        <translation>--%1 désigne un enregistrement d&apos;entraînement, %2&#xa0;; donnez à cette option un fichier distinct où écrire.</translation>
     </message>
 </context>
 <context>
@@ -1326,11 +1325,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
 <context>
     <name>HandIn</name>
     <message>
-        <source>Not handed in. %1 Your attempt is kept on this computer, and handed in at the next check.</source>
-        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
-        <translation>Tentative non rendue. %1 Elle est conservée sur cet ordinateur et sera rendue à la prochaine vérification.</translation>
-    </message>
-    <message>
         <source>Handing in to %1…</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>Remise de la tentative dans le dossier %1…</translation>
@@ -1339,6 +1333,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <source>Handed in to %1 at %2.</source>
         <extracomment>%1 is a folder, %2 a time of day.</extracomment>
         <translation>Tentative rendue dans le dossier %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Your attempt is not handed in. %1 It is kept on this computer, and handed in at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Votre tentative n&apos;a pas été rendue. %1 Elle est conservée sur cet ordinateur et sera rendue à la prochaine vérification.</translation>
     </message>
 </context>
 <context>
@@ -1349,8 +1348,8 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Le dossier de remise %1 est inaccessible.</translation>
     </message>
     <message>
-        <source>The hand-in folder %1 is not a folder.</source>
-        <translation>Le chemin %1, indiqué comme dossier de remise, n&apos;est pas un dossier.</translation>
+        <source>The hand-in folder %1 names a file, not a folder.</source>
+        <translation>Le dossier de remise %1 désigne un fichier, et non un dossier.</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1432,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>C&amp;lear</source>
+        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Vider</translation>
     </message>
     <message>
@@ -1490,7 +1490,7 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>&amp;Watch a folder…</source>
-        <extracomment>Empties the page of every record read. Follows a folder that students hand in to, as records arrive and change.</extracomment>
+        <extracomment>Follows a folder that students hand in to, as records arrive and change.</extracomment>
         <translation>&amp;Surveiller un dossier…</translation>
     </message>
     <message>
@@ -1500,18 +1500,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     <message>
         <source>Add the records (.json) your students hand in, drop their files or folders on this window, or watch the folder they hand in to. Each record&apos;s checks are judged again from its entries; open an attempt to see them all.</source>
         <translation>Ajoutez les enregistrements (.json) que vos étudiants rendent, déposez leurs fichiers ou dossiers sur cette fenêtre, ou surveillez le dossier où ils rendent leur travail. Les vérifications de chaque enregistrement sont jugées à nouveau d&apos;après ses saisies&#xa0;; ouvrez une tentative pour les voir toutes.</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>sans nom</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n new attempt(s) handed in: %1.</source>
-        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
-        <translation>
-            <numerusform>%n nouvelle tentative rendue&#xa0;: %1.</numerusform>
-            <numerusform>%n nouvelles tentatives rendues&#xa0;: %1.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Watching %1: records are read as they arrive or change.</source>
@@ -1539,6 +1527,20 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>
             <numerusform>Le fichier pour le carnet de notes a été écrit dans %1, mais %n étudiant en est écarté&#xa0;:</numerusform>
             <numerusform>Le fichier pour le carnet de notes a été écrit dans %1, mais %n étudiants en sont écartés&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in.</source>
+        <translation>
+            <numerusform>%n nouvelle tentative rendue.</numerusform>
+            <numerusform>%n nouvelles tentatives rendues.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <translation>
+            <numerusform>%n nouvelle tentative rendue par %1.</numerusform>
+            <numerusform>%n nouvelles tentatives rendues, notamment par %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1903,7 +1905,6 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
     </message>
     <message>
         <source>Your attempt is handed in to %1, the folder your school set, and again after every check.</source>
-        <extracomment>%1 is a folder.</extracomment>
         <translation>Votre tentative est rendue dans %1, le dossier choisi par votre établissement, puis de nouveau après chaque vérification.</translation>
     </message>
     <message>
@@ -1928,6 +1929,11 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <source>Your attempt cannot be handed in. %1 It is kept on this computer, and handed in again at the next check.</source>
         <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
         <translation>Votre tentative ne peut pas être rendue. %1 Elle est conservée sur cet ordinateur et sera rendue à la prochaine vérification.</translation>
+    </message>
+    <message>
+        <source>Your attempt is handed in to %1, the folder set for this run, and again after every check.</source>
+        <extracomment>%1 is a folder, given on the command line that started the program.</extracomment>
+        <translation>Votre tentative est rendue dans %1, le dossier indiqué au lancement du programme, puis de nouveau après chaque vérification.</translation>
     </message>
 </context>
 <context>
@@ -2223,12 +2229,12 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         <translation>Pas encore&#xa0;: c&apos;est l&apos;oxygène supplémentaire rapporté à tout l&apos;oxygène consommé&#xa0;; l&apos;augmentation se mesure par rapport aux %1 L habituels par 30 minutes.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a day having %2 of them.</source>
         <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une journée entière, %1 L&#xa0;; la question porte sur 30 minutes, et une journée en compte %2.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of an hour, and a day holds %1 hours; the question asks about 30 minutes, and a day holds %2 of them.</source>
-        <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une heure, et une journée compte %1 heures&#xa0;; la question porte sur 30 minutes, et une journée en compte %2.</translation>
+        <source>Not yet: that compares with the oxygen of an hour, a day having %1 of them; the question asks about 30 minutes, a day having %2 of them.</source>
+        <translation>Pas encore&#xa0;: vous avez comparé à l&apos;oxygène d&apos;une heure, et une journée en compte %1&#xa0;; la question porte sur 30 minutes, et une journée en compte %2.</translation>
     </message>
 </context>
 <context>

@@ -129,15 +129,6 @@
 <context>
     <name>AttemptDialog</name>
     <message>
-        <source>nobody named</source>
-        <translation>estudante sem nome</translation>
-    </message>
-    <message>
-        <source>The attempt of %1 at %2</source>
-        <extracomment>The dialog&apos;s title: %1 is the student, %2 the subject&apos;s code.</extracomment>
-        <translation>Tentativa de %1, indivíduo %2</translation>
-    </message>
-    <message>
         <source>Started %1; read from %2.</source>
         <extracomment>%1 is a date and time, %2 the file the record was read from.</extracomment>
         <translation>Iniciada em %1; lida do arquivo %2.</translation>
@@ -216,6 +207,14 @@
     <message>
         <source>No result slip was written. %1</source>
         <translation>Nenhuma folha de resultados foi gravada. %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s attempt at subject %2</source>
+        <translation>Tentativa de %1, indivíduo %2</translation>
+    </message>
+    <message>
+        <source>An attempt at subject %1, naming nobody</source>
+        <translation>Tentativa sem nome de estudante, indivíduo %1</translation>
     </message>
 </context>
 <context>
@@ -757,10 +756,6 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
         <translation>Lê os registros de prática dados como argumentos, arquivos ou pastas deles, julga de novo cada verificação a partir do valor digitado e grava a tabela de --csv, o arquivo para o livro de notas de --gradebook, o relatório de --report, ou mais de um deles. Um registro que não pode ser lido, ou que foi editado, é indicado. Sai sem abrir janela.</translation>
     </message>
     <message>
-        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student it cannot name by a good ID number is left out and named.</source>
-        <translation>Com --collate: o &lt;file&gt; CSV a importar no livro de notas, uma linha por estudante: o número de identificação, o nome, a pontuação da tentativa que conta e um breve feedback. Um estudante que não possa ser identificado por um número de identificação válido fica de fora e é indicado.</translation>
-    </message>
-    <message>
         <source>Hands practice attempts in to the folder &lt;dir&gt; for this run, whatever this computer&apos;s settings say: each attempt&apos;s record is kept there too, after every check.</source>
         <translation>Entrega as tentativas de prática na pasta &lt;dir&gt; nesta execução, quaisquer que sejam as configurações deste computador: o registro de cada tentativa também é guardado lá, após cada verificação.</translation>
     </message>
@@ -782,10 +777,6 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
         <translation>--%1 e --%2 indicam o mesmo arquivo, %3.</translation>
     </message>
     <message>
-        <source>--%1 names a practice record, %2; write to a file of its own.</source>
-        <translation>--%1 indica um registro de prática, %2; grave em um arquivo próprio.</translation>
-    </message>
-    <message>
         <source>--gradebook is the gradebook file of --collate; give --collate and the records too.</source>
         <translation>--gradebook é o arquivo para o livro de notas de --collate; indique também --collate e os registros.</translation>
     </message>
@@ -805,6 +796,14 @@ O papel é A4, ou Carta onde as configurações regionais usam unidades dos EUA.
         <source>%1: the window cannot open, as there is no display to show it on. --worksheet and --key write their PDF files without one.</source>
         <extracomment>%1 is the program&apos;s name, as the command line starts it.</extracomment>
         <translation>%1: a janela não pode ser aberta, pois não há tela para exibi-la. --worksheet e --key gravam seus arquivos PDF mesmo sem tela.</translation>
+    </message>
+    <message>
+        <source>With --collate: the CSV &lt;file&gt; to import into the gradebook, a line for each student: the ID number, the name, the score of the attempt that counts and a short feedback. A student whom the gradebook could not find by the ID number (none given, one given to two students, or one that a spreadsheet would read as a formula) is left out, and named.</source>
+        <translation>Com --collate: o arquivo CSV &lt;file&gt; a ser importado no livro de notas, com uma linha por estudante: o número de identificação, o nome, a pontuação da tentativa que conta e um breve feedback. Um estudante que o livro de notas não conseguiria encontrar pelo número de identificação (nenhum número informado, um mesmo número informado por dois estudantes ou um número que uma planilha leria como fórmula) fica de fora e é indicado.</translation>
+    </message>
+    <message>
+        <source>--%1 names a practice record, %2; give it a file of its own to write.</source>
+        <translation>--%1 indica um registro de prática, %2; dê a essa opção um arquivo próprio para gravar.</translation>
     </message>
 </context>
 <context>
@@ -1324,11 +1323,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
 <context>
     <name>HandIn</name>
     <message>
-        <source>Not handed in. %1 Your attempt is kept on this computer, and handed in at the next check.</source>
-        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
-        <translation>Não foi possível entregar. %1 Sua tentativa fica guardada neste computador e será entregue na próxima verificação.</translation>
-    </message>
-    <message>
         <source>Handing in to %1…</source>
         <extracomment>%1 is a folder.</extracomment>
         <translation>Entregando na pasta %1…</translation>
@@ -1337,6 +1331,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <source>Handed in to %1 at %2.</source>
         <extracomment>%1 is a folder, %2 a time of day.</extracomment>
         <translation>Entregue na pasta %1 às %2.</translation>
+    </message>
+    <message>
+        <source>Your attempt is not handed in. %1 It is kept on this computer, and handed in at the next check.</source>
+        <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
+        <translation>Sua tentativa não foi entregue. %1 Ela fica guardada neste computador e será entregue na próxima verificação.</translation>
     </message>
 </context>
 <context>
@@ -1347,8 +1346,8 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>A pasta de entrega %1 não pode ser acessada.</translation>
     </message>
     <message>
-        <source>The hand-in folder %1 is not a folder.</source>
-        <translation>A pasta de entrega %1 não é uma pasta.</translation>
+        <source>The hand-in folder %1 names a file, not a folder.</source>
+        <translation>A pasta de entrega indicada, %1, é um arquivo, não uma pasta.</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1430,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>C&amp;lear</source>
+        <extracomment>Empties the page of every record read.</extracomment>
         <translation>&amp;Limpar</translation>
     </message>
     <message>
@@ -1488,7 +1488,7 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>&amp;Watch a folder…</source>
-        <extracomment>Empties the page of every record read. Follows a folder that students hand in to, as records arrive and change.</extracomment>
+        <extracomment>Follows a folder that students hand in to, as records arrive and change.</extracomment>
         <translation>&amp;Monitorar uma pasta…</translation>
     </message>
     <message>
@@ -1498,18 +1498,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     <message>
         <source>Add the records (.json) your students hand in, drop their files or folders on this window, or watch the folder they hand in to. Each record&apos;s checks are judged again from its entries; open an attempt to see them all.</source>
         <translation>Adicione os registros (.json) que seus estudantes entregam, arraste os arquivos ou as pastas deles para esta janela, ou monitore a pasta em que eles fazem as entregas. As verificações de cada registro são julgadas de novo a partir dos valores digitados; abra uma tentativa para ver todas elas.</translation>
-    </message>
-    <message>
-        <source>nobody named</source>
-        <translation>estudante sem nome</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n new attempt(s) handed in: %1.</source>
-        <extracomment>%n new attempts, %1 the students&apos; names: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
-        <translation>
-            <numerusform>%n nova tentativa entregue: %1.</numerusform>
-            <numerusform>%n novas tentativas entregues: %1.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Watching %1: records are read as they arrive or change.</source>
@@ -1537,6 +1525,20 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>
             <numerusform>O arquivo para o livro de notas foi gravado em %1, e %n estudante ficou de fora dele:</numerusform>
             <numerusform>O arquivo para o livro de notas foi gravado em %1, e %n estudantes ficaram de fora dele:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in.</source>
+        <translation>
+            <numerusform>%n nova tentativa entregue.</numerusform>
+            <numerusform>%n novas tentativas entregues.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <translation>
+            <numerusform>%n nova tentativa entregue, de %1.</numerusform>
+            <numerusform>%n novas tentativas entregues, entre elas as de %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1901,7 +1903,6 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
     </message>
     <message>
         <source>Your attempt is handed in to %1, the folder your school set, and again after every check.</source>
-        <extracomment>%1 is a folder.</extracomment>
         <translation>Sua tentativa é entregue na pasta %1, definida pela sua escola, e entregue de novo após cada verificação.</translation>
     </message>
     <message>
@@ -1926,6 +1927,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <source>Your attempt cannot be handed in. %1 It is kept on this computer, and handed in again at the next check.</source>
         <extracomment>%1 says why, in a sentence of its own that names the folder.</extracomment>
         <translation>Não é possível entregar sua tentativa. %1 Ela fica guardada neste computador e será entregue na próxima verificação.</translation>
+    </message>
+    <message>
+        <source>Your attempt is handed in to %1, the folder set for this run, and again after every check.</source>
+        <extracomment>%1 is a folder, given on the command line that started the program.</extracomment>
+        <translation>Sua tentativa é entregue na pasta %1, definida para esta execução do programa, e entregue de novo após cada verificação.</translation>
     </message>
 </context>
 <context>
@@ -2221,11 +2227,11 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         <translation>Ainda não: essa é a fração do oxigênio extra em relação a todo o oxigênio usado; o aumento é medido em relação aos %1 L habituais por 30 minutos.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <source>Not yet: that compares with the oxygen of a whole day, %1 L; the question asks about 30 minutes, a day having %2 of them.</source>
         <translation>Ainda não: isso compara o oxigênio extra com o de um dia inteiro, %1 L; a questão é sobre 30 minutos, e um dia tem %2 desses períodos.</translation>
     </message>
     <message>
-        <source>Not yet: that compares with the oxygen of an hour, and a day holds %1 hours; the question asks about 30 minutes, and a day holds %2 of them.</source>
+        <source>Not yet: that compares with the oxygen of an hour, a day having %1 of them; the question asks about 30 minutes, a day having %2 of them.</source>
         <translation>Ainda não: isso compara o oxigênio extra com o de uma hora, e um dia tem %1 horas; a questão é sobre 30 minutos, e um dia tem %2 desses períodos.</translation>
     </message>
 </context>
