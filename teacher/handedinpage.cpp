@@ -167,6 +167,7 @@ QString HandedInPage::watched() const {
 
 void HandedInPage::watch(const QString& folder) {
     m_watchProblem.clear();
+    m_watchStarting = true;
     m_watch = std::make_unique<FolderWatch>(folder);
     connect(m_watch.get(), &FolderWatch::changed, this, &HandedInPage::changed);
     connect(m_watch.get(), &FolderWatch::folderLost, this, [this](const QString& message) {
@@ -183,6 +184,13 @@ void HandedInPage::watch(const QString& folder) {
 
 void HandedInPage::changed(const QList<HandedIn::Reading>& readings, const QStringList& gone) {
     m_handedIn.update(readings, gone);
+    // What the folder held when watching began is no arrival.
+    if (m_watchStarting) {
+        m_watchStarting = false;
+        refresh();
+        m_announcer->announce(overview());
+        return;
+    }
     // Attempts new to the table are said politely, a few at a time; changes
     // to those shown are not said at all.
     for (const HandedInRecord& record : m_handedIn.records())
@@ -198,13 +206,17 @@ void HandedInPage::tellArrivals() {
         return;
     QStringList named = m_arrivals;
     named.removeAll(QString());
+    const bool everyOneNamed = named.size() == m_arrivals.size();
+    named.removeDuplicates();
     const int count = int(m_arrivals.size());
+    const QString names = Language::current().createSeparatedList(named);
     m_announcer->announce(
         named.isEmpty() ? tr("%n new attempt(s) handed in.", nullptr, count)
-                        //: %n new attempts, %1 the names of the students named in them: "Ana Souza
-                        //: and Ben Okafor".
-                        : tr("%n new attempt(s) handed in, by %1 among others.", nullptr, count)
-                              .arg(Language::current().createSeparatedList(named)));
+        : everyOneNamed
+            //: %n new attempts, %1 the names of the students: "Ana Souza and Ben Okafor".
+            ? tr("%n new attempt(s) handed in, by %1.", nullptr, count).arg(names)
+            //: %n new attempts, some naming nobody; %1 the names of the students named.
+            : tr("%n new attempt(s) handed in, among them by %1.", nullptr, count).arg(names));
     m_arrivals.clear();
     m_arrivalsQuiet->start();
 }

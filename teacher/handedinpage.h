@@ -79,9 +79,10 @@ private:
     Announcer* m_announcer;
     QString m_lastFolder;
     std::unique_ptr<FolderWatch> m_watch;
-    QString m_watchProblem;      // the watched folder cannot be reached: why
-    QStringList m_arrivals;      // attempts come in since last said, by whom
-    QTimer* m_arrivalsQuiet;     // between two sayings
-    QSet<QString> m_attempts;    // attemptKey of each record shown
-    QStringList m_shownMessages; // what the list of problems shows
+    QString m_watchProblem;       // the watched folder cannot be reached: why
+    bool m_watchStarting = false; // its first look is yet to come
+    QStringList m_arrivals;       // attempts come in since last said, by whom
+    QTimer* m_arrivalsQuiet;      // between two sayings
+    QSet<QString> m_attempts;     // attemptKey of each record shown
+    QStringList m_shownMessages;  // what the list of problems shows
 };

@@ -61,4 +61,35 @@ assert run(f"{folder}/a.json").returncode == 0 and open(table, "rb").read().coun
 table = f"{folder}/a.json/class.csv"  # under a plain file
 result = run(f"{folder}/a.json")
 assert result.returncode == 1 and f"Cannot write {table}: ".encode() in result.stderr
+# The gradebook file of a class of six, as Moodle's import takes it: one line for each student,
+# the ID number first, the score a plain number. A woman of 65 kg, 0.5 to 10.8 mmol/L: 127.4
+# mmol; 6, 7 and 8 ATP. Ben and Dan were given one ID number, Cleo none, and Eve's would be a
+# formula: each left out and named, never written with a guard that breaks the import.
+for name in os.listdir(folder):
+    os.remove(os.path.join(folder, name))
+right = [("totalLactate", "127.4", "correct"), ("glucoseCost", "6", "correct"),
+         ("liverGlycogenCost", "7", "correct"), ("muscleGlycogenCost", "8", "correct")]
+gtp = [("glucoseCost", "4", "slip")]
+put("ana.json", "W65-0.5-10.8", "2026-12-08T10:00:00.000Z", 12, right, student=("Ana Souza", "20231"))
+put("ben.json", "W65-0.5-10.8", "2026-12-08T10:01:00.000Z", 12, gtp, student=("Ben Okafor", "20232"))
+put("cleo.json", "W65-0.5-10.8", "2026-12-08T10:02:00.000Z", 12, right, student=("Cleo", ""))
+put("dan.json", "W65-0.5-10.8", "2026-12-08T10:03:00.000Z", 12, right, student=("Dan", "20232"))
+put("eve.json", "W65-0.5-10.8", "2026-12-08T10:04:00.000Z", 12, right, student=("Eve", "-0042"))
+put("gus.json", "W65-0.5-10.8", "2026-12-08T10:05:00.000Z", 4, gtp, student=("=Gus", "20240"))
+gradebook = os.path.join(holder.name, "gradebook.csv")
+result = subprocess.run([sys.argv[1], "--collate", folder, "--gradebook", gradebook],
+                        capture_output=True, env=dict(environment, TZ="IST-5:30", LANGUAGE="en"),
+                        timeout=60)
+assert result.returncode == 1 and result.stderr.decode().splitlines() == [
+    "korvanel: Cleo is left out of the gradebook file: the attempt gives no ID number, by which "
+    "the gradebook finds a student.",
+    "korvanel: ID number 20232 is left out of the gradebook file: it is given to more than one "
+    "student (Ben Okafor and Dan).",
+    "korvanel: Eve is left out of the gradebook file: the ID number \"-0042\" would be read as a "
+    "formula or holds a control character, and the gradebook would find nobody by it."], result
+data = open(gradebook, "rb").read()
+assert data == (b"ID number,Name,Score,Feedback\r\n"  # by name, "=Gus" before "Ana"
+                b"20240,'=Gus,0,0 of 6 questions right at the first try. Known slips met in 1 "
+                b"question: 2.\r\n"
+                b"20231,Ana Souza,2,2 of 6 questions right at the first try.\r\n"), data
 print("collate_csv: all passed")

@@ -17,6 +17,7 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -87,6 +88,7 @@ private slots:
     void replayed_data();
     void replayed();
     void handedIn();
+    void unreadableFolder();
     void escaped_data();
     void escaped();
 };
@@ -463,6 +465,25 @@ void TestRecord::handedIn() {
     QCOMPARE(figures.slips[0].students, 2);
     QVERIFY(slips()[size_t(figures.slips[0].slip)].hintForClass().startsWith(
         "Not yet: the GTP is not counted"));
+}
+
+// A folder that cannot be read says so, not that it holds no records.
+void TestRecord::unreadableFolder() {
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0)
+        QSKIP("root reads every folder");
+#endif
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("locked");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(put(QDir(folder).filePath("a.json"), written));
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::WriteOwner));
+    HandedIn handedIn;
+    handedIn.add(folder);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(handedIn.messages(), QStringList{QDir::toNativeSeparators(folder) +
+                                              " is left out. The folder cannot be read."});
 }
 
 void TestRecord::escaped_data() {

@@ -1,6 +1,7 @@
 // The stages in the exercise window: at each one the window shows the
 // buttons, panes and lines the session holds, pathway buttons open their
 // windows and keep the stage, and a hidden button does nothing.
+#include "handworked.h"
 #include "panes/textpane.h"
 #include "subjects.h"
 #include "walkthrough.h"
@@ -56,7 +57,7 @@ void TestSequence::stages() {
     QFETCH(int, presses);
     const StageRow& row = stageTable[presses];
 
-    ExerciseWindow window(Subjects::code(sex, 70, 0.5, 12.0));
+    ExerciseWindow window(Subjects::code(sex, 80, 0.8, 10.1));
     window.show();
     pressSteps(window, presses);
 
@@ -69,11 +70,15 @@ void TestSequence::stages() {
     QCOMPARE(window.questionPane()->content().size(), row.questionLines);
     QCOMPARE(window.answerPane()->content().size(), row.answerLines);
 
-    const Session& session = window.session();
-    QCOMPARE(window.questionPane()->plainLines(),
-             plain(Transcript::pane(session.scenario(), session.stage(), Pane::Questions)));
+    // As worked by hand: every prompt so far, the answer shown.
+    const Stage stage = window.session().stage();
+    QStringList questions;
+    for (int q = 1; q <= stage.reachedQuestion(); ++q)
+        questions += HandWorked::prompts(sex)[q - 1];
+    QCOMPARE(window.questionPane()->plainLines(), questions);
     QCOMPARE(window.answerPane()->plainLines(),
-             plain(Transcript::pane(session.scenario(), session.stage(), Pane::Answer)));
+             stage.shownAnswer() ? HandWorked::answers(sex)[stage.shownAnswer() - 1]
+                                 : QStringList());
 }
 
 void TestSequence::pathwayButtonsKeepTheStage_data() {

@@ -1,7 +1,9 @@
 // The exercise as a session, with no window: the thirteen stages reached by
 // presses alone, every press on a control that is not live refused, and
 // every line printed, in the worked examples' numbers and words.
+#include "handworked.h"
 #include "records/recordfolder.h"
+#include "records/replay.h"
 #include "session/session.h"
 #include "stagetable.h"
 #include "subjects.h"
@@ -15,18 +17,7 @@ namespace {
 
 using namespace Walkthrough;
 using Transcript::plain;
-
-// The subject of the worked examples: a man of 80 kg whose lactate falls
-// by 8.5 mmol/L. Its energy figures are replaced by those that the example
-// of the last answer shows.
-Scenario workedExample() {
-    Scenario s = Subjects::make(0, 80, 0.8, 10.1);
-    s.energyexpenditure = 12.1;
-    s.oxygenperday = 605;
-    s.oxygenper30min = 12.6;
-    s.percentincrease = 19.2;
-    return s;
-}
+using namespace HandWorked;
 
 // Two panes as the session's signals fill them.
 struct Panes {
@@ -48,113 +39,6 @@ struct Panes {
     QList<Control> shown;
 };
 
-const QStringList statement = {
-    "    You are considering a man who weighs  80  kg. He  has just completed a 100 m sprint.",
-    "",
-    "    Before the race his plasma lactate was  0.8  mmol /L",
-    "    Immediately after the race  his  plasma lactate was  10.1  mmol /L",
-    "    30 minutes later  his  plasma lactate was  1.6  mmol /L",
-    "",
-    "1)  Assuming that extracellular fluid is 20% of body weight,",
-    "    what is the total amount of lactate that he has metabolised in 30 minutes?",
-};
-
-const QStringList question2 = {
-    "",
-    "    Most of this lactate will be taken up by the liver and used for gluconeogenesis.",
-    "    Some will be used for synthesis of liver glycogen, but most will be released from the "
-    "liver as glucose",
-    "    and used for glycogen synthesis in muscle.",
-    "",
-    "2)  What is the total cost in ATP (summing ATP, GTP and UTP) for synthesis of:",
-    "         glucose from 2 x lactate",
-    "         liver glycogen from 2 x lactate",
-    "         muscle glycogen from 2 x lactate",
-};
-
-const QStringList question3 = {
-    "",
-    "3)  How much ATP would be required to convert all of the lactate that has been metabolised "
-    "to muscle glycogen?",
-};
-
-const QStringList question4 = {
-    "",
-    "4)   How much lactate must undergo total oxidation to carbon dioxide and water",
-    "    (via lactate dehydrogenase, pyruvate dehydrogenase and the citric acid cycle) to provide "
-    "this ATP?",
-};
-
-// States the same 0.746 L per gram that answer 5 computes with.
-const QStringList question5 = {
-    "",
-    "    The oxidation of lactate, like that of glucose, consumes 0.746 L of oxygen per gram.",
-    "    The molecular mass of lactate is 90.1.",
-    "",
-    "5)  What is his additional oxygen consumption (in L) over the 30 minutes after the end of "
-    "the race?",
-};
-
-const QStringList question6 = {
-    "",
-    "6)  Assuming that his total energy expenditure is  12.1 MJ perday",
-    "    and that regardless of the fuel being metabolised the energy yield is 20 kJ per L oxygen "
-    "consumed",
-    "    what is the pecentage increase in his oxygen consumption during this 30 minutes?",
-};
-
-const QStringList answer1 = {
-    "", "    Extracellular fluid = 0.2 x  80  =  16  L   (You can assume that 1 kg of ecf = 1 L)",
-    "", "    Over 30 min his plasma lactate falls by  8.5  mmol/L",
-    "", "    Total lactate metabolised =  8.5  x  16  =  136  mmol",
-};
-
-const QStringList answer2 = {
-    "",
-    "    Synthesis of glucose from 2 x lactate uses 6 x ATP",
-    "    Synthesis of liver glycogen from 2 x lactate uses 7 x ATP",
-    "    Synthesis of muscle glycogen from 2 x lactate uses 8 x ATP",
-    "",
-    "    Although gluconogenesis from pyruvate requires NADH, this is provided by the oxidation of "
-    "lactate to pyruvate.",
-};
-
-const QStringList answer3 = {
-    "",
-    "     136  mmol of lactate has been metabolised; this will require ( 136  / 2 x 8 ) =  544  "
-    "mmol ATP",
-};
-
-const QStringList answer4 = {
-    "    1 mol of lactate oxidised to pyruvate yields 1 x NADH =~2.5 ATP",
-    "    1 mol of pyruvate oxidised to acetyl CoA yields 1 x NADH =~2.5 ATP",
-    "    1 mol of acetate oxidised in the citric acid cycle yields:",
-    "         3 x NADH =~7.5 ATP",
-    "         1 x FADH =~1.5 ATP",
-    "         1 x GTP = 1 ATP",
-    "",
-    "    Total 15 ATP produced per lactate oxidised; he needs  544 mmol ATP",
-    "    therefore he must oxidise  544 /15 =  36.2  mmol lactate.",
-};
-
-const QStringList answer5 = {
-    "     36.2  mmol lactate =  36.2 x 90.1  =  3261  mg",
-    "",
-    "    Additional oxygen consumed = ( 3261  / 1000) x 0.746 =  2.43  L",
-    "",
-    "    This is oxygen debt - the extra oxygen that is consumed in the metabolism of lactate to "
-    "provide",
-    "    the ATP that is required for gluconeogenesis and the formation of glycogen.",
-};
-
-const QStringList answer6 = {
-    "    total oxygen consumed = total energy expenditure (MJ) x 1000 / 20 =  12.1 x 1000 / 20 =  "
-    "605  L oxygen /day",
-    "    =  605  /48 =  12.6  L oxygen per 30 minutes",
-    "",
-    "    percent increase in oxygen consumption = 100 x  2.43  /  12.6 =  19.2 %",
-};
-
 } // namespace
 
 class TestSession : public QObject {
@@ -167,6 +51,7 @@ private slots:
     void pathwayPresses_data();
     void pathwayPresses();
     void newSubjectFromEveryStage();
+    void newSubjectNewAttempt();
     void printedBlocks_data();
     void printedBlocks();
     void wholeRecord();
@@ -188,9 +73,9 @@ void TestSession::stages() {
     QFETCH(int, presses);
     const StageRow& row = stageTable[presses];
 
-    Session session(Subjects::code(sex, 70, 0.5, 12.0));
+    Session session(Subjects::code(sex, 80, 0.8, 10.1));
     Panes panes(session);
-    panes.questions = Transcript::pane(session.scenario(), Stage(), Pane::Questions);
+    panes.questions = Transcript::prompt(session.scenario(), 1);
     panes.shown = {seeanswer1};
     QSignalSpy changes(&session, &Session::stageChanged);
     for (int i = 0; i < presses; ++i)
@@ -217,9 +102,13 @@ void TestSession::stages() {
     QCOMPARE(panes.shown, shown);
     QCOMPARE(panes.questions.size(), row.questionLines);
     QCOMPARE(panes.answer.size(), row.answerLines);
-    QCOMPARE(panes.questions,
-             Transcript::pane(session.scenario(), session.stage(), Pane::Questions));
-    QCOMPARE(panes.answer, Transcript::pane(session.scenario(), session.stage(), Pane::Answer));
+    // What the panes hold, as worked by hand: every prompt so far, the answer shown.
+    QStringList questions;
+    for (int q = 1; q <= session.stage().reachedQuestion(); ++q)
+        questions += prompts(sex)[q - 1];
+    QCOMPARE(plain(panes.questions), questions);
+    const int answer = session.stage().shownAnswer();
+    QCOMPARE(plain(panes.answer), answer ? answers(sex)[answer - 1] : QStringList());
 }
 
 // A control that is not live at a stage, pressed, changes nothing and says
@@ -306,6 +195,33 @@ void TestSession::newSubjectFromEveryStage() {
     }
 }
 
+// In practice mode another subject is another attempt: nothing of the old
+// one's checks, start or stage carries into it, and its record is its own.
+void TestSession::newSubjectNewAttempt() {
+    const QTemporaryDir folder;
+    Session session(Subjects::code(0, 72, 0.6, 12.3));
+    session.setRecordFolder(folder.path());
+    session.setPracticeMode(true);
+    session.check(1, {"159.8"});
+    session.press(seeanswer1);
+    const QDateTime before = session.attempt()->started;
+    QTest::qWait(2);
+    const SubjectCode after = Subjects::code(1, 65, 0.5, 10.8);
+    session.setSubject(after, Session::Origin::Given);
+    QCOMPARE(session.attempt()->code, after);
+    QVERIFY(session.attempt()->checks.isEmpty());
+    QCOMPARE(session.attempt()->stage, 0);
+    QVERIFY(session.attempt()->started > before);
+    QCOMPARE(session.check(1, {"127.4"}).constFirst().verdict, Verdict::correct);
+    session.flushRecords();
+    const RecordFolder::Loaded kept = RecordFolder(folder.path()).load();
+    QCOMPARE(kept.attempts.size(), 2);
+    QCOMPARE(kept.attempts[0].checks.constFirst().entry, "159.8");
+    QCOMPARE(kept.attempts[1].code, after);
+    QCOMPARE(kept.attempts[1].checks.size(), 1);
+    QVERIFY(!replay(kept.attempts[1]).edited);
+}
+
 void TestSession::printedBlocks_data() {
     QTest::addColumn<int>("question");
     QTest::addColumn<bool>("prompt");
@@ -329,7 +245,7 @@ void TestSession::printedBlocks() {
     QFETCH(int, question);
     QFETCH(bool, prompt);
     QFETCH(QStringList, lines);
-    const Scenario s = workedExample();
+    const Scenario s = Subjects::make(0, 80, 0.8, 10.1);
     QCOMPARE(plain(prompt ? Transcript::prompt(s, question) : Transcript::answer(s, question)),
              lines);
 }
@@ -338,8 +254,11 @@ void TestSession::wholeRecord() {
     const QStringList record =
         statement + question2 + question3 + question4 + question5 + question6;
     QCOMPARE(record.size(), 31);
-    QCOMPARE(plain(Transcript::pane(workedExample(), Stage::finished(), Pane::Questions)), record);
-    QVERIFY(Transcript::pane(workedExample(), Stage::finished(), Pane::Answer).isEmpty());
+    QCOMPARE(plain(Transcript::pane(Subjects::make(0, 80, 0.8, 10.1), Stage::finished(),
+                                    Pane::Questions)),
+             record);
+    QVERIFY(Transcript::pane(Subjects::make(0, 80, 0.8, 10.1), Stage::finished(), Pane::Answer)
+                .isEmpty());
 }
 
 void TestSession::pronouns_data() {

@@ -5,10 +5,12 @@
 #include "app/program.h"
 #include "classwork/handedin.h"
 #include "model/language.h"
+#include "panes/announcer.h"
 #include "pdftools.h"
 #include "records.h"
 #include "records/recordjson.h"
 #include "subjects.h"
+#include "teacher/attemptdialog.h"
 #include "teacher/attempttable.h"
 #include "teacher/chartview.h"
 #include "teacher/classsetpage.h"
@@ -18,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -27,6 +30,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,6 +70,9 @@ private slots:
     void classSet();
     void classSetCancelled();
     void handedIn();
+    void sorted_data();
+    void sorted();
+    void watchedKeepsItsPlace();
 };
 
 void TestTeacherWindow::openedFromTheMenu() {
@@ -187,8 +194,106 @@ void TestTeacherWindow::handedIn() {
     const QStringList report = PdfTools::pages(dir.filePath("report.pdf"));
     QCOMPARE(report.size(), 1);
     QVERIFY(report.front().simplified().contains("Records read: 4; students: 3; attempts: 4."));
+    // Every label of the page leads to its control by a letter of its own.
+    for (const QLabel* label : page->findChildren<QLabel*>())
+        if (label->buddy())
+            QVERIFY2(label->text().contains(u'&'), qPrintable(label->text()));
+
+    // One attempt in full: Eve's check as typed, what it earns, and why it is marked.
+    table->sortByColumn(AttemptTable::Name, Qt::AscendingOrder);
+    page->showAttempt(table->model()->index(3, 0));
+    auto* shown = page->findChild<AttemptDialog*>();
+    QVERIFY(shown);
+    QCOMPARE(shown->windowTitle(), "Eve's attempt at subject W65-0.5-10.8");
+    QCOMPARE(shown->checks()->rowCount(), 1);
+    QCOMPARE(shown->checks()->item(0, 2)->text(), "150");
+    QCOMPARE(shown->checks()->item(0, 3)->text(), "Not yet");
+    QCOMPARE(shown->checks()->item(0, 4)->text(),
+             "Check 1 says \"Correct\", but its entry \"150\" earns \"Not yet\".");
+    QVERIFY(shown->exportResultSlip(dir.filePath("eve.pdf")));
+    QVERIFY(PdfTools::pages(dir.filePath("eve.pdf")).front().contains("This record was edited."));
+    shown->close();
+
     page->clear();
     QCOMPARE(table->model()->rowCount(), 0);
+}
+
+void TestTeacherWindow::sorted_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<QStringList>("names"); // with the hour each began
+    QTest::newRow("name") << int(AttemptTable::Name) << false
+                          << QStringList{"Ana 9", "Ana 10", "ben 11", "Eve 12"};
+    QTest::newRow("code, by the codes' order")
+        << int(AttemptTable::Code) << true << QStringList{"Eve 12", "ben 11", "Ana 9", "Ana 10"};
+    QTest::newRow("started") << int(AttemptTable::Started) << true
+                             << QStringList{"Eve 12", "ben 11", "Ana 10", "Ana 9"};
+    QTest::newRow("score, a number")
+        << int(AttemptTable::Score) << true << QStringList{"Ana 9", "Ana 10", "ben 11", "Eve 12"};
+    QTest::newRow("finished") << int(AttemptTable::Finished) << true
+                              << QStringList{"Ana 9", "Ana 10", "ben 11", "Eve 12"};
+    QTest::newRow("counted") << int(AttemptTable::Counted) << false
+                             << QStringList{"Ana 10", "Ana 9", "ben 11", "Eve 12"};
+}
+
+// Each column sorts by what it holds, not by its words: a name whatever its
+// case, a code in the codes' order, a time, a number, yes after no.
+void TestTeacherWindow::sorted() {
+    QFETCH(int, column);
+    QFETCH(bool, descending);
+    QFETCH(QStringList, names);
+    const QTemporaryDir dir;
+    // Ana's finished attempt scores 1; the codes' order puts every M before every W.
+    QVERIFY(put(dir.filePath("a1.json"),
+                record("Ana", "M72-0.6-12.3", 9, 12, {{Field::totalLactate, "159.8"}})));
+    QVERIFY(put(dir.filePath("a2.json"), record("Ana", "M72-0.6-12.3", 10, 2, {})));
+    QVERIFY(put(dir.filePath("b.json"), record("ben", "W60-0.4-10.0", 11, 4, {})));
+    QVERIFY(put(dir.filePath("e.json"), record("Eve", "W65-0.5-10.8", 12, 2, {})));
+    HandedInPage page;
+    page.add({dir.path()});
+    QTableView* table = page.table();
+    table->sortByColumn(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    QStringList shown;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        shown.append(table->model()->index(row, AttemptTable::Name).data().toString() + u' ' +
+                     QString::number(table->model()
+                                         ->index(row, AttemptTable::Started)
+                                         .data(AttemptTable::SortRole)
+                                         .toDateTime()
+                                         .toUTC()
+                                         .time()
+                                         .hour()));
+    QCOMPARE(shown, names);
+}
+
+// As records arrive in a watched folder, the table keeps its sorting, the
+// row selected and its place, and a screen reader hears the arrival once.
+void TestTeacherWindow::watchedKeepsItsPlace() {
+    const QTemporaryDir dir;
+    QVERIFY(put(dir.filePath("a.json"), record("Ana", "M72-0.6-12.3", 9, 12, {})));
+    QVERIFY(put(dir.filePath("b.json"), record("Ben", "W65-0.5-10.8", 11, 4, {})));
+    HandedInPage page;
+    page.show();
+    page.watch(dir.path());
+    QTRY_COMPARE(page.table()->model()->rowCount(), 2);
+    QVERIFY(page.overview().startsWith("Watching " + QDir::toNativeSeparators(dir.path())));
+    QTableView* table = page.table();
+    table->sortByColumn(AttemptTable::Started, Qt::DescendingOrder);
+    table->selectRow(0); // Ben's
+    const QString said = page.findChild<Announcer*>()->lastMessage();
+
+    QVERIFY(put(dir.filePath("c.json"), record("Cleo", "W65-0.5-10.8", 13, 2, {})));
+    QTRY_COMPARE(table->model()->rowCount(), 3);
+    QCOMPARE(column(table, AttemptTable::Name), (QStringList{"Cleo", "Ben", "Ana"}));
+    QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(table->selectionModel()->selectedRows().front().data().toString(), "Ben");
+    QCOMPARE(page.findChild<Announcer*>()->lastMessage(), "1 new attempt handed in, by Cleo.");
+
+    // A record that changes is no arrival.
+    QVERIFY(put(dir.filePath("b.json"), record("Ben", "W65-0.5-10.8", 11, 6, {})));
+    QTRY_COMPARE(page.handedIn().records()[1].attempt.stage, 6);
+    QCOMPARE(page.findChild<Announcer*>()->lastMessage(), "1 new attempt handed in, by Cleo.");
+    QVERIFY(said.startsWith("Watching ")); // what was there at the start, not as arrivals
 }
 
 QTEST_MAIN(TestTeacherWindow)

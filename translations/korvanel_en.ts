@@ -165,10 +165,18 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <source>%n new attempt(s) handed in, by %1.</source>
+        <extracomment>%n new attempts, %1 the names of the students: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
         <translation>
-            <numerusform>%n new attempt handed in, by %1 among others.</numerusform>
-            <numerusform>%n new attempts handed in, by %1 among others.</numerusform>
+            <numerusform>%n new attempt handed in, by %1.</numerusform>
+            <numerusform>%n new attempts handed in, by %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, among them by %1.</source>
+        <translation>
+            <numerusform>%n new attempt handed in, among them by %1.</numerusform>
+            <numerusform>%n new attempts handed in, among them by %1.</numerusform>
         </translation>
     </message>
 </context>
