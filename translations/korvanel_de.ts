@@ -1537,10 +1537,18 @@ Um wie viel Prozent steigt ihr Sauerstoffverbrauch in diesen 30 Minuten?</transl
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <source>%n new attempt(s) handed in, by %1.</source>
+        <extracomment>%n new attempts, %1 the names of the students: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
         <translation>
             <numerusform>%n neuer Versuch von %1 abgegeben.</numerusform>
-            <numerusform>%n neue Versuche abgegeben, unter anderem von %1.</numerusform>
+            <numerusform>%n neue Versuche von %1 abgegeben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, among them by %1.</source>
+        <translation>
+            <numerusform>%n neuer Versuch von %1 abgegeben.</numerusform>
+            <numerusform>%n neue Versuche abgegeben, darunter von %1.</numerusform>
         </translation>
     </message>
 </context>

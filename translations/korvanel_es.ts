@@ -1538,7 +1538,15 @@ que se metaboliza, el rendimiento energético es de %2 kJ por L de oxígeno cons
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <source>%n new attempt(s) handed in, by %1.</source>
+        <extracomment>%n new attempts, %1 the names of the students: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
+        <translation>
+            <numerusform>Se ha entregado %n intento nuevo, el de %1.</numerusform>
+            <numerusform>Se han entregado %n intentos nuevos, los de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, among them by %1.</source>
         <translation>
             <numerusform>Se ha entregado %n intento nuevo, el de %1.</numerusform>
             <numerusform>Se han entregado %n intentos nuevos, entre ellos los de %1.</numerusform>

@@ -1537,10 +1537,18 @@ quel est le pourcentage d&apos;augmentation de sa consommation d&apos;oxygène p
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <source>%n new attempt(s) handed in, by %1.</source>
+        <extracomment>%n new attempts, %1 the names of the students: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
         <translation>
             <numerusform>%n nouvelle tentative rendue par %1.</numerusform>
-            <numerusform>%n nouvelles tentatives rendues, notamment par %1.</numerusform>
+            <numerusform>%n nouvelles tentatives rendues par %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, among them by %1.</source>
+        <translation>
+            <numerusform>%n nouvelle tentative rendue par %1.</numerusform>
+            <numerusform>%n nouvelles tentatives rendues, dont certaines par %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -1535,7 +1535,15 @@ qual é o aumento percentual do consumo de oxigênio dela durante esses 30 minut
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n new attempt(s) handed in, by %1 among others.</source>
+        <source>%n new attempt(s) handed in, by %1.</source>
+        <extracomment>%n new attempts, %1 the names of the students: &quot;Ana Souza and Ben Okafor&quot;.</extracomment>
+        <translation>
+            <numerusform>%n nova tentativa entregue, de %1.</numerusform>
+            <numerusform>%n novas tentativas entregues, de %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new attempt(s) handed in, among them by %1.</source>
         <translation>
             <numerusform>%n nova tentativa entregue, de %1.</numerusform>
             <numerusform>%n novas tentativas entregues, entre elas as de %1.</numerusform>
