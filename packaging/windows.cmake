@@ -77,12 +77,26 @@ string(JOIN "\n" CPACK_NSIS_CREATE_ICONS_EXTRA
 string(JOIN "\n" CPACK_NSIS_DELETE_ICONS_EXTRA
     "Delete '$SMPROGRAMS\\$MUI_TEMP\\${practice}'"
     "Delete '$SMPROGRAMS\\$MUI_TEMP\\${teachers}'")
+# A lab's hand-in folder, for every user: setup.exe /S "/HANDIN=\\server\share\hand-in"
+# writes it where the program's system-wide settings are (QSettings' system
+# scope: HKLM\Software\<name>\<name>, the key handIn\folder), which a
+# student's own choice does not override.
+set(settings_key "Software\\${KORVANEL_NAME}\\${KORVANEL_NAME}")
+string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+    "\${GetParameters} $R0"
+    "ClearErrors"
+    "\${GetOptions} $R0 '/HANDIN=' $R1"
+    "IfErrors +2 0"
+    "WriteRegStr HKLM '${settings_key}\\handIn' 'folder' '$R1'")
 # CPack keeps the install folder in Software\<vendor>\<key>, and would leave
 # the vendor's key behind, empty.
 set(vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")
 string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
     "DeleteRegKey SHCTX '${vendor_key}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}'"
-    "DeleteRegKey /ifempty SHCTX '${vendor_key}'")
+    "DeleteRegKey /ifempty SHCTX '${vendor_key}'"
+    "DeleteRegKey HKLM '${settings_key}\\handIn'"
+    "DeleteRegKey /ifempty HKLM '${settings_key}'"
+    "DeleteRegKey /ifempty HKLM 'Software\\${KORVANEL_NAME}'")
 
 # A 64-bit installer for the 64-bit program: it writes to the registry and
 # Program Files as 64-bit Windows sees them (and runs on Wine without its
@@ -90,6 +104,7 @@ string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
 string(REPLACE "," "." record_version "${KORVANEL_RC_VERSION}")
 string(JOIN "\n" CPACK_NSIS_DEFINES
     "Target amd64-unicode"
+    "!include FileFunc.nsh"
     "VIProductVersion ${record_version}"
     "VIFileVersion ${record_version}"
     "VIAddVersionKey /LANG=1033 ProductName '${KORVANEL_NAME}'"

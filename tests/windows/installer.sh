@@ -1,8 +1,9 @@
 #!/bin/bash
 # The installer under Wine: a silent install (/S) puts the program, its
 # licence texts and an uninstaller under Program Files, the two Start menu
-# entries and the uninstall record in place; the installed program starts;
-# the silent uninstall takes every one of them away again.
+# entries and the uninstall record in place, and /HANDIN= a lab's hand-in
+# folder for every user; the installed program starts, and hands a practice
+# attempt in there; the silent uninstall takes every one of them away again.
 #
 #   installer.sh <setup.exe> <project version>
 set -euo pipefail
@@ -17,6 +18,8 @@ folder="$drive/Program Files/Korvanel"
 menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Korvanel"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvanel'
 vendor='HKLM\Software\Korvanel developers'
+settings='HKLM\Software\Korvanel'
+handin="$drive/Lab hand-in"
 
 pid=
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
@@ -24,7 +27,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 registry() { wine reg query "$@" 2>/dev/null | tr -d '\r'; }
 
 [ ! -e "$folder" ] || fail "Korvanel is installed already in $WINEPREFIX"
-wine "$setup" /S || fail "the silent install failed"
+mkdir -p "$handin"
+wine "$setup" /S '/HANDIN=C:\Lab hand-in' || fail "the silent install failed"
 
 for file in Korvanel.exe README.txt LICENSE.txt Uninstall.exe licenses/Liberation-fonts-OFL.txt \
             licenses/Qt/LGPL-3.0-only.txt licenses/Qt/THIRD-PARTY.txt; do
@@ -59,6 +63,19 @@ xdotool search --name '^Korvanel calculation$' >/dev/null 2>&1 \
     || fail "the installed program showed no window in 30 s"
 kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
 
+# The lab's folder, set by the installer, is where a student's attempt goes.
+registry "$settings\Korvanel\handIn" /v folder | grep -qF 'REG_SZ    C:\Lab hand-in' \
+    || fail "/HANDIN= did not set the hand-in folder: $(registry "$settings\Korvanel\handIn")"
+wine "$installed" --practice --student Ana --subject M72-0.6-12.3 &
+pid=$!
+for _ in $(seq 60); do
+    ls "$handin" | grep -q '^Ana M72-0.6-12.3 .*Z\.json$' && break
+    sleep 0.5
+done
+ls "$handin" | grep -q '^Ana M72-0.6-12.3 .*Z\.json$' \
+    || fail "no attempt handed in to the lab's folder: $(ls "$handin")"
+kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
+
 # The uninstaller copies itself away and returns at once; it is done when
 # the folder has gone.
 wine "$folder/Uninstall.exe" /S || fail "the silent uninstall failed"
@@ -67,5 +84,6 @@ for _ in $(seq 60); do [ -e "$folder" ] || break; sleep 0.5; done
 [ ! -e "$menu" ] || fail "the Start menu entries are left"
 ! registry "$uninstall" | grep -q . || fail "the uninstall record is left"
 ! registry "$vendor" | grep -q . || fail "$vendor is left"
+! registry "$settings" | grep -q . || fail "$settings is left"
 
-echo "installed silently, started, and uninstalled without a trace"
+echo "installed silently with a lab's hand-in folder, started, handed in, and uninstalled without a trace"
