@@ -4,8 +4,21 @@
 // and typing that cannot be read, the attempt's record kept as the program
 // keeps it (handed to its writer's thread).
 //
-// Output, one tab-separated line per form:
+// With --hand-in, the same checks with the attempt handed in to FOLDER as
+// well, meant to be a folder that answers slowly (bench_slowfolder): a
+// student at a steady pace in one window, a new attempt each round, while
+// the folder's writer falls ever further behind. With --server, that
+// folder's server is then killed and the same window goes on checking, its
+// hand-in folder gone from under it; last, a fresh window hands in to a
+// folder that does not exist.
+//
+//   bench_practice [ROUNDS] [--hand-in FOLDER [--server PID]]
+//
+// Output, one tab-separated line per form, or with --hand-in per folder
+// (both forms' checks together), then what the folder's writer managed:
 //   check LABEL median_ms p95_ms max_ms n
+//   handin KEY median_ms p95_ms max_ms n seconds
+//   handedin KEY written failed first_written_ms
 #include "bench/stats.h"
 #include "model/clockdraws.h"
 #include "model/scenario.h"
@@ -14,6 +27,7 @@
 #include "windows/exercisewindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,14 +35,34 @@
 #include <QTest>
 
 #include <cstdio>
+#include <cstring>
+#include <signal.h>
+#include <sys/types.h>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    ApplicationInfo::apply();
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    const QStringList typed = {"159.8", "160 mmol", "7", "1,234", "abc", "2,43 L", ""};
+namespace {
+
+const QStringList typed = {"159.8", "160 mmol", "7", "1,234", "abc", "2,43 L", ""};
+
+// Types into the form shown and checks it, then sees and hides the answer,
+// which poses the next question; the time from click() until the verdicts
+// are painted.
+double checkForm(ExerciseWindow& window, int round, int form) {
+    AnswerForm* shown = window.answerForm();
+    for (qsizetype i = 0; i < shown->fields().size(); ++i)
+        shown->fields()[i]->setText(typed.at((round + i) % typed.size()));
+    QCoreApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    shown->checkButton()->click();
+    QCoreApplication::processEvents();
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    window.button(Control(2 * form))->click();     // see answer
+    window.button(Control(2 * form + 1))->click(); // hide answer
+    return ms;
+}
+
+int plainChecks(int rounds) {
     const QTemporaryDir records;
-
     std::vector<double> times[2];
     for (int round = 0; round < rounds; ++round) {
         ClockDraws draws;
@@ -39,19 +73,8 @@ int main(int argc, char* argv[]) {
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return 2;
-        for (int form = 0; form < 2; ++form) {
-            AnswerForm* shown = window.answerForm();
-            for (qsizetype i = 0; i < shown->fields().size(); ++i)
-                shown->fields()[i]->setText(typed.at((round + i) % typed.size()));
-            QCoreApplication::processEvents();
-            QElapsedTimer clock;
-            clock.start();
-            shown->checkButton()->click();
-            QCoreApplication::processEvents();
-            times[form].push_back(double(clock.nsecsElapsed()) / 1e6);
-            window.button(Control(2 * form))->click();     // see answer
-            window.button(Control(2 * form + 1))->click(); // hide answer
-        }
+        for (int form = 0; form < 2; ++form)
+            times[form].push_back(checkForm(window, round, form));
     }
     const char* labels[] = {"question 1, one field", "question 2, three fields"};
     for (int form = 0; form < 2; ++form) {
@@ -60,4 +83,120 @@ int main(int argc, char* argv[]) {
                     Stats::quantile(times[form], 0.95), s.max, s.n);
     }
     return 0;
+}
+
+// What the hand-in folder's writer has done, as the session tells it.
+struct HandInCount {
+    int written = 0, failed = 0;
+    qint64 firstWrittenMs = -1; // from the count's start
+    QElapsedTimer since;
+};
+
+// `rounds` rounds in `window`, each a new attempt checked at questions 1
+// and 2, `pauseMs` between rounds as a student's typing leaves the event
+// loop to itself.
+std::vector<double> handInRounds(ExerciseWindow& window, int rounds, int pauseMs) {
+    std::vector<double> times;
+    ClockDraws draws;
+    for (int round = 0; round < rounds; ++round) {
+        if (round > 0)
+            window.session().setSubject(SubjectCode::draw(std::ref(draws)), Session::Origin::Drawn);
+        for (int form = 0; form < 2; ++form)
+            times.push_back(checkForm(window, round, form));
+        QTest::qWait(pauseMs);
+    }
+    return times;
+}
+
+void printHandIn(const char* key, const std::vector<double>& times, const HandInCount& count) {
+    const Stats::Summary s = Stats::summarise(times);
+    std::printf("handin\t%s\t%.3f\t%.3f\t%.3f\t%zu\t%.1f\n", key, s.median,
+                Stats::quantile(times, 0.95), s.max, s.n, double(count.since.elapsed()) / 1000.0);
+    std::printf("handedin\t%s\t%d\t%d\t%lld\n", key, count.written, count.failed,
+                static_cast<long long>(count.firstWrittenMs));
+    std::fflush(stdout);
+}
+
+// A window in practice mode, its records kept in `records` and handed in to
+// `folder`, counting into *count (which may be changed) what its writer
+// does from then on.
+std::unique_ptr<ExerciseWindow> handingIn(const QString& records, const QString& folder,
+                                          HandInCount** count) {
+    ClockDraws draws;
+    auto window = std::make_unique<ExerciseWindow>(SubjectCode::draw(std::ref(draws)));
+    Session& session = window->session();
+    session.setRecordFolder(records);
+    session.setPracticeMode(true);
+    QObject::connect(&session, &Session::handInChanged, window.get(),
+                     [count](const HandIn& handIn) {
+                         HandInCount& into = **count;
+                         if (handIn.problem) {
+                             ++into.failed;
+                         } else if (handIn.handedIn.isValid()) {
+                             ++into.written;
+                             if (into.firstWrittenMs < 0)
+                                 into.firstWrittenMs = into.since.elapsed();
+                         }
+                     });
+    window->resize(1024, 768);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    (*count)->since.start();
+    session.setHandInFolder(folder);
+    return window;
+}
+
+int handInChecks(int rounds, const QString& folder, pid_t server) {
+    const QTemporaryDir records;
+
+    // The slow folder, long enough for a few records to get through it.
+    HandInCount slow, lost;
+    HandInCount* counting = &slow;
+    auto window = handingIn(records.path(), folder, &counting);
+    if (!window)
+        return 2;
+    printHandIn("slow", handInRounds(*window, rounds, 100), slow);
+
+    // Its server killed mid-attempt, writes still queued: the mount stays,
+    // every request to it failing, as a share gone offline does.
+    if (server > 0) {
+        if (::kill(server, SIGKILL) != 0) {
+            std::perror("bench_practice: kill");
+            return 3;
+        }
+        counting = &lost;
+        lost.since.start();
+        printHandIn("lost", handInRounds(*window, rounds, 20), lost);
+    }
+    window.reset();
+
+    // A folder that is not there at all, a stick never put in.
+    HandInCount missing;
+    counting = &missing;
+    const QString nowhere = QDir(records.path()).filePath(QStringLiteral("no such folder"));
+    window = handingIn(records.path(), nowhere, &counting);
+    if (!window)
+        return 2;
+    printHandIn("missing", handInRounds(*window, rounds, 20), missing);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    ApplicationInfo::apply();
+    int rounds = 200;
+    QString handIn;
+    pid_t server = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--hand-in") == 0 && i + 1 < argc)
+            handIn = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--server") == 0 && i + 1 < argc)
+            server = pid_t(std::atoi(argv[++i]));
+        else
+            rounds = std::max(1, std::atoi(argv[i]));
+    }
+    return handIn.isEmpty() ? plainChecks(rounds) : handInChecks(rounds, handIn, server);
 }

@@ -123,8 +123,14 @@ private:
         m_known = std::move(seen);
         if (retryLater && !m_retry->isActive())
             m_retry->start(retryAfter);
-        if ((!m_readings.isEmpty() || !m_gone.isEmpty()) && !m_send->isActive())
+        // The first look is told at once, even of an empty folder: what came
+        // after it has arrived since.
+        if (m_firstLook) {
+            m_firstLook = false;
+            send();
+        } else if ((!m_readings.isEmpty() || !m_gone.isEmpty()) && !m_send->isActive()) {
             m_send->start();
+        }
     }
 
     // A reading, but never through a link that leads out of the folder.
@@ -162,6 +168,7 @@ private:
     QList<HandedIn::Reading> m_readings; // to send
     QStringList m_gone;                  // to send
     bool m_lost = false;
+    bool m_firstLook = true;
 };
 
 FolderWatch::FolderWatch(const QString& folder, QObject* parent)

@@ -37,7 +37,8 @@ public:
     QString folder() const { return m_folder; }
 
 signals:
-    // Files read anew since the last batch, and files gone.
+    // Files read anew since the last batch, and files gone; the first batch
+    // is what the folder held at the first look, told even when empty.
     void changed(const QList<HandedIn::Reading>& readings, const QStringList& gone);
     // The folder cannot be reached (deleted, a share offline), said once
     // until it is back; what was read of it stands meanwhile.

@@ -101,7 +101,7 @@ bool Paper::writeReport(const HandedIn& handedIn, const QString& fileName, QStri
         // The students' table: the class table's columns for the report.
         const std::vector<const ClassTable::Column*> columns =
             ClassTable::columnsFor(ClassTable::Report);
-        const Table table{{0, 0.36, 0.52, 0.66, 0.76, 0.84, 0.92}};
+        const Table table{{0, 0.3, 0.46, 0.6, 0.7, 0.8, 0.9}};
         Q_ASSERT(table.starts.size() == columns.size());
         QStringList headings;
         for (const ClassTable::Column* column : columns)
