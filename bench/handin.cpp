@@ -65,13 +65,13 @@ int main(int argc, char* argv[]) {
         attempt.checks.append(
             {now, last.question, last.field, QStringLiteral("%1").arg(150.0 + i * 0.01), {}, {}});
         attempt.updated = now;
-        const Replay judged = replay(attempt);
-        QString error = judged.edited.value_or(QString());
-        if (!error.isEmpty() || !RecordFolder::write(judged.attempt, files[which], &error)) {
+        const Attempt judged = replay(attempt).attempt;
+        QString error = replay(judged).edited.value_or(QString());
+        if (!error.isEmpty() || !RecordFolder::write(judged, files[which], &error)) {
             std::fprintf(stderr, "bench_handin: %s\n", qUtf8Printable(error));
             return 1;
         }
-        attempts[which] = judged.attempt;
+        attempts[which] = judged;
         writes.push_back(std::chrono::duration<double, std::milli>(Clock::now() - began).count());
     }
     const Stats::Summary s = Stats::summarise(writes);

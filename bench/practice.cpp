@@ -150,10 +150,17 @@ std::unique_ptr<ExerciseWindow> handingIn(const QString& records, const QString&
 int handInChecks(int rounds, const QString& folder, pid_t server) {
     const QTemporaryDir records;
 
+    // The same rounds handed in nowhere, to tell the folder's share.
+    HandInCount none, slow, lost;
+    HandInCount* counting = &none;
+    auto window = handingIn(records.path(), QString(), &counting);
+    if (!window)
+        return 2;
+    printHandIn("none", handInRounds(*window, rounds, 20), none);
+
     // The slow folder, long enough for a few records to get through it.
-    HandInCount slow, lost;
-    HandInCount* counting = &slow;
-    auto window = handingIn(records.path(), folder, &counting);
+    counting = &slow;
+    window = handingIn(records.path(), folder, &counting);
     if (!window)
         return 2;
     printHandIn("slow", handInRounds(*window, rounds, 100), slow);

@@ -13,11 +13,10 @@
 #define FUSE_USE_VERSION 31
 #define _GNU_SOURCE
 
-#include <fuse.h>
-
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <fuse.h>
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -112,8 +111,7 @@ static int sf_truncate(const char* path, off_t size, struct fuse_file_info* fi) 
     return status;
 }
 
-static int sf_utimens(const char* path, const struct timespec times[2],
-                      struct fuse_file_info* fi) {
+static int sf_utimens(const char* path, const struct timespec times[2], struct fuse_file_info* fi) {
     if (fi)
         return result(futimens((int)fi->fh, times));
     return result(utimensat(backing, relative(path), times, AT_SYMLINK_NOFOLLOW));
@@ -202,7 +200,8 @@ static const struct fuse_operations operations = {
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        fprintf(stderr, "usage: bench_slowfolder BACKING MOUNTPOINT [DELAY_MS] [FUSE OPTIONS...]\n");
+        fprintf(stderr,
+                "usage: bench_slowfolder BACKING MOUNTPOINT [DELAY_MS] [FUSE OPTIONS...]\n");
         return 2;
     }
     backing = open(argv[1], O_RDONLY | O_DIRECTORY);

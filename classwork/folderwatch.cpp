@@ -63,6 +63,10 @@ private:
     };
 
     void look() {
+        // Windows keeps a watched folder that was deleted pending, and so
+        // there, for as long as its notice is asked for: let go at each look.
+        if (!m_notices->directories().isEmpty())
+            m_notices->removePaths(m_notices->directories());
         const QFileInfo folder(m_folder);
         if (!folder.isDir()) {
             if (!m_lost) {
@@ -84,8 +88,7 @@ private:
             QMetaObject::invokeMethod(
                 m_watch, [watch = m_watch] { emit watch->folderBack(); }, Qt::QueuedConnection);
         }
-        if (!m_notices->directories().contains(m_folder))
-            m_notices->addPath(m_folder);
+        m_notices->addPath(m_folder);
 
         const QString root = folder.canonicalFilePath() + u'/';
         QHash<QString, Known> seen;

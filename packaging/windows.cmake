@@ -82,8 +82,11 @@ string(JOIN "\n" CPACK_NSIS_DELETE_ICONS_EXTRA
 # scope: HKLM\Software\<name>\<name>, the key handIn\folder), which a
 # student's own choice does not override.
 set(settings_key "Software\\${KORVANEL_NAME}\\${KORVANEL_NAME}")
+# A folder with blanks comes quoted whole, "/HANDIN=C:\Lab hand-in", as
+# Windows quotes an argument; GetOptions reads the quotes after the "=".
 string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
     "\${GetParameters} $R0"
+    "\${WordReplace} $R0 '\"/HANDIN=' '/HANDIN=\"' '+' $R0"
     "ClearErrors"
     "\${GetOptions} $R0 '/HANDIN=' $R1"
     "IfErrors +2 0"
@@ -105,6 +108,7 @@ string(REPLACE "," "." record_version "${KORVANEL_RC_VERSION}")
 string(JOIN "\n" CPACK_NSIS_DEFINES
     "Target amd64-unicode"
     "!include FileFunc.nsh"
+    "!include WordFunc.nsh"
     "VIProductVersion ${record_version}"
     "VIFileVersion ${record_version}"
     "VIAddVersionKey /LANG=1033 ProductName '${KORVANEL_NAME}'"

@@ -140,21 +140,21 @@ inline QStringList forWoman(QStringList lines) {
     return lines;
 }
 
-// Each question's prompt and each worked answer, in order.
-inline QList<QStringList> prompts(int sex) {
-    QList<QStringList> all = {statement, question2, question3, question4, question5, question6};
+// Each question's prompt and each worked answer, in order, for a man (0) or
+// a woman (1).
+inline QList<QStringList> forSex(QList<QStringList> blocks, int sex) {
     if (sex)
-        for (QStringList& prompt : all)
-            prompt = forWoman(prompt);
-    return all;
+        for (QStringList& block : blocks)
+            block = forWoman(block);
+    return blocks;
+}
+
+inline QList<QStringList> prompts(int sex) {
+    return forSex({statement, question2, question3, question4, question5, question6}, sex);
 }
 
 inline QList<QStringList> answers(int sex) {
-    QList<QStringList> all = {answer1, answer2, answer3, answer4, answer5, answer6};
-    if (sex)
-        for (QStringList& answer : all)
-            answer = forWoman(answer);
-    return all;
+    return forSex({answer1, answer2, answer3, answer4, answer5, answer6}, sex);
 }
 
 } // namespace HandWorked

@@ -47,7 +47,7 @@ FieldCheck enter(Practice& practice, Field field, const QString& text) {
     QStringList entries(count);
     entries[place] = text;
     const QList<FieldCheck> checks = practice.check(f.question, entries);
-    return checks.size() == count ? checks[place] : FieldCheck{field, {}, "no check"};
+    return checks.size() == count ? checks[place] : FieldCheck{field, {}, "no check", {}};
 }
 
 // An earlier answer off by a factor, which a later answer worked from it carries.

@@ -18,12 +18,14 @@
 #include "teacher/teacherwindow.h"
 #include "windows/exercisewindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QRadioButton>
@@ -33,6 +35,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -190,6 +193,21 @@ void TestTeacherWindow::handedIn() {
     QFile csv(dir.filePath("class.csv"));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QCOMPARE(csv.readAll().count("\r\n"), 5);
+    // No student of these gave an ID number: each is left out of the gradebook, and said so.
+    QString told;
+    QTimer::singleShot(0, page, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text();
+            box->accept();
+        }
+    });
+    QVERIFY(page->exportGradebook(dir.filePath("grades.csv")));
+    QVERIFY2(told.contains("3 students are left out of it:\n\nAna is left out of the gradebook "
+                           "file: the attempt gives no ID number"),
+             qPrintable(told));
+    QFile grades(dir.filePath("grades.csv"));
+    QVERIFY(grades.open(QIODevice::ReadOnly));
+    QCOMPARE(grades.readAll(), "ID number,Name,Score,Feedback\r\n");
     QVERIFY(page->exportReport(dir.filePath("report.pdf")));
     const QStringList report = PdfTools::pages(dir.filePath("report.pdf"));
     QCOMPARE(report.size(), 1);
