@@ -17,7 +17,7 @@
 // Output, one tab-separated line per form, or with --hand-in per folder
 // (both forms' checks together), then what the folder's writer managed:
 //   check LABEL median_ms p95_ms max_ms n
-//   handin KEY median_ms p95_ms max_ms n seconds
+//   handin KEY median_ms p95_ms max_ms n seconds longest_still_ms
 //   handedin KEY written failed first_written_ms
 #include "bench/stats.h"
 #include "model/clockdraws.h"
@@ -33,6 +33,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -92,26 +93,44 @@ struct HandInCount {
     QElapsedTimer since;
 };
 
+struct Rounds {
+    std::vector<double> times;
+    qint64 longestStillMs = 0; // the event loop's longest wait for a turn
+};
+
 // `rounds` rounds in `window`, each a new attempt checked at questions 1
 // and 2, `pauseMs` between rounds as a student's typing leaves the event
-// loop to itself.
-std::vector<double> handInRounds(ExerciseWindow& window, int rounds, int pauseMs) {
-    std::vector<double> times;
+// loop to itself. A timer every 5 ms tells whether anything else held the
+// window's thread meanwhile (a write that waited for the folder would).
+Rounds handInRounds(ExerciseWindow& window, int rounds, int pauseMs) {
+    Rounds done;
+    QElapsedTimer beat;
+    beat.start();
+    qint64 last = 0;
+    QTimer heart;
+    QObject::connect(&heart, &QTimer::timeout, &heart, [&] {
+        const qint64 now = beat.elapsed();
+        done.longestStillMs = std::max(done.longestStillMs, now - last);
+        last = now;
+    });
+    heart.start(5);
     ClockDraws draws;
     for (int round = 0; round < rounds; ++round) {
         if (round > 0)
             window.session().setSubject(SubjectCode::draw(std::ref(draws)), Session::Origin::Drawn);
         for (int form = 0; form < 2; ++form)
-            times.push_back(checkForm(window, round, form));
+            done.times.push_back(checkForm(window, round, form));
         QTest::qWait(pauseMs);
     }
-    return times;
+    return done;
 }
 
-void printHandIn(const char* key, const std::vector<double>& times, const HandInCount& count) {
+void printHandIn(const char* key, const Rounds& rounds, const HandInCount& count) {
+    const std::vector<double>& times = rounds.times;
     const Stats::Summary s = Stats::summarise(times);
-    std::printf("handin\t%s\t%.3f\t%.3f\t%.3f\t%zu\t%.1f\n", key, s.median,
-                Stats::quantile(times, 0.95), s.max, s.n, double(count.since.elapsed()) / 1000.0);
+    std::printf("handin\t%s\t%.3f\t%.3f\t%.3f\t%zu\t%.1f\t%lld\n", key, s.median,
+                Stats::quantile(times, 0.95), s.max, s.n, double(count.since.elapsed()) / 1000.0,
+                static_cast<long long>(rounds.longestStillMs));
     std::printf("handedin\t%s\t%d\t%d\t%lld\n", key, count.written, count.failed,
                 static_cast<long long>(count.firstWrittenMs));
     std::fflush(stdout);
