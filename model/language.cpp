@@ -1,6 +1,7 @@
 #include "language.h"
 
 #include "model/buildinfo.h"
+#include "model/visibletext.h"
 
 #include <QTranslator>
 
@@ -80,7 +81,8 @@ std::optional<QLocale> Language::named(const QString& asked, QString* error) {
     if (error)
         //: %1 is the program's name, %2 the language asked for, %3 the languages there are.
         *error = tr("%1 speaks no \"%2\"; the languages there are: %3.")
-                     .arg(QString::fromLatin1(BuildInfo::name), asked.left(20),
+                     .arg(QString::fromLatin1(BuildInfo::name),
+                          VisibleText::escaped(QStringView(asked).left(20)),
                           names().join(QStringLiteral(", ")));
     return std::nullopt;
 }

@@ -18,8 +18,10 @@ bool refusedByWindows(QChar c) {
 // character Windows refuses made "_", blanks run together, and no more than
 // longestWho characters, a surrogate pair kept whole.
 QString who(const Student& student) {
-    QString text =
-        (student.id.isEmpty() ? student.name : student.id).normalized(QString::NormalizationForm_C);
+    // Through UTF-8 and back: a surrogate without its pair, which no file
+    // system takes, comes back as "?", and so "_".
+    QString text = QString::fromUtf8((student.id.isEmpty() ? student.name : student.id).toUtf8())
+                       .normalized(QString::NormalizationForm_C);
     for (QChar& c : text)
         if (refusedByWindows(c))
             c = u'_';

@@ -61,19 +61,36 @@ QString quoted(const QString& text) {
 // take; this writes the same JSON, a check a line, in 0.2 to 0.4 ms
 // (bench_record).
 void appendText(QByteArray& json, const QString& text) {
+    const char hex[] = "0123456789abcdef";
+    const auto escape = [&](char16_t c) {
+        json += "\\u";
+        for (int shift = 12; shift >= 0; shift -= 4)
+            json += hex[(c >> shift) & 15];
+    };
     json += '"';
-    for (const char c : text.toUtf8()) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            const char hex[] = "0123456789abcdef";
-            json += "\\u00";
-            json += hex[c >> 4];
-            json += hex[c & 15];
-        } else {
-            json += c;
+    qsizetype done = 0; // of `text`, written
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        // A surrogate without its pair has no UTF-8: written out, it reads
+        // back as it was, where UTF-8 would make it U+FFFD.
+        const bool lone =
+            i < text.size() && text[i].isSurrogate() &&
+            !(text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) &&
+            !(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate());
+        if (i < text.size() && !lone)
+            continue;
+        for (const char c : QStringView(text).sliced(done, i - done).toUtf8()) {
+            if (c == '"' || c == '\\') {
+                json += '\\';
+                json += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                escape(char16_t(c));
+            } else {
+                json += c;
+            }
         }
+        if (lone)
+            escape(text[i].unicode());
+        done = i + 1;
     }
     json += '"';
 }

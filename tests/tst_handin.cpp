@@ -103,6 +103,8 @@ void TestHandIn::names_data() {
         << QString(39, u'x') + QString::fromUtf8("\xf0\x9f\x98\x80") << "" << QString(39, u'x');
     QTest::newRow("composed") << QString::fromUtf8("Jose\xcc\x81") << ""
                               << QString::fromUtf8("Jos\xc3\xa9");
+    QTest::newRow("a surrogate without its pair") << QStringLiteral("Ana ") + QChar(0xd83d) << ""
+                                                  << "Ana _";
 }
 
 // A name says whose the record is, and is valid on Windows, SMB and cloud

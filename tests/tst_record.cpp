@@ -110,6 +110,9 @@ void TestRecord::record() {
     odd.stage = 12;
     odd.checks = {{odd.started, 6, percentIncrease, "\"1\"\\\n\t\x01\u00b5mol \u2212 \U0001F600",
                    0.1 + 0.2, Verdict::close}};
+    // A surrogate without its pair, which UTF-8 cannot hold, reads back as it was.
+    odd.student.name = QStringLiteral("Ana ") + QChar(0xd83d) + QStringLiteral(" Souza");
+    odd.checks.front().entry += QChar(0xdc00);
     QCOMPARE(RecordJson::read(RecordJson::write(odd)), odd); // 0.30000000000000004, not 0.3
     QCOMPARE(odd.fileName(), "W84-0.8-13.9 2026-03-28T225959.999Z.json");
 
