@@ -116,10 +116,11 @@ std::vector<ClassTable::Column> makeColumns() {
     };
     for (const Question& question : Exercise::questions()) {
         const size_t q = size_t(question.number - 1);
-        for (const auto& [which, header] :
+        for (const auto& side :
              {std::pair(&FieldOutcome::first, QStringLiteral("Question %1 first")),
-              std::pair(&FieldOutcome::last, QStringLiteral("Question %1 last"))})
-            columns.push_back({header.arg(question.number),
+              std::pair(&FieldOutcome::last, QStringLiteral("Question %1 last"))}) {
+            const auto which = side.first;
+            columns.push_back({side.second.arg(question.number),
                                nullptr,
                                Csv,
                                [q, which](const Record& r) {
@@ -128,6 +129,7 @@ std::vector<ClassTable::Column> makeColumns() {
                                {},
                                {},
                                {}});
+        }
     }
     const std::vector<ClassTable::Column> rest = {
         {QStringLiteral("Score"),

@@ -1,5 +1,7 @@
 #include "attempttable.h"
 
+#include <QSet>
+
 AttemptTable::AttemptTable(QObject* parent)
     : QAbstractTableModel(parent)
     , m_columns(ClassTable::columnsFor(ClassTable::Screen)) {
@@ -20,19 +22,29 @@ void AttemptTable::setHandedIn(const HandedIn* handedIn) {
     if (!handedIn)
         return;
     // The same records, changed: rows of attempts gone go, the rest change
-    // in place, and new attempts come at the end.
+    // in place, and new attempts come at the end. Sets, for a folder of
+    // thousands.
     QStringList now;
-    for (const HandedInRecord& record : handedIn->records())
+    QSet<QString> there;
+    for (const HandedInRecord& record : handedIn->records()) {
         now.append(HandedIn::attemptKey(record.attempt));
+        there.insert(now.constLast());
+    }
     for (int row = int(m_rows.size()) - 1; row >= 0; --row)
-        if (!now.contains(m_rows[row])) {
-            beginRemoveRows({}, row, row);
-            m_rows.removeAt(row);
+        if (!there.contains(m_rows[row])) {
+            // Runs of rows go at once.
+            int first = row;
+            while (first > 0 && !there.contains(m_rows[first - 1]))
+                --first;
+            beginRemoveRows({}, first, row);
+            m_rows.remove(first, row - first + 1);
             endRemoveRows();
+            row = first;
         }
+    const QSet<QString> shown(m_rows.cbegin(), m_rows.cend());
     QStringList added;
-    for (const QString& key : now)
-        if (!m_rows.contains(key))
+    for (const QString& key : std::as_const(now))
+        if (!shown.contains(key))
             added.append(key);
     if (!added.isEmpty()) {
         beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + added.size()) - 1);

@@ -32,6 +32,8 @@ namespace {
 
 // Arrivals are said together, no more often than this.
 constexpr std::chrono::seconds arrivalsSaidEvery{10};
+// Changes that come close together are shown together, after at most this.
+constexpr std::chrono::milliseconds changesShownEvery{100};
 
 } // namespace
 
@@ -50,7 +52,8 @@ HandedInPage::HandedInPage(QWidget* parent)
     , m_exportReport(new QPushButton(tr("Export &report\u2026"), this))
     , m_announcer(new Announcer(this))
     , m_lastFolder(Paper::documentsFolder())
-    , m_arrivalsQuiet(new QTimer(this)) {
+    , m_arrivalsQuiet(new QTimer(this))
+    , m_showPending(new QTimer(this)) {
     setObjectName(QStringLiteral("handedIn"));
     m_model->setHandedIn(&m_handedIn);
     m_sorted->setSourceModel(m_model);
@@ -65,6 +68,10 @@ HandedInPage::HandedInPage(QWidget* parent)
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The rows in view, not every one: with the ten thousand records of a
+    // busy hand-in folder, sizing the columns by all of them held the window
+    // for two seconds at each update.
+    m_view->horizontalHeader()->setResizeContentsPrecision(0);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setAccessibleName(tr("Attempts handed in"));
     m_view->setObjectName(QStringLiteral("attempts"));
@@ -91,6 +98,9 @@ HandedInPage::HandedInPage(QWidget* parent)
             qOverload<>(&HandedInPage::exportGradebook));
     connect(m_exportReport, &QPushButton::clicked, this, qOverload<>(&HandedInPage::exportReport));
     connect(m_view, &QTableView::activated, this, &HandedInPage::showAttempt);
+    m_showPending->setSingleShot(true);
+    m_showPending->setInterval(changesShownEvery);
+    connect(m_showPending, &QTimer::timeout, this, &HandedInPage::showChanges);
     m_arrivalsQuiet->setSingleShot(true);
     m_arrivalsQuiet->setInterval(arrivalsSaidEvery);
     connect(m_arrivalsQuiet, &QTimer::timeout, this, &HandedInPage::tellArrivals);
@@ -183,6 +193,17 @@ void HandedInPage::watch(const QString& folder) {
 }
 
 void HandedInPage::changed(const QList<HandedIn::Reading>& readings, const QStringList& gone) {
+    // Batches that come while the last one is being shown are shown
+    // together, the window answering in between.
+    m_pendingReadings += readings;
+    m_pendingGone += gone;
+    if (!m_showPending->isActive())
+        m_showPending->start();
+}
+
+void HandedInPage::showChanges() {
+    const QList<HandedIn::Reading> readings = std::exchange(m_pendingReadings, {});
+    const QStringList gone = std::exchange(m_pendingGone, {});
     m_handedIn.update(readings, gone);
     // What the folder held when watching began is no arrival.
     if (m_watchStarting) {
@@ -223,6 +244,9 @@ void HandedInPage::tellArrivals() {
 
 void HandedInPage::clear() {
     m_watch.reset();
+    m_showPending->stop();
+    m_pendingReadings.clear();
+    m_pendingGone.clear();
     m_watchProblem.clear();
     m_handedIn.clear();
     refresh();

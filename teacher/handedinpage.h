@@ -62,6 +62,7 @@ public slots:
 
 private:
     void changed(const QList<HandedIn::Reading>& readings, const QStringList& gone);
+    void showChanges();
     void refresh();
     void tellArrivals();
 
@@ -83,6 +84,9 @@ private:
     bool m_watchStarting = false; // its first look is yet to come
     QStringList m_arrivals;       // attempts come in since last said, by whom
     QTimer* m_arrivalsQuiet;      // between two sayings
-    QSet<QString> m_attempts;     // attemptKey of each record shown
-    QStringList m_shownMessages;  // what the list of problems shows
+    QTimer* m_showPending;        // shows the changes come since the last were shown
+    QList<HandedIn::Reading> m_pendingReadings;
+    QStringList m_pendingGone;
+    QSet<QString> m_attempts;    // attemptKey of each record shown
+    QStringList m_shownMessages; // what the list of problems shows
 };
