@@ -128,10 +128,19 @@ Twips buttonPlace(const Twips& english) {
     return {left, english.top, right - left, english.height};
 }
 
-// At the end of an attempt, the column's top: "Hand in…", and under it
-// where the attempt was last handed in.
-constexpr Twips handInButtonArea = {13080, 1800, 1815, 495};
-constexpr Twips handInStatusArea = {13080, 2400, 1815, 2400};
+// At the end of an attempt, "See answer 1"'s place at the column's top is
+// free: "Hand in…" stands there, and under it, down to where "See answer 4"
+// would stand, where the attempt was last handed in.
+constexpr Twips placeOf(Control control) {
+    for (const Placed& row : form1)
+        if (row.kind == Kind::Button && row.control == control)
+            return row.twips;
+    return {};
+}
+constexpr Twips handInButtonArea = placeOf(seeanswer1);
+constexpr Twips handInStatusArea = {placeOf(hideanswer1).left, placeOf(hideanswer1).top,
+                                    placeOf(hideanswer1).width,
+                                    placeOf(seeanswer4).top - placeOf(hideanswer1).top};
 
 // Where the practice forms go: the answer pane's place, empty while a
 // question is posed.
