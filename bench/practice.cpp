@@ -18,6 +18,7 @@
 // (both forms' checks together), then what the folder's writer managed:
 //   check LABEL median_ms p95_ms max_ms n
 //   handin KEY median_ms p95_ms max_ms n seconds longest_still_ms
+//          cpu_median_ms cpu_p95_ms cpu_max_ms (the window's thread alone)
 //   handedin KEY written failed first_written_ms
 #include "bench/stats.h"
 #include "model/clockdraws.h"
@@ -39,27 +40,41 @@
 #include <cstring>
 #include <signal.h>
 #include <sys/types.h>
+#include <time.h>
 
 namespace {
 
 const QStringList typed = {"159.8", "160 mmol", "7", "1,234", "abc", "2,43 L", ""};
 
+// This thread's CPU time in milliseconds: what a check costs the window's
+// thread itself, whatever else the machine runs meanwhile.
+double threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+struct Check {
+    double ms = 0, cpuMs = 0;
+};
+
 // Types into the form shown and checks it, then sees and hides the answer,
 // which poses the next question; the time from click() until the verdicts
 // are painted.
-double checkForm(ExerciseWindow& window, int round, int form) {
+Check checkForm(ExerciseWindow& window, int round, int form) {
     AnswerForm* shown = window.answerForm();
     for (qsizetype i = 0; i < shown->fields().size(); ++i)
         shown->fields()[i]->setText(typed.at((round + i) % typed.size()));
     QCoreApplication::processEvents();
     QElapsedTimer clock;
+    const double cpuBefore = threadCpuMs();
     clock.start();
     shown->checkButton()->click();
     QCoreApplication::processEvents();
-    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    const Check check{double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore};
     window.button(Control(2 * form))->click();     // see answer
     window.button(Control(2 * form + 1))->click(); // hide answer
-    return ms;
+    return check;
 }
 
 int plainChecks(int rounds) {
@@ -75,7 +90,7 @@ int plainChecks(int rounds) {
         if (!QTest::qWaitForWindowExposed(&window))
             return 2;
         for (int form = 0; form < 2; ++form)
-            times[form].push_back(checkForm(window, round, form));
+            times[form].push_back(checkForm(window, round, form).ms);
     }
     const char* labels[] = {"question 1, one field", "question 2, three fields"};
     for (int form = 0; form < 2; ++form) {
@@ -94,7 +109,7 @@ struct HandInCount {
 };
 
 struct Rounds {
-    std::vector<double> times;
+    std::vector<double> times, cpuTimes;
     qint64 longestStillMs = 0; // the event loop's longest wait for a turn
 };
 
@@ -118,8 +133,11 @@ Rounds handInRounds(ExerciseWindow& window, int rounds, int pauseMs) {
     for (int round = 0; round < rounds; ++round) {
         if (round > 0)
             window.session().setSubject(SubjectCode::draw(std::ref(draws)), Session::Origin::Drawn);
-        for (int form = 0; form < 2; ++form)
-            done.times.push_back(checkForm(window, round, form));
+        for (int form = 0; form < 2; ++form) {
+            const Check check = checkForm(window, round, form);
+            done.times.push_back(check.ms);
+            done.cpuTimes.push_back(check.cpuMs);
+        }
         QTest::qWait(pauseMs);
     }
     return done;
@@ -128,9 +146,11 @@ Rounds handInRounds(ExerciseWindow& window, int rounds, int pauseMs) {
 void printHandIn(const char* key, const Rounds& rounds, const HandInCount& count) {
     const std::vector<double>& times = rounds.times;
     const Stats::Summary s = Stats::summarise(times);
-    std::printf("handin\t%s\t%.3f\t%.3f\t%.3f\t%zu\t%.1f\t%lld\n", key, s.median,
+    const Stats::Summary cpu = Stats::summarise(rounds.cpuTimes);
+    std::printf("handin\t%s\t%.3f\t%.3f\t%.3f\t%zu\t%.1f\t%lld\t%.3f\t%.3f\t%.3f\n", key, s.median,
                 Stats::quantile(times, 0.95), s.max, s.n, double(count.since.elapsed()) / 1000.0,
-                static_cast<long long>(rounds.longestStillMs));
+                static_cast<long long>(rounds.longestStillMs), cpu.median,
+                Stats::quantile(rounds.cpuTimes, 0.95), cpu.max);
     std::printf("handedin\t%s\t%d\t%d\t%lld\n", key, count.written, count.failed,
                 static_cast<long long>(count.firstWrittenMs));
     std::fflush(stdout);

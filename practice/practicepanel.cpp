@@ -26,7 +26,6 @@ PracticePanel::PracticePanel(QWidget* parent)
 
 void PracticePanel::setHandInStatus(const QString& status) {
     m_handIn->setText(status);
-    m_handIn->setAccessibleName(status);
     m_handIn->setVisible(!status.isEmpty());
 }
 

@@ -419,7 +419,6 @@ void ExerciseWindow::showHandIn() {
     m_handInButton->setVisible(atEnd);
     m_handInEnd->setVisible(atEnd);
     m_handInEnd->setText(status);
-    m_handInEnd->setAccessibleName(status);
 }
 
 void ExerciseWindow::spliceTabOrder(AnswerForm* form) {

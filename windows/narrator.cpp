@@ -6,6 +6,15 @@
 
 #include <QEvent>
 #include <QTimer>
+
+#include <utility>
+
+namespace {
+
+// How long the narrator waits, after what it last said, to say what can wait.
+constexpr std::chrono::milliseconds quietBeforeLater{3000};
+
+} // namespace
 #include <QWidget>
 
 Narrator::Narrator(Session& session, QWidget& window, Announcer& announcer)
@@ -19,9 +28,14 @@ Narrator::Narrator(Session& session, QWidget& window, Announcer& announcer)
     connect(&session, &Session::practiceModeChanged, this, &Narrator::practiceModeChanged);
     connect(&session, &Session::recordProblem, this,
             [this](const QString& message) { say({message}); });
+    // A problem handing in is the alert of a message box, which a screen
+    // reader reads as it opens.
     connect(&session, &Session::handInChanged, this, &Narrator::handInChanged);
-    connect(&session, &Session::handInProblem, this,
-            [this] { say({m_session.handIn().status()}); });
+    m_later = new QTimer(this);
+    m_later->setSingleShot(true);
+    m_later->setInterval(quietBeforeLater);
+    connect(m_later, &QTimer::timeout, this,
+            [this] { m_announcer.announce(std::exchange(m_laterMessage, {})); });
     window.installEventFilter(this);
 }
 
@@ -49,12 +63,17 @@ void Narrator::practiceModeChanged(bool on) {
     say(said);
 }
 
-// Once when handing in begins and once when it comes back: after every
-// check it would drown the verdicts.
+// Once when handing in begins and once when it comes back, not after every
+// check, nor as the window opens, where the problem is being read; and only
+// once nothing else has been said for a moment: said at once, it would take
+// the place of the verdict or the answer that the same check or press had
+// just said.
 void Narrator::handInChanged(const HandIn& handIn) {
     const bool handedIn = handIn.handedIn.isValid() && !handIn.problem;
-    if (handedIn && !m_handedIn)
-        say({handIn.status()});
+    if (handedIn && !m_handedIn && m_greeted) {
+        m_laterMessage = handIn.status();
+        m_later->start();
+    }
     m_handedIn = handedIn;
 }
 
@@ -77,8 +96,11 @@ void Narrator::say(const QStringList& lines) {
     for (const QString& line : lines)
         if (!line.trimmed().isEmpty())
             spoken.append(line.trimmed());
-    if (!spoken.isEmpty())
-        m_announcer.announce(spoken.join(u'\n'));
+    if (spoken.isEmpty())
+        return;
+    m_announcer.announce(spoken.join(u'\n'));
+    if (m_later->isActive())
+        m_later->start(); // a moment's quiet again
 }
 
 bool Narrator::eventFilter(QObject* watched, QEvent* event) {

@@ -17,6 +17,7 @@
 #include <QStringList>
 
 class Announcer;
+class QTimer;
 class QWidget;
 
 class Narrator : public QObject {
@@ -44,4 +45,6 @@ private:
     QStringList m_pending; // of the press under way
     bool m_greeted = false;
     bool m_handedIn = false; // said so since the folder was set or came back
+    QTimer* m_later;         // says m_laterMessage once all is quiet
+    QString m_laterMessage;
 };
