@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Nothing includes upward: a source of each layer includes only its own
-layer's headers and those of the layers below it, in the order the build
-links them (KORVANEL_LAYERS in CMakeLists.txt, README's layout table); the
-program (app/) may include any. The Qt Core layers include no header of Qt
-Gui or Widgets.
+layer's headers and those of the layers it stands on, which come before it
+in the order the build links them (KORVANEL_LAYERS in CMakeLists.txt, the
+rows above it in README's layout table); app/, the program, comes last.
+The Qt Core layers include no header of Qt Gui or Widgets.
 Usage: layers.py SOURCE-ROOT LAYER... -- CORE-LAYER..."""
 import os, re, sys
 
@@ -28,7 +28,8 @@ for folder in place:
                 if m.group(1) not in place:
                     failures.append(f"{where}: no such layer")
                 elif place[m.group(1)] > place[folder]:
-                    failures.append(f"{where}: {m.group(1)}/ stands above {folder}/")
+                    failures.append(f"{where}: {m.group(1)}/ comes after {folder}/ in the "
+                                    "layers' order, and {folder}/ may not include it")
             if folder in core and qt.match(line):
                 failures.append(f"{where}: {folder}/ is a Qt Core layer")
 for failure in failures:
