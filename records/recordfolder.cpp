@@ -71,9 +71,12 @@ std::optional<Attempt> RecordFolder::read(const QString& fileName, QString* erro
 QStringList RecordFolder::files() const {
     const QDir folder(m_path);
     QStringList paths;
-    for (const QString& name :
-         folder.entryList({QStringLiteral("*.json")}, QDir::Files | QDir::System, QDir::Name))
-        paths.append(folder.filePath(name));
+    // The suffix is matched here, not by a name filter: a filter is a regular
+    // expression, and its per-thread JIT stack, left by the watch's thread,
+    // hung the Windows build at exit (winpthreads' key lock, seen under Wine).
+    for (const QString& name : folder.entryList(QDir::Files | QDir::System, QDir::Name))
+        if (name.endsWith(u".json", Qt::CaseInsensitive))
+            paths.append(folder.filePath(name));
     return paths;
 }
 

@@ -25,9 +25,9 @@ public:
 
     QString path() const { return m_path; }
     QString filePath(const Attempt& attempt) const;
-    // The paths of what may be records, *.json, by name: regular files and
-    // whatever else stands there under such a name (a FIFO, a socket, a
-    // device), for read() to name and pass over.
+    // The paths of what may be records, *.json in any case, by name: regular
+    // files and whatever else stands there under such a name (a FIFO, a
+    // socket, a device), for read() to name and pass over.
     QStringList files() const;
 
     struct Loaded {

@@ -216,7 +216,8 @@ void TestRecord::folder() {
                                                       .replace("17:52", v[2] + ":52")
                                                       .replace(": 3,", ": " + v[3] + ',')));
     }
-    QVERIFY(put(dir.filePath("d.json"), written)); // e, of another code, is updated last
+    QVERIFY(put(dir.filePath("D.JSON"), written));     // e, of another code, is updated last
+    QVERIFY(put(dir.filePath("d.json.txt"), written)); // not a record
     QVERIFY(put(dir.filePath("e.json"), changed("M72", "W72").replace("17:52", "23:52")));
     QVERIFY(put(dir.filePath("cut.json"), written.left(350)));
     QFile huge(dir.filePath("huge.json"));
