@@ -15,13 +15,13 @@
 // (The kernel's own start time, /proc/self/stat field 22, counts in 10 ms
 // ticks, too coarse for a 15 % comparison.)
 #include "app/commandline.h"
+#include "app/program.h"
 #include "bench/probe.h"
 #include "model/clockdraws.h"
 #include "model/language.h"
 #include "panes/textpane.h"
 #include "practice/studentbook.h"
 #include "windows/applicationinfo.h"
-#include "windows/exercisewindow.h"
 
 #include <QApplication>
 
@@ -51,9 +51,10 @@ int main(int argc, char* argv[]) {
 
     ClockDraws draws;
     Session session(SubjectCode::draw(std::ref(draws)));
-    ExerciseWindow window(session);
+    Program program(session);
     StudentBook book;
-    window.setStudentBook(&book);
+    program.practice().setStudentBook(&book);
+    ExerciseWindow& window = program.window();
 
     TextPane* pane = window.questionPane();
     const QRect page = pane->contentsRect();
