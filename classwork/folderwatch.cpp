@@ -29,6 +29,10 @@ Signature signatureOf(const QFileInfo& info) {
 // thousand records is taken in a few large steps, not ten thousand small ones.
 constexpr std::chrono::milliseconds batchEvery{150};
 
+// The desktop's notices of a change that come this close together are
+// taken in one look.
+constexpr std::chrono::milliseconds noticesGathered{20};
+
 } // namespace
 
 // Does the looking and reading, on the watch's thread.
@@ -39,8 +43,17 @@ public:
         , m_folder(folder) {}
 
     void start() {
+        // A notice comes for each step of a save (the temporary file, its
+        // rename), and several saves may come together: one look for all.
+        m_soon = new QTimer(this);
+        m_soon->setSingleShot(true);
+        m_soon->setInterval(noticesGathered);
+        connect(m_soon, &QTimer::timeout, this, &Looker::look);
         m_notices = new QFileSystemWatcher(this);
-        connect(m_notices, &QFileSystemWatcher::directoryChanged, this, &Looker::look);
+        connect(m_notices, &QFileSystemWatcher::directoryChanged, this, [this] {
+            if (!m_soon->isActive())
+                m_soon->start();
+        });
         m_poll = new QTimer(this);
         m_poll->setInterval(lookEvery);
         connect(m_poll, &QTimer::timeout, this, &Looker::look);
@@ -95,13 +108,13 @@ private:
         bool retryLater = false;
         QElapsedTimer reading;
         reading.start();
-        for (const QString& file : RecordFolder(m_folder).files()) {
+        for (const QFileInfo& info : RecordFolder(m_folder).entries()) {
             // A long first look shows what it has read so far as it goes.
             if (reading.elapsed() > batchEvery.count() && !m_readings.isEmpty()) {
                 send();
                 reading.restart();
             }
-            const QFileInfo info(file);
+            const QString file = info.filePath();
             Known known = m_known.value(file);
             const Signature now = signatureOf(info);
             const bool changed = !m_known.contains(file) || known.signature != now;
@@ -164,6 +177,7 @@ private:
     FolderWatch* m_watch;
     QString m_folder;
     QFileSystemWatcher* m_notices = nullptr;
+    QTimer* m_soon = nullptr;
     QTimer* m_poll = nullptr;
     QTimer* m_retry = nullptr;
     QTimer* m_send = nullptr;

@@ -68,15 +68,21 @@ std::optional<Attempt> RecordFolder::read(const QString& fileName, QString* erro
     return RecordJson::read(data, error);
 }
 
-QStringList RecordFolder::files() const {
-    const QDir folder(m_path);
-    QStringList paths;
+QFileInfoList RecordFolder::entries() const {
+    QFileInfoList found = QDir(m_path).entryInfoList(QDir::Files | QDir::System, QDir::Name);
     // The suffix is matched here, not by a name filter: a filter is a regular
     // expression, and its per-thread JIT stack, left by the watch's thread,
     // hung the Windows build at exit (winpthreads' key lock, seen under Wine).
-    for (const QString& name : folder.entryList(QDir::Files | QDir::System, QDir::Name))
-        if (name.endsWith(u".json", Qt::CaseInsensitive))
-            paths.append(folder.filePath(name));
+    found.removeIf([](const QFileInfo& entry) {
+        return !entry.fileName().endsWith(u".json", Qt::CaseInsensitive);
+    });
+    return found;
+}
+
+QStringList RecordFolder::files() const {
+    QStringList paths;
+    for (const QFileInfo& entry : entries())
+        paths.append(entry.filePath());
     return paths;
 }
 

@@ -6,6 +6,7 @@
 #include "attempt.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,9 +26,11 @@ public:
 
     QString path() const { return m_path; }
     QString filePath(const Attempt& attempt) const;
-    // The paths of what may be records, *.json in any case, by name: regular
-    // files and whatever else stands there under such a name (a FIFO, a
-    // socket, a device), for read() to name and pass over.
+    // What may be records, *.json in any case, by name: regular files and
+    // whatever else stands there under such a name (a FIFO, a socket, a
+    // device), for read() to name and pass over. The entries carry what the
+    // listing learnt of each file, so that a watch asks the disk once.
+    QFileInfoList entries() const;
     QStringList files() const;
 
     struct Loaded {
