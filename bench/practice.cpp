@@ -19,6 +19,7 @@
 //   check LABEL median_ms p95_ms max_ms n
 //   handin KEY median_ms p95_ms max_ms n seconds longest_still_ms
 //          cpu_median_ms cpu_p95_ms cpu_max_ms (the window's thread alone)
+//          click_median_ms click_p95_ms click_max_ms (the check, nothing painted)
 //   handedin KEY written failed first_written_ms
 #include "bench/stats.h"
 #include "model/clockdraws.h"
@@ -56,6 +57,7 @@ double threadCpuMs() {
 
 struct Check {
     double ms = 0, cpuMs = 0;
+    double clickMs = 0; // the check's own work: click() until it returns, nothing painted
 };
 
 // Types into the form shown and checks it, then sees and hides the answer,
@@ -70,8 +72,9 @@ Check checkForm(ExerciseWindow& window, int round, int form) {
     const double cpuBefore = threadCpuMs();
     clock.start();
     shown->checkButton()->click();
+    const double clickMs = double(clock.nsecsElapsed()) / 1e6;
     QCoreApplication::processEvents();
-    const Check check{double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore};
+    const Check check{double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore, clickMs};
     window.button(Control(2 * form))->click();     // see answer
     window.button(Control(2 * form + 1))->click(); // hide answer
     return check;
@@ -109,7 +112,7 @@ struct HandInCount {
 };
 
 struct Rounds {
-    std::vector<double> times, cpuTimes;
+    std::vector<double> times, cpuTimes, clickTimes;
     qint64 longestStillMs = 0; // the event loop's longest wait for a turn
 };
 
@@ -137,6 +140,7 @@ Rounds handInRounds(ExerciseWindow& window, int rounds, int pauseMs) {
             const Check check = checkForm(window, round, form);
             done.times.push_back(check.ms);
             done.cpuTimes.push_back(check.cpuMs);
+            done.clickTimes.push_back(check.clickMs);
         }
         QTest::qWait(pauseMs);
     }
@@ -147,10 +151,13 @@ void printHandIn(const char* key, const Rounds& rounds, const HandInCount& count
     const std::vector<double>& times = rounds.times;
     const Stats::Summary s = Stats::summarise(times);
     const Stats::Summary cpu = Stats::summarise(rounds.cpuTimes);
-    std::printf("handin\t%s\t%.3f\t%.3f\t%.3f\t%zu\t%.1f\t%lld\t%.3f\t%.3f\t%.3f\n", key, s.median,
-                Stats::quantile(times, 0.95), s.max, s.n, double(count.since.elapsed()) / 1000.0,
-                static_cast<long long>(rounds.longestStillMs), cpu.median,
-                Stats::quantile(rounds.cpuTimes, 0.95), cpu.max);
+    const Stats::Summary click = Stats::summarise(rounds.clickTimes);
+    std::printf(
+        "handin\t%s\t%.3f\t%.3f\t%.3f\t%zu\t%.1f\t%lld\t%.3f\t%.3f\t%.3f\t%.3f\t%.3f\t%.3f\n", key,
+        s.median, Stats::quantile(times, 0.95), s.max, s.n, double(count.since.elapsed()) / 1000.0,
+        static_cast<long long>(rounds.longestStillMs), cpu.median,
+        Stats::quantile(rounds.cpuTimes, 0.95), cpu.max, click.median,
+        Stats::quantile(rounds.clickTimes, 0.95), click.max);
     std::printf("handedin\t%s\t%d\t%d\t%lld\n", key, count.written, count.failed,
                 static_cast<long long>(count.firstWrittenMs));
     std::fflush(stdout);
