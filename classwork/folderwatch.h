@@ -5,10 +5,10 @@
 // handed the readings in batches. The desktop's notices of a change
 // (QFileSystemWatcher) start a look, those of one save taken together; the
 // folder is also looked at every few seconds, for shares and cloud-synced
-// folders, whose changes are not notified. A record caught half-written (a share still copying it,
-// a file Windows keeps locked) is read again a little later, and is passed
-// on as damaged only if it stays so. A link is never followed out of the
-// folder, and nothing there is ever written to.
+// folders, whose changes are not notified. A record caught half-written (a
+// share still copying it, a file Windows keeps locked) is read again a
+// little later, and is passed on as damaged only if it stays so. A link is
+// never followed out of the folder, and nothing there is ever written to.
 #pragma once
 
 #include "handedin.h"
