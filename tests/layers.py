@@ -29,7 +29,7 @@ for folder in place:
                     failures.append(f"{where}: no such layer")
                 elif place[m.group(1)] > place[folder]:
                     failures.append(f"{where}: {m.group(1)}/ comes after {folder}/ in the "
-                                    "layers' order, and {folder}/ may not include it")
+                                    f"layers' order, and {folder}/ may not include it")
             if folder in core and qt.match(line):
                 failures.append(f"{where}: {folder}/ is a Qt Core layer")
 for failure in failures:
